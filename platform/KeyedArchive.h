@@ -1,0 +1,78 @@
+#pragma once
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QString>
+#include <functional>
+#include <memory>
+
+// The keyed coder. Objects are written as JSON objects that name their class
+// under "$class" and hold one entry per key; dates are {"$date": ISO 8601 with
+// milliseconds and UTC offset}; plain JSON objects are dictionaries. Reading is
+// tolerant: a missing key reads as 0, empty, false or null.
+
+class KeyedArchiver;
+class KeyedUnarchiver;
+
+class KeyedCodable
+{
+public:
+    virtual ~KeyedCodable() = default;
+    virtual QString archiveClassName() const = 0;
+    virtual void encodeWithCoder(KeyedArchiver &coder) const = 0;
+};
+
+class KeyedArchiver
+{
+public:
+    explicit KeyedArchiver(const QString &className);
+    void encodeInt(const QString &key, qint64 value);
+    void encodeBool(const QString &key, bool value);
+    void encodeString(const QString &key, const QString &value);
+    void encodeDate(const QString &key, const QDateTime &value);
+    void encodeObject(const QString &key, const KeyedCodable *object);
+    void encodeValue(const QString &key, const QJsonValue &value);
+    QJsonObject result() const { return object_; }
+
+    static QJsonValue archivedObject(const KeyedCodable *object);
+    static QJsonValue archivedDate(const QDateTime &date);
+
+private:
+    QJsonObject object_;
+};
+
+class KeyedUnarchiver
+{
+public:
+    explicit KeyedUnarchiver(const QJsonObject &object) : object_(object) {}
+    QString className() const;
+    bool containsKey(const QString &key) const { return object_.contains(key); }
+    qint64 decodeInt(const QString &key) const;
+    bool decodeBool(const QString &key) const;
+    QString decodeString(const QString &key) const;
+    QDateTime decodeDate(const QString &key) const;
+    QJsonValue decodeValue(const QString &key) const { return object_.value(key); }
+
+    static QDateTime dateFromValue(const QJsonValue &value);
+    static QString classNameOf(const QJsonValue &value);
+
+private:
+    QJsonObject object_;
+};
+
+// Whole archive files: {"archive": "tolvek-keyed-archive", "version": 1, "root": ...}
+namespace KeyedArchive {
+enum class ReadStatus { Ok, Missing, Damaged };
+struct ReadResult
+{
+    ReadStatus status = ReadStatus::Missing;
+    QJsonValue root;
+    QString movedAsidePath; // where a damaged file was kept
+};
+
+// Atomic replace (write to a temporary file, then rename). False when the write failed.
+bool writeFile(const QString &path, const QJsonValue &root);
+// A damaged file is renamed to "<name>.damaged-<timestamp>" (never deleted) and reads as missing.
+ReadResult readFile(const QString &path);
+} // namespace KeyedArchive

@@ -1,0 +1,24 @@
+#pragma once
+#include "platform/LocalNotification.h"
+
+// The pending notifications on disk ("notifications" in the documents
+// directory), shared by the app's in-process scheduler, the command-line tool
+// and the notification service. Callers hold a DataLock around a
+// read-modify-write.
+//
+// File root: {"pending": [notification...], "lastDelivered": ISO date or null}
+namespace NotificationStore {
+QString path();
+struct Contents
+{
+    LocalNotificationList pending;
+    QDateTime lastCheck; // last moment the deliverer looked at the list (for missed alarms)
+};
+Contents load();
+bool save(const Contents &contents);
+
+// Operations shared by every scheduler. `schedule` refuses (false) past the 64 limit.
+bool schedule(Contents &contents, const LocalNotification &n);
+// Removes the first pending notification equal to `n`; false when none is.
+bool cancel(Contents &contents, const LocalNotification &n);
+} // namespace NotificationStore

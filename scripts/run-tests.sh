@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: once on a
+# normal build, once on a build with AddressSanitizer + UndefinedBehaviorSanitizer.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+"$here/scripts/install-deps.sh"
+
+source "$here/scripts/session-services.sh"
+
+BUILD_DIR=$here/build "$here/scripts/build.sh"
+(cd "$here/build" && ctest --output-on-failure -j 2 --timeout 300)
+
+if [ "${TOLVEK_SKIP_SANITIZERS:-0}" != 1 ]; then
+  echo "== again with AddressSanitizer + UndefinedBehaviorSanitizer"
+  BUILD_DIR=$here/build-asan BUILD_TYPE=Debug "$here/scripts/build.sh" -DTOLVEK_SANITIZE=ON
+  (cd "$here/build-asan" && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+     ctest --output-on-failure -j 2 --timeout 600 -LE nosan)
+fi
