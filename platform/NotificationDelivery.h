@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/NotificationStore.h"
 
+#include <QTimeZone>
+
 // When pending notifications are due, shared by every deliverer (the app's
 // in-process scheduler and the notification service).
 //
@@ -8,13 +10,21 @@
 // (snooze) is due again every minute after that, keeping its fire date, until
 // cancelled. A notification first found due more than ten minutes late (the
 // deliverer was not running) is reported missed instead of ringing.
+//
+// `now` is always the device's current moment in its current zone
+// (Clock::current().now()): its zone decides when wall-clock notifications fire.
 namespace NotificationDelivery {
 constexpr qint64 kRepeatPeriodSecs = 60;
 constexpr qint64 kMissedAfterSecs = 600;
 
-// The first moment after `after` at which `n` is due; invalid when none.
-// An invalid `after` means "never looked": the fire date itself.
-QDateTime nextOccurrenceAfter(const LocalNotification &n, const QDateTime &after);
+// The moment `n` fires for a device in `zone`. A notification with a time zone
+// keeps its wall-clock time when the device changes zone (07:00 rings at 07:00
+// after a trip); one without is an absolute moment.
+QDateTime fireMoment(const LocalNotification &n, const QTimeZone &zone);
+
+// The first moment after `after` at which `n` is due in `zone`; invalid when none.
+// An invalid `after` means "never looked": the fire moment itself.
+QDateTime nextOccurrenceAfter(const LocalNotification &n, const QDateTime &after, const QTimeZone &zone);
 
 struct Outcome
 {

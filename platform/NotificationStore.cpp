@@ -10,6 +10,7 @@ NotificationStore::Contents NotificationStore::load()
 {
     Contents contents;
     const KeyedArchive::ReadResult read = KeyedArchive::readFile(path());
+    contents.movedAsidePath = read.movedAsidePath;
     if (read.status != KeyedArchive::ReadStatus::Ok)
         return contents;
     const QJsonObject root = read.root.toObject();

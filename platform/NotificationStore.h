@@ -6,13 +6,14 @@
 // and the notification service. Callers hold a DataLock around a
 // read-modify-write.
 //
-// File root: {"pending": [notification...], "lastDelivered": ISO date or null}
+// File root: {"pending": [notification...], "lastCheck": date or null}
 namespace NotificationStore {
 QString path();
 struct Contents
 {
     LocalNotificationList pending;
     QDateTime lastCheck; // last moment the deliverer looked at the list (for missed alarms)
+    QString movedAsidePath; // set by load() when the file was damaged and kept aside there
 };
 Contents load();
 bool save(const Contents &contents);

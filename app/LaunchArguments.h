@@ -1,0 +1,16 @@
+#pragma once
+#include "app/ZEBAppDelegate.h"
+
+#include <QStringList>
+
+// The app's command line:
+//   --launch-notification JSON   the notification whose delivery starts the app
+//   --once                       run the launch sequence, then quit (scripts, tests)
+struct LaunchArguments
+{
+    LaunchOptions options;
+    bool once = false;
+    QString error; // non-empty when the command line could not be understood
+
+    static LaunchArguments parse(const QStringList &arguments);
+};
