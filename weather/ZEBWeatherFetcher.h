@@ -1,0 +1,74 @@
+#pragma once
+#include <QGeoCoordinate>
+#include <QNetworkAccessManager>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <optional>
+
+#include "weather/ZEBWeather.h"
+#include "weather/ZEBWeatherLocator.h"
+
+class QNetworkReply;
+
+// Fetches the weather at the device's location: one location fix, a place lookup
+// that turns it into a place identifier (woeid), a forecast query for that
+// identifier, then the record. Posts "ZEBWeatherFetchBeginNotification" when a
+// fetch starts and "ZEBWeatherFetchCompleteNotification" with the new ZEBWeather
+// when a forecast has been read. Keeps the last record in memory.
+class ZEBWeatherFetcher : public QObject
+{
+    Q_OBJECT
+public:
+    // Preference holding the weather service's host address, up to the path.
+    static inline const QString BaseAddressKey = QStringLiteral("WeatherServiceBaseURL");
+    // The gateway that the run script starts on this machine.
+    static inline const QString DefaultBaseAddress = QStringLiteral("http://127.0.0.1:8787");
+    static inline const QString FetchBeginNotification = QStringLiteral("ZEBWeatherFetchBeginNotification");
+    static inline const QString FetchCompleteNotification = QStringLiteral("ZEBWeatherFetchCompleteNotification");
+    // Answers above this size are dropped unread; real ones are a few hundred bytes.
+    static constexpr qint64 MaxResponseBytes = 1 << 20;
+    // Unparsable answers are retried this many times per fetch, after 1, 2, 4 ... base delays.
+    static constexpr int MaxRetries = 3;
+
+    explicit ZEBWeatherFetcher(QObject *parent = nullptr);
+
+    // Starts a fetch; called at launch and whenever the app comes to the foreground.
+    void fetchGPSCoordinate();
+
+    // The last record, or nothing before the first forecast arrived.
+    std::optional<ZEBWeather> weather() const { return weather_; }
+    void setWeather(const ZEBWeather &weather) { weather_ = weather; }
+
+    // The host address in use: the preference, or DefaultBaseAddress when unset.
+    static QString serviceHostAddress();
+
+    bool weatherFetching() const { return weatherFetching_; }
+    bool locationUpdate() const { return locationUpdate_; }
+    ZEBWeatherLocator *locator() { return &locator_; }
+    // First retry delay in milliseconds (tests shorten it).
+    void setRetryBaseDelayMsecs(int msecs) { retryBaseDelayMsecs_ = msecs; }
+
+private:
+    void locationManagerDidUpdateLocation(const QGeoCoordinate &coordinate);
+    void locationManagerDidFail();
+    void fetchWOEID();
+    void fetchWeatherWithWoeid(const QString &woeid);
+    QNetworkReply *startConnection(const QString &query);
+    void connectionDidFinish(QNetworkReply *reply);
+    void connectionDidFail(bool placeLookup);
+    void scheduleRetry();
+    void weatherDidDownloadedWithDictionary(const QJsonObject &channel);
+
+    ZEBWeatherLocator locator_;
+    QNetworkAccessManager network_;
+    QGeoCoordinate coordinate_;
+    QPointer<QNetworkReply> woeidConnection_;
+    QPointer<QNetworkReply> weatherConnection_;
+    QTimer retryTimer_;
+    std::optional<ZEBWeather> weather_;
+    int retriesMade_ = 0;
+    int retryBaseDelayMsecs_ = 1000;
+    bool locationUpdate_ = false;
+    bool weatherFetching_ = false;
+};
