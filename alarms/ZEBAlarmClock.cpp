@@ -1,6 +1,7 @@
 #include "alarms/ZEBAlarmClock.h"
 
 #include "alarms/RandomizedString.h"
+#include "alarms/RingTime.h"
 #include "alarms/SoundCatalogue.h"
 #include "platform/Clock.h"
 
@@ -10,12 +11,23 @@
 ZEBAlarmClock::ZEBAlarmClock()
 {
     const QDateTime now = Clock::current().now();
-    alarmTime = QDateTime(now.date(), QTime(7, 0), Clock::current().timeZone());
+    setTimeOfDay(QTime(7, 0), now.date());
     ringFileString = SoundCatalogue::fileNames().first();
     identifier = RandomizedString::randomizedString();
     wakeupSlogan = QCoreApplication::translate("ZEBAlarmClock", "Wakeup Slogan");
     unlocker = std::make_shared<ZEBAlarmClockUnlocker>();
     referenceNotificationsDic = std::make_shared<NotificationDictionary>();
+}
+
+void ZEBAlarmClock::setTimeOfDay(const QTime &time, const QDate &date)
+{
+    const Clock &clock = Clock::current();
+    const QDate day = date.isValid() ? date : clock.now().date();
+    const QTime wall(time.hour(), time.minute());
+    // A fixed offset (the one in force at that moment) keeps 02:30 readable as
+    // 02:30 even on the night the clocks jump from 02:00 to 03:00.
+    const QDateTime moment = RingTime::wallClockMoment(day, wall, clock.timeZone());
+    alarmTime = QDateTime(day, wall, QTimeZone(moment.offsetFromUtc()));
 }
 
 std::shared_ptr<ZEBAlarmClock> ZEBAlarmClock::copy() const

@@ -36,6 +36,12 @@ public:
     NotificationDictionaryPtr referenceNotificationsDic;
 
     std::shared_ptr<ZEBAlarmClock> copy() const;
+
+    // The alarm's time of day (hours and minutes of alarmTime as written).
+    QTime timeOfDay() const { return QTime(alarmTime.time().hour(), alarmTime.time().minute()); }
+    // Sets alarmTime to `time` on `date` (today when invalid) in the clock's zone.
+    // The wall-clock reading is kept even on a day whose clocks skip it.
+    void setTimeOfDay(const QTime &time, const QDate &date = QDate());
     QString description() const;
 
     static QString className() { return QStringLiteral("ZEBAlarmClock"); }

@@ -79,12 +79,9 @@ LocalNotification ZEBAlarmClockManager::notificationTemplate(const ZEBAlarmClock
 ZEBAlarmClockPtr ZEBAlarmClockManager::checkIfHourBeyondNow(const ZEBAlarmClockPtr &alarm, unsigned mask)
 {
     const Clock &clock = Clock::current();
-    const QTime timeOfDay(alarm->alarmTime.time().hour(), alarm->alarmTime.time().minute());
+    const QTime timeOfDay = alarm->timeOfDay();
     const QDateTime now = clock.now();
-    // The record's own time moves to today; its wall-clock reading is kept even
-    // when today's clocks skip it.
-    const QDateTime today = RingTime::wallClockMoment(now.date(), timeOfDay, clock.timeZone());
-    alarm->alarmTime = QDateTime(now.date(), timeOfDay, QTimeZone(today.offsetFromUtc()));
+    alarm->setTimeOfDay(timeOfDay, now.date());
     ZEBAlarmClockPtr result = alarm->copy();
     result->alarmTime = RingTime::nextRingTime(timeOfDay, mask, now, clock.timeZone());
     return result;

@@ -97,7 +97,7 @@ void ZEBAppDelegate::installFirstRunDefaults()
     manager.removeAllAlarmClockFromSystemSchedule();
     LocalNotificationScheduler::shared().cancelAllLocalNotifications();
     auto alarm = std::make_shared<ZEBAlarmClock>();
-    alarm->alarmTime = QDateTime(Clock::current().now().date(), QTime(7, 0), Clock::current().timeZone());
+    alarm->setTimeOfDay(QTime(7, 0));
     alarm->dateChoosingMask = ZEBAlarmClock::kWeekdays;
     manager.addAlarmClockWithMask(alarm);
 }

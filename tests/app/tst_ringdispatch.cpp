@@ -1,0 +1,379 @@
+#include "alarms/ZEBAlarmClockManager.h"
+#include "app/RingStatusFile.h"
+#include "app/ScreenPresenter.h"
+#include "app/ScreenRegistry.h"
+#include "app/ZEBAppDelegate.h"
+#include "platform/ApplicationLifecycle.h"
+#include "platform/NotificationCenter.h"
+#include "platform/NotificationStore.h"
+#include "TestSupport.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QThread>
+
+using TestSupport::at;
+
+namespace {
+// The window layer's modal presenter, as far as ring dispatch can see it:
+// holds the screen and completes the presentation when told to.
+class HoldingPresenter : public ScreenPresenter
+{
+public:
+    HoldingPresenter() { ScreenPresenter::setShared(this); }
+    ~HoldingPresenter() override
+    {
+        ScreenPresenter::setShared(nullptr);
+        qDeleteAll(screens);
+    }
+    void presentModal(QObject *screen, bool, std::function<void()> completion) override
+    {
+        screens.append(screen);
+        pending = std::move(completion);
+        if (completeAtOnce)
+            finish();
+    }
+    void finish()
+    {
+        if (pending)
+            std::exchange(pending, {})();
+    }
+    QList<QObject *> screens;
+    std::function<void()> pending;
+    bool completeAtOnce = true;
+};
+
+const char *kTap = "ZEBAlarmClockUnlockerTapViewController";
+const char *kCalc = "ZEBAlarmClockUnlockerCalculateViewController";
+
+void registerScreen(const QString &className)
+{
+    ScreenRegistry::shared().registerScreen(className, [className](const ZEBAlarmClockPtr &alarm, bool preview) {
+        auto *screen = new QObject;
+        screen->setObjectName(className);
+        screen->setProperty("alarmIdentifier", alarm->identifier);
+        screen->setProperty("previewMode", preview);
+        return screen;
+    });
+}
+} // namespace
+
+class TestRingDispatch : public QObject
+{
+    Q_OBJECT
+    ZEBAlarmClockManager &manager = ZEBAlarmClockManager::sharedZEBAlarmClockManager();
+    std::unique_ptr<TestSupport::PinnedClock> pinned;
+    std::unique_ptr<TestSupport::StoreOnlyScheduler> store;
+    std::unique_ptr<HoldingPresenter> presenter;
+    std::unique_ptr<ZEBAppDelegate> delegate;
+
+    ZEBAlarmClockPtr addAlarm(int hour, int minute, quint32 mask, int unlockerKind = 0)
+    {
+        auto alarm = std::make_shared<ZEBAlarmClock>();
+        alarm->setTimeOfDay(QTime(hour, minute));
+        alarm->dateChoosingMask = mask;
+        alarm->unlocker = std::make_shared<ZEBAlarmClockUnlocker>(unlockerKind);
+        alarm->snooze = false;
+        if (!manager.activateAlarmClock(alarm))
+            return nullptr;
+        return alarm;
+    }
+    LocalNotification stored(const ZEBAlarmClockPtr &alarm, const QString &key)
+    {
+        return manager.ringingAlarmClockWithIdentifier(alarm->identifier)->referenceNotificationsDic->value(key);
+    }
+    void becomeActive()
+    {
+        ApplicationLifecycle::shared().enterBackground();
+        ApplicationLifecycle::shared().becomeActive();
+        NotificationCenter::defaultCenter().post(ZEBAppDelegate::HomeViewControllerDidLoadView);
+    }
+    void winGame() { NotificationCenter::defaultCenter().post(ZEBAppDelegate::RingingAlarmClockStatusChanged); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        registerScreen(kTap);
+        registerScreen(kCalc);
+    }
+
+    void init()
+    {
+        TestSupport::wipeUserData();
+        pinned = std::make_unique<TestSupport::PinnedClock>(at("Europe/Berlin", 2026, 12, 9, 7, 0));
+        store = std::make_unique<TestSupport::StoreOnlyScheduler>();
+        presenter = std::make_unique<HoldingPresenter>();
+        UserDefaults::standard().setString("DefaultWeatherUnit", "C"); // not a first run
+        manager.alarmClocksOnSystemSchedule();
+        delegate = std::make_unique<ZEBAppDelegate>();
+        delegate->didFinishLaunchingWithOptions({});
+        QCoreApplication::processEvents();
+    }
+
+    void cleanup()
+    {
+        delegate.reset();
+        presenter.reset();
+        store.reset();
+        pinned.reset();
+    }
+
+    void notifiedAlarmRingsAndSettles()
+    {
+        const ZEBAlarmClockPtr alarm = addAlarm(7, 30, 8 | 16, 1);
+        const LocalNotification fired = stored(alarm, "8");
+        pinned->clock().setNow(at("Europe/Berlin", 2026, 12, 9, 7, 30));
+        ApplicationLifecycle::shared().enterBackground();
+        delegate->didReceiveLocalNotification(fired);
+        QVERIFY(delegate->needUnlocker());
+        QVERIFY(presenter->screens.isEmpty()); // in the background nothing is shown yet
+
+        QSignalSpy presented(delegate.get(), &ZEBAppDelegate::unlockScreenPresented);
+        becomeActive();
+        QCOMPARE(presented.size(), 1);
+        QCOMPARE(presenter->screens.size(), 1);
+        QCOMPARE(presenter->screens[0]->objectName(), QString::fromLatin1(kCalc));
+        QCOMPARE(presenter->screens[0]->property("alarmIdentifier").toString(), alarm->identifier);
+        QCOMPARE(presenter->screens[0]->property("previewMode").toBool(), false);
+        QVERIFY(delegate->alarmRinging());
+        QVERIFY(!delegate->needUnlocker() && !delegate->checkingIfNeedUnlocker());
+        // Written as soon as the screen is up, before any trip to the background.
+        QCOMPARE(RingStatusFile::read()->identifier, alarm->identifier);
+
+        pinned->clock().setNow(at("Europe/Berlin", 2026, 12, 9, 7, 32));
+        QSignalSpy settled(delegate.get(), &ZEBAppDelegate::alarmSettled);
+        winGame();
+        QCOMPARE(settled.size(), 1);
+        QVERIFY(!delegate->alarmRinging());
+        QCOMPARE(stored(alarm, "8").fireDate, at("Europe/Berlin", 2026, 12, 16, 7, 30));
+        QCOMPARE(stored(alarm, "16").fireDate, at("Europe/Berlin", 2026, 12, 10, 7, 30));
+        QVERIFY(!store->scheduler().scheduledLocalNotifications().contains(fired));
+    }
+
+    void deliveryWhileActiveShowsTheScreenAtOnce()
+    {
+        const ZEBAlarmClockPtr alarm = addAlarm(7, 30, 0);
+        ApplicationLifecycle::shared().becomeActive();
+        delegate->didReceiveLocalNotification(stored(alarm, "0"));
+        QTRY_COMPARE(presenter->screens.size(), 1);
+        QVERIFY(delegate->alarmRinging());
+    }
+
+    void sameTimeAlarmsLaterWinsAndBothSettle()
+    {
+        const ZEBAlarmClockPtr first = addAlarm(7, 30, 0);
+        const ZEBAlarmClockPtr second = addAlarm(7, 30, 0, 1);
+        delegate->didReceiveLocalNotification(stored(first, "0"));
+        QCOMPARE(delegate->ringingAlarmclock()->identifier, second->identifier);
+        becomeActive();
+        QCOMPARE(presenter->screens.last()->objectName(), QString::fromLatin1(kCalc));
+        pinned->clock().setNow(at("Europe/Berlin", 2026, 12, 9, 7, 31));
+        winGame();
+        for (const auto &alarm : {first, second}) {
+            const ZEBAlarmClockPtr after = manager.ringingAlarmClockWithIdentifier(alarm->identifier);
+            QVERIFY(!after->active);
+            QVERIFY(after->referenceNotificationsDic->isEmpty());
+        }
+        QVERIFY(store->scheduler().scheduledLocalNotifications().isEmpty());
+    }
+
+    void ringStatusFileBringsTheScreenBackAndStillSettles()
+    {
+        const ZEBAlarmClockPtr alarm = addAlarm(7, 30, 2);
+        QVERIFY(RingStatusFile::write(manager.ringingAlarmClockWithIdentifier(alarm->identifier)));
+        // A fresh launch (the app was killed while ringing), no notification held.
+        delegate = std::make_unique<ZEBAppDelegate>();
+        delegate->didFinishLaunchingWithOptions({});
+        becomeActive();
+        QCOMPARE(presenter->screens.size(), 1);
+        QCOMPARE(presenter->screens[0]->property("alarmIdentifier").toString(), alarm->identifier);
+        const LocalNotification old = stored(alarm, "2");
+        pinned->clock().setNow(at("Europe/Berlin", 2026, 12, 14, 7, 31));
+        winGame();
+        QVERIFY(!delegate->alarmRinging());
+        QCOMPARE(stored(alarm, "2").fireDate, at("Europe/Berlin", 2026, 12, 21, 7, 30));
+        QVERIFY(!store->scheduler().scheduledLocalNotifications().contains(old));
+    }
+
+    void damagedOrNotRingingStatusFileShowsNothing()
+    {
+        const ZEBAlarmClockPtr alarm = addAlarm(7, 30, 2);
+        KeyedArchive::writeFile(RingStatusFile::path(),
+                                QJsonObject{{"rStatus", false},
+                                            {"rAlarmClock", KeyedArchiver::archivedObject(alarm.get())}});
+        becomeActive();
+        QVERIFY(presenter->screens.isEmpty());
+        QFile garbage(RingStatusFile::path());
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write("\x00\x01garbage", 9);
+        garbage.close();
+        becomeActive();
+        QVERIFY(presenter->screens.isEmpty());
+        QVERIFY(!delegate->alarmRinging() && !delegate->checkingIfNeedUnlocker());
+    }
+
+    void secondDecisionDuringPresentationDoesNothing()
+    {
+        presenter->completeAtOnce = false;
+        const ZEBAlarmClockPtr alarm = addAlarm(7, 30, 0);
+        delegate->didReceiveLocalNotification(stored(alarm, "0"));
+        becomeActive();
+        QVERIFY(delegate->checkingIfNeedUnlocker());
+        becomeActive();
+        QCOMPARE(presenter->screens.size(), 1);
+        presenter->finish();
+        QVERIFY(!delegate->checkingIfNeedUnlocker());
+        // A snooze repeat of the same alarm while its screen is up changes nothing.
+        delegate->didReceiveLocalNotification(stored(alarm, "0"));
+        becomeActive();
+        QCOMPARE(presenter->screens.size(), 1);
+        QVERIFY(!delegate->needUnlocker());
+    }
+
+    void anotherAlarmDuringARingIsShownAfterIt()
+    {
+        const ZEBAlarmClockPtr first = addAlarm(7, 30, 0);
+        const ZEBAlarmClockPtr second = addAlarm(7, 35, 0, 1);
+        delegate->didReceiveLocalNotification(stored(first, "0"));
+        becomeActive();
+        delegate->didReceiveLocalNotification(stored(second, "0"));
+        becomeActive();
+        QCOMPARE(presenter->screens.size(), 1);
+        pinned->clock().setNow(at("Europe/Berlin", 2026, 12, 9, 7, 36));
+        winGame(); // settles the first only
+        QVERIFY(!manager.ringingAlarmClockWithIdentifier(first->identifier)->active);
+        QVERIFY(manager.ringingAlarmClockWithIdentifier(second->identifier)->active);
+        QTRY_COMPARE(presenter->screens.size(), 2);
+        QCOMPARE(presenter->screens[1]->property("alarmIdentifier").toString(), second->identifier);
+    }
+
+    void unknownOrMissingUnlockerRingsWithTheTapGame()
+    {
+        const ZEBAlarmClockPtr blow = addAlarm(7, 30, 0, 3); // no blow screen registered here
+        delegate->didReceiveLocalNotification(stored(blow, "0"));
+        becomeActive();
+        QCOMPARE(presenter->screens.size(), 1);
+        QCOMPARE(presenter->screens[0]->objectName(), QString::fromLatin1(kTap));
+        winGame();
+
+        auto none = addAlarm(7, 40, 0);
+        none->unlocker.reset();
+        manager.addAlarmClockWithoutMask(none);
+        delegate->didReceiveLocalNotification(stored(none, "0"));
+        becomeActive();
+        QCOMPARE(presenter->screens.size(), 2);
+        QCOMPARE(presenter->screens[1]->objectName(), QString::fromLatin1(kTap));
+    }
+
+    void withoutAWindowTheOutcomeIsVisibleAndNothingSticks()
+    {
+        presenter.reset(); // no window layer
+        const ZEBAlarmClockPtr alarm = addAlarm(7, 30, 0);
+        QSignalSpy unavailable(delegate.get(), &ZEBAppDelegate::unlockScreenUnavailable);
+        delegate->didReceiveLocalNotification(stored(alarm, "0"));
+        becomeActive();
+        QCOMPARE(unavailable.size(), 1);
+        QCOMPARE(unavailable[0][0].toString(), QString::fromLatin1(kTap));
+        QVERIFY(!delegate->alarmRinging() && !delegate->checkingIfNeedUnlocker());
+        QVERIFY(delegate->needUnlocker()); // tried again at the next activation
+        presenter = std::make_unique<HoldingPresenter>();
+        becomeActive();
+        QCOMPARE(presenter->screens.size(), 1);
+    }
+
+    void unmatchedNotificationShowsNothing()
+    {
+        LocalNotification stray;
+        stray.fireDate = at("Europe/Berlin", 2026, 12, 9, 6, 0);
+        delegate->didReceiveLocalNotification(stray);
+        becomeActive();
+        QVERIFY(presenter->screens.isEmpty());
+        QVERIFY(delegate->needUnlocker());
+    }
+
+    void ringStatusWrittenOnlyWhileRinging()
+    {
+        const ZEBAlarmClockPtr alarm = addAlarm(7, 30, 0);
+        ApplicationLifecycle::shared().becomeActive();
+        ApplicationLifecycle::shared().enterBackground();
+        QVERIFY(!RingStatusFile::exists());
+        delegate->didReceiveLocalNotification(stored(alarm, "0"));
+        becomeActive();
+        RingStatusFile::remove();
+        ApplicationLifecycle::shared().enterBackground();
+        QVERIFY(RingStatusFile::exists());
+        RingStatusFile::remove();
+        ApplicationLifecycle::shared().memoryWarning();
+        QVERIFY(RingStatusFile::exists());
+    }
+
+    void missedAlarmIsReportedAndRescheduled()
+    {
+        const ZEBAlarmClockPtr alarm = addAlarm(7, 30, 8);
+        const LocalNotification late = stored(alarm, "8");
+        pinned->clock().setNow(at("Europe/Berlin", 2026, 12, 9, 9, 0));
+        QSignalSpy missed(delegate.get(), &ZEBAppDelegate::alarmMissed);
+        delegate->didMissLocalNotification(late);
+        QCOMPARE(missed.size(), 1);
+        QCOMPARE(stored(alarm, "8").fireDate, at("Europe/Berlin", 2026, 12, 16, 7, 30));
+    }
+
+    void cleanUpCancelsOnlyStrays()
+    {
+        const ZEBAlarmClockPtr alarm = addAlarm(7, 30, 62);
+        NotificationStore::Contents contents = NotificationStore::load();
+        LocalNotification stray;
+        stray.fireDate = at("Europe/Berlin", 2026, 12, 20, 6, 0);
+        contents.pending.append(stray);
+        NotificationStore::save(contents);
+        delegate->cleanUpStrayNotifications();
+        const LocalNotificationList pending = store->scheduler().scheduledLocalNotifications();
+        QCOMPARE(pending.size(), 5);
+        QVERIFY(!pending.contains(stray));
+
+        manager.invalidateAlarmClock(alarm);
+        contents = NotificationStore::load();
+        contents.pending.append(stray);
+        NotificationStore::save(contents);
+        delegate->cleanUpStrayNotifications(); // no alarm claims anything: all go
+        QVERIFY(store->scheduler().scheduledLocalNotifications().isEmpty());
+    }
+
+    void cleanUpNeverCancelsAChangeMadeAfterItStarted()
+    {
+        // Queued clean-up, then a schedule change before it runs.
+        delegate->checkAlarmClock();
+        const ZEBAlarmClockPtr added = addAlarm(8, 0, 127);
+        QCoreApplication::processEvents();
+        QCOMPARE(store->scheduler().scheduledLocalNotifications().size(), 7);
+
+        // Clean-ups on the main thread while another thread keeps adding alarms.
+        std::atomic<int> added_count{0};
+        QThread *writer = QThread::create([&] {
+            for (int i = 0; i < 8; ++i) {
+                auto alarm = std::make_shared<ZEBAlarmClock>();
+                alarm->setTimeOfDay(QTime(9, i));
+                alarm->dateChoosingMask = 0;
+                if (manager.addAlarmClockWithoutMask(alarm))
+                    ++added_count;
+            }
+        });
+        writer->start();
+        while (!writer->isFinished()) {
+            delegate->cleanUpStrayNotifications();
+            QCoreApplication::processEvents();
+        }
+        writer->wait();
+        delete writer;
+        QCOMPARE(added_count.load(), 8);
+        delegate->cleanUpStrayNotifications();
+        QCOMPARE(store->scheduler().scheduledLocalNotifications().size(), 7 + 8);
+        int claimed = 0;
+        for (const auto &alarm : manager.alarmClocksOnSystemSchedule())
+            claimed += alarm->referenceNotificationsDic->size();
+        QCOMPARE(claimed, 15);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRingDispatch)
+#include "tst_ringdispatch.moc"
