@@ -1,0 +1,301 @@
+// The gateway's pieces without the network: query shapes, place identifiers,
+// condition codes, the upstream formats and the answer cache.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+#include "GatewayAnswers.h"
+#include "GatewayQuery.h"
+#include "OpenMeteoFormat.h"
+#include "PlaceId.h"
+#include "TimedCache.h"
+#include "WeatherConditions.h"
+
+class GatewayPartsTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void queryShapes_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("kind"); // "lookup", "forecast" or the error code
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<QString>("woeid");
+        const QString lookup = QStringLiteral("select * from geo.placefinder where text=\"%1\" and gflags=\"R\"");
+        QTest::newRow("lookup") << lookup.arg("30.250000, 120.160000") << "lookup" << 30.25 << 120.16 << "";
+        QTest::newRow("lookup, negatives") << lookup.arg("-33.4575, -70.65") << "lookup" << -33.4575 << -70.65 << "";
+        QTest::newRow("lookup, integers") << lookup.arg("0,0") << "lookup" << 0.0 << 0.0 << "";
+        QTest::newRow("lookup, poles and date line") << lookup.arg("-90, 180") << "lookup" << -90.0 << 180.0 << "";
+        QTest::newRow("lookup, extra spaces")
+            << "select  *  from geo.placefinder  where text = \"1.5, 2.5\"  and gflags=\"R\" " << "lookup" << 1.5 << 2.5 << "";
+        QTest::newRow("forecast") << "select * from weather.forecast where woeid=2132574" << "forecast" << 0.0 << 0.0
+                                  << "2132574";
+        QTest::newRow("latitude out of range") << lookup.arg("90.5, 0") << "bad-coordinates" << 0.0 << 0.0 << "";
+        QTest::newRow("longitude out of range") << lookup.arg("0, -180.01") << "bad-coordinates" << 0.0 << 0.0 << "";
+        QTest::newRow("exponent") << lookup.arg("1e1, 2") << "bad-coordinates" << 0.0 << 0.0 << "";
+        QTest::newRow("nan") << lookup.arg("nan, nan") << "bad-coordinates" << 0.0 << 0.0 << "";
+        QTest::newRow("no comma") << lookup.arg("30.25 120.16") << "bad-coordinates" << 0.0 << 0.0 << "";
+        QTest::newRow("three numbers") << lookup.arg("1, 2, 3") << "bad-coordinates" << 0.0 << 0.0 << "";
+        QTest::newRow("empty text") << lookup.arg("") << "bad-coordinates" << 0.0 << 0.0 << "";
+        QTest::newRow("other flags") << "select * from geo.placefinder where text=\"1, 2\" and gflags=\"X\""
+                                     << "unsupported-query" << 0.0 << 0.0 << "";
+        QTest::newRow("unit requested") << "select * from weather.forecast where woeid=1 and u='c'"
+                                        << "unsupported-query" << 0.0 << 0.0 << "";
+        QTest::newRow("statement after") << "select * from weather.forecast where woeid=1; drop table x"
+                                         << "unsupported-query" << 0.0 << 0.0 << "";
+        QTest::newRow("other table") << "select * from weather.bylocation where location=\"x\""
+                                     << "unsupported-query" << 0.0 << 0.0 << "";
+        QTest::newRow("upper case") << "SELECT * FROM weather.forecast WHERE woeid=1" << "unsupported-query" << 0.0
+                                    << 0.0 << "";
+        QTest::newRow("empty") << "" << "unsupported-query" << 0.0 << 0.0 << "";
+        QTest::newRow("too long") << "select * from weather.forecast where woeid=" + QString(300, QChar('1'))
+                                  << "query-too-long" << 0.0 << 0.0 << "";
+    }
+    void queryShapes()
+    {
+        QFETCH(QString, query);
+        QFETCH(QString, kind);
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(QString, woeid);
+        const auto parsed = GatewayQuery::parse(query);
+        if (kind == u"lookup") {
+            QVERIFY(std::holds_alternative<PlaceLookupQuery>(parsed));
+            QCOMPARE(std::get<PlaceLookupQuery>(parsed).latitude, latitude);
+            QCOMPARE(std::get<PlaceLookupQuery>(parsed).longitude, longitude);
+        } else if (kind == u"forecast") {
+            QVERIFY(std::holds_alternative<ForecastQuery>(parsed));
+            QCOMPARE(std::get<ForecastQuery>(parsed).woeid, woeid);
+        } else {
+            QVERIFY(std::holds_alternative<QueryError>(parsed));
+            QCOMPARE(std::get<QueryError>(parsed).code, kind);
+        }
+    }
+
+    void placeIdsCarryTheirPlace_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<double>("roundedLatitude");
+        QTest::addColumn<double>("roundedLongitude");
+        QTest::newRow("Hangzhou") << 30.25 << 120.16 << 30.25 << 120.16;
+        QTest::newRow("rounds to 0.01") << 59.91234 << 10.74876 << 59.91 << 10.75;
+        QTest::newRow("south-west") << -33.4575 << -70.6503 << -33.46 << -70.65;
+        QTest::newRow("origin") << 0.0 << 0.0 << 0.0 << 0.0;
+        QTest::newRow("corner low") << -90.0 << -180.0 << -90.0 << -180.0;
+        QTest::newRow("corner high") << 90.0 << 180.0 << 90.0 << 180.0;
+    }
+    void placeIdsCarryTheirPlace()
+    {
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(double, roundedLatitude);
+        QFETCH(double, roundedLongitude);
+        const QString woeid = PlaceId::mint(latitude, longitude);
+        const auto place = PlaceId::decode(woeid);
+        QVERIFY2(place.has_value(), qPrintable(woeid));
+        QVERIFY(qAbs(place->latitude - roundedLatitude) < 1e-9);
+        QVERIFY(qAbs(place->longitude - roundedLongitude) < 1e-9);
+        QCOMPARE(PlaceId::mint(place->latitude, place->longitude), woeid);
+    }
+
+    void placesInOneCellShareAnIdAndNeighboursDoNot()
+    {
+        QCOMPARE(PlaceId::mint(30.2501, 120.1599), PlaceId::mint(30.25, 120.16));
+        QVERIFY(PlaceId::mint(30.26, 120.16) != PlaceId::mint(30.25, 120.16));
+        QVERIFY(PlaceId::mint(30.25, 120.17) != PlaceId::mint(30.25, 120.16));
+    }
+
+    void foreignIdentifiersAreRefused_data()
+    {
+        QTest::addColumn<QString>("woeid");
+        QTest::newRow("empty") << "";
+        QTest::newRow("zero") << "0";
+        QTest::newRow("leading zero") << "0123";
+        QTest::newRow("negative") << "-5";
+        QTest::newRow("plus") << "+5";
+        QTest::newRow("letters") << "12a4";
+        QTest::newRow("quoted") << "\"12\"";
+        QTest::newRow("decimal") << "12.5";
+        QTest::newRow("past the last cell") << QString::number(18001LL * 36001LL + 1);
+        QTest::newRow("eleven digits") << "12345678901";
+        QTest::newRow("arabic digits") << QString::fromUtf8("١٢٣");
+    }
+    void foreignIdentifiersAreRefused()
+    {
+        QFETCH(QString, woeid);
+        QVERIFY(!PlaceId::decode(woeid).has_value());
+    }
+
+    void conditions_data()
+    {
+        QTest::addColumn<int>("wmo");
+        QTest::addColumn<bool>("day");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("clear day") << 0 << true << 32 << "Sunny";
+        QTest::newRow("clear night") << 0 << false << 31 << "Clear";
+        QTest::newRow("mainly clear night") << 1 << false << 33 << "Fair";
+        QTest::newRow("partly cloudy day") << 2 << true << 30 << "Partly Cloudy";
+        QTest::newRow("partly cloudy night") << 2 << false << 29 << "Partly Cloudy";
+        QTest::newRow("overcast") << 3 << true << 26 << "Cloudy";
+        QTest::newRow("rime fog") << 48 << true << 20 << "Foggy";
+        QTest::newRow("dense drizzle") << 55 << true << 9 << "Drizzle";
+        QTest::newRow("freezing drizzle") << 57 << true << 8 << "Freezing Drizzle";
+        QTest::newRow("heavy rain") << 65 << true << 12 << "Rain";
+        QTest::newRow("freezing rain") << 66 << true << 10 << "Freezing Rain";
+        QTest::newRow("slight snow") << 71 << true << 14 << "Light Snow Showers";
+        QTest::newRow("heavy snow") << 75 << true << 41 << "Heavy Snow";
+        QTest::newRow("snow grains") << 77 << true << 13 << "Snow Flurries";
+        QTest::newRow("slight showers") << 80 << true << 40 << "Scattered Showers";
+        QTest::newRow("violent showers") << 82 << true << 12 << "Rain";
+        QTest::newRow("snow showers") << 85 << true << 46 << "Snow Showers";
+        QTest::newRow("thunderstorm") << 95 << true << 4 << "Thunderstorms";
+        QTest::newRow("hail") << 99 << true << 3 << "Severe Thunderstorms";
+        QTest::newRow("unknown") << 42 << true << 3200 << "Not Available";
+        QTest::newRow("negative") << -1 << true << 3200 << "Not Available";
+    }
+    void conditions()
+    {
+        QFETCH(int, wmo);
+        QFETCH(bool, day);
+        QFETCH(int, code);
+        QFETCH(QString, text);
+        const Condition condition = WeatherConditions::fromWmoCode(wmo, day);
+        QCOMPARE(condition.code, code);
+        QCOMPARE(condition.text, text);
+    }
+
+    void everyWmoCodeMapsIntoTheClockFaceRange()
+    {
+        for (int wmo = -5; wmo < 120; ++wmo) {
+            for (bool day : {true, false}) {
+                const int code = WeatherConditions::fromWmoCode(wmo, day).code;
+                QVERIFY2((code >= 0 && code <= 47) || code == 3200, qPrintable(QString::number(wmo)));
+            }
+        }
+    }
+
+    void openMeteoForecast_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<bool>("valid");
+        const QByteArray good = R"({"current":{"temperature_2m":-0.4,"weather_code":61,"is_day":0},
+            "daily":{"time":["2026-12-07"],"temperature_2m_max":[3.5],"temperature_2m_min":[-2.5]}})";
+        QTest::newRow("complete") << good << true;
+        QTest::newRow("refused") << QByteArray(R"({"error":true,"reason":"Latitude must be in range"})") << false;
+        QTest::newRow("null temperature")
+            << QByteArray(good).replace("-0.4", "null") << false;
+        QTest::newRow("no daily") << QByteArray(R"({"current":{"temperature_2m":1,"weather_code":0}})") << false;
+        QTest::newRow("empty daily arrays")
+            << QByteArray(R"({"current":{"temperature_2m":1,"weather_code":0},"daily":{"temperature_2m_max":[],"temperature_2m_min":[]}})")
+            << false;
+        QTest::newRow("strings for numbers") << QByteArray(good).replace("61", "\"61\"") << false;
+        QTest::newRow("array") << QByteArray("[]") << false;
+        QTest::newRow("not JSON") << QByteArray("<html>") << false;
+        QTest::newRow("empty") << QByteArray() << false;
+    }
+    void openMeteoForecast()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(bool, valid);
+        const Fetched<CurrentWeather> forecast = OpenMeteoFormat::readForecast(body);
+        QCOMPARE(forecast.value.has_value(), valid);
+        QCOMPARE(forecast.error.isEmpty(), valid);
+        if (valid) {
+            QCOMPARE(forecast.value->wmoCode, 61);
+            QVERIFY(!forecast.value->daytime);
+            QCOMPARE(forecast.value->temperature, -0.4);
+            QCOMPARE(forecast.value->high, 3.5);
+            QCOMPARE(forecast.value->low, -2.5);
+            QCOMPARE(forecast.value->date, "2026-12-07");
+        }
+    }
+
+    void placeNames_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("city") << QByteArray(R"({"name":"x","address":{"city":"Bergen","county":"Vestland"}})") << "Bergen";
+        QTest::newRow("town") << QByteArray(R"({"address":{"town":"Voss","state":"Vestland"}})") << "Voss";
+        QTest::newRow("village") << QByteArray(R"({"address":{"village":"Flåm"}})") << QString::fromUtf8("Flåm");
+        QTest::newRow("only state") << QByteArray(R"({"address":{"state":"Vestland"}})") << "Vestland";
+        QTest::newRow("name only") << QByteArray(R"({"name":"North Sea"})") << "North Sea";
+        QTest::newRow("blank city") << QByteArray(R"({"address":{"city":"  ","country":"Norway"}})") << "Norway";
+        QTest::newRow("open sea") << QByteArray(R"({"error":"Unable to geocode"})") << QString();
+        QTest::newRow("long name cut") << ("{\"name\":\"" + QByteArray(500, 'a') + "\"}") << QString(100, QChar('a'));
+        QTest::newRow("not JSON") << QByteArray("oops") << QString();
+    }
+    void placeNames()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, name);
+        const Fetched<QString> place = OpenMeteoFormat::readPlaceName(body);
+        QCOMPARE(place.value.value_or(QString()), name);
+    }
+
+    void upstreamRequests()
+    {
+        QCOMPARE(OpenMeteoFormat::forecastUrl(QUrl("https://api.open-meteo.com/v1/forecast"), 30.25, 120.16).toString(),
+                 "https://api.open-meteo.com/v1/forecast?latitude=30.25&longitude=120.16"
+                 "&current=temperature_2m,weather_code,is_day&daily=temperature_2m_max,temperature_2m_min"
+                 "&timezone=auto&forecast_days=1");
+        QCOMPARE(OpenMeteoFormat::reverseGeocodingUrl(QUrl("https://nominatim.openstreetmap.org/reverse"), -33.46, -70.65)
+                     .toString(),
+                 "https://nominatim.openstreetmap.org/reverse?format=jsonv2&lat=-33.46&lon=-70.65&zoom=10&accept-language=en");
+    }
+
+    void forecastAnswerInWholeDegrees()
+    {
+        CurrentWeather weather{61, false, -0.4, 3.5, -2.5, QStringLiteral("2026-12-07")};
+        const QByteArray body = GatewayAnswers::forecast("7", {60.39, 5.32}, "Bergen", weather, QDateTime::currentDateTimeUtc());
+        const QJsonObject channel =
+            QJsonDocument::fromJson(body).object()["query"].toObject()["results"].toObject()["channel"].toObject();
+        const QJsonObject item = channel["item"].toObject();
+        QCOMPARE(channel["location"].toObject()["city"].toString(), "Bergen");
+        QCOMPARE(channel["units"].toObject()["temperature"].toString(), "C");
+        QCOMPARE(item["condition"].toObject()["temp"].toString(), "0");
+        QCOMPARE(item["condition"].toObject()["code"].toString(), "12");
+        QCOMPARE(item["condition"].toObject()["text"].toString(), "Rain");
+        QCOMPARE(item["forecast"].toArray().at(0).toObject()["high"].toString(), "4");
+        QCOMPARE(item["forecast"].toArray().at(0).toObject()["low"].toString(), "-3");
+    }
+
+    void cacheKeepsAnswersForItsLifetime()
+    {
+        qint64 now = 1000;
+        TimedCache<QByteArray> cache(600000, 10, [&now] { return now; });
+        cache.insert("a", "answer");
+        now += 599999;
+        QCOMPARE(cache.find("a").value_or(""), "answer");
+        now += 1;
+        QVERIFY(!cache.find("a").has_value());
+        QCOMPARE(cache.size(), 0);
+    }
+
+    void fullCacheDropsExpiredThenOldest()
+    {
+        qint64 now = 0;
+        TimedCache<int> cache(100, 3, [&now] { return now; });
+        cache.insert("old", 1); // expires at 100
+        now = 10;
+        cache.insert("middle", 2); // 110
+        now = 20;
+        cache.insert("young", 3); // 120
+        now = 30;
+        cache.insert("fourth", 4); // full, nothing expired: the oldest goes
+        QVERIFY(!cache.find("old").has_value());
+        QCOMPARE(cache.size(), 3);
+        now = 115;
+        cache.insert("again", 5); // full: the expired "middle" makes room
+        QCOMPARE(cache.size(), 3);
+        QCOMPARE(cache.find("young").value_or(0), 3);
+        QCOMPARE(cache.find("fourth").value_or(0), 4);
+        QCOMPARE(cache.find("again").value_or(0), 5);
+    }
+};
+
+QTEST_GUILESS_MAIN(GatewayPartsTest)
+#include "tst_gatewayparts.moc"
