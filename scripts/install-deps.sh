@@ -18,6 +18,7 @@ PACKAGES=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   sox libsox-fmt-mp3 ffmpeg
   faketime dbus dbus-user-session
+  tzdata
   fonts-open-sans fontconfig
 )
 
