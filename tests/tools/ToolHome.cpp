@@ -1,0 +1,74 @@
+#include "ToolHome.h"
+
+#include <QJsonDocument>
+#include <QProcess>
+#include <QStandardPaths>
+
+QString ToolHome::Result::describe() const
+{
+    return QStringLiteral("exit %1\nstdout: %2\nstderr: %3").arg(exitCode).arg(out, err);
+}
+
+QJsonArray ToolHome::Result::jsonArray() const { return QJsonDocument::fromJson(out.toUtf8()).array(); }
+
+ToolHome::ToolHome() = default;
+
+ToolHome::Result ToolHome::ctl(const QStringList &arguments) const
+{
+    return run(QStringLiteral(TOLVEKCTL_PATH), arguments);
+}
+
+ToolHome::Result ToolHome::app(const QStringList &arguments) const
+{
+    return run(QStringLiteral(TOLVEK_ALARM_PATH), arguments);
+}
+
+QString ToolHome::preferencesFile() const { return dir_.filePath(QStringLiteral("config/tolvek-alarm/preferences.conf")); }
+
+QString ToolHome::alarmFile() const { return dir_.filePath(QStringLiteral("data/tolvek-alarm/accache")); }
+
+QProcessEnvironment ToolHome::environment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir_.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), dir_.filePath(QStringLiteral("data")));
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), dir_.filePath(QStringLiteral("cache")));
+    env.insert(QStringLiteral("TZ"), QLatin1String(kZone));
+    env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // Without a bus the children keep their pending notifications in this home
+    // only, whatever other test has a notification service running.
+    env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    if (!fakeTime_.isEmpty()) {
+        env.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
+        // faketime preloads its library ahead of the sanitizer runtime in sanitizer builds.
+        const QString asan = env.value(QStringLiteral("ASAN_OPTIONS"));
+        env.insert(QStringLiteral("ASAN_OPTIONS"),
+                   (asan.isEmpty() ? QString() : asan + QLatin1Char(':')) + QStringLiteral("verify_asan_link_order=0"));
+    }
+    return env;
+}
+
+ToolHome::Result ToolHome::run(const QString &program, const QStringList &arguments) const
+{
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    if (fakeTime_.isEmpty()) {
+        process.start(program, arguments);
+    } else {
+        const QString faketime = QStandardPaths::findExecutable(QStringLiteral("faketime"));
+        process.start(faketime, QStringList{QStringLiteral("-m"), fakeTime_, program} + arguments);
+    }
+    Result result;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        result.err = QStringLiteral("did not finish: ") + process.errorString();
+        return result;
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}

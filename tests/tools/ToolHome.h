@@ -1,0 +1,41 @@
+#pragma once
+#include <QJsonArray>
+#include <QProcessEnvironment>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A private home (config and data folders) in which the real `tolvekctl` and
+// `tolvek-alarm` binaries run as child processes, optionally with the wall
+// clock pinned by faketime. The zone is pinned, so expected ring times are
+// wall-clock times in it.
+class ToolHome
+{
+public:
+    static inline const char *kZone = "Europe/Berlin";
+
+    struct Result
+    {
+        int exitCode = -1;
+        QString out;
+        QString err;
+        QString describe() const; // for failure messages
+        QJsonArray jsonArray() const;
+    };
+
+    ToolHome();
+    bool isValid() const { return dir_.isValid(); }
+    // From now on children start at `localTime` ("2025-01-08 08:00:00" in kZone); empty: the real clock.
+    void setFakeTime(const QString &localTime) { fakeTime_ = localTime; }
+
+    Result ctl(const QStringList &arguments) const;
+    Result app(const QStringList &arguments) const;
+    QString preferencesFile() const;
+    QString alarmFile() const;
+
+private:
+    Result run(const QString &program, const QStringList &arguments) const;
+    QProcessEnvironment environment() const;
+
+    QTemporaryDir dir_;
+    QString fakeTime_;
+};

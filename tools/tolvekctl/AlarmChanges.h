@@ -1,0 +1,39 @@
+#pragma once
+#include "alarms/ZEBAlarmClock.h"
+
+#include <QTime>
+#include <optional>
+
+// What `add` and `edit` were asked to set on an alarm. Unset fields leave the
+// alarm as it is.
+struct AlarmChanges
+{
+    std::optional<QTime> time;     // hours and minutes
+    std::optional<quint32> mask;   // 0: rings once
+    std::optional<QString> sound;  // a catalogue file name or the random marker
+    std::optional<QString> slogan;
+    std::optional<int> unlockerKind;
+    std::optional<bool> snooze;
+
+    void applyTo(ZEBAlarmClock &alarm) const;
+};
+
+// Reading option values. Each returns nothing and sets `error` when the text is not understood.
+namespace AlarmChangeParser {
+std::optional<QTime> parseTime(const QString &text, QString *error);
+// "mon,tue,..." (three letters or full English names, any case), or "once" for a one-time alarm.
+std::optional<quint32> parseDays(const QString &text, QString *error);
+// A catalogue sound file name, any case, ".mp3" optional.
+std::optional<QString> parseSound(const QString &text, QString *error);
+std::optional<int> parseUnlockerKind(const QString &text, QString *error);
+} // namespace AlarmChangeParser
+
+// Short English names used on the command line and in listings.
+namespace DayNames {
+QString shortName(quint32 bit); // "sun" ... "sat"
+QStringList forMask(quint32 mask); // in weekday-number order, Sunday first
+} // namespace DayNames
+
+namespace UnlockerNames {
+QString shortName(int kind); // "tap", "calculation", "shake", "blow", "smile"
+}

@@ -1,0 +1,151 @@
+#include "tools/tolvekctl/AlarmReport.h"
+
+#include "platform/Clock.h"
+#include "platform/NotificationDelivery.h"
+#include "tools/tolvekctl/AlarmChanges.h"
+
+#include <QLocale>
+#include <algorithm>
+
+namespace {
+QString offsetText(int offsetSecs)
+{
+    const int minutes = std::abs(offsetSecs) / 60;
+    return QStringLiteral("%1%2:%3")
+        .arg(offsetSecs < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+// "Thu 2025-01-09 07:30 +01:00"
+QString readableMoment(const QDateTime &moment)
+{
+    const QDateTime local = moment.toTimeZone(Clock::current().timeZone());
+    return QLocale::c().toString(local, QStringLiteral("ddd yyyy-MM-dd HH:mm ")) + offsetText(local.offsetFromUtc());
+}
+
+QString timeOfDay(const ZEBAlarmClock &alarm) { return alarm.alarmTime.time().toString(QStringLiteral("HH:mm")); }
+
+int unlockerKind(const ZEBAlarmClock &alarm) { return alarm.unlocker ? alarm.unlocker->unlockerKind : 0; }
+
+// The dictionary's entries in day order ("2" before "16"), not text order.
+QList<QPair<QString, LocalNotification>> notificationsByDay(const ZEBAlarmClock &alarm)
+{
+    QList<QPair<QString, LocalNotification>> entries;
+    for (auto it = alarm.referenceNotificationsDic->cbegin(); it != alarm.referenceNotificationsDic->cend(); ++it)
+        entries.append({it.key(), it.value()});
+    std::sort(entries.begin(), entries.end(),
+              [](const auto &a, const auto &b) { return a.first.toUInt() < b.first.toUInt(); });
+    return entries;
+}
+
+QDateTime earliestRing(const ZEBAlarmClock &alarm)
+{
+    QDateTime earliest;
+    for (const LocalNotification &n : std::as_const(*alarm.referenceNotificationsDic)) {
+        const QDateTime moment = AlarmReport::fireMoment(n);
+        if (!earliest.isValid() || moment < earliest)
+            earliest = moment;
+    }
+    return earliest;
+}
+} // namespace
+
+QString AlarmReport::isoWithOffset(const QDateTime &moment)
+{
+    const QDateTime local = moment.toTimeZone(Clock::current().timeZone());
+    return local.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) + offsetText(local.offsetFromUtc());
+}
+
+QDateTime AlarmReport::fireMoment(const LocalNotification &n)
+{
+    return NotificationDelivery::fireMoment(n, Clock::current().timeZone());
+}
+
+QJsonObject AlarmReport::alarmJson(const ZEBAlarmClock &alarm)
+{
+    QJsonArray notifications;
+    for (const auto &[key, n] : notificationsByDay(alarm))
+        notifications.append(QJsonObject{{QStringLiteral("key"), key}, {QStringLiteral("fireDate"), isoWithOffset(fireMoment(n))}});
+    return QJsonObject{
+        {QStringLiteral("id"), alarm.identifier},
+        {QStringLiteral("time"), timeOfDay(alarm)},
+        {QStringLiteral("mask"), qint64(alarm.dateChoosingMask)},
+        {QStringLiteral("days"), QJsonArray::fromStringList(DayNames::forMask(alarm.dateChoosingMask))},
+        {QStringLiteral("sound"), alarm.ringFileString},
+        {QStringLiteral("slogan"), alarm.wakeupSlogan},
+        {QStringLiteral("unlocker"), unlockerKind(alarm)},
+        {QStringLiteral("snooze"), alarm.snooze},
+        {QStringLiteral("active"), alarm.active},
+        {QStringLiteral("notifications"), notifications},
+    };
+}
+
+QString AlarmReport::alarmHeader()
+{
+    return QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8")
+        .arg(QStringLiteral("ID"), -8)
+        .arg(QStringLiteral("TIME"), -5)
+        .arg(QStringLiteral("DAYS"), -27)
+        .arg(QStringLiteral("ON"), -3)
+        .arg(QStringLiteral("NEXT RING"), -27)
+        .arg(QStringLiteral("SNOOZE"), -6)
+        .arg(QStringLiteral("UNLOCKER"), -11)
+        .arg(QStringLiteral("SOUND / SLOGAN"));
+}
+
+QString AlarmReport::alarmLine(const ZEBAlarmClock &alarm)
+{
+    const QStringList days = DayNames::forMask(alarm.dateChoosingMask);
+    const QDateTime next = earliestRing(alarm);
+    return QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8 / \"%9\"")
+        .arg(alarm.identifier, -8)
+        .arg(timeOfDay(alarm), -5)
+        .arg(days.isEmpty() ? QStringLiteral("once") : days.join(QLatin1Char(' ')), -27)
+        .arg(alarm.active ? QStringLiteral("on") : QStringLiteral("off"), -3)
+        .arg(next.isValid() ? readableMoment(next) : QStringLiteral("-"), -27)
+        .arg(alarm.snooze ? QStringLiteral("yes") : QStringLiteral("no"), -6)
+        .arg(QStringLiteral("%1 %2").arg(unlockerKind(alarm)).arg(UnlockerNames::shortName(unlockerKind(alarm))), -11)
+        .arg(alarm.ringFileString, alarm.wakeupSlogan);
+}
+
+QList<AlarmReport::PendingEntry> AlarmReport::pendingEntries(const LocalNotificationList &pending,
+                                                             const ZEBAlarmClockList &alarms)
+{
+    QList<PendingEntry> entries;
+    for (const LocalNotification &n : pending) {
+        PendingEntry entry{n, {}};
+        // Fired notifications are traced to alarms by fire date alone; so are these.
+        for (const ZEBAlarmClockPtr &alarm : alarms)
+            for (const LocalNotification &held : std::as_const(*alarm->referenceNotificationsDic))
+                if (held.fireDate == n.fireDate)
+                    entry.alarmIdentifier = alarm->identifier;
+        entries.append(entry);
+    }
+    std::stable_sort(entries.begin(), entries.end(), [](const PendingEntry &a, const PendingEntry &b) {
+        return fireMoment(a.notification) < fireMoment(b.notification);
+    });
+    return entries;
+}
+
+QJsonObject AlarmReport::pendingJson(const PendingEntry &entry)
+{
+    const LocalNotification &n = entry.notification;
+    return QJsonObject{
+        {QStringLiteral("fireDate"), isoWithOffset(fireMoment(n))},
+        {QStringLiteral("repeat"), n.repeats() ? QStringLiteral("minute") : QStringLiteral("none")},
+        {QStringLiteral("body"), n.alertBody},
+        {QStringLiteral("sound"), n.soundName},
+        {QStringLiteral("alarm"), entry.alarmIdentifier.isEmpty() ? QJsonValue() : QJsonValue(entry.alarmIdentifier)},
+    };
+}
+
+QString AlarmReport::pendingLine(const PendingEntry &entry)
+{
+    const LocalNotification &n = entry.notification;
+    return QStringLiteral("%1  %2  %3  %4  \"%5\"")
+        .arg(readableMoment(fireMoment(n)), -27)
+        .arg(entry.alarmIdentifier.isEmpty() ? QStringLiteral("(none)") : entry.alarmIdentifier, -8)
+        .arg(n.repeats() ? QStringLiteral("repeats every minute") : QStringLiteral("once"), -20)
+        .arg(n.soundName, n.alertBody);
+}

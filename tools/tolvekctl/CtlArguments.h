@@ -1,0 +1,18 @@
+#pragma once
+#include "tools/tolvekctl/AlarmChanges.h"
+
+#include <QStringList>
+
+// The tool's command line: COMMAND [ID] [options].
+struct CtlArguments
+{
+    QString command;
+    QString identifier; // edit, delete, on, off
+    AlarmChanges changes;
+    bool json = false;
+    bool help = false;
+    QString error; // set when the command line is not understood
+
+    static CtlArguments parse(const QStringList &arguments);
+    static QString usage();
+};

@@ -1,0 +1,37 @@
+#pragma once
+#include "alarms/ZEBAlarmClock.h"
+#include "tools/tolvekctl/CtlArguments.h"
+
+#include <QTextStream>
+
+class ZEBAlarmClockManager;
+
+// Carries out one command through the schedule manager, the same way the
+// app's screens do. The whole command runs under the data lock, so the list it
+// reads is the list it changes even when the app or the service is busy too.
+class CtlCommands
+{
+public:
+    enum ExitCode { Done = 0, Refused = 1, BadCommandLine = 2 };
+
+    CtlCommands(QTextStream &out, QTextStream &err);
+    int run(const CtlArguments &arguments);
+
+private:
+    int list(bool json);
+    int add(const AlarmChanges &changes);
+    int edit(const QString &identifier, const AlarmChanges &changes);
+    int remove(const QString &identifier);
+    int switchOn(const QString &identifier);
+    int switchOff(const QString &identifier);
+    int pending(bool json);
+    int next();
+
+    // The stored alarm with that id; nullptr (and a message) when there is none.
+    ZEBAlarmClockPtr find(const QString &identifier);
+    int refused(const ZEBAlarmClock &alarm);
+
+    QTextStream &out_;
+    QTextStream &err_;
+    ZEBAlarmClockManager &manager_;
+};
