@@ -15,14 +15,27 @@
 #include <QJsonArray>
 
 namespace {
-// Held by every operation: the list in memory and the alarm file change together.
-struct ListLock
-{
-    explicit ListLock(QRecursiveMutex &mutex) : guard(&mutex) {}
-    QMutexLocker<QRecursiveMutex> guard;
-    DataLock files;
-};
 } // namespace
+
+// Held by every operation: the list in memory and the alarm file change together.
+// The data lock comes first, as everywhere else, so the two can never deadlock.
+// The outermost change starts from the file, so a change made meanwhile by
+// another process (the command-line tool, a second window) is never overwritten.
+class ZEBAlarmClockManager::ListLock
+{
+public:
+    explicit ListLock(ZEBAlarmClockManager &manager, bool reload = true) : manager_(manager), guard_(&manager.mutex_)
+    {
+        if (manager_.depth_++ == 0 && reload)
+            manager_.loadFromFile();
+    }
+    ~ListLock() { --manager_.depth_; }
+
+private:
+    ZEBAlarmClockManager &manager_;
+    DataLock files_;
+    QMutexLocker<QRecursiveMutex> guard_;
+};
 
 ZEBAlarmClockManager &ZEBAlarmClockManager::sharedZEBAlarmClockManager()
 {
@@ -34,7 +47,13 @@ QString ZEBAlarmClockManager::alarmFilePath() { return Paths::documentPath(QStri
 
 ZEBAlarmClockList ZEBAlarmClockManager::alarmClocksOnSystemSchedule()
 {
-    ListLock lock(mutex_);
+    ListLock lock(*this, false);
+    loadFromFile();
+    return alarmClocks_;
+}
+
+void ZEBAlarmClockManager::loadFromFile()
+{
     alarmClocks_.clear();
     const KeyedArchive::ReadResult read = KeyedArchive::readFile(alarmFilePath());
     if (read.status == KeyedArchive::ReadStatus::Ok && read.root.isArray()) {
@@ -42,7 +61,6 @@ ZEBAlarmClockList ZEBAlarmClockManager::alarmClocksOnSystemSchedule()
             if (ZEBAlarmClockPtr alarm = ZEBAlarmClock::fromArchive(value))
                 alarmClocks_.append(alarm);
     }
-    return alarmClocks_;
 }
 
 ZEBAlarmClockList ZEBAlarmClockManager::alarmClocks() const
@@ -96,7 +114,7 @@ bool ZEBAlarmClockManager::addAlarmClockWithoutMask(const ZEBAlarmClockPtr &alar
 {
     if (!alarm)
         return false;
-    ListLock lock(mutex_);
+    ListLock lock(*this);
     invalidateAlarmClock(alarm);
     ZEBAlarmClockPtr ring = checkIfHourBeyondNow(alarm, 0);
     LocalNotification n = notificationTemplate(alarm);
@@ -115,7 +133,7 @@ bool ZEBAlarmClockManager::addAlarmClockWithMask(const ZEBAlarmClockPtr &alarm)
 {
     if (!alarm)
         return false;
-    ListLock lock(mutex_);
+    ListLock lock(*this);
     invalidateAlarmClock(alarm);
     LocalNotification n = notificationTemplate(alarm);
     alarm->referenceNotificationsDic->clear();
@@ -176,7 +194,7 @@ void ZEBAlarmClockManager::invalidateAlarmClock(const ZEBAlarmClockPtr &alarm)
 {
     if (!alarm)
         return;
-    ListLock lock(mutex_);
+    ListLock lock(*this);
     LocalNotificationScheduler &scheduler = LocalNotificationScheduler::shared();
     for (const LocalNotification &n : std::as_const(*alarm->referenceNotificationsDic))
         scheduler.cancelLocalNotification(n);
@@ -195,7 +213,7 @@ void ZEBAlarmClockManager::removeAlarmClockFromSystemSchedule(const ZEBAlarmCloc
 
 void ZEBAlarmClockManager::removeAllAlarmClockFromSystemSchedule()
 {
-    ListLock lock(mutex_);
+    ListLock lock(*this);
     alarmClocks_.clear();
     QFile::remove(alarmFilePath());
     LocalNotificationScheduler::shared().cancelAllLocalNotifications();
@@ -237,7 +255,7 @@ void ZEBAlarmClockManager::deleteAlarmClock(const ZEBAlarmClockPtr &alarm)
 {
     if (!alarm)
         return;
-    ListLock lock(mutex_);
+    ListLock lock(*this);
     const int i = indexOf(alarm->identifier);
     if (i < 0)
         return;
@@ -251,7 +269,7 @@ void ZEBAlarmClockManager::deleteAlarmClockAndRefreshAlarmClock(const ZEBAlarmCl
     if (!alarm)
         return;
     {
-        ListLock lock(mutex_);
+        ListLock lock(*this);
         const int i = indexOf(alarm->identifier);
         if (i < 0)
             return;

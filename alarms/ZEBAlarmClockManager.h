@@ -51,6 +51,8 @@ public:
     static inline const QString AlarmClockStatusChanged = QStringLiteral("ZEBAlarmClockStatusChangedNotification");
 
 private:
+    class ListLock;
+    void loadFromFile();
     bool scheduleAll(const ZEBAlarmClockPtr &alarm);
     void replaceOrAppend(const ZEBAlarmClockPtr &alarm);
     void storeInactive(const ZEBAlarmClockPtr &alarm);
@@ -58,4 +60,5 @@ private:
 
     mutable QRecursiveMutex mutex_;
     ZEBAlarmClockList alarmClocks_;
+    int depth_ = 0; // nesting of ListLocks on the thread that holds them
 };

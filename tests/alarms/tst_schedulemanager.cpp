@@ -249,6 +249,23 @@ private Q_SLOTS:
         QCOMPARE(broadcasts[0][1], QVariant(false));
     }
 
+    void changesByAnotherProcessAreKept()
+    {
+        TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
+        TestSupport::StoreOnlyScheduler store;
+        const ZEBAlarmClockPtr mine = alarmAt(6, 0, 0);
+        QVERIFY(manager.addAlarmClockWithoutMask(mine));
+        // The command-line tool adds an alarm: the file changes under this process's list.
+        auto theirs = std::make_shared<ZEBAlarmClock>();
+        QJsonArray root{KeyedArchiver::archivedObject(mine.get()), KeyedArchiver::archivedObject(theirs.get())};
+        QVERIFY(KeyedArchive::writeFile(ZEBAlarmClockManager::alarmFilePath(), root));
+        manager.invalidateAlarmClock(mine); // this process's next change
+        QStringList ids;
+        for (const auto &alarm : manager.alarmClocksOnSystemSchedule())
+            ids << alarm->identifier;
+        QCOMPARE(ids, (QStringList{mine->identifier, theirs->identifier}));
+    }
+
     void damagedAlarmFileReadsAsMissingAndIsKept()
     {
         QFile file(ZEBAlarmClockManager::alarmFilePath());
