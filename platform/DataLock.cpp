@@ -18,6 +18,11 @@ int depth = 0;
 std::unique_ptr<QLockFile> fileLock;
 bool fileLocked = false;
 constexpr int kWaitMs = 10000;
+// Holders keep the lock for a file read and write, milliseconds. A lock file
+// older than this is stale even when it names no owner: a process killed
+// between creating it and writing its pid leaves it empty, and it would block
+// every later writer for good.
+constexpr int kStaleMs = 5000;
 } // namespace
 
 DataLock::DataLock()
@@ -25,7 +30,7 @@ DataLock::DataLock()
     processMutex().lock();
     if (depth++ == 0) {
         fileLock = std::make_unique<QLockFile>(Paths::documentPath(QStringLiteral(".data.lock")));
-        fileLock->setStaleLockTime(0); // stale only when its owner process is gone
+        fileLock->setStaleLockTime(kStaleMs); // also stale at once when its owner process is gone
         fileLocked = fileLock->tryLock(kWaitMs);
         if (!fileLocked)
             qWarning("tolvek: the data lock is held by another process (%d); going ahead without it",

@@ -1,5 +1,6 @@
 #include "platform/NotificationBus.h"
 
+#include <QDBusContext>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -39,4 +40,15 @@ LocalNotificationList NotificationBus::listFromWire(const QString &text, bool *o
             *ok = false;
     }
     return list;
+}
+
+std::optional<LocalNotification> NotificationBus::fromCall(const QString &text, const QDBusContext &context)
+{
+    bool ok = false;
+    const LocalNotification n = fromWire(text, &ok);
+    if (ok)
+        return n;
+    if (context.calledFromDBus())
+        context.sendErrorReply(kInvalidNotificationError, QStringLiteral("not a local notification with a fire date"));
+    return std::nullopt;
 }

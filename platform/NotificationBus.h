@@ -1,6 +1,10 @@
 #pragma once
 #include "platform/LocalNotification.h"
 
+#include <optional>
+
+class QDBusContext;
+
 // Names and wire format shared by the notification service and the app on the
 // session bus. A notification travels as the compact JSON of its keyed archive.
 namespace NotificationBus {
@@ -16,4 +20,7 @@ QString listToWire(const LocalNotificationList &list);
 // False in *ok (and an invalid notification) unless `text` holds a notification with a valid fire date.
 LocalNotification fromWire(const QString &text, bool *ok);
 LocalNotificationList listFromWire(const QString &text, bool *ok);
+// For bus objects: the notification in a call's argument, or nothing after
+// answering the caller of `context` with kInvalidNotificationError.
+std::optional<LocalNotification> fromCall(const QString &text, const QDBusContext &context);
 } // namespace NotificationBus

@@ -42,9 +42,10 @@ NotificationDelivery::Outcome NotificationDelivery::evaluate(NotificationStore::
                                                              const QDateTime &now)
 {
     Outcome outcome;
-    // After the wall clock was set back, the last look lies in the future; judging
-    // from it would skip everything due before it, so look from now instead.
-    const QDateTime since = contents.lastCheck.isValid() && contents.lastCheck > now ? now : contents.lastCheck;
+    // After the wall clock was set back the last look lies ahead of now; judging from
+    // it would skip everything due before it forever. Whatever is still pending then
+    // was never delivered at its present fire date: judge it as never looked at.
+    const QDateTime since = contents.lastCheck > now ? QDateTime() : contents.lastCheck;
     const QTimeZone zone = now.timeZone();
     LocalNotificationList kept;
     for (const LocalNotification &n : contents.pending) {

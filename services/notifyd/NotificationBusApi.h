@@ -1,0 +1,24 @@
+#pragma once
+#include <QDBusContext>
+#include <QObject>
+
+class NotificationService;
+
+// The service's face on the session bus (org.tolvek.NotificationService): turns
+// wire texts into notifications and answers a text that is not one with a D-Bus
+// error instead of acting on it.
+class NotificationBusApi : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+public:
+    explicit NotificationBusApi(NotificationService &service, QObject *parent = nullptr);
+
+public Q_SLOTS:
+    bool Schedule(const QString &notification);
+    bool Cancel(const QString &notification);
+    void CancelAll();
+    QString Pending();
+
+private:
+    NotificationService &service_;
+};
