@@ -19,8 +19,11 @@ const QString kAppBinaryName = QStringLiteral("tolvek-alarm");
 AppConnector::AppConnector(const QDBusConnection &bus, const QString &appBinary, QObject *parent)
     : QObject(parent), bus_(bus), appBinary_(appBinary),
       app_(std::make_unique<OrgTolvekAlarmInterface>(NotificationBus::kAppName, NotificationBus::kAppPath, bus)),
-      watcher_(NotificationBus::kAppName, bus, QDBusServiceWatcher::WatchForRegistration)
+      watcher_(NotificationBus::kAppName, bus, QDBusServiceWatcher::WatchForOwnerChange)
 {
+    // Followed by signal rather than asked at each delivery: asking costs a bus round trip.
+    appOnBus_ = bus_.interface()->isServiceRegistered(NotificationBus::kAppName);
+    connect(&watcher_, &QDBusServiceWatcher::serviceUnregistered, this, [this] { appOnBus_ = false; });
     connect(&watcher_, &QDBusServiceWatcher::serviceRegistered, this, &AppConnector::onAppRegistered);
 }
 
@@ -38,7 +41,7 @@ QString AppConnector::findAppBinary(const QString &configured, const QString &se
 
 void AppConnector::deliver(const LocalNotification &n)
 {
-    if (appIsOnBus()) {
+    if (appOnBus_) {
         sendDelivery(n);
     } else if (launchUnderWay()) {
         waitingDelivered_.append(n);
@@ -49,7 +52,7 @@ void AppConnector::deliver(const LocalNotification &n)
 
 void AppConnector::reportMissed(const LocalNotification &n)
 {
-    if (appIsOnBus())
+    if (appOnBus_)
         sendMissed(n);
     else
         waitingMissed_.append(n);
@@ -57,13 +60,11 @@ void AppConnector::reportMissed(const LocalNotification &n)
 
 void AppConnector::raise()
 {
-    if (appIsOnBus())
+    if (appOnBus_)
         app_->Raise();
     else if (!launchUnderWay())
         launch({});
 }
-
-bool AppConnector::appIsOnBus() const { return bus_.interface()->isServiceRegistered(NotificationBus::kAppName); }
 
 bool AppConnector::launchUnderWay() const
 {
@@ -114,6 +115,7 @@ void AppConnector::sendMissed(const LocalNotification &n)
 
 void AppConnector::onAppRegistered()
 {
+    appOnBus_ = true;
     launchedPid_ = 0;
     const LocalNotificationList delivered = std::exchange(waitingDelivered_, {});
     const LocalNotificationList missed = std::exchange(waitingMissed_, {});

@@ -29,7 +29,6 @@ public:
     static QString findAppBinary(const QString &configured, const QString &serviceBinaryDir);
 
 private:
-    bool appIsOnBus() const;
     bool launchUnderWay() const;
     void launch(const QStringList &arguments);
     void sendDelivery(const LocalNotification &n);
@@ -40,6 +39,7 @@ private:
     QString appBinary_;
     std::unique_ptr<OrgTolvekAlarmInterface> app_;
     QDBusServiceWatcher watcher_;
+    bool appOnBus_ = false;
     LocalNotificationList waitingDelivered_; // fired while a started app was still coming up
     LocalNotificationList waitingMissed_;
     qint64 launchedPid_ = 0;

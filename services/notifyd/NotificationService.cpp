@@ -19,34 +19,47 @@ NotificationService::NotificationService(WakeupSource *wakeup, QObject *parent)
 void NotificationService::start() { evaluate(); }
 
 template <typename Change>
-bool NotificationService::changeStore(Change change)
+bool NotificationService::apply(Change change)
 {
-    bool changed = false;
-    {
-        DataLock lock;
-        NotificationStore::Contents contents = NotificationStore::load();
-        noteDamage(contents.movedAsidePath);
-        changed = change(contents) && NotificationStore::save(contents);
-        storeWatcher_.rememberCurrent();
+    DataLock lock;
+    NotificationStore::Contents contents = NotificationStore::load();
+    noteDamage(contents.movedAsidePath);
+    const bool changed = change(contents);
+    const NotificationDelivery::Outcome outcome = NotificationDelivery::evaluate(contents, Clock::current().now());
+    if (outcome.nextWake.isValid())
+        wakeup_->scheduleAt(outcome.nextWake);
+    else
+        wakeup_->clear();
+    // Handed over before the (synced, slower) write: a crash in between may ring
+    // an alarm twice but never loses one.
+    for (const LocalNotification &n : outcome.missed) {
+        qInfo().noquote() << "tolvek-notifyd: missed the notification due" << n.fireDate.toString(Qt::ISODate);
+        Q_EMIT missed(n);
     }
-    if (changed)
-        evaluate();
-    return changed;
+    for (const LocalNotification &n : outcome.delivered) {
+        qInfo().noquote() << "tolvek-notifyd: firing the notification due" << n.fireDate.toString(Qt::ISODate);
+        Q_EMIT fired(n);
+    }
+    const bool saved = NotificationStore::save(contents);
+    if (!saved)
+        qWarning().noquote() << "tolvek-notifyd: cannot write" << NotificationStore::path();
+    storeWatcher_.rememberCurrent();
+    return changed && saved;
 }
 
 bool NotificationService::schedule(const LocalNotification &n)
 {
-    return changeStore([&](NotificationStore::Contents &c) { return NotificationStore::schedule(c, n); });
+    return apply([&](NotificationStore::Contents &c) { return NotificationStore::schedule(c, n); });
 }
 
 bool NotificationService::cancel(const LocalNotification &n)
 {
-    return changeStore([&](NotificationStore::Contents &c) { return NotificationStore::cancel(c, n); });
+    return apply([&](NotificationStore::Contents &c) { return NotificationStore::cancel(c, n); });
 }
 
 void NotificationService::cancelAll()
 {
-    changeStore([](NotificationStore::Contents &c) {
+    apply([](NotificationStore::Contents &c) {
         c.pending.clear();
         return true;
     });
@@ -62,28 +75,7 @@ LocalNotificationList NotificationService::pending() const
 
 void NotificationService::evaluate()
 {
-    NotificationDelivery::Outcome outcome;
-    {
-        DataLock lock;
-        NotificationStore::Contents contents = NotificationStore::load();
-        noteDamage(contents.movedAsidePath);
-        outcome = NotificationDelivery::evaluate(contents, Clock::current().now());
-        if (!NotificationStore::save(contents))
-            qWarning().noquote() << "tolvek-notifyd: cannot write" << NotificationStore::path();
-        storeWatcher_.rememberCurrent();
-    }
-    if (outcome.nextWake.isValid())
-        wakeup_->scheduleAt(outcome.nextWake);
-    else
-        wakeup_->clear();
-    for (const LocalNotification &n : std::as_const(outcome.missed)) {
-        qInfo().noquote() << "tolvek-notifyd: missed the notification due" << n.fireDate.toString(Qt::ISODate);
-        Q_EMIT missed(n);
-    }
-    for (const LocalNotification &n : std::as_const(outcome.delivered)) {
-        qInfo().noquote() << "tolvek-notifyd: firing the notification due" << n.fireDate.toString(Qt::ISODate);
-        Q_EMIT fired(n);
-    }
+    apply([](NotificationStore::Contents &) { return false; });
 }
 
 void NotificationService::noteDamage(const QString &movedAsidePath) const

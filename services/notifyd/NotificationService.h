@@ -34,8 +34,9 @@ Q_SIGNALS:
     void missed(const LocalNotification &n);
 
 private:
+    // Applies `change` to the pending list, then fires what is due and re-arms, all under the data lock.
     template <typename Change>
-    bool changeStore(Change change);
+    bool apply(Change change);
     void noteDamage(const QString &movedAsidePath) const;
 
     WakeupSource *wakeup_;
