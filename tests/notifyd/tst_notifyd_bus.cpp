@@ -35,6 +35,25 @@ LocalNotification notificationIn(qint64 msecs, const QString &body = QStringLite
 
 QString recordPath() { return QDir::temp().filePath(QStringLiteral("tolvek-notifyd-test-app-%1").arg(QCoreApplication::applicationPid())); }
 
+// The app as the service meets it: its client scheduler installed as the
+// process-wide one and its bus endpoint on the bus.
+struct RunningApp
+{
+    explicit RunningApp(const QDBusConnection &bus) : scheduler(bus)
+    {
+        LocalNotificationScheduler::setShared(&scheduler);
+        registered = endpoint.registerOn(bus);
+    }
+    ~RunningApp() { LocalNotificationScheduler::setShared(nullptr); }
+
+    DBusNotificationScheduler scheduler;
+    AlarmBusEndpoint endpoint;
+    bool registered = false;
+    QSignalSpy received{&scheduler, &LocalNotificationScheduler::didReceiveLocalNotification};
+    QSignalSpy missed{&scheduler, &LocalNotificationScheduler::didMissLocalNotification};
+    QSignalSpy raised{&endpoint, &AlarmBusEndpoint::raiseRequested};
+};
+
 // Records what reaches org.freedesktop.Notifications; stands in for the desktop's notification server.
 class NotificationServer : public QObject
 {
@@ -100,23 +119,18 @@ private Q_SLOTS:
     void deliversToTheRunningApp()
     {
         QVERIFY(startService());
-        DBusNotificationScheduler scheduler(bus_->connection());
-        LocalNotificationScheduler::setShared(&scheduler);
-        AlarmBusEndpoint endpoint;
-        QVERIFY(endpoint.registerOn(bus_->connection()));
-        QSignalSpy received(&scheduler, &LocalNotificationScheduler::didReceiveLocalNotification);
-        QSignalSpy raised(&endpoint, &AlarmBusEndpoint::raiseRequested);
+        RunningApp app(bus_->connection());
+        QVERIFY(app.registered);
 
         const LocalNotification n = notificationIn(2000);
-        QVERIFY(scheduler.scheduleLocalNotification(n));
-        QCOMPARE(scheduler.scheduledLocalNotifications(), LocalNotificationList{n});
-        QVERIFY(received.wait(6000));
+        QVERIFY(app.scheduler.scheduleLocalNotification(n));
+        QCOMPARE(app.scheduler.scheduledLocalNotifications(), LocalNotificationList{n});
+        QVERIFY(app.received.wait(6000));
         QVERIFY(QDateTime::currentDateTime() >= n.fireDate);
-        QCOMPARE(received.first().first().value<LocalNotification>(), n);
-        QTRY_COMPARE(raised.size(), 1);
-        QVERIFY(scheduler.scheduledLocalNotifications().isEmpty());
-        QVERIFY(scheduler.problem().isEmpty());
-        LocalNotificationScheduler::setShared(nullptr);
+        QCOMPARE(app.received.first().first().value<LocalNotification>(), n);
+        QTRY_COMPARE(app.raised.size(), 1);
+        QVERIFY(app.scheduler.scheduledLocalNotifications().isEmpty());
+        QVERIFY(app.scheduler.problem().isEmpty());
     }
 
     void startsTheAppWithTheNotificationWhenNoneRuns()
@@ -184,18 +198,14 @@ private Q_SLOTS:
     void picksUpWhatTheCommandLineToolSchedules()
     {
         QVERIFY(startService());
-        DBusNotificationScheduler scheduler(bus_->connection());
-        LocalNotificationScheduler::setShared(&scheduler);
-        AlarmBusEndpoint endpoint;
-        QVERIFY(endpoint.registerOn(bus_->connection()));
-        QSignalSpy received(&scheduler, &LocalNotificationScheduler::didReceiveLocalNotification);
+        RunningApp app(bus_->connection());
+        QVERIFY(app.registered);
 
         InProcessNotificationScheduler tool(false);
         const LocalNotification n = notificationIn(1500);
         QVERIFY(tool.scheduleLocalNotification(n));
-        QVERIFY(received.wait(6000));
-        QCOMPARE(received.first().first().value<LocalNotification>(), n);
-        LocalNotificationScheduler::setShared(nullptr);
+        QVERIFY(app.received.wait(6000));
+        QCOMPARE(app.received.first().first().value<LocalNotification>(), n);
     }
 
     void killedServiceKeepsItsPendingList()
@@ -255,19 +265,14 @@ private Q_SLOTS:
         contents.lastCheck = QDateTime::currentDateTime().addSecs(-3600); // the service was down for an hour
         QVERIFY(NotificationStore::save(contents));
 
-        DBusNotificationScheduler scheduler(bus_->connection());
-        LocalNotificationScheduler::setShared(&scheduler);
-        AlarmBusEndpoint endpoint;
-        QVERIFY(endpoint.registerOn(bus_->connection()));
-        QSignalSpy received(&scheduler, &LocalNotificationScheduler::didReceiveLocalNotification);
-        QSignalSpy missed(&scheduler, &LocalNotificationScheduler::didMissLocalNotification);
+        RunningApp app(bus_->connection());
+        QVERIFY(app.registered);
         QVERIFY(startService());
-        QTRY_COMPARE(received.size(), 1);
-        QTRY_COMPARE(missed.size(), 1);
-        QCOMPARE(received.first().first().value<LocalNotification>(), late);
-        QCOMPARE(missed.first().first().value<LocalNotification>(), tooLate);
-        QCOMPARE(scheduler.scheduledLocalNotifications(), LocalNotificationList{coming});
-        LocalNotificationScheduler::setShared(nullptr);
+        QTRY_COMPARE(app.received.size(), 1);
+        QTRY_COMPARE(app.missed.size(), 1);
+        QCOMPARE(app.received.first().first().value<LocalNotification>(), late);
+        QCOMPARE(app.missed.first().first().value<LocalNotification>(), tooLate);
+        QCOMPARE(app.scheduler.scheduledLocalNotifications(), LocalNotificationList{coming});
     }
 
     void missedNotificationsWaitForTheApp()
@@ -279,14 +284,10 @@ private Q_SLOTS:
         QTRY_VERIFY(NotificationStore::load().pending.isEmpty());
         QVERIFY(!QFile::exists(recordPath())); // a missed alarm does not start the app
 
-        DBusNotificationScheduler scheduler(bus_->connection());
-        LocalNotificationScheduler::setShared(&scheduler);
-        QSignalSpy missed(&scheduler, &LocalNotificationScheduler::didMissLocalNotification);
-        AlarmBusEndpoint endpoint;
-        QVERIFY(endpoint.registerOn(bus_->connection()));
-        QVERIFY(missed.wait(5000));
-        QCOMPARE(missed.first().first().value<LocalNotification>().alertBody, QStringLiteral("slept through it"));
-        LocalNotificationScheduler::setShared(nullptr);
+        RunningApp app(bus_->connection());
+        QVERIFY(app.registered);
+        QVERIFY(app.missed.wait(5000));
+        QCOMPARE(app.missed.first().first().value<LocalNotification>().alertBody, QStringLiteral("slept through it"));
     }
 
     void malformedCallsGetBusErrors_data()
