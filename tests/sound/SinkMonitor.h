@@ -1,0 +1,77 @@
+#pragma once
+// Listens to what really reaches the default sink: records its monitor source
+// with `parec` (16-bit mono, 44.1 kHz) and keeps the peak level of every
+// 10 ms block together with the time it arrived.
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QtEndian>
+#include <QVector>
+#include <cmath>
+
+class SinkMonitor
+{
+public:
+    SinkMonitor()
+    {
+        clock_.start();
+        QObject::connect(&parec_, &QProcess::readyReadStandardOutput, [this] { read(); });
+        parec_.start(QStringLiteral("parec"),
+                     {QStringLiteral("-d"), QStringLiteral("@DEFAULT_MONITOR@"), QStringLiteral("--raw"),
+                      QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"), QStringLiteral("--rate=44100"),
+                      QStringLiteral("--latency-msec=10")});
+    }
+    ~SinkMonitor()
+    {
+        parec_.kill();
+        parec_.waitForFinished(2000);
+    }
+    bool isRecording() { return parec_.waitForStarted(3000); }
+
+    // Highest sample level (0..1) of the blocks that arrived in [fromMs, toMs]
+    // of this monitor's clock.
+    double peakBetween(qint64 fromMs, qint64 toMs) const
+    {
+        double peak = 0;
+        for (const Block &b : blocks_) {
+            if (b.atMs >= fromMs && b.atMs <= toMs)
+                peak = std::max(peak, b.peak);
+        }
+        return peak;
+    }
+    double peakOfLastMs(qint64 ms) const { return peakBetween(nowMs() - ms, nowMs()); }
+    // Arrival time of the first block at or after `fromMs` louder than `level`; -1 if none.
+    qint64 firstLouderThan(double level, qint64 fromMs) const
+    {
+        for (const Block &b : blocks_) {
+            if (b.atMs >= fromMs && b.peak > level)
+                return b.atMs;
+        }
+        return -1;
+    }
+    qint64 nowMs() const { return clock_.elapsed(); }
+    static double decibels(double level) { return level > 0 ? 20 * std::log10(level) : -200; }
+
+private:
+    struct Block
+    {
+        qint64 atMs;
+        double peak;
+    };
+    void read()
+    {
+        pending_ += parec_.readAllStandardOutput();
+        constexpr int kBlockBytes = 441 * 2;
+        while (pending_.size() >= kBlockBytes) {
+            double peak = 0;
+            for (int i = 0; i < kBlockBytes; i += 2)
+                peak = std::max(peak, std::abs(qFromLittleEndian<qint16>(pending_.constData() + i)) / 32768.0);
+            blocks_.append({clock_.elapsed(), peak});
+            pending_.remove(0, kBlockBytes);
+        }
+    }
+
+    QProcess parec_;
+    QElapsedTimer clock_;
+    QByteArray pending_;
+    QVector<Block> blocks_;
+};

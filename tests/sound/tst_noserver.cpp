@@ -1,0 +1,119 @@
+// Everything with the audio server out of reach (PULSE_SERVER points nowhere,
+// see CMakeLists.txt): silence, no callbacks, no hang, one clear log line, and
+// a volume kept inside the app.
+#include "platform/NotificationCenter.h"
+#include "sound/AudioPlayer.h"
+#include "sound/AudioSession.h"
+#include "sound/MediaVolume.h"
+#include "sound/RBDMuteSwitch.h"
+#include "sound/ZEBEnhanceSoundManageer.h"
+#include "sound/ZEBSoundManager.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+int serverWarnings = 0;
+QtMessageHandler previousHandler = nullptr;
+
+void countServerWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.contains(QLatin1String("No audio server")))
+        ++serverWarnings;
+    previousHandler(type, context, message);
+}
+
+class MuteListener : public QObject
+{
+    Q_OBJECT
+public:
+    QList<bool> answers;
+public Q_SLOTS:
+    void isMuted(bool muted) { answers << muted; }
+};
+
+class NoServerTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(!qEnvironmentVariableIsEmpty("PULSE_SERVER"));
+        previousHandler = qInstallMessageHandler(countServerWarnings);
+    }
+
+    void theMissingServerIsLoggedOnce()
+    {
+        QVERIFY(!MediaVolume::shared().hasAudioServer());
+        AudioSession::shared().currentRouteName();
+        ZEBSoundManager::sharedZEBSoundManager()->playSoundWithSoundFile(QStringLiteral("Airship.mp3"));
+        MediaVolume::shared().refresh();
+        QCOMPARE(serverWarnings, 1);
+    }
+
+    void playersStaySilentAndCallNothing()
+    {
+        ZEBSoundManager *sound = ZEBSoundManager::sharedZEBSoundManager();
+        int completions = 0;
+        sound->playSoundWithSoundFile(QStringLiteral("button click.mp3"), false, [&] { ++completions; });
+        ZEBEnhanceSoundManageer::sharedZEBEnhanceSoundManageer()->playSoundWithSoundFile(
+            QStringLiteral("Tolvek Launch.mp3"));
+        QTest::qWait(3000);
+        QCOMPARE(completions, 0);
+        QVERIFY(!sound->playing());
+        ZEBEnhanceSoundManageer::sharedZEBEnhanceSoundManageer()->stopSoundPlay();
+
+        // The unlock screen's fade-out still ends, so a won game can close.
+        int fades = 0;
+        sound->setFadeCompleteBlock([&] { ++fades; });
+        sound->doVolumeFadeWithDuration(0.5f);
+        QTRY_COMPARE_WITH_TIMEOUT(fades, 1, 2000);
+    }
+
+    void volumeIsKeptInsideTheApp()
+    {
+        MediaVolume &volume = MediaVolume::shared();
+        QList<QVariant> broadcasts;
+        QObject observer;
+        NotificationCenter::defaultCenter().addObserver(&observer, kMediaVolumeDidChangeNotification,
+                                                        [&](const QVariant &v) { broadcasts << v; });
+        QSignalSpy gain(&volume, &MediaVolume::playerGainChanged);
+        volume.setVolume(0.3f);
+        QCOMPARE(volume.volume(), 0.3f);
+        QCOMPARE(volume.playerGain(), 0.3f);
+        QCOMPARE(broadcasts.size(), 1);
+        QCOMPARE(broadcasts.first().toFloat(), 0.3f);
+        volume.setVolume(0.3f);
+        QCOMPARE(broadcasts.size(), 1);
+
+        volume.setMuted(true);
+        QCOMPARE(volume.playerGain(), 0.0f);
+        volume.setMuted(false);
+        QCOMPARE(volume.playerGain(), 0.3f);
+        QCOMPARE(gain.size(), 3);
+        volume.setVolume(1.0f);
+    }
+
+    void routeIsUnknownAndNoOverride()
+    {
+        QCOMPARE(AudioSession::shared().currentRouteName(), QString());
+        QVERIFY(!AudioSession::shared().overrideOutputAudioPortToSpeaker(true));
+    }
+
+    void muteProbeHearsNothingSoAnswersMuted()
+    {
+        MuteListener listener;
+        RBDMuteSwitch::sharedInstance()->setDelegate(&listener);
+        RBDMuteSwitch::sharedInstance()->detectMuteSwitch();
+        QTRY_COMPARE_WITH_TIMEOUT(listener.answers.size(), 1, 3000);
+        QCOMPARE(listener.answers.first(), true);
+        RBDMuteSwitch::sharedInstance()->setDelegate(nullptr);
+    }
+
+    void cleanupTestCase() { QCOMPARE(serverWarnings, 1); }
+};
+} // namespace
+
+QTEST_GUILESS_MAIN(NoServerTest)
+#include "tst_noserver.moc"

@@ -1,0 +1,246 @@
+// The ring player on the real pipeline: files decoded by GStreamer, played
+// through the PulseAudio server the test script starts (null sink), checked
+// at the sink's monitor.
+#include "SinkMonitor.h"
+#include "sound/AudioPlayer.h"
+#include "sound/MediaVolume.h"
+#include "sound/SoundResources.h"
+#include "sound/ZEBSoundManager.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+constexpr double kAudible = 0.01; // -40 dBFS
+constexpr int kAirshipMs = 16900;
+
+class SoundManagerTest : public QObject
+{
+    Q_OBJECT
+
+    ZEBSoundManager *sound = ZEBSoundManager::sharedZEBSoundManager();
+    QTemporaryDir extraSounds; // holds a corrupt and an empty "MP3"
+
+    // Plays a looped ring and waits until its fade-in reached full volume.
+    AudioPlayer *playAtFullVolume(const QString &file)
+    {
+        sound->playSoundWithSoundFile(file, true);
+        AudioPlayer *player = sound->audioPlayer();
+        if (!player || !QTest::qWaitFor([player] { return player->volume() == 1.0f; }, 5000))
+            return nullptr;
+        return player;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (!MediaVolume::shared().hasAudioServer())
+            QSKIP("no PulseAudio server: run through scripts/run-tests.sh, which starts one with a null sink");
+        MediaVolume::shared().setMuted(false);
+        MediaVolume::shared().setVolume(1.0f);
+
+        QFile corrupt(extraSounds.filePath(QStringLiteral("Corrupt.mp3")));
+        QVERIFY(corrupt.open(QIODevice::WriteOnly));
+        QByteArray noise(64 * 1024, '\0');
+        for (int i = 0; i < noise.size(); ++i)
+            noise[i] = char((i * 7919 + (i >> 3) * 104729) & 0xff);
+        corrupt.write(noise);
+        corrupt.close();
+        QFile empty(extraSounds.filePath(QStringLiteral("Empty.mp3")));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        SoundResources::addSearchDirectory(extraSounds.path());
+    }
+
+    void cleanup()
+    {
+        sound->setFadeCompleteBlock(nullptr);
+        sound->stopSoundPlay();
+    }
+
+    void loopedRingKeepsPlayingPastItsLengthAndReachesTheSink()
+    {
+        SinkMonitor monitor;
+        QVERIFY(monitor.isRecording());
+        int completions = 0;
+        sound->playSoundWithSoundFile(QStringLiteral("Airship.mp3"), true, [&] { ++completions; });
+        QVERIFY(sound->playing());
+        QTest::qWait(kAirshipMs + 2500);
+        QVERIFY(sound->playing());
+        QCOMPARE(completions, 0);
+        // Sound in the second after the first pass: the loop went on.
+        QVERIFY2(monitor.peakOfLastMs(1500) > kAudible,
+                 qPrintable(QStringLiteral("peak %1 dBFS").arg(SinkMonitor::decibels(monitor.peakOfLastMs(1500)))));
+        sound->stopSoundPlay();
+        QVERIFY(!sound->playing());
+        QTest::qWait(600);
+        QVERIFY(monitor.peakOfLastMs(300) < kAudible);
+    }
+
+    void playedOnceRunsItsCompletionExactlyOnce()
+    {
+        int completions = 0;
+        sound->playSoundWithSoundFile(QStringLiteral("Airship.mp3"), false, [&] { ++completions; });
+        QTRY_COMPARE_WITH_TIMEOUT(completions, 1, kAirshipMs + 10000);
+        QVERIFY(!sound->playing());
+        QVERIFY(!sound->playCompleteBlock());
+        QTest::qWait(1000);
+        QCOMPARE(completions, 1);
+    }
+
+    void completionMayStartTheNextSound()
+    {
+        int jingles = 0;
+        sound->playSoundWithSoundFile(QStringLiteral("button click.mp3"), false, [&] {
+            sound->playSoundWithSoundFile(QStringLiteral("Alarm Close.mp3"), false, [&] { ++jingles; });
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(jingles, 1, 10000);
+    }
+
+    void fadeInRisesFromATenthToFullBySteps()
+    {
+        sound->playSoundWithSoundFile(QStringLiteral("Stars.mp3"), true);
+        AudioPlayer *player = sound->audioPlayer();
+        QVERIFY(player);
+        QCOMPARE(player->volume(), 0.15f); // started at 0.1, first step at once
+        QSignalSpy steps(player, &AudioPlayer::volumeChanged);
+        QTRY_COMPARE_WITH_TIMEOUT(player->volume(), 1.0f, 5000);
+        QVERIFY(steps.size() >= 17 && steps.size() <= 18);
+        float previous = 0.15f;
+        for (const QList<QVariant> &step : steps) {
+            QVERIFY(qAbs(step.at(0).toFloat() - previous - 0.05f) < 0.001f);
+            previous = step.at(0).toFloat();
+        }
+    }
+
+    void fadeOutFromFullEndsStoppedRewoundAtFullVolume()
+    {
+        AudioPlayer *player = playAtFullVolume(QStringLiteral("Mineral.mp3"));
+        QVERIFY(player);
+        QTest::qWait(500);
+        QVERIFY(player->position() > 0);
+        int fades = 0;
+        sound->setFadeCompleteBlock([&] { ++fades; });
+        QSignalSpy steps(player, &AudioPlayer::volumeChanged);
+        sound->doVolumeFadeOut();
+        QVERIFY(sound->stoping());
+        QTRY_COMPARE_WITH_TIMEOUT(fades, 1, 3000);
+        QVERIFY(!sound->stoping());
+        QVERIFY(!sound->playing());
+        QCOMPARE(player->position(), 0);
+        QCOMPARE(player->volume(), 1.0f);
+        QVERIFY(steps.size() >= 9 && steps.size() <= 11); // 0.9 … 0.1 (or just below), then 1.0
+
+        sound->doVolumeFadeOut();
+        QTest::qWait(1500);
+        QCOMPARE(fades, 1);
+        QVERIFY(!sound->playing());
+    }
+
+    void fadeWithDurationStepsByItsInverse_data()
+    {
+        QTest::addColumn<float>("duration");
+        QTest::addColumn<QList<float>>("volumes");
+        QTest::newRow("2 s: by 0.5") << 2.0f << QList<float>{0.5f, 0.0f, 1.0f};
+        QTest::newRow("0.5 s: silent at once") << 0.5f << QList<float>{0.0f, 1.0f};
+    }
+    void fadeWithDurationStepsByItsInverse()
+    {
+        QFETCH(float, duration);
+        QFETCH(QList<float>, volumes);
+        AudioPlayer *player = playAtFullVolume(QStringLiteral("Satellite.mp3"));
+        QVERIFY(player);
+        int fades = 0;
+        sound->setFadeCompleteBlock([&] { ++fades; });
+        QSignalSpy steps(player, &AudioPlayer::volumeChanged);
+        sound->doVolumeFadeWithDuration(duration);
+        QCOMPARE(sound->gap(), 1.0f / duration);
+        QTRY_COMPARE_WITH_TIMEOUT(fades, 1, 2000);
+        QList<float> seen;
+        for (const QList<QVariant> &step : steps)
+            seen << step.at(0).toFloat();
+        QCOMPARE(seen, volumes);
+        QVERIFY(!sound->playing());
+    }
+
+    // A ring at a tenth of its volume is the failure this guards against.
+    void playDuringFadeOutFadesTheNewSoundInToFullVolume()
+    {
+        AudioPlayer *first = playAtFullVolume(QStringLiteral("Wormhole.mp3"));
+        QVERIFY(first);
+        int fades = 0;
+        sound->setFadeCompleteBlock([&] { ++fades; });
+        sound->doVolumeFadeOut();
+        QTest::qWait(250);
+        QVERIFY(sound->stoping());
+        QPointer<AudioPlayer> abandoned = first;
+        QSignalSpy abandonedSteps(first, &AudioPlayer::volumeChanged);
+
+        sound->playSoundWithSoundFile(QStringLiteral("UFO.mp3"), true);
+        AudioPlayer *second = sound->audioPlayer();
+        QVERIFY(second && second != first);
+        QVERIFY(!sound->stoping());
+        QTRY_COMPARE_WITH_TIMEOUT(second->volume(), 1.0f, 5000);
+        QTest::qWait(300);
+        QCOMPARE(second->volume(), 1.0f);
+        QVERIFY(sound->playing());
+        QCOMPARE(fades, 0);
+        QVERIFY(abandoned.isNull() || abandonedSteps.isEmpty());
+
+        // The new sound still fades out normally afterwards.
+        sound->doVolumeFadeOut();
+        QTRY_COMPARE_WITH_TIMEOUT(fades, 1, 3000);
+        QVERIFY(!sound->playing());
+    }
+
+    void fadeOutWithoutAnySoundCompletesAtOnce()
+    {
+        sound->playSoundWithSoundFile(QStringLiteral("RandomSound"));
+        QVERIFY(!sound->audioPlayer());
+        int fades = 0;
+        sound->setFadeCompleteBlock([&] { ++fades; });
+        sound->doVolumeFadeOut();
+        QCOMPARE(fades, 1);
+    }
+
+    void stopIsImmediateAndSilent()
+    {
+        int completions = 0;
+        sound->playSoundWithSoundFile(QStringLiteral("Time Machine.mp3"), false, [&] { ++completions; });
+        QTest::qWait(300);
+        sound->stopSoundPlay();
+        QVERIFY(!sound->playing());
+        QTest::qWait(500);
+        QCOMPARE(completions, 0);
+    }
+
+    void badInputPlaysNothingAndCallsNothing_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("random marker") << QStringLiteral("RandomSound");
+        QTest::newRow("no extension") << QStringLiteral("Airship");
+        QTest::newRow("unknown") << QStringLiteral("Nonexistent Sound.mp3");
+        QTest::newRow("wrong type") << QStringLiteral("Airship.wav");
+        QTest::newRow("outside the folders") << QStringLiteral("../sounds/Airship.mp3");
+        QTest::newRow("corrupt file") << QStringLiteral("Corrupt.mp3");
+        QTest::newRow("empty file") << QStringLiteral("Empty.mp3");
+    }
+    void badInputPlaysNothingAndCallsNothing()
+    {
+        QFETCH(QString, fileName);
+        SinkMonitor monitor;
+        QVERIFY(monitor.isRecording());
+        int completions = 0;
+        sound->playSoundWithSoundFile(fileName, false, [&] { ++completions; });
+        QTest::qWait(2000);
+        QCOMPARE(completions, 0);
+        QVERIFY(!sound->playing());
+        QVERIFY(monitor.peakOfLastMs(1500) < kAudible);
+    }
+};
+} // namespace
+
+QTEST_GUILESS_MAIN(SoundManagerTest)
+#include "tst_soundmanager.moc"

@@ -1,0 +1,49 @@
+// tolvek-play-sound "Airship.mp3" [--loop SECONDS]
+// Plays one of the app's sounds through ZEBSoundManager (the ring player, with
+// its fade-in), to the end, or looped for SECONDS and then faded out.
+#include "sound/SoundResources.h"
+#include "sound/ZEBSoundManager.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTimer>
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Plays one of Tolvek Alarm's sounds, e.g. \"Airship.mp3\"."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("sound file name with its type"));
+    QCommandLineOption loop(QStringLiteral("loop"), QStringLiteral("loop for <seconds>, then fade out"),
+                            QStringLiteral("seconds"));
+    parser.addOption(loop);
+    parser.process(app);
+    if (parser.positionalArguments().size() != 1)
+        parser.showHelp(2);
+
+    const QString file = parser.positionalArguments().first();
+    if (SoundResources::pathForSoundFile(file).isEmpty()) {
+        std::fprintf(stderr, "tolvek-play-sound: \"%s\" is not one of the app's sounds\n", qPrintable(file));
+        return 1;
+    }
+    ZEBSoundManager *sound = ZEBSoundManager::sharedZEBSoundManager();
+    if (parser.isSet(loop)) {
+        sound->playSoundWithSoundFile(file, true);
+        QTimer::singleShot(int(parser.value(loop).toDouble() * 1000), [sound] {
+            sound->setFadeCompleteBlock([] { QCoreApplication::quit(); });
+            sound->doVolumeFadeOut();
+        });
+    } else {
+        sound->playSoundWithSoundFile(file, false, [] { QCoreApplication::quit(); });
+    }
+    // A file that cannot be played calls nothing back: give up after a while.
+    QTimer::singleShot(5000, [sound] {
+        if (!sound->playing()) {
+            std::fprintf(stderr, "tolvek-play-sound: nothing plays (no audio server, or an unplayable file)\n");
+            QCoreApplication::exit(1);
+        }
+    });
+    return app.exec();
+}
