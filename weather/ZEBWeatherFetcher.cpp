@@ -1,6 +1,7 @@
 #include "weather/ZEBWeatherFetcher.h"
 
 #include <QNetworkReply>
+#include <algorithm>
 
 #include "platform/NotificationCenter.h"
 #include "platform/UserDefaults.h"
@@ -94,9 +95,12 @@ void ZEBWeatherFetcher::connectionDidFinish(QNetworkReply *reply)
         return; // cancelled, or replaced by a newer fetch
     (placeLookup ? woeidConnection_ : weatherConnection_).clear();
 
-    // An HTTP status means the service answered; its body says what happened.
-    const bool answered = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
-    if (reply->error() != QNetworkReply::NoError && !answered) {
+    // An HTTP status means the service answered, even with an error status; its body
+    // says what happened. No answer, or one dropped for its size, is a failure.
+    const QByteArray body = reply->read(MaxResponseBytes + 1);
+    const bool answered = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid()
+                          && reply->error() != QNetworkReply::OperationCanceledError;
+    if ((reply->error() != QNetworkReply::NoError && !answered) || body.size() > MaxResponseBytes) {
         connectionDidFail(placeLookup);
         return;
     }
@@ -104,7 +108,7 @@ void ZEBWeatherFetcher::connectionDidFinish(QNetworkReply *reply)
     if (placeLookup)
         weatherFetching_ = false;
 
-    const ZEBWeatherQuery::Response response = ZEBWeatherQuery::readResponse(reply->readAll());
+    const ZEBWeatherQuery::Response response = ZEBWeatherQuery::readResponse(body);
     if (response.kind == ZEBWeatherQuery::Response::Unparsable) {
         scheduleRetry();
         return;

@@ -1,5 +1,6 @@
 #pragma once
 #include <QGeoCoordinate>
+#include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QObject>
 #include <QPointer>

@@ -1,0 +1,187 @@
+// The request format and the answer paths of the weather service, byte for byte.
+#include <QJsonDocument>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "weather/Reachability.h"
+#include "weather/ZEBWeatherQuery.h"
+
+using namespace ZEBWeatherQuery;
+
+class WeatherQueryTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void queryTexts_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("example fix") << placeLookupQuery(30.25, 120.16)
+                                     << "select * from geo.placefinder where text=\"30.250000, 120.160000\" and gflags=\"R\"";
+        QTest::newRow("south-west") << placeLookupQuery(-33.4575, -70.6503)
+                                    << "select * from geo.placefinder where text=\"-33.457500, -70.650300\" and gflags=\"R\"";
+        QTest::newRow("no fix") << placeLookupQuery(0, 0)
+                                << "select * from geo.placefinder where text=\"0.000000, 0.000000\" and gflags=\"R\"";
+        QTest::newRow("forecast") << forecastQuery("2132574") << "select * from weather.forecast where woeid=2132574";
+    }
+    void queryTexts()
+    {
+        QFETCH(QString, query);
+        QFETCH(QString, expected);
+        QCOMPARE(query, expected);
+    }
+
+    void escaping_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("escaped");
+        QTest::newRow("space and quotes") << "a \"b\"" << QByteArray("a%20%22b%22");
+        QTest::newRow("delimiters stay") << "http://h:1/p?q=*,;&f=j+$@" << QByteArray("http://h:1/p?q=*,;&f=j+$@");
+        QTest::newRow("unsafe marks") << "%#<>{}|\\^`[]" << QByteArray("%25%23%3C%3E%7B%7D%7C%5C%5E%60%5B%5D");
+        QTest::newRow("control") << "a\nb" << QByteArray("a%0Ab");
+        QTest::newRow("not ascii") << QString::fromUtf8("Zürich") << QByteArray();
+    }
+    void escaping()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, escaped);
+        QCOMPARE(percentEscaped(text), escaped);
+    }
+
+    void requestAddressIsTheWholeStringEscaped_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::newRow("plain") << "http://127.0.0.1:8787";
+        QTest::newRow("trailing slash") << "http://127.0.0.1:8787/";
+        QTest::newRow("surrounding blanks") << " http://127.0.0.1:8787 ";
+    }
+    void requestAddressIsTheWholeStringEscaped()
+    {
+        QFETCH(QString, host);
+        QCOMPARE(requestAddress(host, placeLookupQuery(30.25, 120.16)),
+                 QByteArray("http://127.0.0.1:8787/v1/public/yql?q=select%20*%20from%20geo.placefinder%20where%20"
+                            "text=%2230.250000,%20120.160000%22%20and%20gflags=%22R%22&format=json"));
+        QCOMPARE(requestAddress(host, forecastQuery("7")),
+                 QByteArray("http://127.0.0.1:8787/v1/public/yql?q=select%20*%20from%20weather.forecast%20where%20"
+                            "woeid=7&format=json"));
+    }
+
+    void readingAnswers_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("empty") << QByteArray() << int(Response::Unparsable);
+        QTest::newRow("truncated") << QByteArray("{\"query\":{\"results\":{\"Res") << int(Response::Unparsable);
+        QTest::newRow("html") << QByteArray("<html>502</html>") << int(Response::Unparsable);
+        QTest::newRow("fragment") << QByteArray("42") << int(Response::NoResults);
+        QTest::newRow("string fragment") << QByteArray("\"x\"") << int(Response::NoResults);
+        QTest::newRow("array") << QByteArray("[1,2]") << int(Response::NoResults);
+        QTest::newRow("no query") << QByteArray("{\"error\":{}}") << int(Response::NoResults);
+        QTest::newRow("null results") << QByteArray("{\"query\":{\"count\":0,\"results\":null}}") << int(Response::NoResults);
+        QTest::newRow("empty results") << QByteArray("{\"query\":{\"results\":{}}}") << int(Response::NoResults);
+        QTest::newRow("results array") << QByteArray("{\"query\":{\"results\":[1]}}") << int(Response::NoResults);
+        QTest::newRow("query wrong type") << QByteArray("{\"query\":\"results\"}") << int(Response::NoResults);
+        QTest::newRow("results") << QByteArray("{\"query\":{\"results\":{\"Result\":{}}}}") << int(Response::Results);
+    }
+    void readingAnswers()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(int, kind);
+        QCOMPARE(int(readResponse(body).kind), kind);
+    }
+
+    void woeid_data()
+    {
+        QTest::addColumn<QByteArray>("results");
+        QTest::addColumn<QString>("woeid");
+        QTest::newRow("one place") << QByteArray("{\"Result\":{\"woeid\":\"2132574\"}}") << "2132574";
+        QTest::newRow("several places take the first")
+            << QByteArray("{\"Result\":[{\"woeid\":\"11\"},{\"woeid\":\"22\"}]}") << "11";
+        QTest::newRow("number") << QByteArray("{\"Result\":{\"woeid\":2132574}}") << "2132574";
+        QTest::newRow("no places") << QByteArray("{\"Result\":[]}") << QString();
+        QTest::newRow("no woeid") << QByteArray("{\"Result\":{\"city\":\"x\"}}") << QString();
+        QTest::newRow("woeid object") << QByteArray("{\"Result\":{\"woeid\":{}}}") << QString();
+        QTest::newRow("Result string") << QByteArray("{\"Result\":\"2132574\"}") << QString();
+    }
+    void woeid()
+    {
+        QFETCH(QByteArray, results);
+        QFETCH(QString, woeid);
+        QCOMPARE(woeidFromResults(QJsonDocument::fromJson(results).object()), woeid);
+    }
+
+    void recordFromChannel()
+    {
+        const QByteArray channel = R"({"location":{"city":"Hangzhou"},"units":{"temperature":"C"},
+            "item":{"condition":{"code":"30","text":"Partly Cloudy","temp":"12"},
+                    "forecast":[{"high":"15","low":"6"},{"high":"1","low":"0"}]}})";
+        const ZEBWeather weather = weatherFromChannel(QJsonDocument::fromJson(channel).object());
+        QCOMPARE(weather.cityString, "Hangzhou");
+        QCOMPARE(weather.temperatureUnit, "C");
+        QCOMPARE(weather.conditionCodeString, "30");
+        QCOMPARE(weather.conditionTextString, "Partly Cloudy");
+        QCOMPARE(weather.nowTemp, "12");
+        QCOMPARE(weather.highTemp, "15");
+        QCOMPARE(weather.lowTemp, "6");
+    }
+
+    void channelWithoutItemGivesCityAndUnitOnly()
+    {
+        const ZEBWeather weather = weatherFromChannel(
+            QJsonDocument::fromJson(R"({"location":{"city":"Oslo"},"units":{"temperature":"F"}})").object());
+        QCOMPARE(weather.cityString, "Oslo");
+        QCOMPARE(weather.temperatureUnit, "F");
+        for (const QString &field : {weather.conditionCodeString, weather.conditionTextString, weather.nowTemp,
+                                     weather.highTemp, weather.lowTemp})
+            QVERIFY(field.isNull());
+    }
+
+    void wrongTypesInTheChannel()
+    {
+        const ZEBWeather weather = weatherFromChannel(QJsonDocument::fromJson(
+            R"({"location":"Oslo","units":{"temperature":["C"]},
+                "item":{"condition":{"code":30,"text":null,"temp":-3.5},"forecast":{"high":"1"}}})").object());
+        QVERIFY(weather.cityString.isNull());
+        QVERIFY(weather.temperatureUnit.isNull());
+        QCOMPARE(weather.conditionCodeString, "30");
+        QVERIFY(weather.conditionTextString.isNull());
+        QCOMPARE(weather.nowTemp, "-3.5");
+        QVERIFY(weather.highTemp.isNull());
+    }
+
+    void reachabilityCountsOnlyDisconnectedAsUnreachable_data()
+    {
+        QTest::addColumn<QNetworkInformation::Reachability>("state");
+        QTest::addColumn<bool>("reachable");
+        QTest::newRow("unknown") << QNetworkInformation::Reachability::Unknown << true;
+        QTest::newRow("disconnected") << QNetworkInformation::Reachability::Disconnected << false;
+        QTest::newRow("local") << QNetworkInformation::Reachability::Local << true;
+        QTest::newRow("site") << QNetworkInformation::Reachability::Site << true;
+        QTest::newRow("online") << QNetworkInformation::Reachability::Online << true;
+    }
+    void reachabilityCountsOnlyDisconnectedAsUnreachable()
+    {
+        QFETCH(QNetworkInformation::Reachability, state);
+        QFETCH(bool, reachable);
+        QCOMPARE(Reachability::isReachable(state), reachable);
+    }
+
+    void reachabilitySignalsOnlyWhenTheAnswerFlips()
+    {
+        Reachability monitor;
+        monitor.updateReachability(QNetworkInformation::Reachability::Online);
+        QSignalSpy changes(&monitor, &Reachability::reachabilityChanged);
+        monitor.updateReachability(QNetworkInformation::Reachability::Site);
+        QCOMPARE(changes.size(), 0);
+        monitor.updateReachability(QNetworkInformation::Reachability::Disconnected);
+        QCOMPARE(changes.size(), 1);
+        QCOMPARE(changes.at(0).at(0).toBool(), false);
+        QVERIFY(!monitor.isReachable());
+        monitor.updateReachability(QNetworkInformation::Reachability::Online);
+        QCOMPARE(changes.size(), 2);
+        QVERIFY(monitor.isReachable());
+    }
+};
+
+QTEST_GUILESS_MAIN(WeatherQueryTest)
+#include "tst_weatherquery.moc"
