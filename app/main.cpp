@@ -1,7 +1,13 @@
+#include "app/AlarmBusEndpoint.h"
 #include "app/LaunchArguments.h"
 #include "app/ZEBAppDelegate.h"
 #include "platform/ApplicationLifecycle.h"
 #include "platform/NotificationCenter.h"
+#include "platform/NotificationSchedulerSetup.h"
+
+#ifdef HAVE_TOLVEK_WEATHER
+#include "weather/ZEBWeatherFetcher.h"
+#endif
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -17,7 +23,16 @@ int main(int argc, char **argv)
     if (!launch.error.isEmpty())
         qWarning().noquote() << "tolvek:" << launch.error;
 
+    // The notification service when it is on the bus, else this process delivers.
+    installNotificationScheduler(&app);
+    AlarmBusEndpoint endpoint;
+    endpoint.registerOn();
+
     ZEBAppDelegate delegate;
+#ifdef HAVE_TOLVEK_WEATHER
+    ZEBWeatherFetcher weather;
+    delegate.fetchGPSCoordinate = [&weather] { weather.fetchGPSCoordinate(); };
+#endif
     ApplicationLifecycle &lifecycle = ApplicationLifecycle::shared();
     // Without a home screen, becoming active is what asks whether an alarm rings.
     QObject::connect(&lifecycle, &ApplicationLifecycle::didBecomeActive, &delegate, [] {
