@@ -1,8 +1,8 @@
 #pragma once
+#include "sound/AudioPlayer.h"
+
 #include <QObject>
 #include <QPointer>
-
-class AudioPlayer;
 
 // A second player for a sound that loops while a game changes its speed and
 // loudness. playSoundWithSoundFile("Tolvek Launch.mp3") loops the file

@@ -1,12 +1,11 @@
 #pragma once
+#include "sound/AudioPlayer.h"
 #include "sound/AudioSession.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 #include <functional>
-
-class AudioPlayer;
 
 // The one player of ring sounds, previews and the unlock screens' effects.
 // It plays an app sound by file name ("Airship.mp3"), once or in an endless
