@@ -9,15 +9,33 @@
 #include "weather/ZEBWeatherFetcher.h"
 #endif
 
+#ifdef HAVE_TOLVEK_UI
+#include "ui/AppWindow.h"
+#include "ui/ScreenshotCommand.h"
+#include "ui/UiSetup.h"
+
+#include <QGuiApplication>
+using Application = QGuiApplication;
+#else
+using Application = QCoreApplication;
+#endif
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QTimer>
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+#ifdef HAVE_TOLVEK_UI
+    UiSetup::prepareEnvironment(argc, argv);
+#endif
+    Application app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tolvek-alarm"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TOLVEK_VERSION));
+#ifdef HAVE_TOLVEK_UI
+    if (const auto exitCode = ScreenshotCommand::run(QCoreApplication::arguments()))
+        return *exitCode;
+#endif
 
     const LaunchArguments launch = LaunchArguments::parse(QCoreApplication::arguments());
     if (!launch.error.isEmpty())
@@ -41,6 +59,11 @@ int main(int argc, char **argv)
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &lifecycle, &ApplicationLifecycle::terminate);
 
     delegate.didFinishLaunchingWithOptions(launch.options);
+#ifdef HAVE_TOLVEK_UI
+    AppWindow window;
+    if (window.load())
+        window.show();
+#endif
     lifecycle.becomeActive();
     if (launch.once)
         QTimer::singleShot(0, &app, &QCoreApplication::quit);
