@@ -30,11 +30,6 @@ void onTimeout(pa_mainloop_api *, pa_time_event *, const struct timeval *, void 
     pa_threaded_mainloop_signal(timeout->loop, 0);
 }
 
-void signalLoop(pa_context *, void *loop)
-{
-    pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop *>(loop), 0);
-}
-
 void signalLoopOnOperation(pa_operation *, void *loop)
 {
     pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop *>(loop), 0);
@@ -107,7 +102,7 @@ bool AudioServer::connectToServer()
     loop_ = pa_threaded_mainloop_new();
     pa_threaded_mainloop_set_name(loop_, "tolvek-pulse");
     context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "Tolvek Alarm");
-    pa_context_set_state_callback(context_, signalLoop, loop_);
+    pa_context_set_state_callback(context_, onContextState, this);
     pa_threaded_mainloop_lock(loop_);
     bool ready = pa_threaded_mainloop_start(loop_) >= 0
         && pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0
@@ -117,6 +112,7 @@ bool AudioServer::connectToServer()
            })
         && pa_context_get_state(context_) == PA_CONTEXT_READY;
     const QString error = QString::fromUtf8(pa_strerror(pa_context_errno(context_)));
+    wasReady_ = ready;
     if (ready) {
         // Any sink change, or a new default sink, makes us read the default sink again.
         pa_context_set_subscribe_callback(
@@ -147,12 +143,25 @@ void AudioServer::disconnectFromServer()
     pa_threaded_mainloop_stop(loop_);
     if (context_) {
         pa_context_set_subscribe_callback(context_, nullptr, nullptr);
+        pa_context_set_state_callback(context_, nullptr, nullptr);
         pa_context_disconnect(context_);
         pa_context_unref(context_);
         context_ = nullptr;
     }
     pa_threaded_mainloop_free(loop_);
     loop_ = nullptr;
+}
+
+void AudioServer::onContextState(pa_context *context, void *self)
+{
+    auto *server = static_cast<AudioServer *>(self);
+    const pa_context_state_t state = pa_context_get_state(context);
+    if (!PA_CONTEXT_IS_GOOD(state) && server->wasReady_ && !server->lost_.exchange(true)) {
+        qCWarning(lcSound).noquote() << "The audio server went away:"
+                                     << QString::fromUtf8(pa_strerror(pa_context_errno(context)))
+                                     << "- sounds stay silent until the app starts again.";
+    }
+    pa_threaded_mainloop_signal(server->loop_, 0);
 }
 
 template<typename Start>

@@ -2,6 +2,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 
 struct pa_threaded_mainloop;
 struct pa_context;
@@ -29,15 +30,16 @@ struct SinkState
 //
 // When no server answers at start, the app works on: isAvailable() is false,
 // the setters do nothing and sink() keeps a full-volume, unmuted state. This is
-// logged once. The connection is not retried; a server that appears later is
-// used from the next start of the app.
+// logged once; so is a server that goes away later (isAvailable() turns false).
+// The connection is not retried; a server that appears later is used from the
+// next start of the app.
 class AudioServer : public QObject
 {
     Q_OBJECT
 public:
     static AudioServer &shared();
 
-    bool isAvailable() const { return context_ != nullptr; }
+    bool isAvailable() const { return context_ != nullptr && !lost_; }
     // The default sink as last read.
     SinkState sink() const { return sink_; }
     // Reads the default sink again now (emits sinkChanged when it changed).
@@ -54,6 +56,7 @@ private:
     AudioServer();
     ~AudioServer() override;
     bool connectToServer();
+    static void onContextState(pa_context *context, void *self);
     void disconnectFromServer();
     // Runs `start` with the loop locked and waits until the operation it
     // returns has finished or the timeout passed. False when it did not finish.
@@ -62,5 +65,7 @@ private:
 
     pa_threaded_mainloop *loop_ = nullptr;
     pa_context *context_ = nullptr;
+    bool wasReady_ = false;
+    std::atomic<bool> lost_ = false; // set on libpulse's thread
     SinkState sink_;
 };

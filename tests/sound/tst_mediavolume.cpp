@@ -1,6 +1,7 @@
 // Media volume, mute, route, the mute probe and the enhanced player against
 // the real PulseAudio server of the test script (null sink). Changes are made
 // both through our classes and from outside with pactl, as another app would.
+#include "MuteListener.h"
 #include "platform/NotificationCenter.h"
 #include "sound/AudioPlayer.h"
 #include "sound/AudioServer.h"
@@ -21,16 +22,6 @@ QString pactl(const QStringList &arguments)
     process.waitForFinished(5000);
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
-
-// Receives the probe's answers, as the blow game does.
-class MuteListener : public QObject
-{
-    Q_OBJECT
-public:
-    QList<bool> answers;
-public Q_SLOTS:
-    void isMuted(bool muted) { answers << muted; }
-};
 
 class MediaVolumeTest : public QObject
 {

@@ -1,6 +1,7 @@
 // Everything with the audio server out of reach (PULSE_SERVER points nowhere,
 // see CMakeLists.txt): silence, no callbacks, no hang, one clear log line, and
 // a volume kept inside the app.
+#include "MuteListener.h"
 #include "platform/NotificationCenter.h"
 #include "sound/AudioPlayer.h"
 #include "sound/AudioSession.h"
@@ -22,15 +23,6 @@ void countServerWarnings(QtMsgType type, const QMessageLogContext &context, cons
         ++serverWarnings;
     previousHandler(type, context, message);
 }
-
-class MuteListener : public QObject
-{
-    Q_OBJECT
-public:
-    QList<bool> answers;
-public Q_SLOTS:
-    void isMuted(bool muted) { answers << muted; }
-};
 
 class NoServerTest : public QObject
 {
