@@ -1,7 +1,10 @@
 #pragma once
 // Listens to what really reaches the default sink: records its monitor source
 // with `parec` (16-bit mono, 44.1 kHz) and keeps the peak level of every
-// 10 ms block together with the time it arrived.
+// 10 ms block together with the time it arrived. Other tests may play to the
+// same sink at the same time, so silence is checked per stream instead:
+// thisProcessIsPlaying() asks the server whether a stream of ours runs.
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QtEndian>
@@ -49,6 +52,21 @@ public:
         return -1;
     }
     qint64 nowMs() const { return clock_.elapsed(); }
+
+    // A sink input of this process that is not corked (paused or stopped).
+    static bool thisProcessIsPlaying()
+    {
+        QProcess pactl;
+        pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("sink-inputs")});
+        pactl.waitForFinished(5000);
+        const QString ownPid = QStringLiteral("application.process.id = \"%1\"").arg(QCoreApplication::applicationPid());
+        const QStringList inputs = QString::fromUtf8(pactl.readAllStandardOutput()).split(QStringLiteral("Sink Input #"));
+        for (const QString &input : inputs) {
+            if (input.contains(ownPid) && input.contains(QLatin1String("Corked: no")))
+                return true;
+        }
+        return false;
+    }
     static double decibels(double level) { return level > 0 ? 20 * std::log10(level) : -200; }
 
 private:
