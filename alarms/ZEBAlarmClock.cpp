@@ -16,8 +16,11 @@ ZEBAlarmClock::ZEBAlarmClock()
     identifier = RandomizedString::randomizedString();
     wakeupSlogan = QCoreApplication::translate("ZEBAlarmClock", "Wakeup Slogan");
     unlocker = std::make_shared<ZEBAlarmClockUnlocker>();
+    snooze = active = stop = true;
     referenceNotificationsDic = std::make_shared<NotificationDictionary>();
 }
+
+ZEBAlarmClock::ZEBAlarmClock(Blank) : referenceNotificationsDic(std::make_shared<NotificationDictionary>()) {}
 
 void ZEBAlarmClock::setTimeOfDay(const QTime &time, const QDate &date)
 {
@@ -74,7 +77,7 @@ std::shared_ptr<ZEBAlarmClock> ZEBAlarmClock::fromArchive(const QJsonValue &valu
     if (KeyedUnarchiver::classNameOf(value) != className())
         return nullptr;
     const KeyedUnarchiver coder(value.toObject());
-    auto alarm = std::make_shared<ZEBAlarmClock>();
+    auto alarm = std::make_shared<ZEBAlarmClock>(Blank{});
     alarm->dateChoosingMask = quint32(coder.decodeInt(QStringLiteral("DateChoosingMask"))) & kEveryDay;
     alarm->alarmTime = coder.decodeDate(QStringLiteral("AlarmTime"));
     alarm->ringFileString = coder.decodeString(QStringLiteral("RingFileName"));
@@ -84,7 +87,6 @@ std::shared_ptr<ZEBAlarmClock> ZEBAlarmClock::fromArchive(const QJsonValue &valu
     alarm->snooze = coder.decodeBool(QStringLiteral("Snooze"));
     alarm->active = coder.decodeBool(QStringLiteral("Active"));
     alarm->stop = coder.decodeBool(QStringLiteral("Stop"));
-    alarm->referenceNotificationsDic->clear();
     const QJsonObject dictionary = coder.decodeValue(QStringLiteral("ReferenceNotification")).toObject();
     for (auto it = dictionary.constBegin(); it != dictionary.constEnd(); ++it) {
         bool ok = false;

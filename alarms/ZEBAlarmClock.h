@@ -23,6 +23,9 @@ public:
                              kSaturday = 64, kWeekdays = 62, kWeekend = 65, kEveryDay = 127;
 
     ZEBAlarmClock(); // the defaults of a new alarm
+    struct Blank {};
+    // Every field empty, zero or NO: what decoding fills (cheaper than making up defaults it overwrites).
+    explicit ZEBAlarmClock(Blank);
 
     quint32 dateChoosingMask = 0; // 0: rings once
     QDateTime alarmTime;          // its hour and minute are the alarm's time of day
@@ -30,9 +33,9 @@ public:
     QString identifier;           // 8 characters, never changed
     QString wakeupSlogan;
     ZEBAlarmClockUnlockerPtr unlocker;
-    bool snooze = true;
-    bool active = true;
-    bool stop = true;
+    bool snooze = false;
+    bool active = false;
+    bool stop = false;
     NotificationDictionaryPtr referenceNotificationsDic;
 
     std::shared_ptr<ZEBAlarmClock> copy() const;

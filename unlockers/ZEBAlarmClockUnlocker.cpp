@@ -74,7 +74,7 @@ std::shared_ptr<ZEBAlarmClockUnlocker> ZEBAlarmClockUnlocker::fromArchive(const 
     if (KeyedUnarchiver::classNameOf(value) != className())
         return nullptr;
     const KeyedUnarchiver coder(value.toObject());
-    auto u = std::make_shared<ZEBAlarmClockUnlocker>();
+    auto u = std::make_shared<ZEBAlarmClockUnlocker>(Blank{});
     u->unlockerKind = qint32(coder.decodeInt(QStringLiteral("UnlockerKind")));
     u->illustrate = coder.decodeString(QStringLiteral("UnlockerIllustrateKey"));
     u->illustrateSmall = coder.decodeString(QStringLiteral("UnlockerIllustrateSmallKey"));

@@ -16,6 +16,9 @@ public:
 
     ZEBAlarmClockUnlocker(); // kind 0
     explicit ZEBAlarmClockUnlocker(qint32 unlockerKind);
+    struct Blank {};
+    // Every field empty or zero: what decoding fills.
+    explicit ZEBAlarmClockUnlocker(Blank) {}
 
     qint32 unlockerKind = 0;
     QString illustrate;          // large picture in the picker (JPEG file name with extension)
