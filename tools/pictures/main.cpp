@@ -1,6 +1,6 @@
 // Writes the app's pictures into the folder given as the only argument:
 //   skin-N-big.jpg (640 x 960), skin-N-big-568h@2x.jpg (640 x 1136), skin-N@2x.jpg (thumbnail)
-//   for N = 1..9, menu-bg.jpg, menu-bg-568h.jpg and the small icons.
+//   for N = 1..9, menu-bg@2x.jpg, menu-bg-568h@2x.jpg and the small icons.
 #include "Icons.h"
 #include "SpaceScene.h"
 
@@ -91,8 +91,8 @@ int main(int argc, char **argv)
                    QStringLiteral("skin-%1@2x.jpg").arg(n));
     }
     const QImage menuTall = soften(SpaceScene::render(menuBackground()), 3);
-    ok &= save(SpaceScene::normalCrop(menuTall), out, QStringLiteral("menu-bg.jpg"));
-    ok &= save(menuTall, out, QStringLiteral("menu-bg-568h.jpg"));
+    ok &= save(SpaceScene::normalCrop(menuTall), out, QStringLiteral("menu-bg@2x.jpg"));
+    ok &= save(menuTall, out, QStringLiteral("menu-bg-568h@2x.jpg"));
     ok &= save(Icons::menuButton(), out, QStringLiteral("home-menu@2x.png"));
     ok &= save(Icons::menuLogo(), out, QStringLiteral("menu-logo@2x.png"));
     ok &= save(Icons::feedback(), out, QStringLiteral("menu-feedback@2x.png"));

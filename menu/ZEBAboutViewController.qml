@@ -1,0 +1,82 @@
+import QtQuick
+import Tolvek
+
+// The about screen: name, version, slogan and credits on the menu background.
+Item {
+    id: screen
+    required property var controller
+
+    Image {
+        anchors.fill: parent
+        source: screen.controller.backgroundPictureUrl
+        fillMode: Image.PreserveAspectCrop
+        horizontalAlignment: Image.AlignLeft
+        verticalAlignment: Image.AlignTop
+    }
+    Flickable {
+        id: contentScrollView
+        objectName: "contentScrollView"
+        anchors.fill: parent
+        contentWidth: width
+        contentHeight: screen.controller.contentHeight
+        boundsBehavior: Flickable.StopAtBounds
+        clip: true
+
+        Column {
+            width: contentScrollView.width
+            topPadding: 120
+            spacing: 6
+            Text {
+                objectName: "appNameLabel"
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                text: screen.controller.appName
+                color: "white"
+                font.family: Kit.lightFontFamily
+                font.pixelSize: 34
+            }
+            Text {
+                objectName: "versionLabel"
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                text: screen.controller.versionText
+                color: Kit.brandColor
+                font.family: Kit.lightFontFamily
+                font.pixelSize: 15
+            }
+            Text {
+                objectName: "sloganLabel"
+                width: parent.width
+                leftPadding: 30
+                rightPadding: 30
+                topPadding: 14
+                bottomPadding: 24
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                text: screen.controller.slogan
+                color: "white"
+                font.family: Kit.lightFontFamily
+                font.pixelSize: 17
+                font.italic: true
+            }
+            Repeater {
+                model: screen.controller.credits
+                delegate: Text {
+                    required property string modelData
+                    width: parent.width
+                    bottomPadding: 14
+                    horizontalAlignment: Text.AlignHCenter
+                    wrapMode: Text.WordWrap
+                    text: modelData
+                    color: Qt.rgba(1, 1, 1, 0.85)
+                    lineHeight: 1.2
+                    font.family: Kit.lightFontFamily
+                    font.pixelSize: 14
+                }
+            }
+        }
+    }
+    MenuCornerButton {
+        controller: screen.controller
+    }
+}

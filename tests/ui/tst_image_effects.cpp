@@ -1,0 +1,216 @@
+#include "ui/ColorHex.h"
+#include "ui/ImageEffects.h"
+#include "ui/Pictures.h"
+#include "ui/ScreenMetrics.h"
+#include "ui/Shuffle.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+#include <algorithm>
+
+// Reference box pass on one channel, straight from the definition: the
+// rounded mean of the w samples around each pixel, edges extended.
+static QList<int> referenceBox(const QList<int> &in, int width)
+{
+    QList<int> out(in.size());
+    const int half = width / 2;
+    for (int x = 0; x < in.size(); ++x) {
+        int sum = 0;
+        for (int k = -half; k <= half; ++k)
+            sum += in[std::clamp<qsizetype>(x + k, 0, in.size() - 1)];
+        out[x] = (2 * sum + width) / (2 * width);
+    }
+    return out;
+}
+
+class TestImageEffects : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void boxWidth_data()
+    {
+        QTest::addColumn<qreal>("radius");
+        QTest::addColumn<qreal>("scale");
+        QTest::addColumn<int>("width");
+        QTest::newRow("light effect at 2x") << 30.0 << 2.0 << 113; // floor(112.8 + 0.5) is odd already
+        QTest::newRow("light effect at 1x") << 30.0 << 1.0 << 57;
+        QTest::newRow("even raised by one") << 10.0 << 2.0 << 39; // floor(37.6 + 0.5) = 38
+        QTest::newRow("tiny radius") << 1.0 << 1.0 << 3;        // floor(1.88 + 0.5) = 2
+        QTest::newRow("no blur") << 0.0 << 2.0 << 0;
+    }
+    void boxWidth()
+    {
+        QFETCH(qreal, radius);
+        QFETCH(qreal, scale);
+        QFETCH(int, width);
+        QCOMPARE(ImageEffects::boxBlurWidth(radius, scale), width);
+    }
+
+    void boxBlurMatchesReferenceForEveryPass_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("passes");
+        QTest::newRow("w3 x1") << 3 << 1;
+        QTest::newRow("w5 x3") << 5 << 3;
+        QTest::newRow("box wider than the picture") << 41 << 3;
+    }
+    void boxBlurMatchesReferenceForEveryPass()
+    {
+        QFETCH(int, width);
+        QFETCH(int, passes);
+        QImage image(23, 17, QImage::Format_ARGB32_Premultiplied);
+        QRandomGenerator random(7);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const int v = random.bounded(256);
+                image.setPixel(x, y, qRgba(v, 255 - v, v / 2, 255));
+            }
+        // Reference on the red channel: all horizontal passes, then all vertical ones.
+        QList<QList<int>> red(image.height());
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                red[y].append(qRed(image.pixel(x, y)));
+            for (int p = 0; p < passes; ++p)
+                red[y] = referenceBox(red[y], width);
+        }
+        for (int x = 0; x < image.width(); ++x) {
+            QList<int> column;
+            for (int y = 0; y < image.height(); ++y)
+                column.append(red[y][x]);
+            for (int p = 0; p < passes; ++p)
+                column = referenceBox(column, width);
+            for (int y = 0; y < image.height(); ++y)
+                red[y][x] = column[y];
+        }
+        const QImage blurred = ImageEffects::boxBlur(image, width, passes);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                QVERIFY2(qAbs(qRed(blurred.pixel(x, y)) - red[y][x]) <= 0,
+                         qPrintable(QStringLiteral("at %1,%2").arg(x).arg(y)));
+    }
+
+    void blurKeepsAFlatPictureFlat()
+    {
+        QImage flat(64, 48, QImage::Format_RGB32);
+        flat.fill(QColor(10, 120, 200));
+        const QImage blurred = ImageEffects::boxBlur(flat, 113, 3);
+        QCOMPARE(blurred.pixelColor(0, 0), QColor(10, 120, 200));
+        QCOMPARE(blurred.pixelColor(63, 47), QColor(10, 120, 200));
+    }
+
+    void saturationMatrixEntries()
+    {
+        const qreal s = 1.8;
+        const auto m = ImageEffects::saturationMatrix(s);
+        const qreal k[3] = {0.2126, 0.7152, 0.0722};
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j) {
+                const qreal expected = (i == 0 && j == 0) ? 0.2126 + 0.7873 * s : k[i] - k[i] * s + (i == j ? s : 0);
+                QVERIFY(qFuzzyCompare(m[i][j], expected));
+            }
+        const auto fixed = ImageEffects::fixedPointMatrix(m);
+        QCOMPARE(fixed[0][0], 417); // (0.2126 + 0.7873 * 1.8) * 256 = 417.2
+        QCOMPARE(fixed[1][0], -146); // (0.7152 - 0.7152 * 1.8) * 256 = -146.47
+        QCOMPARE(fixed[2][2], 446);  // (0.0722 - 0.0722 * 1.8 + 1.8) * 256 = 445.98
+    }
+
+    void saturationKeepsGreysAndStrengthensColours()
+    {
+        QImage image(2, 1, QImage::Format_RGB32);
+        image.setPixel(0, 0, qRgb(128, 128, 128));
+        image.setPixel(1, 0, qRgb(150, 100, 100));
+        const QImage out = ImageEffects::applySaturation(
+            image, ImageEffects::fixedPointMatrix(ImageEffects::saturationMatrix(1.8)));
+        const QColor grey = out.pixelColor(0, 0);
+        QVERIFY(qAbs(grey.red() - 128) <= 1 && qAbs(grey.green() - 128) <= 1 && qAbs(grey.blue() - 128) <= 1);
+        const QColor reddish = out.pixelColor(1, 0);
+        QVERIFY(reddish.red() - reddish.green() > 50);
+    }
+
+    void lightEffectTintsTowardsWhite()
+    {
+        QImage black(40, 40, QImage::Format_RGB32);
+        black.fill(Qt::black);
+        const QImage out = ImageEffects::applyLightEffect(black, 2.0);
+        QCOMPARE(out.pixelColor(20, 20).red(), 77); // white at alpha 0.3 over black
+    }
+
+    void otherEffects()
+    {
+        QImage image(20, 10, QImage::Format_ARGB32_Premultiplied);
+        image.fill(QColor(200, 40, 40));
+        const QImage grey = ImageEffects::greyscale(image);
+        QCOMPARE(grey.pixelColor(5, 5).red(), grey.pixelColor(5, 5).blue());
+        QCOMPARE(ImageEffects::resized(image, QSize(7, 3)).size(), QSize(7, 3));
+        const QImage rounded = ImageEffects::withRoundedCorners(image, 5);
+        QCOMPARE(qAlpha(rounded.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(rounded.pixel(10, 5)), 255);
+    }
+
+    void colourFromHex()
+    {
+        QCOMPARE(colorWithHex(0x2BB4CB), QColor(43, 180, 203));
+        QCOMPARE(colorWithHex(0x2BB4CB, 0.5).alpha(), 128);
+    }
+
+    void shufflingKeepsEveryElement()
+    {
+        QRandomGenerator random(3);
+        const QList<int> items{1, 2, 3, 4, 5, 6, 7, 8};
+        QList<int> mixed = shuffled(items, random);
+        QVERIFY(mixed != items);
+        std::sort(mixed.begin(), mixed.end());
+        QCOMPARE(mixed, items);
+        QString text = shuffledString(QStringLiteral("abcdefgh"), random);
+        std::sort(text.begin(), text.end());
+        QCOMPARE(text, QStringLiteral("abcdefgh"));
+    }
+
+    void tallScreenRule_data()
+    {
+        QTest::addColumn<QSize>("mode");
+        QTest::addColumn<bool>("tall");
+        QTest::newRow("640 x 1136") << QSize(640, 1136) << true;
+        QTest::newRow("640 x 960") << QSize(640, 960) << false;
+        QTest::newRow("landscape") << QSize(1136, 640) << false;
+        QTest::newRow("larger phone") << QSize(750, 1334) << false;
+        QTest::newRow("no mode") << QSize() << false;
+    }
+    void tallScreenRule()
+    {
+        QFETCH(QSize, mode);
+        QFETCH(bool, tall);
+        ScreenMetrics::shared().setDisplayMode(mode);
+        QCOMPARE(ScreenMetrics::shared().isTall(), tall);
+    }
+
+    void backgroundPictureName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("tall");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("jpg on tall") << "menu-bg.jpg" << true << "menu-bg-568h.jpg";
+        QTest::newRow("other on tall") << "home-menu" << true << "home-menu-568h";
+        QTest::newRow("png on tall") << "foo.png" << true << "foo.png-568h";
+        QTest::newRow("normal screen") << "menu-bg.jpg" << false << "menu-bg.jpg";
+    }
+    void backgroundPictureName()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, tall);
+        QFETCH(QString, expected);
+        QCOMPARE(Pictures::backgroundName(name, tall), expected);
+    }
+
+    void picturesAreFoundLikeThePlatformLoader()
+    {
+        QCOMPARE(Pictures::path(QStringLiteral("menu-bg-568h.jpg")), QStringLiteral(":/pictures/menu-bg-568h@2x.jpg"));
+        QCOMPARE(Pictures::path(QStringLiteral("home-menu")), QStringLiteral(":/pictures/home-menu@2x.png"));
+        QCOMPARE(Pictures::path(QStringLiteral("skin-3-big.jpg")), QStringLiteral(":/pictures/skin-3-big.jpg"));
+        QVERIFY(Pictures::path(QStringLiteral("no-such-picture")).isEmpty());
+        QCOMPARE(Pictures::load(QStringLiteral("home-menu")).devicePixelRatio(), 2.0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestImageEffects)
+#include "tst_image_effects.moc"

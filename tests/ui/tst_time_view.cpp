@@ -1,0 +1,120 @@
+#include "home/ZEBThermometerView.h"
+#include "home/ZEBTimeView.h"
+#include "home/ZEBTopAligningLabel.h"
+#include "platform/ApplicationLifecycle.h"
+#include "platform/Clock.h"
+
+#include <QFontMetricsF>
+#include <QTest>
+
+class TestTimeView : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void digits_data()
+    {
+        QTest::addColumn<QTime>("time");
+        QTest::addColumn<bool>("is24h");
+        QTest::addColumn<QString>("hour");
+        QTest::addColumn<QString>("minute");
+        QTest::newRow("13:05 on 12 h") << QTime(13, 5) << false << "01" << "05";
+        QTest::newRow("12:30 on 12 h") << QTime(12, 30) << false << "12" << "30";
+        QTest::newRow("midnight on 12 h reads 12") << QTime(0, 10) << false << "12" << "10";
+        QTest::newRow("23:59 on 12 h") << QTime(23, 59) << false << "11" << "59";
+        QTest::newRow("00:10 on 24 h") << QTime(0, 10) << true << "00" << "10";
+        QTest::newRow("23:59 on 24 h") << QTime(23, 59) << true << "23" << "59";
+        QTest::newRow("09:00 on 24 h") << QTime(9, 0) << true << "09" << "00";
+    }
+    void digits()
+    {
+        QFETCH(QTime, time);
+        QFETCH(bool, is24h);
+        QFETCH(QString, hour);
+        QFETCH(QString, minute);
+        QCOMPARE(ZEBTimeView::twoDigits(ZEBTimeView::displayedHour(time.hour(), is24h)), hour);
+        QCOMPARE(ZEBTimeView::twoDigits(time.minute()), minute);
+    }
+
+    void tickShowsTheClocksNow()
+    {
+        const QTimeZone zone("Europe/Berlin");
+        FixedClock clock(QDateTime(QDate(2026, 3, 5), QTime(0, 10), zone), zone); // a Thursday
+        Clock::setCurrent(&clock);
+        ZEBTimeView view;
+        const QString hour = view.is24h() ? QStringLiteral("00") : QStringLiteral("12");
+        QCOMPARE(view.hourText(), hour);
+        QCOMPARE(view.minuteText(), QStringLiteral("10"));
+        QCOMPARE(view.dateText(), QStringLiteral("05/03   THU"));
+        clock.setNow(QDateTime(QDate(2026, 3, 8), QTime(23, 59), zone)); // Sunday
+        view.tikTok();
+        QCOMPARE(view.minuteText(), QStringLiteral("59"));
+        QCOMPARE(view.dateText(), QStringLiteral("08/03   SUN"));
+        Clock::setCurrent(nullptr);
+    }
+
+    void dateLineAndWeekdays()
+    {
+        QCOMPARE(ZEBTimeView::dateLine(5, 3, 5), QStringLiteral("05/03   THU"));
+        QCOMPARE(ZEBTimeView::weekdayAbbreviation(1), QStringLiteral("SUN"));
+        QCOMPARE(ZEBTimeView::weekdayAbbreviation(7), QStringLiteral("SAT"));
+        QCOMPARE(ZEBTimeView::weekdayAbbreviation(0), QString());
+        QCOMPARE(ZEBTimeView::weekdayAbbreviation(8), QString());
+    }
+
+    void twentyFourHourTest()
+    {
+        QVERIFY(ZEBTimeView::usesTwentyFourHours(QLocale(QLocale::German, QLocale::Germany)));
+        QVERIFY(!ZEBTimeView::usesTwentyFourHours(QLocale(QLocale::English, QLocale::UnitedStates)));
+    }
+
+    void ticksOnlyWhileActive()
+    {
+        ZEBTimeView view;
+        QVERIFY(view.isTicking());
+        ApplicationLifecycle::shared().becomeActive();
+        ApplicationLifecycle::shared().enterBackground();
+        QVERIFY(!view.isTicking());
+        ApplicationLifecycle::shared().becomeActive();
+        QVERIFY(view.isTicking());
+    }
+
+    void labelColour()
+    {
+        ZEBTimeView view;
+        view.setLabelColor(Qt::red);
+        QCOMPARE(view.labelColor(), QColor(Qt::red));
+    }
+
+    void topAligningLabelFitsThreeLines()
+    {
+        ZEBTopAligningLabel label;
+        QFont font;
+        font.setPixelSize(16);
+        label.setFont(font);
+        label.setPosition(QPointF(20, 300));
+        label.setSize(QSizeF(200, 10));
+        label.setText(QStringLiteral("first line\nsecond line\nthird line"));
+        const QFontMetricsF metrics(font);
+        QVERIFY(label.height() > 2.5 * metrics.lineSpacing());
+        QVERIFY(label.height() < 3.5 * metrics.lineSpacing());
+        QCOMPARE(label.y(), 300.0);
+        QCOMPARE(label.width(), 200.0);
+        QCOMPARE(label.text(), QStringLiteral("first line\nsecond line\nthird line"));
+    }
+
+    void thermometerOutline()
+    {
+        ZEBThermometerView view;
+        view.setSize(QSizeF(20, 100));
+        QCOMPARE(view.topCornerRadius(), 10.0);
+        const QPainterPath path = ZEBThermometerView::thermometerPath(view.size(), view.topCornerRadius());
+        QVERIFY(path.contains(QPointF(10, 1)));  // top of the half circle
+        QVERIFY(!path.contains(QPointF(1, 1)));  // rounded away
+        QVERIFY(path.contains(QPointF(1, 99)));  // square bottom
+        view.makeThermometerMaskWithTopCornerRadius(4);
+        QCOMPARE(view.topCornerRadius(), 4.0);
+    }
+};
+
+QTEST_MAIN(TestTimeView)
+#include "tst_time_view.moc"

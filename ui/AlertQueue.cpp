@@ -1,0 +1,30 @@
+#include "ui/AlertQueue.h"
+
+#include "ui/SIAlertView.h"
+
+AlertQueue &AlertQueue::shared()
+{
+    static AlertQueue *queue = new AlertQueue;
+    return *queue;
+}
+
+AlertQueue *AlertQueue::create(QQmlEngine *, QJSEngine *)
+{
+    QQmlEngine::setObjectOwnership(&shared(), QQmlEngine::CppOwnership);
+    return &shared();
+}
+
+void AlertQueue::enqueue(SIAlertView *alert)
+{
+    alerts_.append(alert);
+    if (alerts_.size() == 1)
+        Q_EMIT currentChanged();
+}
+
+void AlertQueue::remove(SIAlertView *alert)
+{
+    const bool wasCurrent = current() == alert;
+    alerts_.removeIf([alert](const QPointer<SIAlertView> &queued) { return queued.isNull() || queued == alert; });
+    if (wasCurrent)
+        Q_EMIT currentChanged();
+}

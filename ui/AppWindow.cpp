@@ -1,0 +1,86 @@
+#include "ui/AppWindow.h"
+
+#include "app/ScreenRegistry.h"
+#include "platform/AlertPresenter.h"
+#include "ui/LifecycleDriver.h"
+#include "ui/ModalLayer.h"
+#include "ui/NavigationController.h"
+#include "ui/RESideMenu.h"
+#include "ui/SIAlertPresenter.h"
+#include "ui/ScreenMetrics.h"
+#include "ui/UiSetup.h"
+#include "ui/WindowPresence.h"
+
+#include <QDebug>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+const QString kRootClass = QStringLiteral("ZEBSideMenuRootViewController");
+const QUrl kMainView(QStringLiteral("qrc:/Tolvek/Main.qml"));
+} // namespace
+
+AppWindow::AppWindow(Height height, QObject *parent) : QObject(parent), height_(height) { }
+
+AppWindow::~AppWindow()
+{
+    if (&AlertPresenter::shared() == alertPresenter_.get())
+        AlertPresenter::setShared(nullptr);
+    if (ScreenPresenter::shared() == &ModalLayer::shared())
+        ScreenPresenter::setShared(nullptr);
+    WindowPresence::setAnimatesTransitions(false);
+    delete window_;
+    delete root_;
+}
+
+bool AppWindow::load()
+{
+    UiSetup::initialize();
+    UiSetup::registerScreens();
+    // Screens choose their pictures by the display mode, so it is set before any is made.
+    const qreal scale = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->devicePixelRatio() : 1;
+    ScreenMetrics::shared().setDisplayMode(points() * scale);
+    ScreenMetrics::shared().setScale(scale);
+
+    root_ = qobject_cast<RESideMenu *>(ScreenRegistry::shared().create(kRootClass, nullptr, false));
+    if (!root_) {
+        qWarning() << "no root container" << kRootClass;
+        return false;
+    }
+    alertPresenter_ = std::make_unique<SIAlertPresenter>();
+    AlertPresenter::setShared(alertPresenter_.get());
+    ScreenPresenter::setShared(&ModalLayer::shared());
+
+    engine_.addImportPath(QStringLiteral("qrc:/"));
+    engine_.setInitialProperties({{QStringLiteral("root"), QVariant::fromValue<QObject *>(root_.data())},
+                                  {QStringLiteral("width"), points().width()},
+                                  {QStringLiteral("height"), points().height()}});
+    engine_.load(kMainView);
+    if (engine_.rootObjects().isEmpty())
+        return false;
+    window_ = qobject_cast<QQuickWindow *>(engine_.rootObjects().first());
+    if (!window_)
+        return false;
+    WindowPresence::setAnimatesTransitions(true);
+    lifecycle_ = new LifecycleDriver(window_, this);
+    root_->beginAppearance(false);
+    return true;
+}
+
+void AppWindow::show()
+{
+    if (!window_)
+        return;
+    if (qEnvironmentVariableIntValue("TOLVEK_FULLSCREEN") == 1)
+        window_->showFullScreen();
+    else
+        window_->show();
+    window_->requestActivate();
+}
+
+RESideMenu *AppWindow::rootViewController() const { return root_; }
+
+NavigationController *AppWindow::contentNavigationController() const
+{
+    return root_ ? qobject_cast<NavigationController *>(root_->contentViewController()) : nullptr;
+}

@@ -1,0 +1,48 @@
+#pragma once
+#include <QObject>
+#include <QPointer>
+#include <QQmlApplicationEngine>
+#include <QQuickWindow>
+#include <QSize>
+#include <memory>
+
+class RESideMenu;
+class NavigationController;
+class LifecycleDriver;
+class SIAlertPresenter;
+
+// The app's window: a phone-sized window (320 x 568 points, or 320 x 480 for
+// the short screen) whose root is the side-menu container, above it the
+// modal layer and the alert layer. Loading it installs the window's screen
+// presenter and alert presenter for the core and drives the life cycle.
+class AppWindow : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Height { Tall, Short };
+    static constexpr QSize kTallPoints{320, 568};
+    static constexpr QSize kShortPoints{320, 480};
+
+    explicit AppWindow(Height height = Height::Tall, QObject *parent = nullptr);
+    ~AppWindow() override;
+
+    // Creates the root container and the window; false when the QML failed to load.
+    bool load();
+    // Shows the window: full-screen when TOLVEK_FULLSCREEN=1 (phones), else phone-sized.
+    void show();
+
+    QQuickWindow *window() const { return window_; }
+    QQmlApplicationEngine &engine() { return engine_; }
+    RESideMenu *rootViewController() const;
+    // The navigation controller holding the current top-level screen.
+    NavigationController *contentNavigationController() const;
+    QSize points() const { return height_ == Height::Tall ? kTallPoints : kShortPoints; }
+
+private:
+    Height height_;
+    QQmlApplicationEngine engine_;
+    QPointer<QQuickWindow> window_;
+    QPointer<RESideMenu> root_;
+    std::unique_ptr<SIAlertPresenter> alertPresenter_;
+    LifecycleDriver *lifecycle_ = nullptr;
+};

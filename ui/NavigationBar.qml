@@ -1,0 +1,57 @@
+import QtQuick
+import Tolvek
+
+// The bar of a navigation stack: the screen's left button (or a back button
+// when there is a screen below), and its title.
+Rectangle {
+    id: bar
+    property NavigationController navigation
+    property ViewController screen
+    readonly property bool canGoBack: navigation && navigation.viewControllers.length > 1
+
+    height: 44
+    color: Qt.rgba(0, 0, 0, 0.3)
+
+    Image {
+        id: leftButton
+        objectName: "leftBarButton"
+        x: 6
+        width: 44
+        height: 44
+        visible: bar.screen !== null && bar.screen.leftBarButtonPicture !== "" && !bar.canGoBack
+        source: visible ? Kit.pictureUrl(bar.screen.leftBarButtonPicture) : ""
+        fillMode: Image.Pad
+        MouseArea {
+            anchors.fill: parent
+            onClicked: bar.screen.triggerLeftBarButton()
+        }
+    }
+    Text {
+        objectName: "backButton"
+        x: 10
+        height: 44
+        visible: bar.canGoBack
+        verticalAlignment: Text.AlignVCenter
+        text: "‹"
+        color: Kit.brandColor
+        font.pixelSize: 34
+        font.family: Kit.lightFontFamily
+        MouseArea {
+            anchors.fill: parent
+            anchors.margins: -10
+            onClicked: bar.navigation.popViewControllerAnimated(true)
+        }
+    }
+    TitleLabel {
+        anchors.centerIn: parent
+        visible: bar.screen !== null && bar.screen.titleViewText !== ""
+        text: visible ? bar.screen.titleViewText : ""
+    }
+    Text {
+        anchors.centerIn: parent
+        visible: bar.screen !== null && bar.screen.titleViewText === ""
+        text: visible ? bar.screen.title : ""
+        color: "white"
+        font.pixelSize: 17
+    }
+}

@@ -1,0 +1,7 @@
+#include "ui/ScreenMetrics.h"
+
+ScreenMetrics &ScreenMetrics::shared()
+{
+    static ScreenMetrics metrics;
+    return metrics;
+}

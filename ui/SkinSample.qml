@@ -1,0 +1,21 @@
+import QtQuick
+import Tolvek
+
+// A skin behind the clock, plain or blurred: what the screenshots of skins show.
+Item {
+    id: sample
+    property bool blurred: false
+    property bool showClock: true
+
+    ZEBBlurView {
+        anchors.fill: parent
+        bluredImageAlpha: sample.blurred ? 1 : 0
+    }
+    TimeView {
+        visible: sample.showClock
+        x: 20
+        y: 70
+        width: parent.width - 40
+        labelColor: "white"
+    }
+}

@@ -1,0 +1,83 @@
+#include "ui/UiSetup.h"
+
+#include "menu/MenuScreens.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFont>
+#include <QFontDatabase>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <cstring>
+
+extern void qml_register_types_Tolvek();
+
+namespace {
+bool isScreenshotRun(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--screenshot") == 0)
+            return true;
+    return false;
+}
+
+void useFreshHome()
+{
+    static QTemporaryDir home(QDir::tempPath() + QStringLiteral("/tolvek-screenshot-XXXXXX"));
+    for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+        qputenv(name, (home.path() + QLatin1Char('/') + QString::fromLatin1(name)).toLocal8Bit());
+}
+
+void installFont()
+{
+    const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/OpenSans-Light.ttf"));
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    if (families.isEmpty()) {
+        qWarning() << "the bundled light font could not be loaded";
+        return;
+    }
+    // The light face is the font's own family "Open Sans Light" when the
+    // database lists it, so the substitute does not pick the regular weight.
+    const QString light = QStringLiteral("Open Sans Light");
+    const QString family = QFontDatabase::families().contains(light) ? light : families.first();
+    QFont::insertSubstitution(QLatin1String(UiSetup::kLightFontFamily), family);
+}
+
+void installTranslation()
+{
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(), QStringLiteral("tolvek"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+} // namespace
+
+void UiSetup::prepareEnvironment(int argc, char **argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        qputenv("QT_SCALE_FACTOR", "2");
+    if (!isScreenshotRun(argc, argv))
+        return;
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useFreshHome();
+}
+
+void UiSetup::initialize()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    qml_register_types_Tolvek();
+    installFont();
+    installTranslation();
+}
+
+void UiSetup::registerScreens()
+{
+    registerMenuScreens();
+}
