@@ -11,6 +11,7 @@
 #include "PlaceId.h"
 #include "TimedCache.h"
 #include "WeatherConditions.h"
+#include "weather/WeatherFields.h"
 
 class GatewayPartsTest : public QObject
 {
@@ -251,16 +252,7 @@ private Q_SLOTS:
     {
         CurrentWeather weather{61, false, -0.4, 3.5, -2.5, QStringLiteral("2026-12-07")};
         const QByteArray body = GatewayAnswers::forecast("7", {60.39, 5.32}, "Bergen", weather, QDateTime::currentDateTimeUtc());
-        const QJsonObject channel =
-            QJsonDocument::fromJson(body).object()["query"].toObject()["results"].toObject()["channel"].toObject();
-        const QJsonObject item = channel["item"].toObject();
-        QCOMPARE(channel["location"].toObject()["city"].toString(), "Bergen");
-        QCOMPARE(channel["units"].toObject()["temperature"].toString(), "C");
-        QCOMPARE(item["condition"].toObject()["temp"].toString(), "0");
-        QCOMPARE(item["condition"].toObject()["code"].toString(), "12");
-        QCOMPARE(item["condition"].toObject()["text"].toString(), "Rain");
-        QCOMPARE(item["forecast"].toArray().at(0).toObject()["high"].toString(), "4");
-        QCOMPARE(item["forecast"].toArray().at(0).toObject()["low"].toString(), "-3");
+        QCOMPARE(fieldsOfAnswer(body), QStringList({"Bergen", "C", "12", "Rain", "0", "4", "-3"}));
     }
 
     void cacheKeepsAnswersForItsLifetime()

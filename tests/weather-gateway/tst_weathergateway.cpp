@@ -16,6 +16,7 @@
 #include "PlaceId.h"
 #include "WeatherGateway.h"
 #include "weather/ScriptedHttpServer.h"
+#include "weather/WeatherFields.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ struct Answer
 {
     int status = 0;
     QJsonObject json;
+    QByteArray body;
 };
 
 QByteArray target(const QString &query)
@@ -40,11 +42,6 @@ QString forecastQuery(const QString &woeid) { return "select * from weather.fore
 const QByteArray OpenMeteoForecast = R"({"current":{"time":"2026-12-07T23:00","temperature_2m":-0.4,"weather_code":61,"is_day":0},
     "daily":{"time":["2026-12-07"],"temperature_2m_max":[3.5],"temperature_2m_min":[-2.5]}})";
 const QByteArray NominatimPlace = R"({"name":"Bergen","address":{"city":"Bergen","county":"Vestland","country":"Norway"}})";
-
-QJsonObject channelOf(const Answer &answer)
-{
-    return answer.json["query"].toObject()["results"].toObject()["channel"].toObject();
-}
 
 // Sends requests to one gateway and waits for the answers.
 class Client
@@ -66,8 +63,9 @@ public:
             finished.wait(10000);
         }
         reply->deleteLater();
+        const QByteArray body = reply->readAll();
         return {reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
-                QJsonDocument::fromJson(reply->readAll()).object()};
+                QJsonDocument::fromJson(body).object(), body};
     }
 
     Answer get(const QByteArray &path, const QByteArray &method = "GET") { return read(send(path, method)); }
@@ -142,15 +140,7 @@ private Q_SLOTS:
         startFixtureGateway();
         const Answer answer = client_->get(target(forecastQuery(PlaceId::mint(30.25, 120.16))));
         QCOMPARE(answer.status, 200);
-        const QJsonObject channel = channelOf(answer);
-        const QJsonObject item = channel["item"].toObject();
-        QCOMPARE(channel["location"].toObject()["city"].toString(), "Hangzhou");
-        QCOMPARE(channel["units"].toObject()["temperature"].toString(), "C");
-        QCOMPARE(item["condition"].toObject()["code"].toString(), "30");
-        QCOMPARE(item["condition"].toObject()["text"].toString(), "Partly Cloudy");
-        QCOMPARE(item["condition"].toObject()["temp"].toString(), "12");
-        QCOMPARE(item["forecast"].toArray().at(0).toObject()["high"].toString(), "15");
-        QCOMPARE(item["forecast"].toArray().at(0).toObject()["low"].toString(), "6");
+        QCOMPARE(fieldsOfAnswer(answer.body), QStringList({"Hangzhou", "C", "30", "Partly Cloudy", "12", "15", "6"}));
     }
 
     void refusals_data()
@@ -203,14 +193,8 @@ private Q_SLOTS:
         startOpenMeteoGateway(provider({200, OpenMeteoForecast}, {200, NominatimPlace}));
         const Answer answer = client_->get(target(forecastQuery(PlaceId::mint(60.39, 5.32))));
         QCOMPARE(answer.status, 200);
-        const QJsonObject channel = channelOf(answer);
-        const QJsonObject item = channel["item"].toObject();
-        QCOMPARE(channel["location"].toObject()["city"].toString(), "Bergen");
-        QCOMPARE(item["condition"].toObject()["code"].toString(), "12");
-        QCOMPARE(item["condition"].toObject()["text"].toString(), "Rain");
-        QCOMPARE(item["condition"].toObject()["temp"].toString(), "0");
-        QCOMPARE(item["forecast"].toArray().at(0).toObject()["high"].toString(), "4");
-        QCOMPARE(item["forecast"].toArray().at(0).toObject()["low"].toString(), "-3");
+        // Rain at night, -0.4 now, 3.5 and -2.5 today: whole degrees, rounded.
+        QCOMPARE(fieldsOfAnswer(answer.body), QStringList({"Bergen", "C", "12", "Rain", "0", "4", "-3"}));
 
         const QList<QByteArray> targets = upstream_->targets();
         QCOMPARE(targets.size(), 2);
@@ -289,7 +273,7 @@ private Q_SLOTS:
         startOpenMeteoGateway(provider({200, OpenMeteoForecast}, place), 400);
         const Answer answer = client_->get(target(forecastQuery(PlaceId::mint(60.39, 5.32))));
         QCOMPARE(answer.status, 200);
-        QCOMPARE(channelOf(answer)["location"].toObject()["city"].toString(), "60.39, 5.32");
+        QCOMPARE(fieldsOfAnswer(answer.body).at(0), "60.39, 5.32");
     }
 
     void randomQueriesNeverBreakIt()
@@ -345,8 +329,7 @@ private Q_SLOTS:
         const QByteArray line = gateway.readLine().trimmed();
         QVERIFY2(line.startsWith("listening on http://127.0.0.1:"), line);
         Client client(line.mid(line.lastIndexOf(':') + 1).toUShort());
-        QCOMPARE(channelOf(client.get(target(forecastQuery(PlaceId::mint(30.25, 120.16)))))["location"]
-                     .toObject()["city"].toString(),
+        QCOMPARE(fieldsOfAnswer(client.get(target(forecastQuery(PlaceId::mint(30.25, 120.16)))).body).at(0),
                  "Hangzhou");
         gateway.terminate();
         QVERIFY(gateway.waitForFinished());
