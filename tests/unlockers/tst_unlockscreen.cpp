@@ -1,0 +1,253 @@
+// The unlock screen base: back button, ring choice, keeping the screen on,
+// background and return, and the win sequence of both games in both modes
+// on the real audio pipeline.
+#include "FakeScreenSaver.h"
+#include "TestSupport.h"
+#include "UnlockHarness.h"
+
+#include "alarms/SoundCatalogue.h"
+#include "platform/ApplicationLifecycle.h"
+#include "sound/SoundResources.h"
+#include "unlockers/ScreenSaverInhibitor.h"
+
+using namespace UnlockHarness;
+using Step = ZEBAlarmClockUnlockerViewController::UnlockStep;
+
+class TestUnlockScreen : public QObject
+{
+    Q_OBJECT
+
+private:
+    ZEBAlarmClockPtr alarm(const QString &ringFile = QStringLiteral("Satellite.mp3"))
+    {
+        auto a = std::make_shared<ZEBAlarmClock>();
+        a->ringFileString = ringFile;
+        return a;
+    }
+
+    static void finish(ZEBAlarmClockUnlockerViewController *screen)
+    {
+        QPointer<ZEBAlarmClockUnlockerViewController> guard(screen);
+        if (guard && isPresented(guard))
+            guard->dismissViewControllerAnimated(false);
+        QTest::qWait(10);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        TestSupport::wipeUserData();
+        sound()->stopSoundPlay();
+    }
+
+    void backButtonOnlyInPreviewMode_data()
+    {
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<bool>("previewMode");
+        for (const QString &name : {kTap, kCalculate}) {
+            QTest::addRow("%s ringing", qPrintable(name)) << name << false;
+            QTest::addRow("%s preview", qPrintable(name)) << name << true;
+        }
+    }
+    void backButtonOnlyInPreviewMode()
+    {
+        QFETCH(QString, className);
+        QFETCH(bool, previewMode);
+        ZEBAlarmClockUnlockerViewController *screen = present(className, alarm(), previewMode);
+        QVERIFY(screen);
+        QCOMPARE(screen->previewMode(), previewMode);
+        QCOMPARE(screen->hasDismissButton(), previewMode);
+        QCOMPARE(screen->dismissButtonTitle(), QStringLiteral(" back"));
+        QVERIFY(!screen->noticeText().isEmpty());
+        // Asking again for the same mode makes no second button.
+        QSignalSpy changed(screen, &ZEBAlarmClockUnlockerViewController::previewModeChanged);
+        screen->setPreviewMode(previewMode);
+        QCOMPARE(changed.count(), 0);
+        finish(screen);
+    }
+
+    void screenWorksOnItsOwnCopy()
+    {
+        const ZEBAlarmClockPtr original = alarm();
+        ZEBAlarmClockUnlockerViewController *screen = present(kTap, original, false);
+        original->ringFileString = QStringLiteral("UFO.mp3");
+        QCOMPARE(screen->alarmClock()->ringFileString, QStringLiteral("Satellite.mp3"));
+        finish(screen);
+    }
+
+    void ringSoundChoice_data()
+    {
+        QTest::addColumn<QString>("ringFile");
+        QTest::addColumn<QString>("override");
+        QTest::addColumn<QString>("expected"); // "" : any real catalogue sound
+        QTest::newRow("the alarm's sound") << "UFO.mp3" << "" << "UFO.mp3";
+        QTest::newRow("override wins") << "UFO.mp3" << "Stars.mp3" << "Stars.mp3";
+        QTest::newRow("random marker rings a real sound") << "RandomSound" << "" << "";
+        QTest::newRow("unknown file rings the first sound") << "Gone.mp3" << "" << SoundCatalogue::fileNames().first();
+        QTest::newRow("no sound at all") << "" << "" << SoundCatalogue::fileNames().first();
+    }
+    void ringSoundChoice()
+    {
+        QFETCH(QString, ringFile);
+        QFETCH(QString, override);
+        QFETCH(QString, expected);
+        ZEBAlarmClockUnlockerTapViewController screen;
+        screen.setAlarmClock(alarm(ringFile));
+        screen.setSoundFileName(override);
+        const QString chosen = screen.ringSoundFile();
+        if (expected.isEmpty()) {
+            QVERIFY(chosen != SoundCatalogue::kRandomSoundMarker);
+            QVERIFY(SoundCatalogue::fileNames().contains(chosen));
+        } else {
+            QCOMPARE(chosen, expected);
+        }
+        QVERIFY(!SoundResources::pathForSoundFile(chosen).isEmpty());
+    }
+
+    void ringLoopsWhileShown()
+    {
+        ZEBAlarmClockUnlockerViewController *screen = present(kTap, alarm(), false);
+        QTRY_VERIFY(sound()->playing());
+        QVERIFY(sound()->audioPlayer()->isLooping());
+        finish(screen);
+    }
+
+    void noHeadsetOnTheNullSink() { QVERIFY(!ZEBAlarmClockUnlockerViewController::isHeadsetPluggedIn()); }
+
+    void keepsTheScreenOnWhileShown()
+    {
+        FakeScreenSaver saver;
+        QVERIFY(saver.isPublished());
+        ZEBAlarmClockUnlockerViewController *screen = present(kCalculate, alarm(), true);
+        QVERIFY(screen->isKeepingScreenOn());
+        QCOMPARE(saver.service().activeCookies().size(), 1);
+        screen->dismiss();
+        QTRY_VERIFY(saver.service().activeCookies().isEmpty());
+    }
+
+    void withoutAScreenSaverTheGameStillRuns()
+    {
+        ZEBAlarmClockUnlockerViewController *screen = present(kTap, alarm(), false);
+        QVERIFY(!screen->isKeepingScreenOn());
+        QTRY_VERIFY(sound()->playing());
+        finish(screen);
+    }
+
+    void backButtonFadesOutAndCloses()
+    {
+        RingStatusFile::write(alarm());
+        QSignalSpy posted(&NotificationCenter::defaultCenter(), &NotificationCenter::posted);
+        ZEBAlarmClockUnlockerViewController *screen = present(kTap, alarm(), true);
+        QPointer<ZEBAlarmClockUnlockerViewController> guard(screen);
+        QTRY_VERIFY(sound()->playing());
+        screen->dismiss();
+        QVERIFY(!isPresented(guard));
+        QTRY_VERIFY(!sound()->playing());
+        for (const QList<QVariant> &post : posted)
+            QVERIFY(post.first().toString() != ZEBAppDelegate::RingingAlarmClockStatusChanged);
+        QVERIFY(RingStatusFile::exists());
+    }
+
+    void ringRestartsAfterTheBackground_data()
+    {
+        QTest::addColumn<QString>("className");
+        QTest::newRow("tap") << kTap;
+        QTest::newRow("calculate") << kCalculate;
+    }
+    void ringRestartsAfterTheBackground()
+    {
+        QFETCH(QString, className);
+        ZEBAlarmClockUnlockerViewController *screen = present(className, alarm(), false);
+        QTRY_VERIFY(sound()->playing());
+        NotificationCenter &center = NotificationCenter::defaultCenter();
+        center.post(ApplicationLifecycle::WillResignActive);
+        // Something else stopped the ring while the app was away.
+        sound()->stopSoundPlay();
+        QVERIFY(!sound()->playing());
+        center.post(ApplicationLifecycle::WillEnterForeground);
+        center.post(ApplicationLifecycle::DidBecomeActive);
+        QTRY_VERIFY(sound()->playing());
+        AudioPlayer *restarted = sound()->audioPlayer();
+        // Still playing: another return starts nothing new.
+        center.post(ApplicationLifecycle::WillResignActive);
+        center.post(ApplicationLifecycle::DidBecomeActive);
+        QCOMPARE(sound()->audioPlayer(), restarted);
+        QVERIFY(UnlockHarness::win(screen));
+        QTRY_VERIFY_WITH_TIMEOUT(!isPresented(screen), kWinTimeoutMs);
+    }
+
+    void winSequence_data()
+    {
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<bool>("previewMode");
+        for (const QString &name : {kTap, kCalculate}) {
+            QTest::addRow("%s ringing", qPrintable(name)) << name << false;
+            QTest::addRow("%s preview", qPrintable(name)) << name << true;
+        }
+    }
+    void winSequence()
+    {
+        QFETCH(QString, className);
+        QFETCH(bool, previewMode);
+        const ZEBAlarmClockPtr ringing = alarm();
+        RingStatusFile::write(ringing); // as the ring dispatch does
+        ZEBAlarmClockUnlockerViewController *screen = present(className, ringing, previewMode);
+        QVERIFY(screen);
+        QTRY_VERIFY(sound()->playing());
+        WinRecorder recorder(screen);
+        QSignalSpy progress(screen, &ZEBAlarmClockUnlockerViewController::unlockProgress);
+        QPointer<ZEBAlarmClockUnlockerViewController> guard(screen);
+
+        QVERIFY(UnlockHarness::win(screen));
+        QTRY_COMPARE_WITH_TIMEOUT(recorder.events, expectedWin(previewMode), kWinTimeoutMs);
+        QVERIFY2(recorder.problems.isEmpty(), qPrintable(recorder.problems.join("; ")));
+        QCOMPARE(recorder.settleCount, previewMode ? 0 : 1);
+        QCOMPARE(recorder.ringStatusAtClose, true);
+        QCOMPARE(RingStatusFile::exists(), previewMode);
+        QTRY_VERIFY(!guard); // the closed screen is gone for good
+        QTest::qWait(300);
+        QCOMPARE(recorder.events, expectedWin(previewMode));
+    }
+
+    void aSecondWinChangesNothing_data()
+    {
+        QTest::addColumn<QString>("className");
+        QTest::newRow("tap") << kTap;
+        QTest::newRow("calculate") << kCalculate;
+    }
+    void aSecondWinChangesNothing()
+    {
+        QFETCH(QString, className);
+        ZEBAlarmClockUnlockerViewController *screen = present(className, alarm(), false);
+        QTRY_VERIFY(sound()->playing());
+        WinRecorder recorder(screen);
+        QVERIFY(UnlockHarness::win(screen));
+        QTRY_VERIFY_WITH_TIMEOUT(screen->isExiting(), kWinTimeoutMs);
+        // The game reports the win again and again while the ending runs.
+        for (int i = 0; i < 5; ++i) {
+            screen->unlockAlarmClock();
+            UnlockHarness::win(screen);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(recorder.events, expectedWin(false), kWinTimeoutMs);
+        QCOMPARE(recorder.settleCount, 1);
+        QVERIFY2(recorder.problems.isEmpty(), qPrintable(recorder.problems.join("; ")));
+    }
+
+    void nothingRestartsAfterTheWin()
+    {
+        ZEBAlarmClockUnlockerViewController *screen = present(kTap, alarm(), false);
+        QTRY_VERIFY(sound()->playing());
+        QSignalSpy progress(screen, &ZEBAlarmClockUnlockerViewController::unlockProgress);
+        QVERIFY(UnlockHarness::win(screen));
+        QTRY_VERIFY_WITH_TIMEOUT(progress.count() >= 3, kWinTimeoutMs); // the jingle plays
+        AudioPlayer *jingle = sound()->audioPlayer();
+        NotificationCenter::defaultCenter().post(ApplicationLifecycle::WillResignActive);
+        NotificationCenter::defaultCenter().post(ApplicationLifecycle::WillEnterForeground);
+        QCOMPARE(sound()->audioPlayer(), jingle);
+        QVERIFY(!static_cast<ZEBAlarmClockUnlockerTapViewController *>(screen)->isTimerRunning());
+        QTRY_VERIFY_WITH_TIMEOUT(!isPresented(screen), kWinTimeoutMs);
+    }
+};
+
+QTEST_MAIN(TestUnlockScreen)
+#include "tst_unlockscreen.moc"

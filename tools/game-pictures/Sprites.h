@@ -1,0 +1,30 @@
+#pragma once
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+
+// The figures of the unlock screens, drawn at double resolution in the skins'
+// style: soft-lit spheres, white outlines and the brand colour #2BB4CB.
+namespace Sprites {
+inline const QColor kBrand(0x2B, 0xB4, 0xCB);
+
+QImage canvas(int width, int height);
+
+// Painters that draw into a square of side `size` centred on `centre`.
+void paintPlanet(QPainter &p, QPointF centre, double size, QColor lit, QColor shadow, bool craters);
+void paintAstronaut(QPainter &p, QPointF centre, double size, bool smiling);
+void paintUfo(QPainter &p, QPointF centre, double size);
+void paintTolvek(QPainter &p, QPointF centre, double size); // the little launch creature
+void paintSymbolOrbit(QPainter &p, QPointF centre, double size);
+void paintExclamation(QPainter &p, QRectF box, QColor colour);
+
+QImage planet();             // unlock-scene5-planet
+QImage astronaut();          // unlock-scene5-astronaut
+QImage speechExclamation();  // unlock-scene5-exclamation
+QImage centreIllustration(); // unlock-scene1-center-illustate
+QImage noticeMark();         // unlock-notice-excalmation-mark
+QImage backArrow();          // unlock-back-arrow
+QImage levelMark(bool green);      // unlock-level-start-green / -gray
+QImage useButton(bool inUse);      // clock-setting-use / clock-setting-not-use
+QImage cellIcon(int unlockerKind); // clock-cell-unlocker-*
+} // namespace Sprites

@@ -1,0 +1,98 @@
+#include "unlockers/UnlockerScreens.h"
+
+#include "app/ScreenRegistry.h"
+#include "ui/AlertQueue.h"
+#include "ui/AppWindow.h"
+#include "ui/ModalLayer.h"
+#include "ui/ScreenshotCatalog.h"
+#include "unlockers/ZEBUnlockerManager.h"
+#include "unlockers/ZEBUnlockerPickerView.h"
+#include "unlockers/games/calculate/ZEBAlarmClockUnlockerCalculateViewController.h"
+#include "unlockers/games/tap/ZEBAlarmClockUnlockerTapViewController.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+namespace {
+const QString kTapClass = QStringLiteral("ZEBAlarmClockUnlockerTapViewController");
+const QString kCalculateClass = QStringLiteral("ZEBAlarmClockUnlockerCalculateViewController");
+const QString kPickerClass = QStringLiteral("ZEBUnlockerPickerView");
+// The keys have all popped up well within this time.
+constexpr int kKeypadReadyMs = 1200;
+
+template<typename Screen>
+void registerUnlockScreen(const QString &className)
+{
+    ScreenRegistry::shared().registerScreen(className, [](const ZEBAlarmClockPtr &alarm, bool previewMode) {
+        auto *screen = new Screen;
+        screen->setAlarmClock(alarm ? alarm : std::make_shared<ZEBAlarmClock>());
+        screen->setPreviewMode(previewMode);
+        return screen;
+    });
+}
+
+// The picker as the alarm setting screen sets it up: all five games, the
+// alarm's own one chosen and in view.
+ZEBUnlockerPickerView *makePicker(const ZEBAlarmClockPtr &alarm)
+{
+    auto *picker = new ZEBUnlockerPickerView;
+    picker->layoutIllustrates(ZEBUnlockerManager::sharedZEBUnlockerManager().availableUnlockers());
+    const int chosen = alarm && alarm->unlocker ? alarm->unlocker->unlockerKind : 0;
+    picker->setAlreadyChoosedUnlockerIndex(chosen);
+    picker->scrollToUnlockerWithIndex(chosen, false);
+    return picker;
+}
+
+// A screen of a ringing alarm, presented and then won by `play`.
+template<typename Screen>
+ScreenshotCatalog::Recipe wonGame(const QString &className, std::function<void(Screen *)> play)
+{
+    return {[className, play](AppWindow &) {
+                auto *screen = qobject_cast<Screen *>(
+                    ScreenRegistry::shared().create(className, std::make_shared<ZEBAlarmClock>(), false));
+                ModalLayer::shared().presentModal(screen, false, {});
+                play(screen);
+            },
+            {}, {},
+            [](AppWindow &) { return AlertQueue::shared().current() != nullptr; }};
+}
+
+void addScreenshotRecipes()
+{
+    ScreenshotCatalog &catalog = ScreenshotCatalog::shared();
+    for (int page = 1; page < ZEBAlarmClockUnlocker::kKindCount; ++page) {
+        catalog.add(QStringLiteral("%1-page-%2").arg(kPickerClass).arg(page),
+                    {[page](AppWindow &) {
+                         ZEBUnlockerPickerView *picker = makePicker(nullptr);
+                         ModalLayer::shared().presentModal(picker, false, {});
+                         picker->scrollToUnlockerWithIndex(page, false);
+                     },
+                     {}, {}, {}});
+    }
+    catalog.add(kTapClass + QStringLiteral("-won"), wonGame<ZEBAlarmClockUnlockerTapViewController>(
+                                                         kTapClass, [](auto *screen) { screen->unlock(); }));
+    catalog.add(kCalculateClass + QStringLiteral("-won"),
+                wonGame<ZEBAlarmClockUnlockerCalculateViewController>(kCalculateClass, [](auto *screen) {
+                    QTimer::singleShot(kKeypadReadyMs, screen, [screen] {
+                        for (QChar digit : QString::number(screen->result()))
+                            screen->numberButtonDown(digit.digitValue());
+                    });
+                }));
+}
+} // namespace
+
+void registerUnlockerScreens()
+{
+    ScreenRegistry &registry = ScreenRegistry::shared();
+    if (registry.contains(kTapClass))
+        return;
+    registerUnlockScreen<ZEBAlarmClockUnlockerTapViewController>(kTapClass);
+    registerUnlockScreen<ZEBAlarmClockUnlockerCalculateViewController>(kCalculateClass);
+    registry.registerScreen(kPickerClass, [](const ZEBAlarmClockPtr &alarm, bool) { return makePicker(alarm); });
+    addScreenshotRecipes();
+}
+
+// Once the application object exists (after every static of the program is
+// made), so the app and the tests know these screens without their start-up
+// code knowing this library.
+Q_COREAPP_STARTUP_FUNCTION(registerUnlockerScreens)
