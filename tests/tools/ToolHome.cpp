@@ -37,9 +37,12 @@ QProcessEnvironment ToolHome::environment() const
     env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    // Without a bus the children keep their pending notifications in this home
-    // only, whatever other test has a notification service running.
-    env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    // Without a bus of their own the children keep their pending notifications in
+    // this home only, whatever other test has a notification service running.
+    if (busAddress_.isEmpty())
+        env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    else
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress_);
     if (!fakeTime_.isEmpty()) {
         env.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
         // faketime preloads its library ahead of the sanitizer runtime in sanitizer builds.

@@ -26,16 +26,20 @@ public:
     bool isValid() const { return dir_.isValid(); }
     // From now on children start at `localTime` ("2025-01-08 08:00:00" in kZone); empty: the real clock.
     void setFakeTime(const QString &localTime) { fakeTime_ = localTime; }
+    // From now on children are on this session bus; by default they have none.
+    void setSessionBus(const QString &address) { busAddress_ = address; }
 
     Result ctl(const QStringList &arguments) const;
     Result app(const QStringList &arguments) const;
     QString preferencesFile() const;
     QString alarmFile() const;
+    // What the children get: this home's folders, the pinned zone, the chosen session bus.
+    QProcessEnvironment environment() const;
 
 private:
     Result run(const QString &program, const QStringList &arguments) const;
-    QProcessEnvironment environment() const;
 
     QTemporaryDir dir_;
     QString fakeTime_;
+    QString busAddress_;
 };

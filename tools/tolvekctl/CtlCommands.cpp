@@ -18,11 +18,17 @@ CtlCommands::CtlCommands(QTextStream &out, QTextStream &err)
 
 int CtlCommands::run(const CtlArguments &arguments)
 {
-    DataLock lock;
-    manager_.alarmClocksOnSystemSchedule();
     const QString &command = arguments.command;
     if (command == QLatin1String("list"))
         return list(arguments.json);
+    if (command == QLatin1String("pending"))
+        return pending(arguments.json);
+    if (command == QLatin1String("next"))
+        return next();
+    // A change reads the list and writes it back under one lock: no other
+    // process's change can come in between and be lost.
+    DataLock lock;
+    manager_.alarmClocksOnSystemSchedule();
     if (command == QLatin1String("add"))
         return add(arguments.changes);
     if (command == QLatin1String("edit"))
@@ -31,16 +37,12 @@ int CtlCommands::run(const CtlArguments &arguments)
         return remove(arguments.identifier);
     if (command == QLatin1String("on"))
         return switchOn(arguments.identifier);
-    if (command == QLatin1String("off"))
-        return switchOff(arguments.identifier);
-    if (command == QLatin1String("pending"))
-        return pending(arguments.json);
-    return next();
+    return switchOff(arguments.identifier);
 }
 
 int CtlCommands::list(bool json)
 {
-    const ZEBAlarmClockList alarms = manager_.alarmClocks();
+    const ZEBAlarmClockList alarms = manager_.alarmClocksOnSystemSchedule();
     if (json) {
         QJsonArray array;
         for (const ZEBAlarmClockPtr &alarm : alarms)
@@ -114,8 +116,7 @@ int CtlCommands::switchOff(const QString &identifier)
 
 int CtlCommands::pending(bool json)
 {
-    const QList<AlarmReport::PendingEntry> entries = AlarmReport::pendingEntries(
-        LocalNotificationScheduler::shared().scheduledLocalNotifications(), manager_.alarmClocks());
+    const QList<AlarmReport::PendingEntry> entries = pendingEntries();
     if (json) {
         QJsonArray array;
         for (const AlarmReport::PendingEntry &entry : entries)
@@ -134,14 +135,19 @@ int CtlCommands::pending(bool json)
 
 int CtlCommands::next()
 {
-    const QList<AlarmReport::PendingEntry> entries = AlarmReport::pendingEntries(
-        LocalNotificationScheduler::shared().scheduledLocalNotifications(), manager_.alarmClocks());
+    const QList<AlarmReport::PendingEntry> entries = pendingEntries();
     if (entries.isEmpty()) {
         out_ << "No alarm is set to ring.\n";
         return Done;
     }
     out_ << AlarmReport::pendingLine(entries.first()) << '\n';
     return Done;
+}
+
+QList<AlarmReport::PendingEntry> CtlCommands::pendingEntries()
+{
+    const ZEBAlarmClockList alarms = manager_.alarmClocksOnSystemSchedule();
+    return AlarmReport::pendingEntries(LocalNotificationScheduler::shared().scheduledLocalNotifications(), alarms);
 }
 
 ZEBAlarmClockPtr CtlCommands::find(const QString &identifier)

@@ -1,5 +1,6 @@
 #pragma once
 #include "alarms/ZEBAlarmClock.h"
+#include "tools/tolvekctl/AlarmReport.h"
 #include "tools/tolvekctl/CtlArguments.h"
 
 #include <QTextStream>
@@ -7,8 +8,8 @@
 class ZEBAlarmClockManager;
 
 // Carries out one command through the schedule manager, the same way the
-// app's screens do. The whole command runs under the data lock, so the list it
-// reads is the list it changes even when the app or the service is busy too.
+// app's screens do. A change runs under the data lock from reading the list to
+// writing it, so it cannot undo a change the app made in between.
 class CtlCommands
 {
 public:
@@ -27,6 +28,7 @@ private:
     int pending(bool json);
     int next();
 
+    QList<AlarmReport::PendingEntry> pendingEntries();
     // The stored alarm with that id; nullptr (and a message) when there is none.
     ZEBAlarmClockPtr find(const QString &identifier);
     int refused(const ZEBAlarmClock &alarm);

@@ -27,10 +27,13 @@ int main(int argc, char **argv)
 
     StderrAlertPresenter alerts(err);
     AlertPresenter::setShared(&alerts);
-    // Only manages the shared store of pending notifications; ringing them is
-    // the notification service's job (or the app's).
-    InProcessNotificationScheduler scheduler(false);
-    LocalNotificationScheduler::setShared(&scheduler);
+    // The tool changes the shared store of pending notifications directly, under
+    // the data lock it already holds: the notification service watches that file
+    // and takes the change up at once. (Asking the service over the bus instead
+    // would wait for a lock this process holds: the call times out and the
+    // notification ends up scheduled twice.)
+    InProcessNotificationScheduler storeOnly(false);
+    LocalNotificationScheduler::setShared(&storeOnly);
 
     int status = CtlCommands(out, err).run(arguments);
     if (alerts.shown() && status == CtlCommands::Done)
