@@ -95,14 +95,6 @@ std::optional<int> AlarmChangeParser::parseUnlockerKind(const QString &text, QSt
     return std::nullopt;
 }
 
-QString DayNames::shortName(quint32 bit)
-{
-    for (int i = 0; i < 7; ++i)
-        if (bit == 1u << i)
-            return QLatin1String(kShortDays[i]);
-    return {};
-}
-
 QStringList DayNames::forMask(quint32 mask)
 {
     QStringList names;

@@ -30,9 +30,8 @@ std::optional<int> parseUnlockerKind(const QString &text, QString *error);
 
 // Short English names used on the command line and in listings.
 namespace DayNames {
-QString shortName(quint32 bit); // "sun" ... "sat"
-QStringList forMask(quint32 mask); // in weekday-number order, Sunday first
-} // namespace DayNames
+QStringList forMask(quint32 mask); // "sun" ... "sat", in weekday-number order (Sunday first)
+}
 
 namespace UnlockerNames {
 QString shortName(int kind); // "tap", "calculation", "shake", "blow", "smile"
