@@ -1,6 +1,8 @@
 #include "ui/ImageEffects.h"
 
 #include <QPainter>
+#include <QThreadPool>
+#include <QtConcurrent>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
@@ -8,55 +10,112 @@
 
 namespace {
 constexpr int kChannels = 4;
+constexpr int kBands = 4; // work split across the thread pool
 
 inline int clampIndex(int i, int size) { return std::clamp(i, 0, size - 1); }
 
-// The rounded mean of a box, sum / width + 0.5 floored, through a 32-bit
-// fixed-point reciprocal: exact for 8-bit sums while the width is below 4096.
-struct BoxDivider
+// The bands run on a pool of their own: a blur started from a task of the
+// global pool then never waits for threads that its own caller occupies.
+QThreadPool &bandPool()
 {
-    explicit BoxDivider(int width) : half(quint32(width) / 2), reciprocal((quint64(1) << 32) / quint32(width) + 1) { }
+    static QThreadPool *pool = [] {
+        auto *made = new QThreadPool;
+        made->setMaxThreadCount(QThread::idealThreadCount());
+        return made;
+    }();
+    return *pool;
+}
+
+// The rounded mean of a box, (sum + width / 2) / width floored, through a
+// fixed-point reciprocal 2^24 / width rounded up: exact in 32 bits for 8-bit
+// sums while the width is below 256, since the error stays below 1 / width.
+// Wider boxes take the 64-bit form (2^32 reciprocal, exact below 4096).
+struct NarrowDivider
+{
+    static constexpr int kShift = 24;
+    explicit NarrowDivider(int width) : half(quint32(width) / 2), reciprocal(((1u << kShift) + width - 1) / width) { }
+    quint8 operator()(quint32 sum) const { return quint8(((sum + half) * reciprocal) >> kShift); }
+    quint32 half, reciprocal;
+};
+struct WideDivider
+{
+    explicit WideDivider(int width) : half(quint32(width) / 2), reciprocal((quint64(1) << 32) / quint32(width) + 1) { }
     quint8 operator()(quint32 sum) const { return quint8((quint64(sum + half) * reciprocal) >> 32); }
     quint32 half;
     quint64 reciprocal;
 };
 
-void horizontalPass(const quint8 *in, quint8 *out, int width, int box, const BoxDivider &divide)
+// One box pass down the columns [from, to) of byte values, edges extended;
+// the inner loops run along rows, so they vectorise.
+template<typename Divider>
+void verticalPass(const QImage &in, QImage &out, int box, const Divider &divide, int from, int to)
 {
-    const int half = box / 2;
-    quint32 sum[kChannels] = {};
-    for (int k = -half; k <= half; ++k)
-        for (int c = 0; c < kChannels; ++c)
-            sum[c] += in[clampIndex(k, width) * kChannels + c];
-    for (int x = 0; x < width; ++x) {
-        const quint8 *enter = in + clampIndex(x + half + 1, width) * kChannels;
-        const quint8 *leave = in + clampIndex(x - half, width) * kChannels;
-        for (int c = 0; c < kChannels; ++c) {
-            out[x * kChannels + c] = divide(sum[c]);
-            sum[c] += enter[c] - leave[c];
+    const int height = in.height(), half = box / 2, count = to - from;
+    std::vector<quint32> sumStore(size_t(count), 0u);
+    quint32 *__restrict sums = sumStore.data();
+    const qsizetype stride = in.bytesPerLine();
+    const quint8 *source = in.constBits() + from;
+    quint8 *destination = out.bits() + from; // one detach check, not one per row
+    for (int k = -half; k <= half; ++k) {
+        const quint8 *__restrict row = source + clampIndex(k, height) * stride;
+        for (int i = 0; i < count; ++i)
+            sums[i] += row[i];
+    }
+    for (int y = 0; y < height; ++y) {
+        quint8 *__restrict target = destination + y * stride;
+        const quint8 *__restrict enter = source + clampIndex(y + half + 1, height) * stride;
+        const quint8 *__restrict leave = source + clampIndex(y - half, height) * stride;
+        for (int i = 0; i < count; ++i) {
+            target[i] = divide(sums[i]);
+            sums[i] += quint32(enter[i]) - quint32(leave[i]);
         }
     }
 }
 
-void verticalPass(const QImage &in, QImage &out, int box, const BoxDivider &divide, std::vector<quint32> &sums)
+// `passes` vertical box passes, the columns split into bands run in parallel.
+template<typename Divider>
+QImage verticalPasses(QImage image, int box, int passes)
 {
-    const int height = in.height(), values = in.width() * kChannels;
-    const int half = box / 2;
-    std::fill(sums.begin(), sums.end(), 0u);
-    for (int k = -half; k <= half; ++k) {
-        const quint8 *row = in.constScanLine(clampIndex(k, height));
-        for (int i = 0; i < values; ++i)
-            sums[i] += row[i];
+    const Divider divide(box);
+    const int values = image.width() * kChannels;
+    QList<QPair<int, int>> bands;
+    for (int b = 0; b < kBands; ++b) {
+        // Band edges on 64-byte boundaries keep the bands off each other's cache lines.
+        const int from = (values * b / kBands) & ~63, to = b + 1 == kBands ? values : (values * (b + 1) / kBands) & ~63;
+        if (to > from)
+            bands.append({from, to});
     }
-    for (int y = 0; y < height; ++y) {
-        quint8 *target = out.scanLine(y);
-        const quint8 *enter = in.constScanLine(clampIndex(y + half + 1, height));
-        const quint8 *leave = in.constScanLine(clampIndex(y - half, height));
-        for (int i = 0; i < values; ++i) {
-            target[i] = divide(sums[i]);
-            sums[i] += enter[i] - leave[i];
-        }
+    QImage other(image.size(), image.format());
+    for (int pass = 0; pass < passes; ++pass) {
+        QtConcurrent::blockingMap(&bandPool(), bands, [&](const QPair<int, int> &band) {
+            verticalPass(image, other, box, divide, band.first, band.second);
+        });
+        std::swap(image, other);
     }
+    return image;
+}
+
+// Mirrors the picture at its diagonal, in tiles that stay in the cache.
+QImage transposed(const QImage &image)
+{
+    constexpr int kTile = 32;
+    QImage out(image.height(), image.width(), image.format());
+    for (int y0 = 0; y0 < image.height(); y0 += kTile)
+        for (int x0 = 0; x0 < image.width(); x0 += kTile)
+            for (int y = y0; y < std::min(y0 + kTile, image.height()); ++y) {
+                const auto *source = reinterpret_cast<const quint32 *>(image.constScanLine(y));
+                for (int x = x0; x < std::min(x0 + kTile, image.width()); ++x)
+                    reinterpret_cast<quint32 *>(out.scanLine(x))[y] = source[x];
+            }
+    return out;
+}
+
+template<typename Divider>
+QImage boxPasses(const QImage &image, int box, int passes)
+{
+    // Rows are blurred as the columns of the transposed picture.
+    const QImage across = transposed(verticalPasses<Divider>(transposed(image), box, passes));
+    return verticalPasses<Divider>(across, box, passes);
 }
 } // namespace
 
@@ -91,19 +150,25 @@ ImageEffects::FixedPointMatrix ImageEffects::fixedPointMatrix(const SaturationMa
 QImage ImageEffects::applySaturation(const QImage &image, const FixedPointMatrix &m)
 {
     QImage out = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < out.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x) {
-            const int in[3] = {qRed(line[x]), qGreen(line[x]), qBlue(line[x])};
-            int result[3];
-            for (int j = 0; j < 3; ++j) {
-                const int sum = in[0] * m[0][j] + in[1] * m[1][j] + in[2] * m[2][j];
-                // Premultiplied channels never exceed alpha.
-                result[j] = std::clamp((sum + kMatrixDivisor / 2) / kMatrixDivisor, 0, qAlpha(line[x]));
+    QList<QPair<int, int>> bands;
+    for (int b = 0; b < kBands; ++b)
+        bands.append({out.height() * b / kBands, out.height() * (b + 1) / kBands});
+    QtConcurrent::blockingMap(&bandPool(), bands, [&](const QPair<int, int> &band) {
+        for (int y = band.first; y < band.second; ++y) {
+            auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
+            for (int x = 0; x < out.width(); ++x) {
+                const int in[3] = {qRed(line[x]), qGreen(line[x]), qBlue(line[x])};
+                const int alpha = qAlpha(line[x]);
+                int result[3];
+                for (int j = 0; j < 3; ++j) {
+                    const int sum = in[0] * m[0][j] + in[1] * m[1][j] + in[2] * m[2][j];
+                    // Premultiplied channels never exceed alpha.
+                    result[j] = std::clamp((sum + kMatrixDivisor / 2) / kMatrixDivisor, 0, alpha);
+                }
+                line[x] = qRgba(result[0], result[1], result[2], alpha);
             }
-            line[x] = qRgba(result[0], result[1], result[2], qAlpha(line[x]));
         }
-    }
+    });
     return out;
 }
 
@@ -112,21 +177,7 @@ QImage ImageEffects::boxBlur(const QImage &image, int width, int passes)
     QImage a = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (width < 2 || a.isNull())
         return a;
-    const BoxDivider divide(width);
-    std::vector<quint8> row(size_t(a.width()) * kChannels);
-    for (int y = 0; y < a.height(); ++y) {
-        quint8 *line = a.scanLine(y);
-        for (int pass = 0; pass < passes; ++pass) {
-            horizontalPass(line, row.data(), a.width(), width, divide);
-            std::copy(row.begin(), row.end(), line);
-        }
-    }
-    QImage b(a.size(), a.format());
-    std::vector<quint32> sums(size_t(a.width()) * kChannels);
-    for (int pass = 0; pass < passes; ++pass) {
-        verticalPass(a, b, width, divide, sums);
-        std::swap(a, b);
-    }
+    a = width < 256 ? boxPasses<NarrowDivider>(a, width, passes) : boxPasses<WideDivider>(a, width, passes);
     a.setDevicePixelRatio(image.devicePixelRatio());
     return a;
 }

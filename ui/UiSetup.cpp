@@ -47,8 +47,11 @@ void installFont()
 
 void installTranslation()
 {
+    // English, the key language, also holds texts such as the credits, so it
+    // stands in for locales without a translation of their own.
     auto *translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QLocale(), QStringLiteral("tolvek"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+    if (translator->load(QLocale(), QStringLiteral("tolvek"), QStringLiteral("_"), QStringLiteral(":/i18n"))
+        || translator->load(QStringLiteral(":/i18n/tolvek_en.qm")))
         QCoreApplication::installTranslator(translator);
     else
         delete translator;

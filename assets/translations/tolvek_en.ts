@@ -1,4 +1,253 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
+<context>
+    <name>Sound</name>
+    <message>
+        <source>Airship</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alien Metron</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Astronaut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meteorite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mineral</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Milky Way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Tunnel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Machine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UFO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown Creature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wormhole</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Unlocker</name>
+    <message>
+        <source>Peaceful Universe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mass Calculator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tolvek Launcher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UFO Attack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smile Of The Astronaut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Peace Universe</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZEBAboutViewController</name>
+    <message>
+        <source>Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tolvek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exploring the Universe. It&apos;s a brand new day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Developer
+The Tolvek Alarm team</translation>
+    </message>
+    <message>
+        <source>UI/UE/Graphics</source>
+        <translation>UI/UE/Graphics
+The Tolvek Alarm team</translation>
+    </message>
+    <message>
+        <source>Translate By</source>
+        <translation>Translate By
+Tolvek Alarm contributors</translation>
+    </message>
+    <message>
+        <source>Wallpaper Designer</source>
+        <translation>Wallpaper Designer
+Generated space scenes</translation>
+    </message>
+    <message>
+        <source>Special Thanks To</source>
+        <translation>Special Thanks To
+Open Sans · Qt · OpenCV</translation>
+    </message>
+</context>
+<context>
+    <name>ZEBAlarmClock</name>
+    <message>
+        <source>Wakeup Slogan</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZEBAlarmClockManager</name>
+    <message>
+        <source>Add Alarm Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fail to add alarm. The alarm clock resource is not enough, delete some alarms and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZEBAlarmClockUnlockerCalculateViewController</name>
+    <message>
+        <source>Calculator Notice</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZEBAlarmClockUnlockerTapViewController</name>
+    <message>
+        <source>Tap Notice</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZEBAlarmClockUnlockerViewController</name>
+    <message>
+        <source>back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An alarm is ringing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mission Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Well done, it&apos;s time to get up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZEBGameLevelView</name>
+    <message>
+        <source>Level</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZEBMoreViewController</name>
+    <message>
+        <source>More</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate Tolvek Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZEBTimeView</name>
+    <message>
+        <source>SUN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TUE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>THU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FRI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SAT</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZEBUnlockerPickerView</name>
+    <message>
+        <source>Use</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

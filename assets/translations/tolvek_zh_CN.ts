@@ -1,4 +1,253 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
+<context>
+    <name>Sound</name>
+    <message>
+        <source>Airship</source>
+        <translation>飞艇</translation>
+    </message>
+    <message>
+        <source>Alien Metron</source>
+        <translation>外星人梅特隆</translation>
+    </message>
+    <message>
+        <source>Astronaut</source>
+        <translation>宇航员</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>计算器</translation>
+    </message>
+    <message>
+        <source>Meteorite</source>
+        <translation>陨石</translation>
+    </message>
+    <message>
+        <source>Mineral</source>
+        <translation>矿石</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>卫星</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>星星</translation>
+    </message>
+    <message>
+        <source>Milky Way</source>
+        <translation>银河</translation>
+    </message>
+    <message>
+        <source>Time Tunnel</source>
+        <translation>时光隧道</translation>
+    </message>
+    <message>
+        <source>Time Machine</source>
+        <translation>时光机</translation>
+    </message>
+    <message>
+        <source>UFO</source>
+        <translation>飞碟</translation>
+    </message>
+    <message>
+        <source>Unknown Creature</source>
+        <translation>未知生物</translation>
+    </message>
+    <message>
+        <source>Wormhole</source>
+        <translation>虫洞</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>随机</translation>
+    </message>
+</context>
+<context>
+    <name>Unlocker</name>
+    <message>
+        <source>Peaceful Universe</source>
+        <translation>宁静宇宙</translation>
+    </message>
+    <message>
+        <source>Mass Calculator</source>
+        <translation>质量计算器</translation>
+    </message>
+    <message>
+        <source>Tolvek Launcher</source>
+        <translation>Tolvek 发射器</translation>
+    </message>
+    <message>
+        <source>UFO Attack</source>
+        <translation>飞碟来袭</translation>
+    </message>
+    <message>
+        <source>Smile Of The Astronaut</source>
+        <translation>宇航员的微笑</translation>
+    </message>
+    <message>
+        <source>Peace Universe</source>
+        <translation>和平宇宙</translation>
+    </message>
+</context>
+<context>
+    <name>ZEBAboutViewController</name>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Tolvek</source>
+        <translation>Tolvek</translation>
+    </message>
+    <message>
+        <source>Exploring the Universe. It&apos;s a brand new day.</source>
+        <translation>探索宇宙，崭新的一天。</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>开发者
+Tolvek Alarm 团队</translation>
+    </message>
+    <message>
+        <source>UI/UE/Graphics</source>
+        <translation>界面与图形设计
+Tolvek Alarm 团队</translation>
+    </message>
+    <message>
+        <source>Translate By</source>
+        <translation>翻译
+Tolvek Alarm 贡献者</translation>
+    </message>
+    <message>
+        <source>Wallpaper Designer</source>
+        <translation>壁纸设计
+程序生成的太空场景</translation>
+    </message>
+    <message>
+        <source>Special Thanks To</source>
+        <translation>特别感谢
+Open Sans 字体 · Qt · OpenCV</translation>
+    </message>
+</context>
+<context>
+    <name>ZEBAlarmClock</name>
+    <message>
+        <source>Wakeup Slogan</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZEBAlarmClockManager</name>
+    <message>
+        <source>Add Alarm Failed</source>
+        <translation>添加闹钟失败</translation>
+    </message>
+    <message>
+        <source>Fail to add alarm. The alarm clock resource is not enough, delete some alarms and try again.</source>
+        <translation>添加闹钟失败。闹钟资源不足，请删除一些闹钟后重试。</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>ZEBAlarmClockUnlockerCalculateViewController</name>
+    <message>
+        <source>Calculator Notice</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZEBAlarmClockUnlockerTapViewController</name>
+    <message>
+        <source>Tap Notice</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZEBAlarmClockUnlockerViewController</name>
+    <message>
+        <source>back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>An alarm is ringing</source>
+        <translation>闹钟正在响</translation>
+    </message>
+    <message>
+        <source>Mission Complete</source>
+        <translation>任务完成</translation>
+    </message>
+    <message>
+        <source>Well done, it&apos;s time to get up.</source>
+        <translation>干得好，该起床了。</translation>
+    </message>
+</context>
+<context>
+    <name>ZEBGameLevelView</name>
+    <message>
+        <source>Level</source>
+        <translation>难度</translation>
+    </message>
+</context>
+<context>
+    <name>ZEBMoreViewController</name>
+    <message>
+        <source>More</source>
+        <translation>更多</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Rate Tolvek Alarm</source>
+        <translation>给 Tolvek Alarm 评分</translation>
+    </message>
+</context>
+<context>
+    <name>ZEBTimeView</name>
+    <message>
+        <source>SUN</source>
+        <translation>周日</translation>
+    </message>
+    <message>
+        <source>MON</source>
+        <translation>周一</translation>
+    </message>
+    <message>
+        <source>TUE</source>
+        <translation>周二</translation>
+    </message>
+    <message>
+        <source>WED</source>
+        <translation>周三</translation>
+    </message>
+    <message>
+        <source>THU</source>
+        <translation>周四</translation>
+    </message>
+    <message>
+        <source>FRI</source>
+        <translation>周五</translation>
+    </message>
+    <message>
+        <source>SAT</source>
+        <translation>周六</translation>
+    </message>
+</context>
+<context>
+    <name>ZEBUnlockerPickerView</name>
+    <message>
+        <source>Use</source>
+        <translation>使用</translation>
+    </message>
+</context>
 </TS>

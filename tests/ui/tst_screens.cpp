@@ -1,4 +1,5 @@
 #include "app/ScreenPresenter.h"
+#include "home/ZEBTimeView.h"
 #include "menu/MenuScreens.h"
 #include "menu/ZEBAboutViewController.h"
 #include "menu/ZEBMoreViewController.h"
@@ -13,6 +14,7 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 
 class TestScreens : public QObject
 {
@@ -99,6 +101,20 @@ private Q_SLOTS:
         QCOMPARE(about.slogan(), QStringLiteral("Exploring the Universe. It's a brand new day."));
         QCOMPARE(about.credits().size(), 5);
         QCOMPARE(about.contentHeight(), 660.0);
+    }
+
+    void simplifiedChineseTexts()
+    {
+        QTranslator chinese;
+        QVERIFY(chinese.load(QStringLiteral(":/i18n/tolvek_zh_CN.qm")));
+        QCoreApplication::installTranslator(&chinese);
+        ZEBAboutViewController about;
+        about.loadViewIfNeeded();
+        QCOMPARE(about.versionText(), QStringLiteral("版本 " TOLVEK_VERSION_SHORT));
+        QCOMPARE(about.titleViewText(), QStringLiteral("关于"));
+        QVERIFY(about.credits().first().startsWith(QStringLiteral("开发者")));
+        QCOMPARE(ZEBTimeView::weekdayAbbreviation(5), QStringLiteral("周四"));
+        QCoreApplication::removeTranslator(&chinese);
     }
 
     void moreScreenRatesAndShowsAbout()
