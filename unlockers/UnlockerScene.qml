@@ -30,15 +30,15 @@ Item {
     }
     Image {
         objectName: "noticeIcon"
-        x: 150
-        y: 71
+        x: scene.controller.noticeIconOrigin.x
+        y: scene.controller.noticeIconOrigin.y
         source: Kit.pictureUrl("unlock-notice-excalmation-mark")
     }
     TopAligningLabel {
         objectName: "noticeLabel"
-        x: 150
-        y: 70
-        width: 165
+        x: scene.controller.noticeLabelFrame.x
+        y: scene.controller.noticeLabelFrame.y
+        width: scene.controller.noticeLabelFrame.width
         text: scene.controller.noticeText
         color: "white"
         font.family: Kit.lightFontFamily
@@ -46,10 +46,10 @@ Item {
     }
     Item {
         objectName: "dismissButton"
-        x: 10
-        y: 30
-        width: 60
-        height: 40
+        x: scene.controller.dismissButtonFrame.x
+        y: scene.controller.dismissButtonFrame.y
+        width: scene.controller.dismissButtonFrame.width
+        height: scene.controller.dismissButtonFrame.height
         visible: scene.controller.hasDismissButton
         enabled: scene.controller.dismissButtonEnabled
         opacity: enabled ? 1 : 0.4

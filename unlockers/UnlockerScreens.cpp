@@ -7,6 +7,7 @@
 #include "ui/ScreenshotCatalog.h"
 #include "unlockers/ZEBUnlockerManager.h"
 #include "unlockers/ZEBUnlockerPickerView.h"
+#include "unlockers/games/calculate/CalculatorKeypad.h"
 #include "unlockers/games/calculate/ZEBAlarmClockUnlockerCalculateViewController.h"
 #include "unlockers/games/tap/ZEBAlarmClockUnlockerTapViewController.h"
 
@@ -57,9 +58,23 @@ ScreenshotCatalog::Recipe wonGame(const QString &className, std::function<void(S
             [](AppWindow &) { return AlertQueue::shared().current() != nullptr; }};
 }
 
+// The calculation game in preview, grabbed once its keys have all popped up.
+ScreenshotCatalog::Recipe calculateWithKeypad()
+{
+    auto screen = std::make_shared<QPointer<ZEBAlarmClockUnlockerCalculateViewController>>();
+    return {[screen](AppWindow &) {
+                *screen = qobject_cast<ZEBAlarmClockUnlockerCalculateViewController *>(
+                    ScreenRegistry::shared().create(kCalculateClass, std::make_shared<ZEBAlarmClock>(), true));
+                ModalLayer::shared().presentModal(*screen, false, {});
+            },
+            {}, {},
+            [screen](AppWindow &) { return !*screen || (*screen)->buttonCountFlag() == CalculatorKeypad::kKeyCount; }};
+}
+
 void addScreenshotRecipes()
 {
     ScreenshotCatalog &catalog = ScreenshotCatalog::shared();
+    catalog.add(kCalculateClass, calculateWithKeypad());
     for (int page = 1; page < ZEBAlarmClockUnlocker::kKindCount; ++page) {
         catalog.add(QStringLiteral("%1-page-%2").arg(kPickerClass).arg(page),
                     {[page](AppWindow &) {

@@ -8,6 +8,14 @@ Item {
     id: picker
     required property var controller
 
+    // Shown on its own (a preview of the strip, a screenshot), the strip brings
+    // the app's background; inside the setting screen that screen's shows.
+    Image {
+        anchors.fill: parent
+        visible: picker.height > bottom.y + bottom.height + 100
+        source: Kit.backgroundPictureUrl("menu-bg.jpg")
+        fillMode: Image.PreserveAspectCrop
+    }
     Rectangle {
         objectName: "pickerBackdrop"
         y: strip.y

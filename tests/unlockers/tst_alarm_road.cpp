@@ -1,4 +1,368 @@
-#include <QTest>
-class TestAlarmRoad : public QObject { Q_OBJECT };
-QTEST_MAIN(TestAlarmRoad)
+// One alarm's whole road through the app, headless: the app is put together
+// as its main() does (scheduler, delegate, window), the notification arrives
+// at launch or fires while the app runs, the unlock screen comes up in
+// ringing mode with the ring looping on the audio server, the game is won by
+// taps on the window, and the alarm is settled as the command-line tool sees
+// it. Also: killed while ringing (a child run of this program, SIGKILLed) and
+// started again, the app shows the same unlock screen.
+#include "TestSupport.h"
+#include "UnlockHarness.h"
+
+#include "alarms/ZEBAlarmClockManager.h"
+#include "app/LaunchArguments.h"
+#include "platform/ApplicationLifecycle.h"
+#include "platform/NotificationSchedulerSetup.h"
+#include "ui/AppWindow.h"
+#include "ui/UiSetup.h"
+
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QQuickItem>
+#include <csignal>
+#include <cstdio>
+
+using namespace UnlockHarness;
+
+namespace {
+const char kChildFlag[] = "--ringing-child";
+const char kOffsetVariable[] = "TOLVEK_ROAD_CLOCK_OFFSET_MS";
+constexpr int kScreenTimeoutMs = 15000;
+
+// The real clock moved by a fixed offset, so an alarm can fall due a few
+// seconds from now without waiting for the next whole minute.
+class OffsetClock : public Clock
+{
+public:
+    QTimeZone timeZone() const override { return QTimeZone::systemTimeZone(); }
+    QDateTime now() const override { return QDateTime::currentDateTime().addMSecs(offsetMs).toTimeZone(timeZone()); }
+    qint64 offsetMs = 0;
+    // Makes "now" read `moment`.
+    void setNow(const QDateTime &moment) { offsetMs = QDateTime::currentDateTime().msecsTo(moment); }
+};
+
+// A whole minute a little ahead, so day and weekday stay those of today.
+QDateTime nextRingMoment()
+{
+    const QDateTime now = QDateTime::currentDateTime().addSecs(120);
+    return QDateTime(now.date(), QTime(now.time().hour(), now.time().minute()));
+}
+
+// The app as main() puts it together, minus the weather and the service endpoint.
+class RunningApp
+{
+public:
+    explicit RunningApp(const QStringList &arguments)
+    {
+        const LaunchArguments launch = LaunchArguments::parse(arguments);
+        error = launch.error;
+        installNotificationScheduler(&owner);
+        QObject::connect(&ApplicationLifecycle::shared(), &ApplicationLifecycle::didBecomeActive, &delegate, [] {
+            NotificationCenter::defaultCenter().post(ZEBAppDelegate::HomeViewControllerDidLoadView);
+        });
+        delegate.didFinishLaunchingWithOptions(launch.options);
+        loaded = window.load();
+        window.show();
+        ApplicationLifecycle::shared().becomeActive();
+    }
+    ~RunningApp()
+    {
+        ApplicationLifecycle::shared().enterBackground();
+        for (ViewController *screen : ModalLayer::shared().presentedScreens())
+            screen->dismissViewControllerAnimated(false);
+        LocalNotificationScheduler::setShared(nullptr);
+    }
+
+    ZEBAlarmClockUnlockerViewController *unlockScreen() const
+    {
+        for (ViewController *screen : ModalLayer::shared().presentedScreens())
+            if (auto *unlock = qobject_cast<ZEBAlarmClockUnlockerViewController *>(screen))
+                return unlock;
+        return nullptr;
+    }
+
+    // The item of the front screen's view named `name`, once it can take a tap.
+    QQuickItem *tappableItem(const QString &name) const
+    {
+        QQuickItem *found = nullptr;
+        QTest::qWaitFor([&] {
+            found = findItem(window.window()->contentItem(), name);
+            return found && found->isVisible() && found->opacity() > 0.99 && found->scale() > 0.99;
+        }, 5000);
+        return found;
+    }
+
+    bool tap(const QString &name) const
+    {
+        QQuickItem *item = tappableItem(name);
+        if (!item)
+            return false;
+        const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+        QTest::mouseClick(window.window(), Qt::LeftButton, {}, centre.toPoint());
+        return true;
+    }
+
+    // Wins whichever game is in front by tapping its view.
+    bool winByTaps() const
+    {
+        ZEBAlarmClockUnlockerViewController *screen = unlockScreen();
+        if (qobject_cast<ZEBAlarmClockUnlockerTapViewController *>(screen))
+            return tap(QStringLiteral("closeButton"));
+        auto *calculate = qobject_cast<ZEBAlarmClockUnlockerCalculateViewController *>(screen);
+        if (!calculate)
+            return false;
+        for (QChar digit : QString::number(calculate->result()))
+            if (!tap(QStringLiteral("key%1").arg(digit.digitValue())))
+                return false;
+        return true;
+    }
+
+    // The last item named `name` in the visual tree below `item` (the front screen's, when several are).
+    static QQuickItem *findItem(QQuickItem *item, const QString &name)
+    {
+        QQuickItem *found = item->objectName() == name ? item : nullptr;
+        for (QQuickItem *child : item->childItems())
+            if (QQuickItem *inChild = findItem(child, name))
+                found = inChild;
+        return found;
+    }
+
+    QObject owner;
+    ZEBAppDelegate delegate;
+    // Presentations completed (the screen has slid in).
+    QSignalSpy presented{&delegate, &ZEBAppDelegate::unlockScreenPresented};
+    AppWindow window;
+    QString error;
+    bool loaded = false;
+};
+
+struct Command
+{
+    int exitCode = -1;
+    QByteArray out;
+};
+
+Command tolvekctl(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(TOLVEKCTL_PATH), arguments);
+    process.waitForFinished(30000);
+    return {process.exitCode(), process.readAllStandardOutput()};
+}
+
+QJsonArray tolvekctlJson(const QStringList &arguments)
+{
+    return QJsonDocument::fromJson(tolvekctl(arguments).out).array();
+}
+
+int sinkInputsOfThisProcess()
+{
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("sink-inputs")});
+    pactl.waitForFinished(10000);
+    const QString pid = QString::number(QCoreApplication::applicationPid());
+    return QString::fromUtf8(pactl.readAllStandardOutput()).count(QStringLiteral("application.process.id = \"%1\"").arg(pid));
+}
+
+ZEBAlarmClockPtr makeAlarm(const QDateTime &ring, quint32 mask, int unlockerKind)
+{
+    auto alarm = std::make_shared<ZEBAlarmClock>();
+    alarm->setTimeOfDay(ring.time(), ring.date());
+    alarm->dateChoosingMask = mask;
+    alarm->ringFileString = QStringLiteral("Satellite.mp3");
+    alarm->unlocker = std::make_shared<ZEBAlarmClockUnlocker>(unlockerKind);
+    return alarm;
+}
+
+// Schedules `alarm` the way the setting screen does, with nothing delivering yet.
+LocalNotification schedule(const ZEBAlarmClockPtr &alarm)
+{
+    TestSupport::StoreOnlyScheduler store;
+    ZEBAlarmClockManager &manager = ZEBAlarmClockManager::sharedZEBAlarmClockManager();
+    if (alarm->dateChoosingMask)
+        manager.addAlarmClockWithMask(alarm);
+    else
+        manager.addAlarmClockWithoutMask(alarm);
+    return alarm->referenceNotificationsDic->isEmpty() ? LocalNotification() : alarm->referenceNotificationsDic->first();
+}
+
+// What the notification service does when it starts the app for a due notification.
+QStringList deliverAtLaunch(const LocalNotification &notification)
+{
+    TestSupport::StoreOnlyScheduler store;
+    store.scheduler().cancelLocalNotification(notification);
+    return {QStringLiteral("tolvek-alarm"), QStringLiteral("--launch-notification"),
+            QString::fromUtf8(QJsonDocument(notification.toJson().toObject()).toJson(QJsonDocument::Compact))};
+}
+
+// The child run of the kill test: launch with the notification, ring, say so, wait to be killed.
+int runRingingChild(const QStringList &arguments)
+{
+    OffsetClock clock;
+    clock.offsetMs = qEnvironmentVariable(kOffsetVariable).toLongLong();
+    Clock::setCurrent(&clock);
+    RunningApp app(arguments);
+    if (!QTest::qWaitFor([&] { return app.unlockScreen() != nullptr; }, kScreenTimeoutMs))
+        return 1;
+    const QString line = QStringLiteral("RINGING %1 %2\n").arg(app.unlockScreen()->className(),
+                                                                 app.unlockScreen()->alarmClock()->identifier);
+    std::fputs(line.toLocal8Bit().constData(), stdout);
+    std::fflush(stdout); // stdout is a pipe: fully buffered otherwise
+    return QCoreApplication::exec();
+}
+} // namespace
+
+class TestAlarmRoad : public QObject
+{
+    Q_OBJECT
+
+private:
+    OffsetClock clock;
+
+    // Waits for the unlock screen of `alarm` in ringing mode, with the ring looping.
+    void checkRinging(const RunningApp &app, const ZEBAlarmClockPtr &alarm, const QString &className)
+    {
+        QTRY_COMPARE_WITH_TIMEOUT(app.presented.count(), 1, kScreenTimeoutMs);
+        QCOMPARE(app.presented.first().at(1).toString(), className);
+        ZEBAlarmClockUnlockerViewController *screen = app.unlockScreen();
+        QCOMPARE(screen->className(), className);
+        QVERIFY(!screen->previewMode());
+        QVERIFY(!screen->hasDismissButton());
+        QCOMPARE(screen->alarmClock()->identifier, alarm->identifier);
+        QVERIFY(app.delegate.alarmRinging());
+        QVERIFY(RingStatusFile::exists());
+        QTRY_VERIFY(sound()->playing());
+        QVERIFY(sound()->audioPlayer()->isLooping());
+        QTRY_VERIFY(sinkInputsOfThisProcess() >= 1);
+    }
+
+    void winAndWaitForTheEnd(const RunningApp &app)
+    {
+        QPointer<ZEBAlarmClockUnlockerViewController> screen = app.unlockScreen();
+        QSignalSpy settled(&app.delegate, &ZEBAppDelegate::alarmSettled);
+        QVERIFY(app.winByTaps());
+        QTRY_VERIFY_WITH_TIMEOUT(!screen, kWinTimeoutMs);
+        QCOMPARE(settled.count(), 1);
+        QVERIFY(!app.delegate.alarmRinging());
+        QVERIFY(!RingStatusFile::exists());
+    }
+
+    void checkWeeklySettled(const ZEBAlarmClockPtr &alarm, const QDateTime &rang)
+    {
+        const QJsonArray alarms = tolvekctlJson({QStringLiteral("list"), QStringLiteral("--json")});
+        QCOMPARE(alarms.size(), 1);
+        const QJsonObject stored = alarms.first().toObject();
+        QCOMPARE(stored.value("id").toString(), alarm->identifier);
+        QVERIFY(stored.value("active").toBool());
+        const QJsonArray notifications = stored.value("notifications").toArray();
+        QCOMPARE(notifications.size(), 1);
+        const QDateTime next = QDateTime::fromString(notifications.first().toObject().value("fireDate").toString(), Qt::ISODate);
+        QCOMPARE(next, rang.addDays(7));
+        const QJsonArray pending = tolvekctlJson({QStringLiteral("pending"), QStringLiteral("--json")});
+        QCOMPARE(pending.size(), 1);
+        QCOMPARE(QDateTime::fromString(pending.first().toObject().value("fireDate").toString(), Qt::ISODate),
+                 rang.addDays(7));
+    }
+
+private Q_SLOTS:
+    void initTestCase() { Clock::setCurrent(&clock); }
+    void cleanupTestCase() { Clock::setCurrent(nullptr); }
+    void init()
+    {
+        TestSupport::wipeUserData();
+        ZEBAlarmClockManager::sharedZEBAlarmClockManager().alarmClocksOnSystemSchedule();
+        clock.offsetMs = 0;
+    }
+
+    void weeklyAlarmArrivingAtLaunch()
+    {
+        const QDateTime ring = nextRingMoment();
+        clock.setNow(ring.addSecs(-3));
+        const ZEBAlarmClockPtr alarm = makeAlarm(ring, ZEBAlarmClock::maskBitForQtDayOfWeek(ring.date().dayOfWeek()),
+                                                 ZEBAlarmClockUnlocker::Tap);
+        const LocalNotification fired = schedule(alarm);
+        QCOMPARE(fired.fireDate, ring);
+        clock.setNow(ring.addSecs(2));
+
+        RunningApp app(deliverAtLaunch(fired));
+        QVERIFY(app.error.isEmpty());
+        QVERIFY(app.loaded);
+        checkRinging(app, alarm, kTap);
+        winAndWaitForTheEnd(app);
+        checkWeeklySettled(alarm, ring);
+    }
+
+    void oneTimeAlarmFiringWhileRunning()
+    {
+        const QDateTime ring = nextRingMoment();
+        clock.setNow(ring.addMSecs(-2500));
+        const ZEBAlarmClockPtr alarm = makeAlarm(ring, 0, ZEBAlarmClockUnlocker::Calculate);
+        QCOMPARE(schedule(alarm).fireDate, ring);
+
+        RunningApp app({QStringLiteral("tolvek-alarm")});
+        QVERIFY(app.loaded);
+        QVERIFY(!app.unlockScreen()); // nothing rings yet
+        checkRinging(app, alarm, kCalculate);
+        QVERIFY(clock.now() >= ring);
+        winAndWaitForTheEnd(app);
+
+        const QJsonArray alarms = tolvekctlJson({QStringLiteral("list"), QStringLiteral("--json")});
+        QCOMPARE(alarms.size(), 1);
+        QCOMPARE(alarms.first().toObject().value("active").toBool(true), false);
+        QVERIFY(alarms.first().toObject().value("notifications").toArray().isEmpty());
+        QVERIFY(tolvekctlJson({QStringLiteral("pending"), QStringLiteral("--json")}).isEmpty());
+    }
+
+    void killedWhileRingingComesBack()
+    {
+        const QDateTime ring = nextRingMoment();
+        clock.setNow(ring.addSecs(-3));
+        const ZEBAlarmClockPtr alarm = makeAlarm(ring, ZEBAlarmClock::maskBitForQtDayOfWeek(ring.date().dayOfWeek()),
+                                                 ZEBAlarmClockUnlocker::Calculate);
+        const LocalNotification fired = schedule(alarm);
+        clock.setNow(ring.addSecs(2));
+
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromLatin1(kOffsetVariable), QString::number(clock.offsetMs));
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), QStringList{QString::fromLatin1(kChildFlag)}
+                                                                 + deliverAtLaunch(fired).mid(1));
+        QVERIFY(child.waitForStarted());
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += child.readAllStandardOutput()).contains("RINGING")
+                                     || child.state() == QProcess::NotRunning,
+                                 kScreenTimeoutMs * 2);
+        QVERIFY2(said.contains(("RINGING " + kCalculate + ' ' + alarm->identifier).toUtf8()), said.constData());
+        QCOMPARE(child.state(), QProcess::Running);
+        QVERIFY(RingStatusFile::exists());
+        ::kill(pid_t(child.processId()), SIGKILL);
+        QVERIFY(child.waitForFinished());
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        QVERIFY(RingStatusFile::exists());
+
+        // Started again by hand, with no notification: the same screen comes back.
+        RunningApp app({QStringLiteral("tolvek-alarm")});
+        checkRinging(app, alarm, kCalculate);
+        winAndWaitForTheEnd(app);
+        checkWeeklySettled(alarm, ring);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    UiSetup::prepareEnvironment(argc, argv);
+    QGuiApplication app(argc, argv);
+    if (argc > 1 && qstrcmp(argv[1], kChildFlag) == 0) {
+        QStringList arguments = QCoreApplication::arguments();
+        arguments.removeAt(1);
+        return runRingingChild(arguments);
+    }
+    TestAlarmRoad test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_alarm_road.moc"

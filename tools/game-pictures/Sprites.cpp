@@ -287,9 +287,9 @@ QImage Sprites::speechExclamation()
 
 QImage Sprites::centreIllustration()
 {
-    QImage image = canvas(220, 220);
+    QImage image = canvas(180, 180);
     QPainter p(&image);
-    paintSymbolOrbit(antialiased(p), QPointF(110, 110), 216);
+    paintSymbolOrbit(antialiased(p), QPointF(90, 90), 176);
     return image;
 }
 

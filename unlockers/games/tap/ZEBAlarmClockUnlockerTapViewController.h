@@ -37,8 +37,8 @@ public:
     static constexpr qreal kExitTurns = 3; // the planet spins to 6 pi
     // The scene as laid out for the 320 x 480 screen, in points.
     static constexpr QRectF kPlanetFrame{50, 180, 220, 220};
-    static constexpr QRectF kAstronautFrame{190, 138, 66, 84};
-    static constexpr QRectF kExclamationFrame{228, 120, 16, 30};
+    static constexpr QRectF kAstronautFrame{196, 158, 66, 84};
+    static constexpr QRectF kExclamationFrame{232, 140, 16, 30};
     static constexpr QRectF kCloseButtonFrame{100, 418, 120, 40};
 
     explicit ZEBAlarmClockUnlockerTapViewController(QObject *parent = nullptr);
