@@ -2,6 +2,7 @@
 #include "app/LaunchArguments.h"
 #include "app/ZEBAppDelegate.h"
 #include "platform/ApplicationLifecycle.h"
+#include "platform/NotificationBus.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NotificationSchedulerSetup.h"
 
@@ -21,8 +22,25 @@ using Application = QCoreApplication;
 #endif
 
 #include <QCoreApplication>
+#include <QDBusInterface>
 #include <QDebug>
 #include <QTimer>
+
+namespace {
+// One copy of the app at a time: a second start hands its notification (if
+// any) to the running copy and brings that one forward.
+bool handOverToRunningApp(const LaunchArguments &launch)
+{
+    QDBusInterface running(NotificationBus::kAppName, NotificationBus::kAppPath, NotificationBus::kAppName);
+    if (!running.isValid())
+        return false;
+    if (launch.options.localNotification)
+        running.call(QStringLiteral("DeliverNotification"), NotificationBus::toWire(*launch.options.localNotification));
+    running.call(QStringLiteral("Raise"));
+    qInfo("tolvek: the app is already running; brought it forward");
+    return true;
+}
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -44,7 +62,8 @@ int main(int argc, char **argv)
     // The notification service when it is on the bus, else this process delivers.
     installNotificationScheduler(&app);
     AlarmBusEndpoint endpoint;
-    endpoint.registerOn();
+    if (!endpoint.registerOn() && handOverToRunningApp(launch))
+        return 0;
 
     ZEBAppDelegate delegate;
 #ifdef HAVE_TOLVEK_WEATHER
@@ -63,6 +82,14 @@ int main(int argc, char **argv)
     AppWindow window;
     if (window.load())
         window.show();
+    // A fired alarm (or its desktop notification's "Rock & Roll") brings the window forward.
+    QObject::connect(&endpoint, &AlarmBusEndpoint::raiseRequested, &window, [&window] {
+        if (QQuickWindow *w = window.window()) {
+            w->show();
+            w->raise();
+            w->requestActivate();
+        }
+    });
 #endif
     lifecycle.becomeActive();
     if (launch.once)
