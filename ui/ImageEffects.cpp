@@ -47,15 +47,23 @@ struct WideDivider
 
 // One box pass down the columns [from, to) of byte values, edges extended;
 // the inner loops run along rows, so they vectorise.
-template<typename Divider>
-void verticalPass(const QImage &in, QImage &out, int box, const Divider &divide, int from, int to)
+struct Plane
 {
-    const int height = in.height(), half = box / 2, count = to - from;
+    const quint8 *source;
+    quint8 *destination;
+    qsizetype stride;
+    int height;
+};
+
+template<typename Divider>
+void verticalPass(const Plane &plane, int box, const Divider &divide, int from, int to)
+{
+    const int height = plane.height, half = box / 2, count = to - from;
     std::vector<quint32> sumStore(size_t(count), 0u);
     quint32 *__restrict sums = sumStore.data();
-    const qsizetype stride = in.bytesPerLine();
-    const quint8 *source = in.constBits() + from;
-    quint8 *destination = out.bits() + from; // one detach check, not one per row
+    const qsizetype stride = plane.stride;
+    const quint8 *source = plane.source + from;
+    quint8 *destination = plane.destination + from;
     for (int k = -half; k <= half; ++k) {
         const quint8 *__restrict row = source + clampIndex(k, height) * stride;
         for (int i = 0; i < count; ++i)
@@ -87,8 +95,11 @@ QImage verticalPasses(QImage image, int box, int passes)
     }
     QImage other(image.size(), image.format());
     for (int pass = 0; pass < passes; ++pass) {
+        // The pixel pointers are taken here, once: detaching a shared picture
+        // from several bands at once would give each band its own copy.
+        const Plane plane{image.constBits(), other.bits(), image.bytesPerLine(), image.height()};
         QtConcurrent::blockingMap(&bandPool(), bands, [&](const QPair<int, int> &band) {
-            verticalPass(image, other, box, divide, band.first, band.second);
+            verticalPass(plane, box, divide, band.first, band.second);
         });
         std::swap(image, other);
     }
@@ -153,9 +164,12 @@ QImage ImageEffects::applySaturation(const QImage &image, const FixedPointMatrix
     QList<QPair<int, int>> bands;
     for (int b = 0; b < kBands; ++b)
         bands.append({out.height() * b / kBands, out.height() * (b + 1) / kBands});
+    // Detached here, once, before the bands write into it.
+    uchar *pixels = out.bits();
+    const qsizetype stride = out.bytesPerLine();
     QtConcurrent::blockingMap(&bandPool(), bands, [&](const QPair<int, int> &band) {
         for (int y = band.first; y < band.second; ++y) {
-            auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
+            auto *line = reinterpret_cast<QRgb *>(pixels + y * stride);
             for (int x = 0; x < out.width(); ++x) {
                 const int in[3] = {qRed(line[x]), qGreen(line[x]), qBlue(line[x])};
                 const int alpha = qAlpha(line[x]);

@@ -6,6 +6,7 @@
 
 #include <QRandomGenerator>
 #include <QTest>
+#include <QtConcurrent>
 #include <algorithm>
 
 // Reference box pass on one channel, straight from the definition: the
@@ -96,6 +97,24 @@ private Q_SLOTS:
         const QImage blurred = ImageEffects::boxBlur(flat, 113, 3);
         QCOMPARE(blurred.pixelColor(0, 0), QColor(10, 120, 200));
         QCOMPARE(blurred.pixelColor(63, 47), QColor(10, 120, 200));
+    }
+
+    void blurOfASharedPictureOnSeveralThreadsIsTheSame()
+    {
+        // Pictures are shared between threads; the parallel bands must never
+        // detach a shared picture on their own.
+        QImage picture(200, 300, QImage::Format_ARGB32_Premultiplied);
+        QRandomGenerator random(11);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixel(x, y, qRgba(random.bounded(256), random.bounded(256), random.bounded(256), 255));
+        const QImage alone = ImageEffects::applyLightEffect(picture, 2.0);
+        auto first = QtConcurrent::run([picture] { return ImageEffects::applyLightEffect(picture, 2.0); });
+        auto second = QtConcurrent::run([picture] { return ImageEffects::applyLightEffect(picture, 2.0); });
+        for (const QImage &result : {first.result(), second.result()})
+            for (int y = 0; y < alone.height(); ++y)
+                for (int x = 0; x < alone.width(); ++x)
+                    QCOMPARE(result.pixel(x, y), alone.pixel(x, y));
     }
 
     void saturationMatrixEntries()

@@ -114,8 +114,9 @@ private Q_SLOTS:
             SkinCatalogue::load(QStringLiteral("skin-7-big"), true).picture, 2.0);
         const QImage shown = blurred.bluredBackgroundImage();
         QCOMPARE(shown.size(), expected.size());
-        QCOMPARE(shown.pixelColor(100, 700), expected.pixelColor(100, 700));
-        QCOMPARE(shown.pixelColor(600, 30), expected.pixelColor(600, 30));
+        for (int y = 0; y < shown.height(); y += 37)
+            for (int x = 0; x < shown.width(); x += 23)
+                QCOMPARE(shown.pixel(x, y), expected.pixel(x, y));
     }
 
     void blurredAlpha()
