@@ -1,6 +1,7 @@
 #include "ui/UiSetup.h"
 
 #include "menu/MenuScreens.h"
+#include "ui/IRate.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -78,6 +79,11 @@ void UiSetup::initialize()
     qml_register_types_Tolvek();
     installFont();
     installTranslation();
+    // The rating prompt's settings made at class set-up of the app delegate.
+    IRate &rate = IRate::sharedInstance();
+    rate.applicationBundleID = QCoreApplication::applicationName();
+    rate.onlyPromptIfLatestVersion = false;
+    rate.previewMode = false;
 }
 
 void UiSetup::registerScreens()

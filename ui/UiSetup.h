@@ -7,7 +7,8 @@ namespace UiSetup {
 // empty data and settings folders so the user's alarms and skin stay untouched.
 void prepareEnvironment(int argc, char **argv);
 // Once the application exists (repeat calls do nothing): the QML types, the
-// bundled light font as "HelveticaNeue-Light", the translation of the locale.
+// bundled light font as "HelveticaNeue-Light", the translation of the locale
+// and the rating prompt's settings.
 void initialize();
 // Registers every screen class of the app with the screen registry.
 void registerScreens();

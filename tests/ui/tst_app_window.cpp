@@ -10,6 +10,10 @@
 #include "ui/RESideMenu.h"
 #include "ui/ScreenshotCommand.h"
 #include "ui/SIAlertView.h"
+#include "ui/IRate.h"
+#include "ui/UiSetup.h"
+
+#include <QFontInfo>
 
 #include <QDirIterator>
 #include <QProcess>
@@ -70,6 +74,15 @@ private Q_SLOTS:
         QTest::mouseClick(window.window(), Qt::LeftButton, {},
                           menuButton->mapToScene(QPointF(22, 22)).toPoint());
         QVERIFY(window.rootViewController()->isMenuVisible());
+    }
+
+    void lightFontAndRatingSettings()
+    {
+        UiSetup::initialize();
+        const QFontInfo light(QFont(QString::fromLatin1(UiSetup::kLightFontFamily)));
+        QVERIFY2(light.family().startsWith(QStringLiteral("Open Sans")), qPrintable(light.family()));
+        QVERIFY(!IRate::sharedInstance().onlyPromptIfLatestVersion);
+        QVERIFY(!IRate::sharedInstance().previewMode);
     }
 
     void everyQmlFileLoads()
