@@ -1,67 +1,51 @@
 #include "platform/DBusNotificationScheduler.h"
 
-#include "NotificationServiceInterface.h"
 #include "platform/NotificationBus.h"
 
+#include <QDBusConnectionInterface>
 #include <QDebug>
 
 namespace {
-// The service answers from its own event loop at once; a longer silence means it hangs.
-constexpr int kCallTimeoutMs = 5000;
+QString serviceGone()
+{
+    return QStringLiteral("The notification service is not running; alarms are kept and ring once it runs again.");
+}
 } // namespace
 
 DBusNotificationScheduler::DBusNotificationScheduler(const QDBusConnection &bus, QObject *parent)
     : LocalNotificationScheduler(parent),
-      service_(std::make_unique<OrgTolvekNotificationServiceInterface>(NotificationBus::kServiceName,
-                                                                      NotificationBus::kServicePath, bus)),
+      bus_(bus),
       watcher_(NotificationBus::kServiceName, bus, QDBusServiceWatcher::WatchForOwnerChange)
 {
-    service_->setTimeout(kCallTimeoutMs);
     connect(&watcher_, &QDBusServiceWatcher::serviceOwnerChanged, this,
             [this](const QString &, const QString &, const QString &newOwner) {
-                if (!newOwner.isEmpty())
-                    setProblem({});
+                setProblem(newOwner.isEmpty() ? serviceGone() : QString());
             });
+    QDBusConnectionInterface *busInterface = bus.interface();
+    if (!busInterface || !busInterface->isServiceRegistered(NotificationBus::kServiceName).value())
+        setProblem(serviceGone());
 }
-
-DBusNotificationScheduler::~DBusNotificationScheduler() = default;
 
 bool DBusNotificationScheduler::scheduleLocalNotification(const LocalNotification &n)
 {
-    if (!n.isValid())
-        return false;
-    const QDBusReply<bool> reply = service_->Schedule(NotificationBus::toWire(n));
-    if (!reached(reply.error()))
-        return fileOnly_.scheduleLocalNotification(n);
-    return reply.isValid() && reply.value();
+    const bool scheduled = fileOnly_.scheduleLocalNotification(n);
+    if (scheduled && !problem().isEmpty()) {
+        // Ask the bus to start the service without waiting: it needs the data lock the caller may hold.
+        bus_.interface()->asyncCall(QStringLiteral("StartServiceByName"), NotificationBus::kServiceName, 0u);
+    }
+    return scheduled;
 }
 
 void DBusNotificationScheduler::cancelLocalNotification(const LocalNotification &n)
 {
-    if (!n.isValid())
-        return;
-    const QDBusReply<bool> reply = service_->Cancel(NotificationBus::toWire(n));
-    if (!reached(reply.error()))
-        fileOnly_.cancelLocalNotification(n);
+    fileOnly_.cancelLocalNotification(n);
 }
 
-void DBusNotificationScheduler::cancelAllLocalNotifications()
-{
-    const QDBusReply<void> reply = service_->CancelAll();
-    if (!reached(reply.error()))
-        fileOnly_.cancelAllLocalNotifications();
-}
+void DBusNotificationScheduler::cancelAllLocalNotifications() { fileOnly_.cancelAllLocalNotifications(); }
 
 LocalNotificationList DBusNotificationScheduler::scheduledLocalNotifications() const
 {
-    const QDBusReply<QString> reply = service_->Pending();
-    if (!reached(reply.error()))
-        return fileOnly_.scheduledLocalNotifications();
-    bool ok = false;
-    const LocalNotificationList pending = NotificationBus::listFromWire(reply.value(), &ok);
-    if (!ok)
-        qWarning("tolvek: the notification service sent a pending list that is not one");
-    return pending;
+    return fileOnly_.scheduledLocalNotifications();
 }
 
 QString DBusNotificationScheduler::problem() const
@@ -70,23 +54,7 @@ QString DBusNotificationScheduler::problem() const
     return problem_;
 }
 
-bool DBusNotificationScheduler::reached(const QDBusError &error) const
-{
-    if (!error.isValid()) {
-        setProblem({});
-        return true;
-    }
-    if (error.name() == NotificationBus::kInvalidNotificationError) {
-        qWarning().noquote() << "tolvek: the notification service refused a notification:" << error.message();
-        return true;
-    }
-    setProblem(QStringLiteral("The notification service cannot be reached (%1); alarms are kept and ring "
-                              "once it runs again.")
-                   .arg(error.message()));
-    return false;
-}
-
-void DBusNotificationScheduler::setProblem(const QString &problem) const
+void DBusNotificationScheduler::setProblem(const QString &problem)
 {
     {
         QMutexLocker lock(&mutex_);
@@ -96,5 +64,5 @@ void DBusNotificationScheduler::setProblem(const QString &problem) const
     }
     if (!problem.isEmpty())
         qWarning().noquote() << "tolvek:" << problem;
-    Q_EMIT const_cast<DBusNotificationScheduler *>(this)->problemChanged(problem);
+    Q_EMIT problemChanged(problem);
 }

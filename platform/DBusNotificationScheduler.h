@@ -4,22 +4,19 @@
 #include <QDBusConnection>
 #include <QDBusServiceWatcher>
 #include <QMutex>
-#include <memory>
 
-class OrgTolvekNotificationServiceInterface;
-class QDBusError;
-
-// The app's scheduler while the notification service (tolvek-notifyd) is
-// installed: every operation goes to the service, which fires the notifications
-// and hands them back through the app's bus endpoint. When the service cannot
-// be reached, changes go straight to the shared pending file (the service reads
-// it when it runs again) and problem() says why.
+// The app's scheduler while the notification service (tolvek-notifyd) runs:
+// the service fires the notifications and hands them back through the app's
+// bus endpoint. Changes go to the shared pending file under the caller's data
+// lock (never through a call to the service, which needs that same lock to
+// take a change); the service watches the file and takes them up at once.
+// problem() says when the service is gone; a new notification then asks the
+// bus to start it again.
 class DBusNotificationScheduler : public LocalNotificationScheduler
 {
     Q_OBJECT
 public:
     explicit DBusNotificationScheduler(const QDBusConnection &bus, QObject *parent = nullptr);
-    ~DBusNotificationScheduler() override;
 
     bool scheduleLocalNotification(const LocalNotification &n) override;
     void cancelLocalNotification(const LocalNotification &n) override;
@@ -31,13 +28,11 @@ Q_SIGNALS:
     void problemChanged(const QString &problem);
 
 private:
-    // True when the service answered (even with an error); otherwise notes why not.
-    bool reached(const QDBusError &error) const;
-    void setProblem(const QString &problem) const;
+    void setProblem(const QString &problem);
 
-    std::unique_ptr<OrgTolvekNotificationServiceInterface> service_;
     InProcessNotificationScheduler fileOnly_{false};
+    QDBusConnection bus_;
     QDBusServiceWatcher watcher_;
-    mutable QMutex mutex_; // calls may come from a worker thread (the stray-notification clean-up)
-    mutable QString problem_;
+    mutable QMutex mutex_; // problem() may be asked from any thread
+    QString problem_;
 };

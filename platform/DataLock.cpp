@@ -2,7 +2,10 @@
 
 #include "platform/Paths.h"
 
+#include <QDateTime>
 #include <QDebug>
+#include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QRecursiveMutex>
 #include <memory>
@@ -18,19 +21,29 @@ int depth = 0;
 std::unique_ptr<QLockFile> fileLock;
 bool fileLocked = false;
 constexpr int kWaitMs = 10000;
-// Holders keep the lock for a file read and write, milliseconds. A lock file
-// older than this is stale even when it names no owner: a process killed
-// between creating it and writing its pid leaves it empty, and it would block
-// every later writer for good.
-constexpr int kStaleMs = 5000;
+// A process killed between creating the lock file and writing its pid leaves
+// it empty: no owner to check, so it would block every later writer for good.
+// Such a file this old is taken away. A lock that names a live owner is never
+// taken, however long it is held.
+constexpr int kEmptyStaleMs = 5000;
+
+void removeOwnerlessLock(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.exists() && info.size() == 0
+        && qAbs(info.lastModified().msecsTo(QDateTime::currentDateTime())) > kEmptyStaleMs)
+        QFile::remove(path);
+}
 } // namespace
 
 DataLock::DataLock()
 {
     processMutex().lock();
     if (depth++ == 0) {
-        fileLock = std::make_unique<QLockFile>(Paths::documentPath(QStringLiteral(".data.lock")));
-        fileLock->setStaleLockTime(kStaleMs); // also stale at once when its owner process is gone
+        const QString path = Paths::documentPath(QStringLiteral(".data.lock"));
+        removeOwnerlessLock(path);
+        fileLock = std::make_unique<QLockFile>(path);
+        fileLock->setStaleLockTime(0); // stale only when its owner process is gone
         fileLocked = fileLock->tryLock(kWaitMs);
         if (!fileLocked)
             qWarning("tolvek: the data lock is held by another process (%d); going ahead without it",
