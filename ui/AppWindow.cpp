@@ -29,8 +29,6 @@ AppWindow::~AppWindow()
     if (ScreenPresenter::shared() == &ModalLayer::shared())
         ScreenPresenter::setShared(nullptr);
     WindowPresence::setAnimatesTransitions(false);
-    delete window_;
-    delete root_;
 }
 
 bool AppWindow::load()
@@ -42,7 +40,7 @@ bool AppWindow::load()
     ScreenMetrics::shared().setDisplayMode(points() * scale);
     ScreenMetrics::shared().setScale(scale);
 
-    root_ = qobject_cast<RESideMenu *>(ScreenRegistry::shared().create(kRootClass, nullptr, false));
+    root_.reset(qobject_cast<RESideMenu *>(ScreenRegistry::shared().create(kRootClass, nullptr, false)));
     if (!root_) {
         qWarning() << "no root container" << kRootClass;
         return false;
@@ -52,7 +50,7 @@ bool AppWindow::load()
     ScreenPresenter::setShared(&ModalLayer::shared());
 
     engine_.addImportPath(QStringLiteral("qrc:/"));
-    engine_.setInitialProperties({{QStringLiteral("root"), QVariant::fromValue<QObject *>(root_.data())},
+    engine_.setInitialProperties({{QStringLiteral("root"), QVariant::fromValue<QObject *>(root_.get())},
                                   {QStringLiteral("width"), points().width()},
                                   {QStringLiteral("height"), points().height()}});
     engine_.load(kMainView);
@@ -78,7 +76,7 @@ void AppWindow::show()
     window_->requestActivate();
 }
 
-RESideMenu *AppWindow::rootViewController() const { return root_; }
+RESideMenu *AppWindow::rootViewController() const { return root_.get(); }
 
 NavigationController *AppWindow::contentNavigationController() const
 {

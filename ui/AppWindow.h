@@ -40,9 +40,10 @@ public:
 
 private:
     Height height_;
-    QQmlApplicationEngine engine_;
+    // Declared before the engine, so the screens outlive the window showing them.
+    std::unique_ptr<RESideMenu> root_;
+    QQmlApplicationEngine engine_; // owns the window
     QPointer<QQuickWindow> window_;
-    QPointer<RESideMenu> root_;
     std::unique_ptr<SIAlertPresenter> alertPresenter_;
     LifecycleDriver *lifecycle_ = nullptr;
 };
