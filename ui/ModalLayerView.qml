@@ -19,17 +19,19 @@ Item {
             id: view
             width: modalLayer.width
             height: modalLayer.height
-            NumberAnimation on y {
+            NumberAnimation {
                 id: slideIn
-                running: false
+                target: view
+                property: "y"
                 to: 0
                 duration: 300
                 easing.type: Easing.OutCubic
                 onFinished: ModalLayer.transitionFinished(view.controller)
             }
-            NumberAnimation on y {
+            NumberAnimation {
                 id: slideOut
-                running: false
+                target: view
+                property: "y"
                 to: modalLayer.height
                 duration: 300
                 easing.type: Easing.InCubic

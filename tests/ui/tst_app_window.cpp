@@ -1,4 +1,5 @@
 #include "ItemLookup.h"
+#include "app/ScreenPresenter.h"
 #include "app/ScreenRegistry.h"
 #include "platform/AlertPresenter.h"
 #include "ui/AlertQueue.h"
@@ -74,6 +75,24 @@ private Q_SLOTS:
         QTest::mouseClick(window.window(), Qt::LeftButton, {},
                           menuButton->mapToScene(QPointF(22, 22)).toPoint());
         QVERIFY(window.rootViewController()->isMenuVisible());
+    }
+
+    void modalScreensSlideInAndOut()
+    {
+        AppWindow window;
+        QVERIFY(window.load());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.window()));
+        bool shown = false;
+        auto *screen = qobject_cast<ViewController *>(
+            ScreenRegistry::shared().create(QStringLiteral("ZEBMoreViewController"), nullptr, false));
+        ScreenPresenter::shared()->presentModal(screen, true, [&] { shown = true; });
+        QVERIFY(!shown); // the slide is still running
+        QTRY_VERIFY(shown);
+        QVERIFY(findItem(window.window()->contentItem(), QStringLiteral("rateUsButton")));
+        screen->dismissViewControllerAnimated(true);
+        QTRY_VERIFY(ModalLayer::shared().presentedScreens().isEmpty());
+        QTRY_VERIFY(!findItem(window.window()->contentItem(), QStringLiteral("rateUsButton")));
     }
 
     void lightFontAndRatingSettings()
