@@ -1,9 +1,8 @@
 #include "unlockers/games/calculate/ZEBAlarmClockUnlockerCalculateViewController.h"
 
-#include "sound/AudioPlayer.h"
-#include "sound/SoundResources.h"
 #include "ui/Pictures.h"
 #include "unlockers/games/calculate/CalculatorKeypad.h"
+#include "unlockers/games/calculate/KeySounds.h"
 
 ZEBAlarmClockUnlockerCalculateViewController::ZEBAlarmClockUnlockerCalculateViewController(std::optional<quint32> seed,
                                                                                            QObject *parent)
@@ -117,14 +116,8 @@ void ZEBAlarmClockUnlockerCalculateViewController::numberButtonDown(int tag)
 
 void ZEBAlarmClockUnlockerCalculateViewController::playKeySound(const QString &file)
 {
-    // The new player replaces (and so cuts off) the previous key sound.
-    delete audioPlayer_;
     lastKeySound_ = file;
-    const QString path = SoundResources::pathForSoundFile(file);
-    if (path.isEmpty())
-        return;
-    audioPlayer_ = new AudioPlayer(SoundResources::urlForPath(path), this);
-    audioPlayer_->play();
+    KeySounds::play(file);
 }
 
 void ZEBAlarmClockUnlockerCalculateViewController::unlockAlarmClock()

@@ -3,14 +3,11 @@
 #include "unlockers/games/calculate/AnswerEntry.h"
 #include "unlockers/games/calculate/CalculationProblem.h"
 
-#include <QPointer>
 #include <QRandomGenerator>
 #include <QRectF>
 #include <QTimer>
 #include <QVariantList>
 #include <optional>
-
-class AudioPlayer;
 
 // The calculation game: one sum (47 + 3 - 8 = ) to answer on a keypad whose
 // digit keys sit on shuffled places. The keys pop up one by one; the right
@@ -93,6 +90,5 @@ private:
     int buttonCountFlag_ = 0;
     QTimer buttonTimer_, centerIllustrateRotateTimer_;
     int centerIllustrateTurnCount_ = 0;
-    QPointer<AudioPlayer> audioPlayer_;
     QString lastKeySound_;
 };
