@@ -145,13 +145,14 @@ QImage transposed(const QImage &image)
 {
     constexpr int kTile = 32;
     QImage out(image.height(), image.width(), image.format());
+    const auto *source = reinterpret_cast<const quint32 *>(image.constBits());
+    auto *target = reinterpret_cast<quint32 *>(out.bits());
+    const qsizetype sourceStride = image.bytesPerLine() / 4, targetStride = out.bytesPerLine() / 4;
     for (int y0 = 0; y0 < image.height(); y0 += kTile)
         for (int x0 = 0; x0 < image.width(); x0 += kTile)
-            for (int y = y0; y < std::min(y0 + kTile, image.height()); ++y) {
-                const auto *source = reinterpret_cast<const quint32 *>(image.constScanLine(y));
+            for (int y = y0; y < std::min(y0 + kTile, image.height()); ++y)
                 for (int x = x0; x < std::min(x0 + kTile, image.width()); ++x)
-                    reinterpret_cast<quint32 *>(out.scanLine(x))[y] = source[x];
-            }
+                    target[x * targetStride + y] = source[y * sourceStride + x];
     return out;
 }
 
