@@ -3,6 +3,7 @@
 #include "sound/MediaVolume.h"
 #include "sound/SoundLog.h"
 
+#include <QTimer>
 #include <algorithm>
 
 AudioPlayer::AudioPlayer(const QUrl &source, QObject *parent) : QObject(parent)
@@ -28,6 +29,15 @@ AudioPlayer::AudioPlayer(const QUrl &source, QObject *parent) : QObject(parent)
         return;
     }
     player_.setSource(source);
+}
+
+void AudioPlayer::retire()
+{
+    disconnect();
+    player_.stop();
+    player_.setSource(QUrl());
+    constexpr int kTeardownMs = 2000;
+    QTimer::singleShot(kTeardownMs, this, &QObject::deleteLater);
 }
 
 void AudioPlayer::setLooping(bool endless)

@@ -30,6 +30,10 @@ public:
     void play();
     void stop();
     void rewind();
+    // Stops, empties the media pipeline while this player is still whole, and
+    // deletes the player a little later. Destroying a player whose GStreamer
+    // pipeline is still being torn down can crash inside the backend.
+    void retire();
     bool isPlaying() const;
     // Milliseconds from the start of the file.
     qint64 position() const { return player_.position(); }

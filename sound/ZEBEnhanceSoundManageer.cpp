@@ -15,10 +15,8 @@ void ZEBEnhanceSoundManageer::playSoundWithSoundFile(const QString &fileName)
     const QString path = SoundResources::pathForSoundFile(fileName);
     if (path.isEmpty())
         return;
-    if (audioPlayer_) {
-        audioPlayer_->stop();
-        audioPlayer_->deleteLater();
-    }
+    if (audioPlayer_)
+        audioPlayer_->retire();
     audioPlayer_ = new AudioPlayer(SoundResources::urlForPath(path), this);
     AudioSession::shared().setCategory(AudioSessionCategory::Playback);
     AudioSession::shared().setActive(true);

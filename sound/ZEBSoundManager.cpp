@@ -144,9 +144,8 @@ void ZEBSoundManager::dropPlayer()
     if (!audioPlayer_)
         return;
     audioPlayer_->disconnect(this);
-    audioPlayer_->stop();
-    // Later, not now: this may run inside the player's own signal.
-    audioPlayer_->deleteLater();
+    // Not deleted now: this may run inside the player's own signal.
+    audioPlayer_->retire();
     audioPlayer_ = nullptr;
 }
 

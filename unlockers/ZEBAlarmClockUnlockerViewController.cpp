@@ -84,6 +84,7 @@ void ZEBAlarmClockUnlockerViewController::viewDidAppear(bool) { registerNotifica
 void ZEBAlarmClockUnlockerViewController::viewDidDisappear(bool)
 {
     screenSaver_->release();
+    ringVolume_.release();
     if (speakerOverridden_) {
         AudioSession::shared().overrideOutputAudioPortToSpeaker(false);
         speakerOverridden_ = false;
@@ -119,6 +120,8 @@ void ZEBAlarmClockUnlockerViewController::playRingSound()
 {
     ZEBSoundManager *sound = ZEBSoundManager::sharedZEBSoundManager();
     sound->stopSoundPlay();
+    if (!previewMode_)
+        ringVolume_.engage();
     sound->playSoundWithSoundFile(ringSoundFile(), true,
                                   previewMode_ ? AudioSessionCategory::Ambient : AudioSessionCategory::Playback);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "alarms/ZEBAlarmClock.h"
+#include "sound/RingVolumeGuard.h"
 #include "ui/SIAlertView.h"
 #include "ui/ViewController.h"
 
@@ -127,6 +128,7 @@ private:
     bool exiting_ = false;
     bool jingleEnded_ = false;
     bool speakerOverridden_ = false;
+    RingVolumeGuard ringVolume_; // a muted output is turned up while a real alarm rings
     QPointer<SIAlertView> missionCompleteAlertView_;
     ScreenSaverInhibitor *screenSaver_;
 };

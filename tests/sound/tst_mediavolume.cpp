@@ -8,6 +8,7 @@
 #include "sound/AudioSession.h"
 #include "sound/MediaVolume.h"
 #include "sound/RBDMuteSwitch.h"
+#include "sound/RingVolumeGuard.h"
 #include "sound/ZEBEnhanceSoundManageer.h"
 
 #include <QProcess>
@@ -186,6 +187,49 @@ private Q_SLOTS:
         enhanced->playSoundWithSoundFile(QStringLiteral("RandomSound"));
         QCOMPARE(enhanced->audioPlayer(), before);
         QVERIFY(!enhanced->playing());
+    }
+
+    void ringIsHeardOnAMutedOrSilentOutput_data()
+    {
+        QTest::addColumn<bool>("muted");
+        QTest::addColumn<float>("level");
+        QTest::newRow("muted") << true << 0.8f;
+        QTest::newRow("nearly silent") << false << 0.05f;
+        QTest::newRow("muted and silent") << true << 0.0f;
+    }
+    void ringIsHeardOnAMutedOrSilentOutput()
+    {
+        QFETCH(bool, muted);
+        QFETCH(float, level);
+        volume.setVolume(level);
+        volume.setMuted(muted);
+        {
+            RingVolumeGuard guard;
+            guard.engage();
+            QVERIFY(guard.engaged());
+            QVERIFY(!volume.isMuted());
+            QVERIFY(volume.volume() >= RingVolumeGuard::kMinimumRingVolume - 0.001f);
+            QVERIFY(!pactl({QStringLiteral("get-sink-mute"), QStringLiteral("@DEFAULT_SINK@")}).contains("yes"));
+        }
+        // Put back as it was once the ring is over.
+        QCOMPARE(volume.isMuted(), muted);
+        QVERIFY(qAbs(volume.volume() - level) < 0.01f);
+    }
+
+    void ringLeavesAnAudibleOutputAndTheUsersChangeAlone()
+    {
+        volume.setVolume(0.7f);
+        RingVolumeGuard audible;
+        audible.engage();
+        QVERIFY(!audible.engaged());
+        QVERIFY(qAbs(volume.volume() - 0.7f) < 0.01f);
+
+        volume.setVolume(0.1f);
+        RingVolumeGuard guard;
+        guard.engage();
+        volume.setVolume(0.9f); // the user turns it up while it rings
+        guard.release();
+        QVERIFY(qAbs(volume.volume() - 0.9f) < 0.01f);
     }
 
     void cleanupTestCase()
