@@ -12,7 +12,7 @@ BUILD_DIR=$here/build "$here/scripts/build.sh"
 
 if [ "${TOLVEK_SKIP_SANITIZERS:-0}" != 1 ]; then
   echo "== again with AddressSanitizer + UndefinedBehaviorSanitizer"
-  BUILD_DIR=$here/build-asan BUILD_TYPE=Debug "$here/scripts/build.sh" -DTOLVEK_SANITIZE=ON
+  BUILD_DIR=$here/build-asan BUILD_TYPE=Debug "$here/scripts/build.sh" -DTOLVEK_SANITIZE=ON -DTOLVEK_BENCHMARKS=OFF
   (cd "$here/build-asan" && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
      ctest --output-on-failure -j 2 --timeout 600 -LE nosan)
 fi
