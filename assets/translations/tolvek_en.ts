@@ -139,7 +139,7 @@ Open Sans · Qt · OpenCV</translation>
     <name>ZEBAlarmClock</name>
     <message>
         <source>Wakeup Slogan</source>
-        <translation type="unfinished"></translation>
+        <translation>Time to wake up!</translation>
     </message>
 </context>
 <context>
@@ -161,14 +161,14 @@ Open Sans · Qt · OpenCV</translation>
     <name>ZEBAlarmClockUnlockerCalculateViewController</name>
     <message>
         <source>Calculator Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Solve it to wake up</translation>
     </message>
 </context>
 <context>
     <name>ZEBAlarmClockUnlockerTapViewController</name>
     <message>
         <source>Tap Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Tap Close to wake up</translation>
     </message>
 </context>
 <context>

@@ -139,7 +139,7 @@ Open Sans 字体 · Qt · OpenCV</translation>
     <name>ZEBAlarmClock</name>
     <message>
         <source>Wakeup Slogan</source>
-        <translation type="unfinished"></translation>
+        <translation>该起床了！</translation>
     </message>
 </context>
 <context>
@@ -161,14 +161,14 @@ Open Sans 字体 · Qt · OpenCV</translation>
     <name>ZEBAlarmClockUnlockerCalculateViewController</name>
     <message>
         <source>Calculator Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>算出答案即可停止闹钟</translation>
     </message>
 </context>
 <context>
     <name>ZEBAlarmClockUnlockerTapViewController</name>
     <message>
         <source>Tap Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>点击“关闭”停止闹钟</translation>
     </message>
 </context>
 <context>
