@@ -120,13 +120,7 @@ bool ZEBAlarmClockManager::addAlarmClockWithoutMask(const ZEBAlarmClockPtr &alar
     LocalNotification n = notificationTemplate(alarm);
     n.fireDate = ring->alarmTime;
     ring->referenceNotificationsDic->insert(ZEBAlarmClock::notificationKeyForBit(0), n);
-    if (!remainsEnoughNotification(ring) || !scheduleAll(ring)) {
-        storeInactive(ring);
-        return false;
-    }
-    replaceOrAppend(ring);
-    writeAlarmClocksToCacheFile(alarmClocks_);
-    return true;
+    return scheduleAndStore(ring);
 }
 
 bool ZEBAlarmClockManager::addAlarmClockWithMask(const ZEBAlarmClockPtr &alarm)
@@ -143,13 +137,18 @@ bool ZEBAlarmClockManager::addAlarmClockWithMask(const ZEBAlarmClockPtr &alarm)
         n.fireDate = checkIfHourBeyondNow(alarm, bit)->alarmTime;
         alarm->referenceNotificationsDic->insert(ZEBAlarmClock::notificationKeyForBit(bit), n);
     }
+    return scheduleAndStore(alarm);
+}
+
+bool ZEBAlarmClockManager::scheduleAndStore(const ZEBAlarmClockPtr &alarm)
+{
     if (!remainsEnoughNotification(alarm) || !scheduleAll(alarm)) {
         storeInactive(alarm);
         return false;
     }
     replaceOrAppend(alarm);
-    writeAlarmClocksToCacheFile(alarmClocks_);
-    return true;
+    // Unstored notifications would be taken for strays and cancelled: say so.
+    return writeAlarmClocksToCacheFile(alarmClocks_);
 }
 
 bool ZEBAlarmClockManager::scheduleAll(const ZEBAlarmClockPtr &alarm)

@@ -21,8 +21,8 @@ public:
     ZEBAlarmClockList alarmClocks() const;
     bool writeAlarmClocksToCacheFile(const ZEBAlarmClockList &alarms);
 
-    // Both return false when the alarm was not scheduled (budget refused, or the scheduler failed);
-    // the stored record is then inactive.
+    // Both return false when the alarm was not scheduled (budget refused, or the scheduler failed;
+    // the stored record is then inactive) or the alarm file could not be written.
     bool addAlarmClockWithoutMask(const ZEBAlarmClockPtr &alarm);
     bool addAlarmClockWithMask(const ZEBAlarmClockPtr &alarm);
     bool activateAlarmClock(const ZEBAlarmClockPtr &alarm);
@@ -53,6 +53,8 @@ public:
 private:
     class ListLock;
     void loadFromFile();
+    // The budget check, scheduling and storing shared by both add operations.
+    bool scheduleAndStore(const ZEBAlarmClockPtr &alarm);
     bool scheduleAll(const ZEBAlarmClockPtr &alarm);
     void replaceOrAppend(const ZEBAlarmClockPtr &alarm);
     void storeInactive(const ZEBAlarmClockPtr &alarm);
