@@ -10,6 +10,8 @@
 #include "weather/ZEBWeatherFetcher.h"
 #endif
 
+#include <QCoreApplication>
+
 #ifdef HAVE_TOLVEK_UI
 #include "ui/AppWindow.h"
 #include "ui/ScreenshotCommand.h"
@@ -21,7 +23,6 @@ using Application = QGuiApplication;
 using Application = QCoreApplication;
 #endif
 
-#include <QCoreApplication>
 #include <QDBusInterface>
 #include <QDebug>
 #include <QTimer>
