@@ -250,15 +250,22 @@ int ZEBAlarmClockManager::indexOf(const QString &identifier) const
     return -1;
 }
 
+int ZEBAlarmClockManager::unscheduleStored(const QString &identifier)
+{
+    const int i = indexOf(identifier);
+    if (i >= 0)
+        removeAlarmClockFromSystemSchedule(alarmClocks_[i]);
+    return i;
+}
+
 void ZEBAlarmClockManager::deleteAlarmClock(const ZEBAlarmClockPtr &alarm)
 {
     if (!alarm)
         return;
     ListLock lock(*this);
-    const int i = indexOf(alarm->identifier);
+    const int i = unscheduleStored(alarm->identifier);
     if (i < 0)
         return;
-    removeAlarmClockFromSystemSchedule(alarmClocks_[i]);
     alarmClocks_.removeAt(i);
     writeAlarmClocksToCacheFile(alarmClocks_);
 }
@@ -269,10 +276,8 @@ void ZEBAlarmClockManager::deleteAlarmClockAndRefreshAlarmClock(const ZEBAlarmCl
         return;
     {
         ListLock lock(*this);
-        const int i = indexOf(alarm->identifier);
-        if (i < 0)
+        if (unscheduleStored(alarm->identifier) < 0)
             return;
-        removeAlarmClockFromSystemSchedule(alarmClocks_[i]);
         // The given record may be an older copy (from the ring-status file): its
         // notifications are the ones that rang, so cancel them too.
         invalidateAlarmClock(alarm);

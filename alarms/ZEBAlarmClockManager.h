@@ -59,6 +59,8 @@ private:
     void replaceOrAppend(const ZEBAlarmClockPtr &alarm);
     void storeInactive(const ZEBAlarmClockPtr &alarm);
     int indexOf(const QString &identifier) const;
+    // Takes the stored entry with `identifier` off the schedule; its index, or -1 when there is none.
+    int unscheduleStored(const QString &identifier);
 
     mutable QRecursiveMutex mutex_;
     ZEBAlarmClockList alarmClocks_;
