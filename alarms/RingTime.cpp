@@ -1,8 +1,8 @@
 #include "alarms/RingTime.h"
 
-#include "alarms/ZEBAlarmClock.h"
+#include "alarms/Alarm.h"
 
-unsigned RingTime::calculatePlusDayWithNowMaskTargetMask(unsigned n, unsigned g)
+unsigned RingTime::daysFromWeekdayToWeekday(unsigned n, unsigned g)
 {
     if (n == g)
         return 7;
@@ -18,7 +18,7 @@ unsigned RingTime::calculatePlusDayWithNowMaskTargetMask(unsigned n, unsigned g)
     return 0;
 }
 
-unsigned RingTime::weekdayBit(const QDate &date) { return ZEBAlarmClock::maskBitForQtDayOfWeek(date.dayOfWeek()); }
+unsigned RingTime::weekdayBit(const QDate &date) { return Alarm::maskBitForQtDayOfWeek(date.dayOfWeek()); }
 
 QDateTime RingTime::wallClockMoment(const QDate &date, const QTime &timeOfDay, const QTimeZone &zone)
 {
@@ -57,7 +57,7 @@ QDateTime RingTime::nextRingTime(const QTime &timeOfDay, unsigned maskBit, const
     if (maskBit == 0)
         days = ahead ? 0 : 1;
     else if (!(ahead && maskBit == todayBit))
-        days = calculatePlusDayWithNowMaskTargetMask(todayBit, maskBit);
+        days = daysFromWeekdayToWeekday(todayBit, maskBit);
 
     QDateTime ring = wallClockMoment(today.addDays(days), timeOfDay, zone);
     // On the day the clocks go back, a wall-clock time can be "ahead" yet already past.

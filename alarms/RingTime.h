@@ -12,7 +12,7 @@ namespace RingTime {
 
 // Days from weekday bit `nowBit` forward to weekday bit `targetBit`: 1..6, or
 // 7 for the same weekday. Both are single mask bits (1 = Sunday ... 64 = Saturday).
-unsigned calculatePlusDayWithNowMaskTargetMask(unsigned nowBit, unsigned targetBit);
+unsigned daysFromWeekdayToWeekday(unsigned nowBit, unsigned targetBit);
 
 // The mask bit of the weekday of `local`'s date.
 unsigned weekdayBit(const QDate &date);

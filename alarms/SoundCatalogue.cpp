@@ -44,10 +44,10 @@ QStringList SoundCatalogue::displayNames()
     return names;
 }
 
-QString SoundCatalogue::resolve(const QString &ringFileString)
+QString SoundCatalogue::resolve(const QString &soundFile)
 {
-    if (ringFileString != kRandomSoundMarker)
-        return ringFileString;
+    if (soundFile != kRandomSoundMarker)
+        return soundFile;
     const QStringList names = fileNames();
     const quint32 realSounds = quint32(names.size() - 1);
     return names.at(int(QRandomGenerator::global()->generate() % realSounds));

@@ -10,5 +10,5 @@ QStringList displayNames(); // translated
 // A file name for an alarm's sound: the marker becomes a uniform pick among
 // the real sound files (never the marker itself, which would ring silently);
 // other names pass through.
-QString resolve(const QString &ringFileString);
+QString resolve(const QString &soundFile);
 } // namespace SoundCatalogue

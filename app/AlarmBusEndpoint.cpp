@@ -24,13 +24,13 @@ bool AlarmBusEndpoint::registerOn(QDBusConnection bus)
 void AlarmBusEndpoint::DeliverNotification(const QString &notification)
 {
     if (const auto n = NotificationBus::fromCall(notification, *this))
-        Q_EMIT LocalNotificationScheduler::shared().didReceiveLocalNotification(*n);
+        Q_EMIT LocalNotificationScheduler::shared().notificationReceived(*n);
 }
 
 void AlarmBusEndpoint::NotifyMissed(const QString &notification)
 {
     if (const auto n = NotificationBus::fromCall(notification, *this))
-        Q_EMIT LocalNotificationScheduler::shared().didMissLocalNotification(*n);
+        Q_EMIT LocalNotificationScheduler::shared().notificationMissed(*n);
 }
 
 void AlarmBusEndpoint::Raise() { Q_EMIT raiseRequested(); }

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/ZEBAppDelegate.h"
+#include "app/AppCore.h"
 
 #include <QStringList>
 

@@ -1,32 +1,33 @@
 #include "app/RingStatusFile.h"
+#include "platform/StoredNames.h"
 
 #include "platform/DataLock.h"
 #include "platform/Paths.h"
 
 #include <QFile>
 
-QString RingStatusFile::path() { return Paths::documentPath(QStringLiteral("acstatus")); }
+QString RingStatusFile::path() { return Paths::documentPath(StoredNames::kRingStatusFile); }
 
-bool RingStatusFile::write(const ZEBAlarmClockPtr &ringingAlarm)
+bool RingStatusFile::write(const AlarmPtr &ringingAlarm)
 {
     if (!ringingAlarm)
         return false;
     DataLock lock;
-    const QJsonObject root{{QStringLiteral("rStatus"), true},
-                           {QStringLiteral("rAlarmClock"), KeyedArchiver::archivedObject(ringingAlarm.get())}};
+    const QJsonObject root{{StoredNames::kRingStatusKey, true},
+                           {StoredNames::kRingingAlarmKey, KeyedArchiver::archivedObject(ringingAlarm.get())}};
     return KeyedArchive::writeFile(path(), root);
 }
 
-ZEBAlarmClockPtr RingStatusFile::read()
+AlarmPtr RingStatusFile::read()
 {
     DataLock lock;
     const KeyedArchive::ReadResult result = KeyedArchive::readFile(path());
     if (result.status != KeyedArchive::ReadStatus::Ok || !result.root.isObject())
         return nullptr;
     const QJsonObject root = result.root.toObject();
-    if (!root.value(QStringLiteral("rStatus")).toBool(false))
+    if (!root.value(StoredNames::kRingStatusKey).toBool(false))
         return nullptr;
-    return ZEBAlarmClock::fromArchive(root.value(QStringLiteral("rAlarmClock")));
+    return Alarm::fromArchive(root.value(StoredNames::kRingingAlarmKey));
 }
 
 void RingStatusFile::remove()

@@ -1,15 +1,15 @@
 #pragma once
-#include "alarms/ZEBAlarmClock.h"
+#include "alarms/Alarm.h"
 
 // The ring-status file "acstatus": present with "rStatus" YES while an alarm
 // rings and has not been dismissed, so a relaunch brings its unlock screen back.
 // Root: {"rStatus": true, "rAlarmClock": <alarm>}.
 namespace RingStatusFile {
 QString path();
-bool write(const ZEBAlarmClockPtr &ringingAlarm);
+bool write(const AlarmPtr &ringingAlarm);
 // The ringing alarm, or nullptr when the file is absent, damaged, not ringing
 // or holds no alarm.
-ZEBAlarmClockPtr read();
+AlarmPtr read();
 void remove();
 bool exists();
 } // namespace RingStatusFile

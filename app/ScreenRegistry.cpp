@@ -11,7 +11,7 @@ void ScreenRegistry::registerScreen(const QString &className, Factory factory)
     factories_.insert(className, std::move(factory));
 }
 
-QObject *ScreenRegistry::create(const QString &className, const ZEBAlarmClockPtr &alarm, bool previewMode) const
+QObject *ScreenRegistry::create(const QString &className, const AlarmPtr &alarm, bool previewMode) const
 {
     const auto it = factories_.constFind(className);
     return it == factories_.constEnd() ? nullptr : (*it)(alarm, previewMode);

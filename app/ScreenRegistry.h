@@ -1,5 +1,5 @@
 #pragma once
-#include "alarms/ZEBAlarmClock.h"
+#include "alarms/Alarm.h"
 
 #include <QHash>
 #include <QObject>
@@ -14,14 +14,14 @@ class ScreenRegistry
 public:
     // Makes the screen for `alarm` (may be null for screens without one); `previewMode`
     // tells an unlock screen that no alarm is really ringing.
-    using Factory = std::function<QObject *(const ZEBAlarmClockPtr &alarm, bool previewMode)>;
+    using Factory = std::function<QObject *(const AlarmPtr &alarm, bool previewMode)>;
 
     static ScreenRegistry &shared();
     void registerScreen(const QString &className, Factory factory);
     bool contains(const QString &className) const { return factories_.contains(className); }
     QStringList classNames() const { return factories_.keys(); }
     // nullptr when no screen of that class exists.
-    QObject *create(const QString &className, const ZEBAlarmClockPtr &alarm, bool previewMode) const;
+    QObject *create(const QString &className, const AlarmPtr &alarm, bool previewMode) const;
 
 private:
     QHash<QString, Factory> factories_;

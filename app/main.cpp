@@ -1,13 +1,13 @@
 #include "app/AlarmBusEndpoint.h"
 #include "app/LaunchArguments.h"
-#include "app/ZEBAppDelegate.h"
+#include "app/AppCore.h"
 #include "platform/ApplicationLifecycle.h"
 #include "platform/NotificationBus.h"
-#include "platform/NotificationCenter.h"
+#include "platform/Broadcaster.h"
 #include "platform/NotificationSchedulerSetup.h"
 
 #ifdef HAVE_TOLVEK_WEATHER
-#include "weather/ZEBWeatherFetcher.h"
+#include "weather/WeatherFetcher.h"
 #endif
 
 #include <QCoreApplication>
@@ -66,19 +66,19 @@ int main(int argc, char **argv)
     if (!endpoint.registerOn() && handOverToRunningApp(launch))
         return 0;
 
-    ZEBAppDelegate delegate;
+    AppCore delegate;
 #ifdef HAVE_TOLVEK_WEATHER
-    ZEBWeatherFetcher weather;
-    delegate.fetchGPSCoordinate = [&weather] { weather.fetchGPSCoordinate(); };
+    WeatherFetcher weather;
+    delegate.fetchWeather = [&weather] { weather.fetchWeather(); };
 #endif
     ApplicationLifecycle &lifecycle = ApplicationLifecycle::shared();
     // Without a home screen, becoming active is what asks whether an alarm rings.
     QObject::connect(&lifecycle, &ApplicationLifecycle::didBecomeActive, &delegate, [] {
-        NotificationCenter::defaultCenter().post(ZEBAppDelegate::HomeViewControllerDidLoadView);
+        Broadcaster::shared().post(AppCore::HomeScreenDidLoad);
     });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &lifecycle, &ApplicationLifecycle::terminate);
 
-    delegate.didFinishLaunchingWithOptions(launch.options);
+    delegate.launch(launch.options);
 #ifdef HAVE_TOLVEK_UI
     AppWindow window;
     if (window.load())

@@ -3,7 +3,7 @@ import Tolvek
 
 // Layout of the time view: large hour and minute digits with the colon and the
 // AM/PM mark, the date line below. Users may left-align the date and scale it.
-ZEBTimeView {
+ClockTicker {
     id: time
     property bool dateLeftAligned: false
 

@@ -2,7 +2,7 @@ import QtQuick
 import Tolvek
 
 // A label whose text starts at its top edge; the item fits its height to the text.
-ZEBTopAligningLabel {
+TopAlignedText {
     id: label
     Text {
         anchors.fill: parent

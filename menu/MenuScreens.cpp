@@ -1,18 +1,18 @@
 #include "menu/MenuScreens.h"
 
-#include "menu/ZEBAboutViewController.h"
-#include "menu/ZEBMoreViewController.h"
-#include "menu/ZEBSideMenuRootViewController.h"
+#include "menu/AboutScreen.h"
+#include "menu/MoreScreen.h"
+#include "menu/AppSideMenu.h"
 #include "ui/QmlScreens.h"
 
 void registerMenuScreens()
 {
-    QmlScreens::registerScreen<ZEBAboutViewController>(QStringLiteral("ZEBAboutViewController"));
-    QmlScreens::registerScreen<ZEBMoreViewController>(QStringLiteral("ZEBMoreViewController"));
-    ScreenRegistry::shared().registerScreen(QStringLiteral("ZEBSideMenuRootViewController"),
-                                            [](const ZEBAlarmClockPtr &, bool) {
-                                                auto *root = new ZEBSideMenuRootViewController;
-                                                root->awakeFromNib();
+    QmlScreens::registerScreen<AboutScreen>(QStringLiteral("AboutScreen"));
+    QmlScreens::registerScreen<MoreScreen>(QStringLiteral("MoreScreen"));
+    ScreenRegistry::shared().registerScreen(QStringLiteral("AppSideMenu"),
+                                            [](const AlarmPtr &, bool) {
+                                                auto *root = new AppSideMenu;
+                                                root->build();
                                                 return root;
                                             });
 }

@@ -1,6 +1,6 @@
 #include "platform/ApplicationLifecycle.h"
 
-#include "platform/NotificationCenter.h"
+#include "platform/Broadcaster.h"
 
 ApplicationLifecycle &ApplicationLifecycle::shared()
 {
@@ -15,11 +15,11 @@ void ApplicationLifecycle::becomeActive()
     if (state_ == State::Background) {
         state_ = State::Inactive;
         Q_EMIT willEnterForeground();
-        NotificationCenter::defaultCenter().post(WillEnterForeground);
+        Broadcaster::shared().post(WillEnterForeground);
     }
     state_ = State::Active;
     Q_EMIT didBecomeActive();
-    NotificationCenter::defaultCenter().post(DidBecomeActive);
+    Broadcaster::shared().post(DidBecomeActive);
 }
 
 void ApplicationLifecycle::enterBackground()
@@ -29,11 +29,11 @@ void ApplicationLifecycle::enterBackground()
     if (state_ == State::Active) {
         state_ = State::Inactive;
         Q_EMIT willResignActive();
-        NotificationCenter::defaultCenter().post(WillResignActive);
+        Broadcaster::shared().post(WillResignActive);
     }
     state_ = State::Background;
     Q_EMIT didEnterBackground();
-    NotificationCenter::defaultCenter().post(DidEnterBackground);
+    Broadcaster::shared().post(DidEnterBackground);
 }
 
 void ApplicationLifecycle::terminate()
@@ -42,11 +42,11 @@ void ApplicationLifecycle::terminate()
         return;
     terminated_ = true;
     Q_EMIT willTerminate();
-    NotificationCenter::defaultCenter().post(WillTerminate);
+    Broadcaster::shared().post(WillTerminate);
 }
 
 void ApplicationLifecycle::memoryWarning()
 {
     Q_EMIT didReceiveMemoryWarning();
-    NotificationCenter::defaultCenter().post(DidReceiveMemoryWarning);
+    Broadcaster::shared().post(DidReceiveMemoryWarning);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/StoredNames.h"
 #include <QObject>
 #include <QString>
 
@@ -13,13 +14,13 @@ public:
     enum class State { Inactive, Active, Background };
     Q_ENUM(State)
 
-    static inline const QString DidBecomeActive = QStringLiteral("UIApplicationDidBecomeActiveNotification");
-    static inline const QString WillResignActive = QStringLiteral("UIApplicationWillResignActiveNotification");
-    static inline const QString DidEnterBackground = QStringLiteral("UIApplicationDidEnterBackgroundNotification");
-    static inline const QString WillEnterForeground = QStringLiteral("UIApplicationWillEnterForegroundNotification");
-    static inline const QString WillTerminate = QStringLiteral("UIApplicationWillTerminateNotification");
+    static inline const QString DidBecomeActive = StoredNames::Broadcast::kDidBecomeActive;
+    static inline const QString WillResignActive = StoredNames::Broadcast::kWillResignActive;
+    static inline const QString DidEnterBackground = StoredNames::Broadcast::kDidEnterBackground;
+    static inline const QString WillEnterForeground = StoredNames::Broadcast::kWillEnterForeground;
+    static inline const QString WillTerminate = StoredNames::Broadcast::kWillTerminate;
     static inline const QString DidReceiveMemoryWarning
-        = QStringLiteral("UIApplicationDidReceiveMemoryWarningNotification");
+        = StoredNames::Broadcast::kDidReceiveMemoryWarning;
 
     static ApplicationLifecycle &shared();
     State state() const { return state_; }

@@ -68,9 +68,9 @@ void InProcessNotificationScheduler::checkNow()
     }
     arm(outcome.nextWake);
     for (const LocalNotification &n : std::as_const(outcome.missed))
-        Q_EMIT didMissLocalNotification(n);
+        Q_EMIT notificationMissed(n);
     for (const LocalNotification &n : std::as_const(outcome.delivered))
-        Q_EMIT didReceiveLocalNotification(n);
+        Q_EMIT notificationReceived(n);
 }
 
 void InProcessNotificationScheduler::arm(const QDateTime &nextWake)

@@ -1,4 +1,5 @@
 #include "platform/LocalNotification.h"
+#include "platform/StoredNames.h"
 
 bool LocalNotification::operator==(const LocalNotification &other) const
 {
@@ -10,13 +11,13 @@ bool LocalNotification::operator==(const LocalNotification &other) const
 
 void LocalNotification::encodeWithCoder(KeyedArchiver &coder) const
 {
-    coder.encodeDate(QStringLiteral("fireDate"), fireDate);
-    coder.encodeString(QStringLiteral("timeZone"), timeZone);
-    coder.encodeString(QStringLiteral("repeatCalendar"), repeatCalendar);
-    coder.encodeInt(QStringLiteral("repeatInterval"), repeatInterval);
-    coder.encodeString(QStringLiteral("alertAction"), alertAction);
-    coder.encodeString(QStringLiteral("alertBody"), alertBody);
-    coder.encodeString(QStringLiteral("soundName"), soundName);
+    coder.encodeDate(StoredNames::NotificationKey::kFireDate, fireDate);
+    coder.encodeString(StoredNames::NotificationKey::kTimeZone, timeZone);
+    coder.encodeString(StoredNames::NotificationKey::kRepeatCalendar, repeatCalendar);
+    coder.encodeInt(StoredNames::NotificationKey::kRepeatInterval, repeatInterval);
+    coder.encodeString(StoredNames::NotificationKey::kAlertAction, alertAction);
+    coder.encodeString(StoredNames::NotificationKey::kAlertBody, alertBody);
+    coder.encodeString(StoredNames::NotificationKey::kSoundName, soundName);
 }
 
 LocalNotification LocalNotification::fromArchive(const QJsonValue &value, bool *ok)
@@ -28,12 +29,12 @@ LocalNotification LocalNotification::fromArchive(const QJsonValue &value, bool *
     if (!isNotification)
         return n;
     const KeyedUnarchiver coder(value.toObject());
-    n.fireDate = coder.decodeDate(QStringLiteral("fireDate"));
-    n.timeZone = coder.decodeString(QStringLiteral("timeZone"));
-    n.repeatCalendar = coder.decodeString(QStringLiteral("repeatCalendar"));
-    n.repeatInterval = int(coder.decodeInt(QStringLiteral("repeatInterval")));
-    n.alertAction = coder.decodeString(QStringLiteral("alertAction"));
-    n.alertBody = coder.decodeString(QStringLiteral("alertBody"));
-    n.soundName = coder.decodeString(QStringLiteral("soundName"));
+    n.fireDate = coder.decodeDate(StoredNames::NotificationKey::kFireDate);
+    n.timeZone = coder.decodeString(StoredNames::NotificationKey::kTimeZone);
+    n.repeatCalendar = coder.decodeString(StoredNames::NotificationKey::kRepeatCalendar);
+    n.repeatInterval = int(coder.decodeInt(StoredNames::NotificationKey::kRepeatInterval));
+    n.alertAction = coder.decodeString(StoredNames::NotificationKey::kAlertAction);
+    n.alertBody = coder.decodeString(StoredNames::NotificationKey::kAlertBody);
+    n.soundName = coder.decodeString(StoredNames::NotificationKey::kSoundName);
     return n;
 }

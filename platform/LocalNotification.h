@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/KeyedArchive.h"
+#include "platform/StoredNames.h"
 
 #include <QDateTime>
 #include <QList>
@@ -29,7 +30,7 @@ public:
     bool operator==(const LocalNotification &other) const;
     bool operator!=(const LocalNotification &other) const { return !(*this == other); }
 
-    static QString className() { return QStringLiteral("LocalNotification"); }
+    static QString className() { return StoredNames::kNotificationClass; }
     QString archiveClassName() const override { return className(); }
     void encodeWithCoder(KeyedArchiver &coder) const override;
     static LocalNotification fromArchive(const QJsonValue &value, bool *ok = nullptr);

@@ -28,7 +28,7 @@ public:
 
 Q_SIGNALS:
     // A notification fell due (for a repeating one: each time it repeats).
-    void didReceiveLocalNotification(const LocalNotification &n);
+    void notificationReceived(const LocalNotification &n);
     // A notification fell due while nothing could deliver it and is now too late to ring.
-    void didMissLocalNotification(const LocalNotification &n);
+    void notificationMissed(const LocalNotification &n);
 };

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/LocalNotification.h"
+#include "platform/StoredNames.h"
 
 #include <optional>
 
@@ -8,12 +9,12 @@ class QDBusContext;
 // Names and wire format shared by the notification service and the app on the
 // session bus. A notification travels as the compact JSON of its keyed archive.
 namespace NotificationBus {
-inline const QString kServiceName = QStringLiteral("org.tolvek.NotificationService");
-inline const QString kServicePath = QStringLiteral("/org/tolvek/NotificationService");
-inline const QString kAppName = QStringLiteral("org.tolvek.Alarm");
-inline const QString kAppPath = QStringLiteral("/org/tolvek/Alarm");
+inline const QString kServiceName = StoredNames::kServiceBusName;
+inline const QString kServicePath = StoredNames::kServiceBusPath;
+inline const QString kAppName = StoredNames::kAppBusName;
+inline const QString kAppPath = StoredNames::kAppBusPath;
 // Error name for a call whose notification text is not a notification.
-inline const QString kInvalidNotificationError = QStringLiteral("org.tolvek.Error.InvalidNotification");
+inline const QString kInvalidNotificationError = StoredNames::kInvalidNotificationError;
 
 QString toWire(const LocalNotification &n);
 QString listToWire(const LocalNotificationList &list);

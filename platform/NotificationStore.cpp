@@ -1,10 +1,11 @@
 #include "platform/NotificationStore.h"
+#include "platform/StoredNames.h"
 
 #include "platform/Paths.h"
 
 #include <QJsonArray>
 
-QString NotificationStore::path() { return Paths::documentPath(QStringLiteral("notifications")); }
+QString NotificationStore::path() { return Paths::documentPath(StoredNames::kPendingFile); }
 
 NotificationStore::Contents NotificationStore::load()
 {

@@ -1,6 +1,6 @@
 #include "sound/MediaVolume.h"
 
-#include "platform/NotificationCenter.h"
+#include "platform/Broadcaster.h"
 #include "sound/AudioServer.h"
 
 #include <algorithm>
@@ -85,7 +85,7 @@ void MediaVolume::announce(float oldVolume, bool oldMuted)
         Q_EMIT mutedChanged(muted_);
     if (volume_ != oldVolume) {
         Q_EMIT volumeChanged(volume_);
-        NotificationCenter::defaultCenter().post(kMediaVolumeDidChangeNotification, volume_);
+        Broadcaster::shared().post(kMediaVolumeDidChangeNotification, volume_);
     }
     if (!hasAudioServer() && (volume_ != oldVolume || muted_ != oldMuted))
         Q_EMIT playerGainChanged(playerGain());

@@ -10,12 +10,12 @@
 // inside the app and applied to the app's own players through playerGain().
 //
 // Every change, whoever made it, emits volumeChanged and posts the broadcast
-// kMediaVolumeDidChangeNotification on NotificationCenter with the new volume
+// kMediaVolumeDidChangeNotification on Broadcaster with the new volume
 // (a float) as its object. Main thread only.
 //
 //   MediaVolume &v = MediaVolume::shared();
 //   v.setVolume(v.volume() + 0.0625f);       // one step of the clock face
-//   NotificationCenter::defaultCenter().addObserver(this, kMediaVolumeDidChangeNotification,
+//   Broadcaster::shared().addObserver(this, kMediaVolumeDidChangeNotification,
 //       [this](const QVariant &volume) { showVolume(volume.toFloat()); });
 inline const QString kMediaVolumeDidChangeNotification =
     QStringLiteral("MPMusicPlayerControllerVolumeDidChangeNotification");

@@ -5,7 +5,7 @@
 #include "platform/InProcessNotificationScheduler.h"
 #include "platform/LocalNotificationScheduler.h"
 #include "platform/Paths.h"
-#include "platform/UserDefaults.h"
+#include "platform/Preferences.h"
 
 #include <QDir>
 #include <QTimeZone>
@@ -16,8 +16,8 @@ inline void wipeUserData()
 {
     QDir(Paths::documentsDirectory()).removeRecursively();
     QDir().mkpath(Paths::documentsDirectory());
-    UserDefaults::standard().remove(QString());
-    UserDefaults::standard().synchronize();
+    Preferences::shared().remove(QString());
+    Preferences::shared().synchronize();
 }
 
 // A moment given as local wall-clock time in `zoneId`.

@@ -1,7 +1,7 @@
 #include "themes/SkinCatalogue.h"
 
 #include "platform/Paths.h"
-#include "platform/UserDefaults.h"
+#include "platform/Preferences.h"
 #include "ui/Pictures.h"
 
 #include <QFile>
@@ -48,7 +48,7 @@ QString SkinCatalogue::customSkinStoredName(bool tall)
 
 QString SkinCatalogue::currentSkinFile()
 {
-    const QString stored = UserDefaults::standard().stringForKey(kPreferenceKey);
+    const QString stored = Preferences::shared().stringForKey(kPreferenceKey);
     return stored.isEmpty() ? kDefaultSkin : stored;
 }
 

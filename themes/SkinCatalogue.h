@@ -1,15 +1,16 @@
 #pragma once
+#include "platform/StoredNames.h"
 #include <QImage>
 #include <QString>
 
 // The skins: nine built-in pictures and the user's custom photo. A skin is
 // known by its skin file name ("skin-3-big", "CustomSkin"); the current one is
-// the preference "DefaultSkinFileKey", and "ZEBSkinManagerDidChangedSkinNotification"
+// the preference StoredNames::kSkinKey, and the skin-changed broadcast
 // tells every themed view that it changed.
 namespace SkinCatalogue {
 inline constexpr int kBuiltInCount = 9;
-inline const QString kPreferenceKey = QStringLiteral("DefaultSkinFileKey");
-inline const QString kChangeNotification = QStringLiteral("ZEBSkinManagerDidChangedSkinNotification");
+inline const QString kPreferenceKey = StoredNames::kSkinKey;
+inline const QString kChangeNotification = StoredNames::Broadcast::kSkinChanged;
 inline const QString kDefaultSkin = QStringLiteral("skin-1-big");
 inline const QString kCustomSkin = QStringLiteral("CustomSkin");
 

@@ -5,7 +5,7 @@ import Tolvek
 // dimmed screen and falls out at the bottom when dismissed.
 Item {
     id: alertLayer
-    readonly property SIAlertView alert: AlertQueue.current
+    readonly property AlertView alert: AlertQueue.current
     // 0: above the screen, 1: centred, 2: fallen out below.
     property real drop: 0
 
@@ -75,14 +75,14 @@ Item {
                         width: (buttons.width - (buttons.columns - 1) * buttons.spacing) / buttons.columns
                         height: 44
                         radius: 4
-                        color: modelData.type === SIAlertView.ButtonType.Cancel ? "#E6E6E6"
-                             : modelData.type === SIAlertView.ButtonType.Destructive ? "#E0483E" : Kit.brandColor
+                        color: modelData.type === AlertView.ButtonType.Cancel ? "#E6E6E6"
+                             : modelData.type === AlertView.ButtonType.Destructive ? "#E0483E" : Kit.brandColor
                         Text {
                             anchors.centerIn: parent
                             text: modelData.title
                             font.pixelSize: 16
-                            font.bold: modelData.type === SIAlertView.ButtonType.Cancel
-                            color: modelData.type === SIAlertView.ButtonType.Cancel ? "#555555" : "white"
+                            font.bold: modelData.type === AlertView.ButtonType.Cancel
+                            color: modelData.type === AlertView.ButtonType.Cancel ? "#555555" : "white"
                         }
                         MouseArea {
                             anchors.fill: parent

@@ -1,6 +1,6 @@
 #include "ui/AlertQueue.h"
 
-#include "ui/SIAlertView.h"
+#include "ui/AlertView.h"
 
 AlertQueue &AlertQueue::shared()
 {
@@ -14,17 +14,17 @@ AlertQueue *AlertQueue::create(QQmlEngine *, QJSEngine *)
     return &shared();
 }
 
-void AlertQueue::enqueue(SIAlertView *alert)
+void AlertQueue::enqueue(AlertView *alert)
 {
     alerts_.append(alert);
     if (alerts_.size() == 1)
         Q_EMIT currentChanged();
 }
 
-void AlertQueue::remove(SIAlertView *alert)
+void AlertQueue::remove(AlertView *alert)
 {
     const bool wasCurrent = current() == alert;
-    alerts_.removeIf([alert](const QPointer<SIAlertView> &queued) { return queued.isNull() || queued == alert; });
+    alerts_.removeIf([alert](const QPointer<AlertView> &queued) { return queued.isNull() || queued == alert; });
     if (wasCurrent)
         Q_EMIT currentChanged();
 }

@@ -4,8 +4,8 @@
 #include <QPointer>
 #include <QQmlEngine>
 
-class SIAlertView;
-Q_MOC_INCLUDE("ui/SIAlertView.h")
+class AlertView;
+Q_MOC_INCLUDE("ui/AlertView.h")
 
 // The alerts waiting to be seen, front first. The alert layer of the window
 // shows the front one; tests read the queue directly.
@@ -14,20 +14,20 @@ class AlertQueue : public QObject
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
-    Q_PROPERTY(SIAlertView *current READ current NOTIFY currentChanged)
+    Q_PROPERTY(AlertView *current READ current NOTIFY currentChanged)
 public:
     static AlertQueue &shared();
     static AlertQueue *create(QQmlEngine *, QJSEngine *);
 
-    SIAlertView *current() const { return alerts_.isEmpty() ? nullptr : alerts_.first().data(); }
+    AlertView *current() const { return alerts_.isEmpty() ? nullptr : alerts_.first().data(); }
     int count() const { return int(alerts_.size()); }
-    void enqueue(SIAlertView *alert);
-    void remove(SIAlertView *alert);
+    void enqueue(AlertView *alert);
+    void remove(AlertView *alert);
 
 Q_SIGNALS:
     void currentChanged();
 
 private:
     AlertQueue() = default;
-    QList<QPointer<SIAlertView>> alerts_;
+    QList<QPointer<AlertView>> alerts_;
 };

@@ -4,9 +4,9 @@
 #include "platform/AlertPresenter.h"
 #include "ui/LifecycleDriver.h"
 #include "ui/ModalLayer.h"
-#include "ui/NavigationController.h"
-#include "ui/RESideMenu.h"
-#include "ui/SIAlertPresenter.h"
+#include "ui/NavigationStack.h"
+#include "ui/SideMenu.h"
+#include "ui/AlertViewPresenter.h"
 #include "ui/ScreenMetrics.h"
 #include "ui/UiSetup.h"
 #include "ui/WindowPresence.h"
@@ -16,7 +16,7 @@
 #include <QScreen>
 
 namespace {
-const QString kRootClass = QStringLiteral("ZEBSideMenuRootViewController");
+const QString kRootClass = QStringLiteral("AppSideMenu");
 const QUrl kMainView(QStringLiteral("qrc:/Tolvek/Main.qml"));
 } // namespace
 
@@ -40,12 +40,12 @@ bool AppWindow::load()
     ScreenMetrics::shared().setDisplayMode(points() * scale);
     ScreenMetrics::shared().setScale(scale);
 
-    root_.reset(qobject_cast<RESideMenu *>(ScreenRegistry::shared().create(kRootClass, nullptr, false)));
+    root_.reset(qobject_cast<SideMenu *>(ScreenRegistry::shared().create(kRootClass, nullptr, false)));
     if (!root_) {
         qWarning() << "no root container" << kRootClass;
         return false;
     }
-    alertPresenter_ = std::make_unique<SIAlertPresenter>();
+    alertPresenter_ = std::make_unique<AlertViewPresenter>();
     AlertPresenter::setShared(alertPresenter_.get());
     ScreenPresenter::setShared(&ModalLayer::shared());
 
@@ -76,9 +76,9 @@ void AppWindow::show()
     window_->requestActivate();
 }
 
-RESideMenu *AppWindow::rootViewController() const { return root_.get(); }
+SideMenu *AppWindow::rootScreen() const { return root_.get(); }
 
-NavigationController *AppWindow::contentNavigationController() const
+NavigationStack *AppWindow::contentNavigationController() const
 {
-    return root_ ? qobject_cast<NavigationController *>(root_->contentViewController()) : nullptr;
+    return root_ ? qobject_cast<NavigationStack *>(root_->contentScreen()) : nullptr;
 }

@@ -6,10 +6,10 @@
 #include <QSize>
 #include <memory>
 
-class RESideMenu;
-class NavigationController;
+class SideMenu;
+class NavigationStack;
 class LifecycleDriver;
-class SIAlertPresenter;
+class AlertViewPresenter;
 
 // The app's window: a phone-sized window (320 x 568 points, or 320 x 480 for
 // the short screen) whose root is the side-menu container, above it the
@@ -33,17 +33,17 @@ public:
 
     QQuickWindow *window() const { return window_; }
     QQmlApplicationEngine &engine() { return engine_; }
-    RESideMenu *rootViewController() const;
+    SideMenu *rootScreen() const;
     // The navigation controller holding the current top-level screen.
-    NavigationController *contentNavigationController() const;
+    NavigationStack *contentNavigationController() const;
     QSize points() const { return height_ == Height::Tall ? kTallPoints : kShortPoints; }
 
 private:
     Height height_;
     // Declared before the engine, so the screens outlive the window showing them.
-    std::unique_ptr<RESideMenu> root_;
+    std::unique_ptr<SideMenu> root_;
     QQmlApplicationEngine engine_; // owns the window
     QPointer<QQuickWindow> window_;
-    std::unique_ptr<SIAlertPresenter> alertPresenter_;
+    std::unique_ptr<AlertViewPresenter> alertPresenter_;
     LifecycleDriver *lifecycle_ = nullptr;
 };

@@ -6,12 +6,12 @@ import Tolvek
 // alert layer above everything.
 Window {
     id: window
-    required property RESideMenu root
+    required property SideMenu root
 
     title: "Tolvek Alarm"
     color: "black"
 
-    ControllerView {
+    ScreenView {
         anchors.fill: parent
         controller: window.root
     }

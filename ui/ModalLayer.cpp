@@ -1,6 +1,6 @@
 #include "ui/ModalLayer.h"
 
-#include "ui/ViewController.h"
+#include "ui/ScreenController.h"
 #include "ui/WindowPresence.h"
 
 #include <QDebug>
@@ -19,7 +19,7 @@ ModalLayer *ModalLayer::create(QQmlEngine *, QJSEngine *)
 
 void ModalLayer::presentModal(QObject *screen, bool animated, std::function<void()> completion)
 {
-    auto *controller = qobject_cast<ViewController *>(screen);
+    auto *controller = qobject_cast<ScreenController *>(screen);
     if (!controller) {
         qWarning() << "modal layer: not a screen controller:" << screen;
         delete screen;
@@ -29,14 +29,14 @@ void ModalLayer::presentModal(QObject *screen, bool animated, std::function<void
     present(controller, nullptr, animated, std::move(completion));
 }
 
-void ModalLayer::present(ViewController *screen, ViewController *presenter, bool animated,
+void ModalLayer::present(ScreenController *screen, ScreenController *presenter, bool animated,
                          std::function<void()> completion)
 {
     if (!screen || indexOf(screen) >= 0)
         return;
     if (!screen->parent())
         screen->setParent(this);
-    screen->setParentViewController(presenter);
+    screen->setParentScreen(presenter);
     entries_.append({screen, presenter, std::move(completion), animated, false});
     Q_EMIT screenPresented(screen, animated && WindowPresence::animatesTransitions());
     screen->beginAppearance(animated);
@@ -44,7 +44,7 @@ void ModalLayer::present(ViewController *screen, ViewController *presenter, bool
         finishPresentation(screen);
 }
 
-void ModalLayer::dismiss(ViewController *screen, bool animated)
+void ModalLayer::dismiss(ScreenController *screen, bool animated)
 {
     int index = indexOf(screen);
     if (index < 0) {
@@ -54,7 +54,7 @@ void ModalLayer::dismiss(ViewController *screen, bool animated)
     }
     if (index < 0)
         return;
-    QList<ViewController *> leaving;
+    QList<ScreenController *> leaving;
     for (int i = int(entries_.size()) - 1; i >= index; --i) {
         if (entries_[i].dismissing || !entries_[i].screen)
             continue;
@@ -62,7 +62,7 @@ void ModalLayer::dismiss(ViewController *screen, bool animated)
         entries_[i].animated = animated;
         leaving.append(entries_[i].screen);
     }
-    for (ViewController *gone : leaving) {
+    for (ScreenController *gone : leaving) {
         Q_EMIT screenDismissing(gone, animated && WindowPresence::animatesTransitions());
         gone->endDisappearance(animated);
         if (!animated || !WindowPresence::animatesTransitions())
@@ -70,16 +70,16 @@ void ModalLayer::dismiss(ViewController *screen, bool animated)
     }
 }
 
-QList<ViewController *> ModalLayer::presentedScreens() const
+QList<ScreenController *> ModalLayer::presentedScreens() const
 {
-    QList<ViewController *> list;
+    QList<ScreenController *> list;
     for (const Entry &entry : entries_)
         if (entry.screen && !entry.dismissing)
             list.append(entry.screen);
     return list;
 }
 
-void ModalLayer::transitionFinished(ViewController *screen)
+void ModalLayer::transitionFinished(ScreenController *screen)
 {
     const int index = indexOf(screen);
     if (index < 0)
@@ -90,7 +90,7 @@ void ModalLayer::transitionFinished(ViewController *screen)
         finishPresentation(screen);
 }
 
-int ModalLayer::indexOf(const ViewController *screen) const
+int ModalLayer::indexOf(const ScreenController *screen) const
 {
     for (int i = 0; i < entries_.size(); ++i)
         if (entries_[i].screen == screen)
@@ -98,7 +98,7 @@ int ModalLayer::indexOf(const ViewController *screen) const
     return -1;
 }
 
-void ModalLayer::finishPresentation(ViewController *screen)
+void ModalLayer::finishPresentation(ScreenController *screen)
 {
     const int index = indexOf(screen);
     if (index < 0 || !entries_[index].completion)
@@ -107,14 +107,14 @@ void ModalLayer::finishPresentation(ViewController *screen)
     completion();
 }
 
-void ModalLayer::finishDismissal(ViewController *screen)
+void ModalLayer::finishDismissal(ScreenController *screen)
 {
     const int index = indexOf(screen);
     if (index < 0)
         return;
     entries_.removeAt(index);
     Q_EMIT screenRemoved(screen);
-    screen->setParentViewController(nullptr);
+    screen->setParentScreen(nullptr);
     if (screen->parent() == this)
         screen->deleteLater();
 }

@@ -6,8 +6,8 @@
 #include <QQmlEngine>
 #include <functional>
 
-class ViewController;
-Q_MOC_INCLUDE("ui/ViewController.h")
+class ScreenController;
+Q_MOC_INCLUDE("ui/ScreenController.h")
 
 // The one modal layer: screens presented in front of everything, newest on
 // top. It is the window's screen presenter for the core (an unlock screen of a
@@ -21,37 +21,37 @@ public:
     static ModalLayer &shared();
     static ModalLayer *create(QQmlEngine *, QJSEngine *);
 
-    // Core screens: `screen` must be a ViewController; the layer owns it.
+    // Core screens: `screen` must be a ScreenController; the layer owns it.
     void presentModal(QObject *screen, bool animated, std::function<void()> completion) override;
     // Shows `screen` above `presenter` (may be null). Unparented screens become the layer's.
-    void present(ViewController *screen, ViewController *presenter, bool animated, std::function<void()> completion);
+    void present(ScreenController *screen, ScreenController *presenter, bool animated, std::function<void()> completion);
     // Dismisses `screen` with everything presented above it. When `screen` is
     // not presented itself, the screen it presented is dismissed instead.
-    void dismiss(ViewController *screen, bool animated);
+    void dismiss(ScreenController *screen, bool animated);
 
-    QList<ViewController *> presentedScreens() const;
+    QList<ScreenController *> presentedScreens() const;
     // Called by the view when a screen's in or out transition has ended.
-    Q_INVOKABLE void transitionFinished(ViewController *screen);
+    Q_INVOKABLE void transitionFinished(ScreenController *screen);
 
 Q_SIGNALS:
     // For the view: a screen to show (sliding in when animated), one starting
     // to leave, and one gone for good.
-    void screenPresented(ViewController *screen, bool animated);
-    void screenDismissing(ViewController *screen, bool animated);
-    void screenRemoved(ViewController *screen);
+    void screenPresented(ScreenController *screen, bool animated);
+    void screenDismissing(ScreenController *screen, bool animated);
+    void screenRemoved(ScreenController *screen);
 
 private:
     ModalLayer() = default;
     struct Entry
     {
-        QPointer<ViewController> screen;
-        QPointer<ViewController> presenter;
+        QPointer<ScreenController> screen;
+        QPointer<ScreenController> presenter;
         std::function<void()> completion;
         bool animated = false;
         bool dismissing = false;
     };
-    int indexOf(const ViewController *screen) const;
-    void finishPresentation(ViewController *screen);
-    void finishDismissal(ViewController *screen);
+    int indexOf(const ScreenController *screen) const;
+    void finishPresentation(ScreenController *screen);
+    void finishDismissal(ScreenController *screen);
     QList<Entry> entries_;
 };

@@ -15,7 +15,7 @@ Item {
 
     Component {
         id: presentedScreen
-        ControllerView {
+        ScreenView {
             id: view
             width: modalLayer.width
             height: modalLayer.height

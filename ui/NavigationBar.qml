@@ -5,9 +5,9 @@ import Tolvek
 // when there is a screen below), and its title.
 Rectangle {
     id: bar
-    property NavigationController navigation
-    property ViewController screen
-    readonly property bool canGoBack: navigation && navigation.viewControllers.length > 1
+    property NavigationStack navigation
+    property ScreenController screen
+    readonly property bool canGoBack: navigation && navigation.screens.length > 1
 
     height: 44
     color: Qt.rgba(0, 0, 0, 0.3)
@@ -39,7 +39,7 @@ Rectangle {
         MouseArea {
             anchors.fill: parent
             anchors.margins: -10
-            onClicked: bar.navigation.popViewControllerAnimated(true)
+            onClicked: bar.navigation.pop(true)
         }
     }
     TitleLabel {

@@ -18,6 +18,6 @@ bool hasView(const QString &className);
 template<typename T>
 void registerScreen(const QString &className)
 {
-    ScreenRegistry::shared().registerScreen(className, [](const ZEBAlarmClockPtr &, bool) { return new T; });
+    ScreenRegistry::shared().registerScreen(className, [](const AlarmPtr &, bool) { return new T; });
 }
 } // namespace QmlScreens

@@ -2,14 +2,14 @@
 
 #include "app/ScreenRegistry.h"
 #include "platform/AlertPresenter.h"
-#include "platform/NotificationCenter.h"
-#include "platform/UserDefaults.h"
+#include "platform/Broadcaster.h"
+#include "platform/Preferences.h"
 #include "themes/SkinCatalogue.h"
-#include "themes/ZEBBlurView.h"
+#include "themes/BlurredBackground.h"
 #include "ui/AppWindow.h"
-#include "ui/MBProgressHUD.h"
-#include "ui/NavigationController.h"
-#include "ui/RESideMenu.h"
+#include "ui/ProgressOverlay.h"
+#include "ui/NavigationStack.h"
+#include "ui/SideMenu.h"
 
 #include <QCoreApplication>
 #include <QQuickItem>
@@ -20,9 +20,9 @@ const QUrl kSkinSample(QStringLiteral("qrc:/Tolvek/SkinSample.qml"));
 ScreenshotCatalog::Recipe topLevelScreen(const QString &className)
 {
     return {[className](AppWindow &window) {
-                auto *screen = qobject_cast<ViewController *>(ScreenRegistry::shared().create(className, nullptr, false));
+                auto *screen = qobject_cast<ScreenController *>(ScreenRegistry::shared().create(className, nullptr, false));
                 if (screen && window.contentNavigationController())
-                    window.contentNavigationController()->setViewControllers({screen}, false);
+                    window.contentNavigationController()->setScreens({screen}, false);
             },
             {}, {}, {}};
 }
@@ -31,14 +31,14 @@ ScreenshotCatalog::Recipe topLevelScreen(const QString &className)
 ScreenshotCatalog::Recipe skinSample(const QString &skinFile, bool blurred, bool clock)
 {
     return {[skinFile](AppWindow &) {
-                UserDefaults::standard().setString(SkinCatalogue::kPreferenceKey, skinFile);
-                UserDefaults::standard().synchronize();
-                NotificationCenter::defaultCenter().post(SkinCatalogue::kChangeNotification);
+                Preferences::shared().setString(SkinCatalogue::kPreferenceKey, skinFile);
+                Preferences::shared().synchronize();
+                Broadcaster::shared().post(SkinCatalogue::kChangeNotification);
             },
             kSkinSample,
             {{QStringLiteral("blurred"), blurred}, {QStringLiteral("showClock"), clock}},
             [](AppWindow &window) {
-                const auto *view = window.window()->contentItem()->findChild<ZEBBlurView *>();
+                const auto *view = window.window()->contentItem()->findChild<BlurredBackground *>();
                 return view && !view->isBlurring();
             }};
 }
@@ -52,24 +52,24 @@ ScreenshotCatalog &ScreenshotCatalog::shared()
 
 ScreenshotCatalog::ScreenshotCatalog()
 {
-    add(QStringLiteral("about"), topLevelScreen(QStringLiteral("ZEBAboutViewController")));
-    add(QStringLiteral("more"), topLevelScreen(QStringLiteral("ZEBMoreViewController")));
-    add(QStringLiteral("menu"), {[](AppWindow &window) { window.rootViewController()->presentMenuViewController(); },
+    add(QStringLiteral("about"), topLevelScreen(QStringLiteral("AboutScreen")));
+    add(QStringLiteral("more"), topLevelScreen(QStringLiteral("MoreScreen")));
+    add(QStringLiteral("menu"), {[](AppWindow &window) { window.rootScreen()->showMenu(); },
                                  {}, {}, {}});
     add(QStringLiteral("alert"), {[](AppWindow &) {
-                                      AlertButton dismiss{QCoreApplication::translate("ZEBAlarmClockManager", "Dismiss"),
+                                      AlertButton dismiss{QCoreApplication::translate("AlarmSchedule", "Dismiss"),
                                                           AlertButton::Type::Cancel, {}};
                                       AlertPresenter::shared().presentAlert(
-                                          {QCoreApplication::translate("ZEBAlarmClockManager", "Add Alarm Failed"),
+                                          {QCoreApplication::translate("AlarmSchedule", "Add Alarm Failed"),
                                            QCoreApplication::translate(
-                                               "ZEBAlarmClockManager",
+                                               "AlarmSchedule",
                                                "Fail to add alarm. The alarm clock resource is not enough, delete "
                                                "some alarms and try again."),
                                            {dismiss}});
                                   },
                                   {}, {}, {}});
     add(QStringLiteral("hud"), {[](AppWindow &window) {
-                                    MBProgressHUD::showHUDAddedTo(window.rootViewController(), false);
+                                    ProgressOverlay::showOn(window.rootScreen(), false);
                                 },
                                 {}, {}, {}});
     add(QStringLiteral("timeview"), skinSample(SkinCatalogue::kDefaultSkin, false, true));

@@ -1,11 +1,11 @@
 #include "ui/ScreenshotCommand.h"
 
-#include "alarms/ZEBAlarmClock.h"
+#include "alarms/Alarm.h"
 #include "app/ScreenRegistry.h"
-#include "menu/ZEBRootViewController.h"
+#include "menu/TopLevelScreen.h"
 #include "ui/AppWindow.h"
 #include "ui/ModalLayer.h"
-#include "ui/NavigationController.h"
+#include "ui/NavigationStack.h"
 #include "ui/ScreenshotCatalog.h"
 
 #include <QDeadlineTimer>
@@ -20,12 +20,12 @@ constexpr int kReadyTimeoutMs = 10000;
 
 bool prepareScreen(AppWindow &window, const QString &className)
 {
-    auto *screen = qobject_cast<ViewController *>(
-        ScreenRegistry::shared().create(className, std::make_shared<ZEBAlarmClock>(), true));
+    auto *screen = qobject_cast<ScreenController *>(
+        ScreenRegistry::shared().create(className, std::make_shared<Alarm>(), true));
     if (!screen)
         return false;
-    if (qobject_cast<ZEBRootViewController *>(screen) && window.contentNavigationController())
-        window.contentNavigationController()->setViewControllers({screen}, false);
+    if (qobject_cast<TopLevelScreen *>(screen) && window.contentNavigationController())
+        window.contentNavigationController()->setScreens({screen}, false);
     else
         ModalLayer::shared().presentModal(screen, false, {});
     return true;

@@ -7,9 +7,9 @@ Item {
     property bool blurred: false
     property bool showClock: true
 
-    ZEBBlurView {
+    BlurredBackground {
         anchors.fill: parent
-        bluredImageAlpha: sample.blurred ? 1 : 0
+        blurAlpha: sample.blurred ? 1 : 0
     }
     TimeView {
         visible: sample.showClock

@@ -1,7 +1,7 @@
 #include "ui/UiSetup.h"
 
 #include "menu/MenuScreens.h"
-#include "ui/IRate.h"
+#include "ui/RatingPrompt.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -80,7 +80,7 @@ void UiSetup::initialize()
     installFont();
     installTranslation();
     // The rating prompt's settings made at class set-up of the app delegate.
-    IRate &rate = IRate::sharedInstance();
+    RatingPrompt &rate = RatingPrompt::shared();
     rate.applicationBundleID = QCoreApplication::applicationName();
     rate.onlyPromptIfLatestVersion = false;
     rate.previewMode = false;

@@ -1,32 +1,33 @@
 #include "unlockers/UnlockerScreens.h"
+#include "platform/StoredNames.h"
 
 #include "app/ScreenRegistry.h"
 #include "ui/AlertQueue.h"
 #include "ui/AppWindow.h"
 #include "ui/ModalLayer.h"
 #include "ui/ScreenshotCatalog.h"
-#include "unlockers/ZEBUnlockerManager.h"
-#include "unlockers/ZEBUnlockerPickerView.h"
+#include "unlockers/UnlockerCatalogue.h"
+#include "unlockers/UnlockerPicker.h"
 #include "unlockers/games/calculate/CalculatorKeypad.h"
-#include "unlockers/games/calculate/ZEBAlarmClockUnlockerCalculateViewController.h"
-#include "unlockers/games/tap/ZEBAlarmClockUnlockerTapViewController.h"
+#include "unlockers/games/calculate/SumGame.h"
+#include "unlockers/games/tap/TapGame.h"
 
 #include <QCoreApplication>
 #include <QTimer>
 
 namespace {
-const QString kTapClass = QStringLiteral("ZEBAlarmClockUnlockerTapViewController");
-const QString kCalculateClass = QStringLiteral("ZEBAlarmClockUnlockerCalculateViewController");
-const QString kPickerClass = QStringLiteral("ZEBUnlockerPickerView");
+const QString kTapClass = StoredNames::kTapScreen;
+const QString kCalculateClass = StoredNames::kSumScreen;
+const QString kPickerClass = QStringLiteral("UnlockerPicker");
 // The keys have all popped up well within this time.
 constexpr int kKeypadReadyMs = 1200;
 
 template<typename Screen>
 void registerUnlockScreen(const QString &className)
 {
-    ScreenRegistry::shared().registerScreen(className, [](const ZEBAlarmClockPtr &alarm, bool previewMode) {
+    ScreenRegistry::shared().registerScreen(className, [](const AlarmPtr &alarm, bool previewMode) {
         auto *screen = new Screen;
-        screen->setAlarmClock(alarm ? alarm : std::make_shared<ZEBAlarmClock>());
+        screen->setAlarm(alarm ? alarm : std::make_shared<Alarm>());
         screen->setPreviewMode(previewMode);
         return screen;
     });
@@ -34,13 +35,13 @@ void registerUnlockScreen(const QString &className)
 
 // The picker as the alarm setting screen sets it up: all five games, the
 // alarm's own one chosen and in view.
-ZEBUnlockerPickerView *makePicker(const ZEBAlarmClockPtr &alarm)
+UnlockerPicker *makePicker(const AlarmPtr &alarm)
 {
-    auto *picker = new ZEBUnlockerPickerView;
-    picker->layoutIllustrates(ZEBUnlockerManager::sharedZEBUnlockerManager().availableUnlockers());
-    const int chosen = alarm && alarm->unlocker ? alarm->unlocker->unlockerKind : 0;
-    picker->setAlreadyChoosedUnlockerIndex(chosen);
-    picker->scrollToUnlockerWithIndex(chosen, false);
+    auto *picker = new UnlockerPicker;
+    picker->setUnlockers(UnlockerCatalogue::shared().all());
+    const int chosen = alarm && alarm->unlocker ? alarm->unlocker->kind : 0;
+    picker->setChosenUnlockerIndex(chosen);
+    picker->scrollToUnlocker(chosen, false);
     return picker;
 }
 
@@ -50,7 +51,7 @@ ScreenshotCatalog::Recipe wonGame(const QString &className, std::function<void(S
 {
     return {[className, play](AppWindow &) {
                 auto *screen = qobject_cast<Screen *>(
-                    ScreenRegistry::shared().create(className, std::make_shared<ZEBAlarmClock>(), false));
+                    ScreenRegistry::shared().create(className, std::make_shared<Alarm>(), false));
                 ModalLayer::shared().presentModal(screen, false, {});
                 play(screen);
             },
@@ -61,10 +62,10 @@ ScreenshotCatalog::Recipe wonGame(const QString &className, std::function<void(S
 // The calculation game in preview, grabbed once its keys have all popped up.
 ScreenshotCatalog::Recipe calculateWithKeypad()
 {
-    auto screen = std::make_shared<QPointer<ZEBAlarmClockUnlockerCalculateViewController>>();
+    auto screen = std::make_shared<QPointer<SumGame>>();
     return {[screen](AppWindow &) {
-                *screen = qobject_cast<ZEBAlarmClockUnlockerCalculateViewController *>(
-                    ScreenRegistry::shared().create(kCalculateClass, std::make_shared<ZEBAlarmClock>(), true));
+                *screen = qobject_cast<SumGame *>(
+                    ScreenRegistry::shared().create(kCalculateClass, std::make_shared<Alarm>(), true));
                 ModalLayer::shared().presentModal(*screen, false, {});
             },
             {}, {},
@@ -75,22 +76,22 @@ void addScreenshotRecipes()
 {
     ScreenshotCatalog &catalog = ScreenshotCatalog::shared();
     catalog.add(kCalculateClass, calculateWithKeypad());
-    for (int page = 1; page < ZEBAlarmClockUnlocker::kKindCount; ++page) {
+    for (int page = 1; page < Unlocker::kKindCount; ++page) {
         catalog.add(QStringLiteral("%1-page-%2").arg(kPickerClass).arg(page),
                     {[page](AppWindow &) {
-                         ZEBUnlockerPickerView *picker = makePicker(nullptr);
+                         UnlockerPicker *picker = makePicker(nullptr);
                          ModalLayer::shared().presentModal(picker, false, {});
-                         picker->scrollToUnlockerWithIndex(page, false);
+                         picker->scrollToUnlocker(page, false);
                      },
                      {}, {}, {}});
     }
-    catalog.add(kTapClass + QStringLiteral("-won"), wonGame<ZEBAlarmClockUnlockerTapViewController>(
+    catalog.add(kTapClass + QStringLiteral("-won"), wonGame<TapGame>(
                                                          kTapClass, [](auto *screen) { screen->unlock(); }));
     catalog.add(kCalculateClass + QStringLiteral("-won"),
-                wonGame<ZEBAlarmClockUnlockerCalculateViewController>(kCalculateClass, [](auto *screen) {
+                wonGame<SumGame>(kCalculateClass, [](auto *screen) {
                     QTimer::singleShot(kKeypadReadyMs, screen, [screen] {
                         for (QChar digit : QString::number(screen->result()))
-                            screen->numberButtonDown(digit.digitValue());
+                            screen->pressKey(digit.digitValue());
                     });
                 }));
 }
@@ -101,9 +102,9 @@ void registerUnlockerScreens()
     ScreenRegistry &registry = ScreenRegistry::shared();
     if (registry.contains(kTapClass))
         return;
-    registerUnlockScreen<ZEBAlarmClockUnlockerTapViewController>(kTapClass);
-    registerUnlockScreen<ZEBAlarmClockUnlockerCalculateViewController>(kCalculateClass);
-    registry.registerScreen(kPickerClass, [](const ZEBAlarmClockPtr &alarm, bool) { return makePicker(alarm); });
+    registerUnlockScreen<TapGame>(kTapClass);
+    registerUnlockScreen<SumGame>(kCalculateClass);
+    registry.registerScreen(kPickerClass, [](const AlarmPtr &alarm, bool) { return makePicker(alarm); });
     addScreenshotRecipes();
 }
 

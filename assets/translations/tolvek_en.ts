@@ -92,7 +92,7 @@
     </message>
 </context>
 <context>
-    <name>ZEBAboutViewController</name>
+    <name>AboutScreen</name>
     <message>
         <source>Version</source>
         <translation type="unfinished"></translation>
@@ -136,14 +136,14 @@ Open Sans · Qt · OpenCV</translation>
     </message>
 </context>
 <context>
-    <name>ZEBAlarmClock</name>
+    <name>Alarm</name>
     <message>
         <source>Wakeup Slogan</source>
         <translation>Time to wake up!</translation>
     </message>
 </context>
 <context>
-    <name>ZEBAlarmClockManager</name>
+    <name>AlarmSchedule</name>
     <message>
         <source>Add Alarm Failed</source>
         <translation type="unfinished"></translation>
@@ -158,21 +158,21 @@ Open Sans · Qt · OpenCV</translation>
     </message>
 </context>
 <context>
-    <name>ZEBAlarmClockUnlockerCalculateViewController</name>
+    <name>SumGame</name>
     <message>
         <source>Calculator Notice</source>
         <translation>Solve it to wake up</translation>
     </message>
 </context>
 <context>
-    <name>ZEBAlarmClockUnlockerTapViewController</name>
+    <name>TapGame</name>
     <message>
         <source>Tap Notice</source>
         <translation>Tap Close to wake up</translation>
     </message>
 </context>
 <context>
-    <name>ZEBAlarmClockUnlockerViewController</name>
+    <name>UnlockScreen</name>
     <message>
         <source>back</source>
         <translation type="unfinished"></translation>
@@ -191,14 +191,14 @@ Open Sans · Qt · OpenCV</translation>
     </message>
 </context>
 <context>
-    <name>ZEBGameLevelView</name>
+    <name>LevelMarks</name>
     <message>
         <source>Level</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>ZEBMoreViewController</name>
+    <name>MoreScreen</name>
     <message>
         <source>More</source>
         <translation type="unfinished"></translation>
@@ -213,7 +213,7 @@ Open Sans · Qt · OpenCV</translation>
     </message>
 </context>
 <context>
-    <name>ZEBTimeView</name>
+    <name>ClockTicker</name>
     <message>
         <source>SUN</source>
         <translation type="unfinished"></translation>
@@ -244,7 +244,7 @@ Open Sans · Qt · OpenCV</translation>
     </message>
 </context>
 <context>
-    <name>ZEBUnlockerPickerView</name>
+    <name>UnlockerPicker</name>
     <message>
         <source>Use</source>
         <translation type="unfinished"></translation>

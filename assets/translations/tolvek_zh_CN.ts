@@ -92,7 +92,7 @@
     </message>
 </context>
 <context>
-    <name>ZEBAboutViewController</name>
+    <name>AboutScreen</name>
     <message>
         <source>Version</source>
         <translation>版本</translation>
@@ -136,14 +136,14 @@ Open Sans 字体 · Qt · OpenCV</translation>
     </message>
 </context>
 <context>
-    <name>ZEBAlarmClock</name>
+    <name>Alarm</name>
     <message>
         <source>Wakeup Slogan</source>
         <translation>该起床了！</translation>
     </message>
 </context>
 <context>
-    <name>ZEBAlarmClockManager</name>
+    <name>AlarmSchedule</name>
     <message>
         <source>Add Alarm Failed</source>
         <translation>添加闹钟失败</translation>
@@ -158,21 +158,21 @@ Open Sans 字体 · Qt · OpenCV</translation>
     </message>
 </context>
 <context>
-    <name>ZEBAlarmClockUnlockerCalculateViewController</name>
+    <name>SumGame</name>
     <message>
         <source>Calculator Notice</source>
         <translation>算出答案即可停止闹钟</translation>
     </message>
 </context>
 <context>
-    <name>ZEBAlarmClockUnlockerTapViewController</name>
+    <name>TapGame</name>
     <message>
         <source>Tap Notice</source>
         <translation>点击“关闭”停止闹钟</translation>
     </message>
 </context>
 <context>
-    <name>ZEBAlarmClockUnlockerViewController</name>
+    <name>UnlockScreen</name>
     <message>
         <source>back</source>
         <translation>返回</translation>
@@ -191,14 +191,14 @@ Open Sans 字体 · Qt · OpenCV</translation>
     </message>
 </context>
 <context>
-    <name>ZEBGameLevelView</name>
+    <name>LevelMarks</name>
     <message>
         <source>Level</source>
         <translation>难度</translation>
     </message>
 </context>
 <context>
-    <name>ZEBMoreViewController</name>
+    <name>MoreScreen</name>
     <message>
         <source>More</source>
         <translation>更多</translation>
@@ -213,7 +213,7 @@ Open Sans 字体 · Qt · OpenCV</translation>
     </message>
 </context>
 <context>
-    <name>ZEBTimeView</name>
+    <name>ClockTicker</name>
     <message>
         <source>SUN</source>
         <translation>周日</translation>
@@ -244,7 +244,7 @@ Open Sans 字体 · Qt · OpenCV</translation>
     </message>
 </context>
 <context>
-    <name>ZEBUnlockerPickerView</name>
+    <name>UnlockerPicker</name>
     <message>
         <source>Use</source>
         <translation>使用</translation>

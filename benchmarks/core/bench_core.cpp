@@ -1,5 +1,5 @@
 #include "alarms/RingTime.h"
-#include "alarms/ZEBAlarmClockManager.h"
+#include "alarms/AlarmSchedule.h"
 #include "platform/Clock.h"
 
 #include <QCoreApplication>
@@ -60,20 +60,20 @@ struct Medians
 };
 
 // Weekly alarms as the schedule manager stores them: one notification per set day.
-ZEBAlarmClockList weeklyAlarms(int count, quint32 mask)
+AlarmList weeklyAlarms(int count, quint32 mask)
 {
-    ZEBAlarmClockList alarms;
+    AlarmList alarms;
     for (int i = 0; i < count; ++i) {
-        auto alarm = std::make_shared<ZEBAlarmClock>();
-        alarm->dateChoosingMask = mask;
+        auto alarm = std::make_shared<Alarm>();
+        alarm->repeatMask = mask;
         const QTime time(i % 24, i % 60);
         alarm->alarmTime = QDateTime(kNow.date(), time, kZone);
-        LocalNotification n = ZEBAlarmClockManager::notificationTemplate(alarm);
+        LocalNotification n = AlarmSchedule::notificationTemplate(alarm);
         for (unsigned bit = 1; bit <= 64; bit <<= 1) {
             if (!(mask & bit))
                 continue;
             n.fireDate = RingTime::nextRingTime(time, bit, kNow, kZone);
-            alarm->referenceNotificationsDic->insert(ZEBAlarmClock::notificationKeyForBit(bit), n);
+            alarm->scheduledNotifications->insert(Alarm::notificationKeyForBit(bit), n);
         }
         alarms << alarm;
     }
@@ -87,13 +87,13 @@ struct FileFigures
 
 FileFigures measureFile(int count, int runs)
 {
-    ZEBAlarmClockManager &manager = ZEBAlarmClockManager::sharedZEBAlarmClockManager();
-    const ZEBAlarmClockList alarms = weeklyAlarms(count, ZEBAlarmClock::kWeekdays);
+    AlarmSchedule &manager = AlarmSchedule::shared();
+    const AlarmList alarms = weeklyAlarms(count, Alarm::kWeekdays);
     Medians saves, loads, both;
     for (int i = 0; i < runs; ++i) {
         qsizetype loaded = 0;
-        const Cost save = costOf([&] { manager.writeAlarmClocksToCacheFile(alarms); });
-        const Cost load = costOf([&] { loaded = manager.alarmClocksOnSystemSchedule().size(); });
+        const Cost save = costOf([&] { manager.writeAlarmFile(alarms); });
+        const Cost load = costOf([&] { loaded = manager.reload().size(); });
         if (loaded != count)
             qFatal("read back %lld alarms instead of %d", qint64(loaded), count);
         saves.add(save);
@@ -133,13 +133,13 @@ int main(int argc, char **argv)
                         f.both.wallMs < 5 ? "met" : "NOT met", f.both.cpuMs < 5 ? "met" : "NOT met");
     }
 
-    const ZEBAlarmClockList everyDay = weeklyAlarms(64, ZEBAlarmClock::kEveryDay);
+    const AlarmList everyDay = weeklyAlarms(64, Alarm::kEveryDay);
     Medians ringRuns;
     int rings = 0;
     for (int run = 0; run < 101; ++run) {
         rings = 0;
         ringRuns.add(costOf([&] {
-            for (const ZEBAlarmClockPtr &alarm : everyDay)
+            for (const AlarmPtr &alarm : everyDay)
                 for (unsigned bit = 1; bit <= 64; bit <<= 1, ++rings)
                     RingTime::nextRingTime(alarm->alarmTime.time(), bit, kNow, kZone);
         }));

@@ -104,7 +104,7 @@ int main(int argc, char **argv)
     reportIdle("nothing pending", pid);
 
     QList<qint64> latenciesMs;
-    QObject::connect(&scheduler, &LocalNotificationScheduler::didReceiveLocalNotification,
+    QObject::connect(&scheduler, &LocalNotificationScheduler::notificationReceived,
                      [&](const LocalNotification &n) {
                          latenciesMs.append(n.fireDate.msecsTo(QDateTime::currentDateTime()));
                      });

@@ -7,7 +7,7 @@
 #include "SinkMonitor.h"
 #include "sound/MediaVolume.h"
 #include "sound/SoundResources.h"
-#include "sound/ZEBSoundManager.h"
+#include "sound/RingPlayer.h"
 
 #include <QAudioSink>
 #include <QBuffer>
@@ -60,7 +60,7 @@ int main(int argc, char **argv)
     if (!qEnvironmentVariableIsEmpty("BENCH_SOUNDS_DIR"))
         SoundResources::addSearchDirectory(qEnvironmentVariable("BENCH_SOUNDS_DIR"));
     MediaVolume::shared().setMuted(false);
-    ZEBSoundManager *sound = ZEBSoundManager::sharedZEBSoundManager();
+    RingPlayer *sound = RingPlayer::shared();
     auto listening = std::make_unique<SinkMonitor>();
     SinkMonitor &monitor = *listening;
     if (!monitor.isRecording()) {
@@ -77,13 +77,13 @@ int main(int argc, char **argv)
         for (const QString &ring : rings) {
             waitForSilence(monitor);
             const qint64 requestedAt = monitor.nowMs();
-            sound->playSoundWithSoundFile(ring, true);
+            sound->play(ring, true);
             qint64 heardAt = -1;
             for (int i = 0; i < 100 && heardAt < 0; ++i) {
                 wait(10);
                 heardAt = monitor.firstLouderThan(0.00316, requestedAt); // -50 dBFS
             }
-            sound->stopSoundPlay();
+            sound->stop();
             if (heardAt >= 0)
                 latencies << heardAt - requestedAt;
             std::printf("latency %-18s %5lld ms\n", qPrintable(ring), heardAt >= 0 ? heardAt - requestedAt : -1LL);
@@ -127,7 +127,7 @@ int main(int argc, char **argv)
     }
 
     listening.reset(); // its own reading of the monitor would count as our CPU
-    sound->playSoundWithSoundFile(QStringLiteral("Airship.mp3"), true);
+    sound->play(QStringLiteral("Airship.mp3"), true);
     wait(2000); // past the fade-in
     const double cpuBefore = cpuSeconds();
     QElapsedTimer wall;
@@ -137,6 +137,6 @@ int main(int argc, char **argv)
     const double percent = 100.0 * cpuUsed / (double(wall.elapsed()) / 1000.0);
     std::printf("CPU while \"Airship.mp3\" loops: %.2f %% of one core over %.1f s (target < 3 %%); still playing: %s\n",
                 percent, double(wall.elapsed()) / 1000.0, sound->playing() ? "yes" : "no");
-    sound->stopSoundPlay();
+    sound->stop();
     return 0;
 }

@@ -13,9 +13,9 @@
 #include <cstdio>
 #include <unistd.h>
 
-#include "platform/NotificationCenter.h"
-#include "platform/UserDefaults.h"
-#include "weather/ZEBWeatherFetcher.h"
+#include "platform/Broadcaster.h"
+#include "platform/Preferences.h"
+#include "weather/WeatherFetcher.h"
 
 static QByteArray get(QNetworkAccessManager &network, const QByteArray &url)
 {
@@ -108,29 +108,29 @@ int main(int argc, char *argv[])
     }
 
     // The app's fetch: from the location fix to the broadcast record.
-    UserDefaults::standard().setString(ZEBWeatherFetcher::BaseAddressKey, QString::fromLatin1(host));
-    ZEBWeatherFetcher fetcher;
+    Preferences::shared().setString(WeatherFetcher::BaseAddressKey, QString::fromLatin1(host));
+    WeatherFetcher fetcher;
     fetcher.locator()->setSourceFactory([](QObject *parent) {
         return QGeoPositionInfoSource::createSource(
             QStringLiteral("nmea"), {{QStringLiteral("nmea.source"), QStringLiteral(TOLVEK_NMEA_LOG)}}, parent);
     });
     QElapsedTimer sinceFix;
-    QObject::connect(fetcher.locator(), &ZEBWeatherLocator::located, [&] {
+    QObject::connect(fetcher.locator(), &WeatherLocator::located, [&] {
         if (!sinceFix.isValid())
             sinceFix.start();
     });
     QList<double> msecs;
     QEventLoop loop;
     QObject receiver;
-    NotificationCenter::defaultCenter().addObserver(&receiver, ZEBWeatherFetcher::FetchCompleteNotification,
+    Broadcaster::shared().addObserver(&receiver, WeatherFetcher::FetchCompleteNotification,
                                                     [&](const QVariant &record) {
-        if (record.canConvert<ZEBWeather>())
+        if (record.canConvert<Weather>())
             msecs.append(sinceFix.nsecsElapsed() / 1e6);
         loop.quit();
     });
     for (int i = 0; i < 30; ++i) {
         sinceFix.invalidate();
-        fetcher.fetchGPSCoordinate();
+        fetcher.fetchWeather();
         loop.exec();
     }
     std::sort(msecs.begin(), msecs.end());

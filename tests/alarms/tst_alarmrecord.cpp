@@ -1,6 +1,6 @@
 #include "alarms/RandomizedString.h"
-#include "alarms/ZEBAlarmClock.h"
-#include "unlockers/ZEBUnlockerManager.h"
+#include "alarms/Alarm.h"
+#include "unlockers/UnlockerCatalogue.h"
 #include "TestSupport.h"
 
 #include <QJsonObject>
@@ -20,10 +20,10 @@ LocalNotification sampleNotification(const QDateTime &fire)
     return n;
 }
 
-ZEBAlarmClockPtr roundTrip(const ZEBAlarmClock &alarm)
+AlarmPtr roundTrip(const Alarm &alarm)
 {
     const QJsonValue archived = KeyedArchiver::archivedObject(&alarm);
-    return ZEBAlarmClock::fromArchive(archived);
+    return Alarm::fromArchive(archived);
 }
 } // namespace
 
@@ -34,14 +34,14 @@ private Q_SLOTS:
     void defaults()
     {
         TestSupport::PinnedClock pinned(TestSupport::at("Europe/Berlin", 2026, 12, 9, 8, 0));
-        ZEBAlarmClock a, b;
-        QCOMPARE(a.dateChoosingMask, 0u);
+        Alarm a, b;
+        QCOMPARE(a.repeatMask, 0u);
         QCOMPARE(a.alarmTime, TestSupport::at("Europe/Berlin", 2026, 12, 9, 7, 0));
-        QCOMPARE(a.ringFileString, QStringLiteral("Airship.mp3"));
-        QCOMPARE(a.wakeupSlogan, QStringLiteral("Wakeup Slogan"));
+        QCOMPARE(a.soundFile, QStringLiteral("Airship.mp3"));
+        QCOMPARE(a.slogan, QStringLiteral("Wakeup Slogan"));
         QVERIFY(a.snooze && a.active && a.stop);
-        QCOMPARE(a.unlocker->unlockerKind, 0);
-        QVERIFY(a.referenceNotificationsDic->isEmpty());
+        QCOMPARE(a.unlocker->kind, 0);
+        QVERIFY(a.scheduledNotifications->isEmpty());
         QVERIFY(a.identifier != b.identifier);
         for (const QString &id : {a.identifier, b.identifier}) {
             QCOMPARE(id.size(), 8);
@@ -54,57 +54,57 @@ private Q_SLOTS:
 
     void codingKeepsEveryField()
     {
-        ZEBAlarmClock alarm;
-        alarm.dateChoosingMask = 62;
+        Alarm alarm;
+        alarm.repeatMask = 62;
         TestSupport::PinnedClock pinned(TestSupport::at("Europe/Berlin", 2027, 3, 27, 12, 0));
         alarm.setTimeOfDay(QTime(2, 30), QDate(2027, 3, 28)); // a time the clocks skip that night
-        alarm.ringFileString = QStringLiteral("Wormhole.mp3");
-        alarm.wakeupSlogan = QStringLiteral("Aufstehen – 起床");
-        alarm.unlocker = std::make_shared<ZEBAlarmClockUnlocker>(3);
+        alarm.soundFile = QStringLiteral("Wormhole.mp3");
+        alarm.slogan = QStringLiteral("Aufstehen – 起床");
+        alarm.unlocker = std::make_shared<Unlocker>(3);
         alarm.snooze = false;
         alarm.active = false;
         alarm.stop = false;
-        alarm.referenceNotificationsDic->insert(QStringLiteral("2"), sampleNotification(alarm.alarmTime.addDays(1)));
-        alarm.referenceNotificationsDic->insert(QStringLiteral("64"), sampleNotification(alarm.alarmTime.addDays(6)));
+        alarm.scheduledNotifications->insert(QStringLiteral("2"), sampleNotification(alarm.alarmTime.addDays(1)));
+        alarm.scheduledNotifications->insert(QStringLiteral("64"), sampleNotification(alarm.alarmTime.addDays(6)));
 
-        const ZEBAlarmClockPtr back = roundTrip(alarm);
+        const AlarmPtr back = roundTrip(alarm);
         QVERIFY(back);
-        QCOMPARE(back->dateChoosingMask, 62u);
+        QCOMPARE(back->repeatMask, 62u);
         QCOMPARE(back->alarmTime, alarm.alarmTime);
         QCOMPARE(back->timeOfDay(), QTime(2, 30));
-        QCOMPARE(back->ringFileString, alarm.ringFileString);
+        QCOMPARE(back->soundFile, alarm.soundFile);
         QCOMPARE(back->identifier, alarm.identifier);
-        QCOMPARE(back->wakeupSlogan, alarm.wakeupSlogan);
-        QCOMPARE(back->unlocker->unlockerKind, 3);
-        QCOMPARE(back->unlocker->refrenceVCClassName, QStringLiteral("ZEBAlarmClockUnlockerBlowUFOViewController"));
+        QCOMPARE(back->slogan, alarm.slogan);
+        QCOMPARE(back->unlocker->kind, 3);
+        QCOMPARE(back->unlocker->screenName, QStringLiteral("ZEBAlarmClockUnlockerBlowUFOViewController"));
         QVERIFY(!back->snooze && !back->active && !back->stop);
-        QCOMPARE(*back->referenceNotificationsDic, *alarm.referenceNotificationsDic);
+        QCOMPARE(*back->scheduledNotifications, *alarm.scheduledNotifications);
     }
 
     void missingKeysDecodeEmptyNotDefault()
     {
-        ZEBAlarmClock alarm;
+        Alarm alarm;
         QJsonObject archived = KeyedArchiver::archivedObject(&alarm).toObject();
         archived.remove(QStringLiteral("WakeupSlogan"));
         archived.remove(QStringLiteral("Active"));
         archived.remove(QStringLiteral("Unlocker"));
-        const ZEBAlarmClockPtr back = ZEBAlarmClock::fromArchive(archived);
+        const AlarmPtr back = Alarm::fromArchive(archived);
         QVERIFY(back);
-        QVERIFY(back->wakeupSlogan.isNull());
+        QVERIFY(back->slogan.isNull());
         QVERIFY(!back->active);
         QVERIFY(!back->unlocker);
-        QVERIFY(!ZEBAlarmClock::fromArchive(QJsonObject{{QStringLiteral("$class"), QStringLiteral("Other")}}));
+        QVERIFY(!Alarm::fromArchive(QJsonObject{{QStringLiteral("$class"), QStringLiteral("Other")}}));
     }
 
     void copySharesTheNotificationDictionary()
     {
-        ZEBAlarmClock alarm;
-        const ZEBAlarmClockPtr copy = alarm.copy();
+        Alarm alarm;
+        const AlarmPtr copy = alarm.copy();
         QCOMPARE(copy->identifier, alarm.identifier);
-        copy->referenceNotificationsDic->insert(QStringLiteral("0"), sampleNotification(QDateTime::currentDateTime()));
-        QCOMPARE(alarm.referenceNotificationsDic->size(), 1);
-        alarm.referenceNotificationsDic->clear();
-        QVERIFY(copy->referenceNotificationsDic->isEmpty());
+        copy->scheduledNotifications->insert(QStringLiteral("0"), sampleNotification(QDateTime::currentDateTime()));
+        QCOMPARE(alarm.scheduledNotifications->size(), 1);
+        alarm.scheduledNotifications->clear();
+        QVERIFY(copy->scheduledNotifications->isEmpty());
         QCOMPARE(copy->unlocker.get(), alarm.unlocker.get());
     }
 
@@ -125,32 +125,32 @@ private Q_SLOTS:
 
     void maskBits()
     {
-        QCOMPARE(ZEBAlarmClock::maskBitForQtDayOfWeek(7), 1u);  // Sunday
-        QCOMPARE(ZEBAlarmClock::maskBitForQtDayOfWeek(1), 2u);  // Monday
-        QCOMPARE(ZEBAlarmClock::maskBitForQtDayOfWeek(6), 64u); // Saturday
+        QCOMPARE(Alarm::maskBitForQtDayOfWeek(7), 1u);  // Sunday
+        QCOMPARE(Alarm::maskBitForQtDayOfWeek(1), 2u);  // Monday
+        QCOMPARE(Alarm::maskBitForQtDayOfWeek(6), 64u); // Saturday
         quint32 weekdays = 0;
         for (int day = 1; day <= 5; ++day)
-            weekdays |= ZEBAlarmClock::maskBitForQtDayOfWeek(day);
-        QCOMPARE(weekdays, ZEBAlarmClock::kWeekdays);
+            weekdays |= Alarm::maskBitForQtDayOfWeek(day);
+        QCOMPARE(weekdays, Alarm::kWeekdays);
     }
 
     void unlockerTable()
     {
-        const ZEBAlarmClockUnlocker zero, explicitZero(0), unknown(7);
+        const Unlocker zero, explicitZero(0), unknown(7);
         QCOMPARE(KeyedArchiver::archivedObject(&zero), KeyedArchiver::archivedObject(&explicitZero));
-        QCOMPARE(unknown.unlockerKind, 7);
-        QCOMPARE(unknown.refrenceVCClassName, QStringLiteral("ZEBAlarmClockUnlockerTapViewController"));
+        QCOMPARE(unknown.kind, 7);
+        QCOMPARE(unknown.screenName, QStringLiteral("ZEBAlarmClockUnlockerTapViewController"));
         QCOMPARE(unknown.title, QStringLiteral("Peace Universe"));
         QCOMPARE(unknown.gameLevel, 1);
-        QCOMPARE(ZEBAlarmClockUnlocker(2).refrenceVCClassName,
+        QCOMPARE(Unlocker(2).screenName,
                  QStringLiteral("ZEBAlarmClockUnlockerShakeToLauchViewController"));
-        QCOMPARE(ZEBAlarmClockUnlocker(0).illustrate, QStringLiteral("clock-setting-unlocker-illustrate5.jpg"));
+        QCOMPARE(Unlocker(0).illustration, QStringLiteral("clock-setting-unlocker-illustrate5.jpg"));
 
-        const auto first = ZEBUnlockerManager::sharedZEBUnlockerManager().availableUnlockers();
-        const auto second = ZEBUnlockerManager::sharedZEBUnlockerManager().availableUnlockers();
+        const auto first = UnlockerCatalogue::shared().all();
+        const auto second = UnlockerCatalogue::shared().all();
         QCOMPARE(first.size(), 5);
         for (int kind = 0; kind < 5; ++kind) {
-            QCOMPARE(first[kind]->unlockerKind, kind);
+            QCOMPARE(first[kind]->kind, kind);
             QCOMPARE(first[kind]->gameLevel, kind + 1);
             QVERIFY(first[kind] != second[kind]);
             QCOMPARE(KeyedArchiver::archivedObject(first[kind].get()), KeyedArchiver::archivedObject(second[kind].get()));
@@ -159,10 +159,10 @@ private Q_SLOTS:
 
     void unlockerIsASnapshot()
     {
-        ZEBAlarmClockUnlocker u(4);
+        Unlocker u(4);
         u.title = QStringLiteral("微笑");
-        u.refrenceVCClassName = QStringLiteral("SomeOtherScreen");
-        const auto back = ZEBAlarmClockUnlocker::fromArchive(KeyedArchiver::archivedObject(&u));
+        u.screenName = QStringLiteral("SomeOtherScreen");
+        const auto back = Unlocker::fromArchive(KeyedArchiver::archivedObject(&u));
         QVERIFY(back);
         QCOMPARE(KeyedArchiver::archivedObject(back.get()), KeyedArchiver::archivedObject(&u));
         const auto copy = u.copy();

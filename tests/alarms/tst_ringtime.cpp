@@ -27,7 +27,7 @@ private Q_SLOTS:
         QFETCH(unsigned, now);
         QFETCH(unsigned, target);
         QFETCH(unsigned, days);
-        QCOMPARE(RingTime::calculatePlusDayWithNowMaskTargetMask(now, target), days);
+        QCOMPARE(RingTime::daysFromWeekdayToWeekday(now, target), days);
     }
 
     void dayDistanceCoversEveryPair()
@@ -36,7 +36,7 @@ private Q_SLOTS:
         for (int from = 0; from < 7; ++from)
             for (int to = 0; to < 7; ++to) {
                 const unsigned expected = from == to ? 7 : unsigned((to - from + 7) % 7);
-                QCOMPARE(RingTime::calculatePlusDayWithNowMaskTargetMask(1u << from, 1u << to), expected);
+                QCOMPARE(RingTime::daysFromWeekdayToWeekday(1u << from, 1u << to), expected);
             }
     }
 

@@ -1,6 +1,6 @@
-#include "alarms/ZEBAlarmClockManager.h"
+#include "alarms/AlarmSchedule.h"
 #include "platform/AlertPresenter.h"
-#include "platform/NotificationCenter.h"
+#include "platform/Broadcaster.h"
 #include "platform/NotificationStore.h"
 #include "TestSupport.h"
 
@@ -20,11 +20,11 @@ public:
     QList<AlertRequest> shown;
 };
 
-ZEBAlarmClockPtr alarmAt(int hour, int minute, quint32 mask)
+AlarmPtr alarmAt(int hour, int minute, quint32 mask)
 {
-    auto alarm = std::make_shared<ZEBAlarmClock>();
+    auto alarm = std::make_shared<Alarm>();
     alarm->setTimeOfDay(QTime(hour, minute));
-    alarm->dateChoosingMask = mask;
+    alarm->repeatMask = mask;
     return alarm;
 }
 
@@ -44,14 +44,14 @@ void fillPending(int count)
 class TestScheduleManager : public QObject
 {
     Q_OBJECT
-    ZEBAlarmClockManager &manager = ZEBAlarmClockManager::sharedZEBAlarmClockManager();
+    AlarmSchedule &manager = AlarmSchedule::shared();
     LocalNotificationScheduler &scheduler() { return LocalNotificationScheduler::shared(); }
 
 private Q_SLOTS:
     void init()
     {
         TestSupport::wipeUserData();
-        manager.alarmClocksOnSystemSchedule();
+        manager.reload();
     }
 
     void oneTimeAlarmFromWednesdayMorning_data()
@@ -68,18 +68,18 @@ private Q_SLOTS:
         QFETCH(QDateTime, expected);
         TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
         TestSupport::StoreOnlyScheduler store;
-        const ZEBAlarmClockPtr alarm = alarmAt(time.hour(), time.minute(), 0);
-        QVERIFY(manager.addAlarmClockWithoutMask(alarm));
-        const ZEBAlarmClockList stored = manager.alarmClocksOnSystemSchedule();
+        const AlarmPtr alarm = alarmAt(time.hour(), time.minute(), 0);
+        QVERIFY(manager.addOneTime(alarm));
+        const AlarmList stored = manager.reload();
         QCOMPARE(stored.size(), 1);
-        QCOMPARE(stored[0]->referenceNotificationsDic->keys(), QStringList{QStringLiteral("0")});
-        QCOMPARE(stored[0]->referenceNotificationsDic->value(QStringLiteral("0")).fireDate, expected);
+        QCOMPARE(stored[0]->scheduledNotifications->keys(), QStringList{QStringLiteral("0")});
+        QCOMPARE(stored[0]->scheduledNotifications->value(QStringLiteral("0")).fireDate, expected);
         QCOMPARE(stored[0]->alarmTime, expected);
         const LocalNotificationList pending = scheduler().scheduledLocalNotifications();
         QCOMPARE(pending.size(), 1);
-        QCOMPARE(pending[0], stored[0]->referenceNotificationsDic->value(QStringLiteral("0")));
+        QCOMPARE(pending[0], stored[0]->scheduledNotifications->value(QStringLiteral("0")));
         QCOMPARE(pending[0].alertAction, QStringLiteral("Rock & Roll"));
-        QCOMPARE(pending[0].alertBody, alarm->wakeupSlogan);
+        QCOMPARE(pending[0].alertBody, alarm->slogan);
         QCOMPARE(pending[0].repeatInterval, LocalNotification::kRepeatSecond);
     }
 
@@ -87,10 +87,10 @@ private Q_SLOTS:
     {
         TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
         TestSupport::StoreOnlyScheduler store;
-        const ZEBAlarmClockPtr alarm = alarmAt(7, 30, 62);
+        const AlarmPtr alarm = alarmAt(7, 30, 62);
         alarm->snooze = false;
-        QVERIFY(manager.addAlarmClockWithMask(alarm));
-        const NotificationDictionary dict = *manager.alarmClocksOnSystemSchedule()[0]->referenceNotificationsDic;
+        QVERIFY(manager.addRepeating(alarm));
+        const NotificationDictionary dict = *manager.reload()[0]->scheduledNotifications;
         const QMap<QString, int> expectedDay{{"2", 14}, {"4", 15}, {"8", 16}, {"16", 10}, {"32", 11}};
         QCOMPARE(dict.size(), 5);
         for (auto it = expectedDay.cbegin(); it != expectedDay.cend(); ++it) {
@@ -102,9 +102,9 @@ private Q_SLOTS:
         // The stored record's own time lies today.
         QCOMPARE(alarm->alarmTime.date(), QDate(2026, 12, 9));
 
-        const ZEBAlarmClockPtr later = alarmAt(9, 0, 62);
-        QVERIFY(manager.addAlarmClockWithMask(later));
-        QCOMPARE(later->referenceNotificationsDic->value(QStringLiteral("8")).fireDate,
+        const AlarmPtr later = alarmAt(9, 0, 62);
+        QVERIFY(manager.addRepeating(later));
+        QCOMPARE(later->scheduledNotifications->value(QStringLiteral("8")).fireDate,
                  at("Europe/Berlin", 2026, 12, 9, 9, 0));
     }
 
@@ -114,8 +114,8 @@ private Q_SLOTS:
         TestSupport::StoreOnlyScheduler store;
         RecordingAlerts alerts;
         fillPending(60);
-        const ZEBAlarmClockPtr refused = alarmAt(7, 30, 62);
-        QVERIFY(!manager.addAlarmClockWithMask(refused));
+        const AlarmPtr refused = alarmAt(7, 30, 62);
+        QVERIFY(!manager.addRepeating(refused));
         QCOMPARE(alerts.shown.size(), 1);
         QCOMPARE(alerts.shown[0].title, QStringLiteral("Add Alarm Failed"));
         QCOMPARE(alerts.shown[0].message,
@@ -124,16 +124,16 @@ private Q_SLOTS:
         QCOMPARE(alerts.shown[0].buttons[0].title, QStringLiteral("Dismiss"));
         QCOMPARE(alerts.shown[0].buttons[0].type, AlertButton::Type::Cancel);
         QCOMPARE(scheduler().scheduledLocalNotifications().size(), 60);
-        QVERIFY(manager.alarmClocksOnSystemSchedule().isEmpty()); // a new alarm is not added
+        QVERIFY(manager.reload().isEmpty()); // a new alarm is not added
 
         // 59 pending: five more fit exactly.
         scheduler().cancelLocalNotification(scheduler().scheduledLocalNotifications().first());
-        const ZEBAlarmClockPtr accepted = alarmAt(7, 30, 62);
-        QVERIFY(manager.addAlarmClockWithMask(accepted));
+        const AlarmPtr accepted = alarmAt(7, 30, 62);
+        QVERIFY(manager.addRepeating(accepted));
         QCOMPARE(scheduler().scheduledLocalNotifications().size(), 64);
         // Re-saving it is accepted: its own five are cancelled first.
-        accepted->wakeupSlogan = QStringLiteral("changed");
-        QVERIFY(manager.addAlarmClockWithMask(accepted));
+        accepted->slogan = QStringLiteral("changed");
+        QVERIFY(manager.addRepeating(accepted));
         QCOMPARE(scheduler().scheduledLocalNotifications().size(), 64);
         QCOMPARE(alerts.shown.size(), 1);
     }
@@ -143,15 +143,15 @@ private Q_SLOTS:
         TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
         TestSupport::StoreOnlyScheduler store;
         RecordingAlerts alerts;
-        const ZEBAlarmClockPtr alarm = alarmAt(6, 0, 0);
-        QVERIFY(manager.addAlarmClockWithoutMask(alarm));
+        const AlarmPtr alarm = alarmAt(6, 0, 0);
+        QVERIFY(manager.addOneTime(alarm));
         fillPending(63);
-        alarm->dateChoosingMask = 127; // now needs seven, only one slot left after its own is freed
-        QVERIFY(!manager.addAlarmClockWithMask(alarm));
-        const ZEBAlarmClockList stored = manager.alarmClocksOnSystemSchedule();
+        alarm->repeatMask = 127; // now needs seven, only one slot left after its own is freed
+        QVERIFY(!manager.addRepeating(alarm));
+        const AlarmList stored = manager.reload();
         QCOMPARE(stored.size(), 1);
         QVERIFY(!stored[0]->active);
-        QVERIFY(stored[0]->referenceNotificationsDic->isEmpty());
+        QVERIFY(stored[0]->scheduledNotifications->isEmpty());
         QCOMPARE(scheduler().scheduledLocalNotifications().size(), 63);
     }
 
@@ -159,33 +159,33 @@ private Q_SLOTS:
     {
         TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
         TestSupport::StoreOnlyScheduler store;
-        const ZEBAlarmClockPtr a = alarmAt(6, 0, 0), b = alarmAt(6, 30, 0), c = alarmAt(7, 0, 2);
+        const AlarmPtr a = alarmAt(6, 0, 0), b = alarmAt(6, 30, 0), c = alarmAt(7, 0, 2);
         for (const auto &alarm : {a, b, c})
-            QVERIFY(manager.activateAlarmClock(alarm));
+            QVERIFY(manager.activate(alarm));
         const auto ids = [this] {
             QStringList list;
-            for (const auto &alarm : manager.alarmClocksOnSystemSchedule())
+            for (const auto &alarm : manager.reload())
                 list << alarm->identifier;
             return list;
         };
         QCOMPARE(ids(), (QStringList{a->identifier, b->identifier, c->identifier}));
         // Saving a copy (as the editor does) replaces the entry and moves it to the end.
-        const ZEBAlarmClockPtr edited = a->copy();
-        edited->wakeupSlogan = QStringLiteral("edited");
-        QVERIFY(manager.addAlarmClockWithoutMask(edited));
+        const AlarmPtr edited = a->copy();
+        edited->slogan = QStringLiteral("edited");
+        QVERIFY(manager.addOneTime(edited));
         QCOMPARE(ids(), (QStringList{b->identifier, c->identifier, a->identifier}));
-        QCOMPARE(manager.alarmClocksOnSystemSchedule().last()->wakeupSlogan, QStringLiteral("edited"));
+        QCOMPARE(manager.reload().last()->slogan, QStringLiteral("edited"));
         QCOMPARE(scheduler().scheduledLocalNotifications().size(), 3);
 
-        manager.deleteAlarmClock(b);
+        manager.remove(b);
         QCOMPARE(ids(), (QStringList{c->identifier, a->identifier}));
         QCOMPARE(scheduler().scheduledLocalNotifications().size(), 2);
-        manager.deleteAlarmClock(b); // not in the list: nothing
+        manager.remove(b); // not in the list: nothing
         QCOMPARE(ids().size(), 2);
 
-        manager.invalidateAlarmClock(c); // the off switch
+        manager.deactivate(c); // the off switch
         QCOMPARE(scheduler().scheduledLocalNotifications().size(), 1);
-        QVERIFY(manager.alarmClocksOnSystemSchedule()[0]->referenceNotificationsDic->isEmpty());
+        QVERIFY(manager.reload()[0]->scheduledNotifications->isEmpty());
     }
 
     void randomSoundIsPickedOncePerAdd()
@@ -193,16 +193,16 @@ private Q_SLOTS:
         TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
         TestSupport::StoreOnlyScheduler store;
         for (int round = 0; round < 20; ++round) {
-            const ZEBAlarmClockPtr alarm = alarmAt(7, 0, 127);
-            alarm->ringFileString = QStringLiteral("RandomSound");
-            QVERIFY(manager.addAlarmClockWithMask(alarm));
+            const AlarmPtr alarm = alarmAt(7, 0, 127);
+            alarm->soundFile = QStringLiteral("RandomSound");
+            QVERIFY(manager.addRepeating(alarm));
             QSet<QString> sounds;
-            for (const LocalNotification &n : std::as_const(*alarm->referenceNotificationsDic))
+            for (const LocalNotification &n : std::as_const(*alarm->scheduledNotifications))
                 sounds.insert(n.soundName);
             QCOMPARE(sounds.size(), 1);
             // Never the marker itself: that would ring in silence.
             QVERIFY(sounds.values().first().endsWith(QLatin1String(".mp3")));
-            manager.deleteAlarmClock(alarm);
+            manager.remove(alarm);
         }
     }
 
@@ -210,15 +210,15 @@ private Q_SLOTS:
     {
         TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 7, 0));
         TestSupport::StoreOnlyScheduler store;
-        const ZEBAlarmClockPtr alarm = alarmAt(7, 30, 8 | 16);
-        QVERIFY(manager.addAlarmClockWithMask(alarm));
-        QCOMPARE(alarm->referenceNotificationsDic->value("8").fireDate, at("Europe/Berlin", 2026, 12, 9, 7, 30));
+        const AlarmPtr alarm = alarmAt(7, 30, 8 | 16);
+        QVERIFY(manager.addRepeating(alarm));
+        QCOMPARE(alarm->scheduledNotifications->value("8").fireDate, at("Europe/Berlin", 2026, 12, 9, 7, 30));
         pinned.clock().setNow(at("Europe/Berlin", 2026, 12, 9, 7, 31));
-        manager.deleteAlarmClockAndRefreshAlarmClock(manager.alarmClocksOnSystemSchedule()[0]);
-        const ZEBAlarmClockPtr stored = manager.alarmClocksOnSystemSchedule()[0];
+        manager.settleRungAlarm(manager.reload()[0]);
+        const AlarmPtr stored = manager.reload()[0];
         QVERIFY(stored->active);
-        QCOMPARE(stored->referenceNotificationsDic->value("8").fireDate, at("Europe/Berlin", 2026, 12, 16, 7, 30));
-        QCOMPARE(stored->referenceNotificationsDic->value("16").fireDate, at("Europe/Berlin", 2026, 12, 10, 7, 30));
+        QCOMPARE(stored->scheduledNotifications->value("8").fireDate, at("Europe/Berlin", 2026, 12, 16, 7, 30));
+        QCOMPARE(stored->scheduledNotifications->value("16").fireDate, at("Europe/Berlin", 2026, 12, 10, 7, 30));
         QCOMPARE(scheduler().scheduledLocalNotifications().size(), 2);
     }
 
@@ -226,26 +226,26 @@ private Q_SLOTS:
     {
         TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 7, 0));
         TestSupport::StoreOnlyScheduler store;
-        const ZEBAlarmClockPtr other = alarmAt(9, 0, 0);
-        const ZEBAlarmClockPtr rung = alarmAt(7, 30, 0);
-        QVERIFY(manager.addAlarmClockWithoutMask(other));
-        QVERIFY(manager.addAlarmClockWithoutMask(rung));
-        QSignalSpy broadcasts(&NotificationCenter::defaultCenter(), &NotificationCenter::posted);
+        const AlarmPtr other = alarmAt(9, 0, 0);
+        const AlarmPtr rung = alarmAt(7, 30, 0);
+        QVERIFY(manager.addOneTime(other));
+        QVERIFY(manager.addOneTime(rung));
+        QSignalSpy broadcasts(&Broadcaster::shared(), &Broadcaster::posted);
         pinned.clock().setNow(at("Europe/Berlin", 2026, 12, 9, 7, 31));
-        manager.deleteAlarmClockAndRefreshAlarmClock(manager.ringingAlarmClockWithIdentifier(rung->identifier));
+        manager.settleRungAlarm(manager.alarmWithIdentifier(rung->identifier));
 
-        const ZEBAlarmClockList stored = manager.alarmClocksOnSystemSchedule();
+        const AlarmList stored = manager.reload();
         QCOMPARE(stored.size(), 2);
-        const ZEBAlarmClockPtr storedRung = manager.ringingAlarmClockWithIdentifier(rung->identifier);
+        const AlarmPtr storedRung = manager.alarmWithIdentifier(rung->identifier);
         QVERIFY(!storedRung->active);
-        QVERIFY(storedRung->referenceNotificationsDic->isEmpty());
-        const ZEBAlarmClockPtr storedOther = manager.ringingAlarmClockWithIdentifier(other->identifier);
+        QVERIFY(storedRung->scheduledNotifications->isEmpty());
+        const AlarmPtr storedOther = manager.alarmWithIdentifier(other->identifier);
         QVERIFY(storedOther->active);
-        QCOMPARE(storedOther->referenceNotificationsDic->size(), 1);
+        QCOMPARE(storedOther->scheduledNotifications->size(), 1);
         QCOMPARE(scheduler().scheduledLocalNotifications(),
-                 LocalNotificationList{storedOther->referenceNotificationsDic->value("0")});
+                 LocalNotificationList{storedOther->scheduledNotifications->value("0")});
         QCOMPARE(broadcasts.size(), 1);
-        QCOMPARE(broadcasts[0][0].toString(), ZEBAlarmClockManager::AlarmClockStatusChanged);
+        QCOMPARE(broadcasts[0][0].toString(), AlarmSchedule::AlarmStatusChanged);
         QCOMPARE(broadcasts[0][1], QVariant(false));
     }
 
@@ -253,27 +253,27 @@ private Q_SLOTS:
     {
         TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
         TestSupport::StoreOnlyScheduler store;
-        const ZEBAlarmClockPtr mine = alarmAt(6, 0, 0);
-        QVERIFY(manager.addAlarmClockWithoutMask(mine));
+        const AlarmPtr mine = alarmAt(6, 0, 0);
+        QVERIFY(manager.addOneTime(mine));
         // The command-line tool adds an alarm: the file changes under this process's list.
-        auto theirs = std::make_shared<ZEBAlarmClock>();
+        auto theirs = std::make_shared<Alarm>();
         QJsonArray root{KeyedArchiver::archivedObject(mine.get()), KeyedArchiver::archivedObject(theirs.get())};
-        QVERIFY(KeyedArchive::writeFile(ZEBAlarmClockManager::alarmFilePath(), root));
-        manager.invalidateAlarmClock(mine); // this process's next change
+        QVERIFY(KeyedArchive::writeFile(AlarmSchedule::alarmFilePath(), root));
+        manager.deactivate(mine); // this process's next change
         QStringList ids;
-        for (const auto &alarm : manager.alarmClocksOnSystemSchedule())
+        for (const auto &alarm : manager.reload())
             ids << alarm->identifier;
         QCOMPARE(ids, (QStringList{mine->identifier, theirs->identifier}));
     }
 
     void damagedAlarmFileReadsAsMissingAndIsKept()
     {
-        QFile file(ZEBAlarmClockManager::alarmFilePath());
+        QFile file(AlarmSchedule::alarmFilePath());
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("{\"archive\": \"tolvek-keyed-archive\", \"root\": [ {\"$class\": ");
         file.close();
-        QVERIFY(manager.alarmClocksOnSystemSchedule().isEmpty());
-        QVERIFY(!QFile::exists(ZEBAlarmClockManager::alarmFilePath()));
+        QVERIFY(manager.reload().isEmpty());
+        QVERIFY(!QFile::exists(AlarmSchedule::alarmFilePath()));
         const QStringList aside = QDir(Paths::documentsDirectory()).entryList({QStringLiteral("accache.damaged-*")});
         QCOMPARE(aside.size(), 1);
         QFile kept(Paths::documentPath(aside[0]));
@@ -284,14 +284,14 @@ private Q_SLOTS:
     void foreignElementsAreDropped()
     {
         TestSupport::StoreOnlyScheduler store;
-        const ZEBAlarmClock alarm;
+        const Alarm alarm;
         QJsonArray root{KeyedArchiver::archivedObject(&alarm), QJsonObject{{"$class", "Something"}}, 42};
-        QVERIFY(KeyedArchive::writeFile(ZEBAlarmClockManager::alarmFilePath(), root));
-        const ZEBAlarmClockList list = manager.alarmClocksOnSystemSchedule();
+        QVERIFY(KeyedArchive::writeFile(AlarmSchedule::alarmFilePath(), root));
+        const AlarmList list = manager.reload();
         QCOMPARE(list.size(), 1);
         QCOMPARE(list[0]->identifier, alarm.identifier);
-        KeyedArchive::writeFile(ZEBAlarmClockManager::alarmFilePath(), QJsonObject{{"not", "an array"}});
-        QVERIFY(manager.alarmClocksOnSystemSchedule().isEmpty());
+        KeyedArchive::writeFile(AlarmSchedule::alarmFilePath(), QJsonObject{{"not", "an array"}});
+        QVERIFY(manager.reload().isEmpty());
     }
 };
 

@@ -1,6 +1,6 @@
-#include "alarms/ZEBAlarmClockManager.h"
+#include "alarms/AlarmSchedule.h"
 #include "app/LaunchArguments.h"
-#include "app/ZEBAppDelegate.h"
+#include "app/AppCore.h"
 #include "platform/NotificationStore.h"
 #include "TestSupport.h"
 
@@ -20,16 +20,16 @@ QByteArray readAll(const QString &path)
 class TestLaunch : public QObject
 {
     Q_OBJECT
-    ZEBAlarmClockManager &manager = ZEBAlarmClockManager::sharedZEBAlarmClockManager();
+    AlarmSchedule &manager = AlarmSchedule::shared();
 
     void launch()
     {
-        ZEBAppDelegate delegate;
-        QVERIFY(delegate.didFinishLaunchingWithOptions({}));
-        QCOMPARE(delegate.soundFileAry().size(), 15);
-        QCOMPARE(delegate.soundFileAry().at(4), QStringLiteral("Falling Stone.mp3"));
-        QCOMPARE(delegate.soundDisplayNameAry().at(4), QStringLiteral("Meteorite"));
-        QCOMPARE(delegate.soundFileAry().last(), QStringLiteral("RandomSound"));
+        AppCore delegate;
+        QVERIFY(delegate.launch({}));
+        QCOMPARE(delegate.soundFiles().size(), 15);
+        QCOMPARE(delegate.soundFiles().at(4), QStringLiteral("Falling Stone.mp3"));
+        QCOMPARE(delegate.soundDisplayNames().at(4), QStringLiteral("Meteorite"));
+        QCOMPARE(delegate.soundFiles().last(), QStringLiteral("RandomSound"));
         QCoreApplication::processEvents(); // the stray-notification clean-up
     }
 
@@ -41,70 +41,63 @@ private Q_SLOTS:
         TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
         TestSupport::StoreOnlyScheduler store;
         launch();
-        UserDefaults &defaults = UserDefaults::standard();
+        Preferences &defaults = Preferences::shared();
         QCOMPARE(defaults.stringForKey("DefaultWeatherUnit"), QStringLiteral("C"));
         QCOMPARE(defaults.stringForKey("DefaultSkinFileKey"), QStringLiteral("skin-1-big"));
-        const ZEBAlarmClockList alarms = manager.alarmClocksOnSystemSchedule();
+        const AlarmList alarms = manager.reload();
         QCOMPARE(alarms.size(), 1);
-        QCOMPARE(alarms[0]->dateChoosingMask, 62u);
+        QCOMPARE(alarms[0]->repeatMask, 62u);
         QCOMPARE(alarms[0]->timeOfDay(), QTime(7, 0));
         QVERIFY(alarms[0]->active);
-        QCOMPARE(alarms[0]->referenceNotificationsDic->keys(), (QStringList{"16", "2", "32", "4", "8"}));
+        QCOMPARE(alarms[0]->scheduledNotifications->keys(), (QStringList{"16", "2", "32", "4", "8"}));
         QCOMPARE(store.scheduler().scheduledLocalNotifications().size(), 5);
 
         // A second launch leaves everything as it was.
-        const QByteArray before = readAll(ZEBAlarmClockManager::alarmFilePath());
+        const QByteArray before = readAll(AlarmSchedule::alarmFilePath());
         QVERIFY(!before.isEmpty());
         pinned.clock().advanceSecs(3600);
         launch();
-        QCOMPARE(readAll(ZEBAlarmClockManager::alarmFilePath()), before);
+        QCOMPARE(readAll(AlarmSchedule::alarmFilePath()), before);
         QCOMPARE(store.scheduler().scheduledLocalNotifications().size(), 5);
     }
 
     void emptyWeatherUnitCountsAsFirstRun()
     {
         TestSupport::StoreOnlyScheduler store;
-        UserDefaults::standard().setString("DefaultWeatherUnit", QString());
+        Preferences::shared().setString("DefaultWeatherUnit", QString());
         launch();
-        QCOMPARE(UserDefaults::standard().stringForKey("DefaultWeatherUnit"), QStringLiteral("C"));
-        QCOMPARE(manager.alarmClocksOnSystemSchedule().size(), 1);
+        QCOMPARE(Preferences::shared().stringForKey("DefaultWeatherUnit"), QStringLiteral("C"));
+        QCOMPARE(manager.reload().size(), 1);
     }
 
     void lostPreferencesNeverWipeAlarms()
     {
         TestSupport::StoreOnlyScheduler store;
-        auto mine = std::make_shared<ZEBAlarmClock>();
+        auto mine = std::make_shared<Alarm>();
         mine->setTimeOfDay(QTime(5, 45));
-        mine->dateChoosingMask = 65;
-        QVERIFY(manager.addAlarmClockWithMask(mine));
-        UserDefaults::standard().remove(QString()); // the config folder was wiped
+        mine->repeatMask = 65;
+        QVERIFY(manager.addRepeating(mine));
+        Preferences::shared().remove(QString()); // the config folder was wiped
         launch();
-        const ZEBAlarmClockList alarms = manager.alarmClocksOnSystemSchedule();
+        const AlarmList alarms = manager.reload();
         QCOMPARE(alarms.size(), 1);
         QCOMPARE(alarms[0]->identifier, mine->identifier);
         QCOMPARE(store.scheduler().scheduledLocalNotifications().size(), 2);
-        QCOMPARE(UserDefaults::standard().stringForKey("DefaultWeatherUnit"), QStringLiteral("C"));
+        QCOMPARE(Preferences::shared().stringForKey("DefaultWeatherUnit"), QStringLiteral("C"));
     }
 
     void versionBookkeeping()
     {
-        QVERIFY(!ZEBAppDelegate::isAppVersionUpdated()); // never stored: NO, but stored now
-        QCOMPARE(UserDefaults::standard().stringForKey(ZEBAppDelegate::UpdateVersionKey), QStringLiteral(TOLVEK_VERSION));
-        QVERIFY(!ZEBAppDelegate::isAppVersionUpdated());
-        QVERIFY(!ZEBAppDelegate::isAppOnFirstLaunch());
-        UserDefaults::standard().setString(ZEBAppDelegate::UpdateVersionKey, QStringLiteral("0.9"));
-        QVERIFY(ZEBAppDelegate::isAppVersionUpdated());
-        QVERIFY(!ZEBAppDelegate::isAppVersionUpdated());
-        UserDefaults::standard().remove(ZEBAppDelegate::UpdateVersionKey);
-        QVERIFY(ZEBAppDelegate::isAppOnFirstLaunch());
-        QVERIFY(!ZEBAppDelegate::isAppOnFirstLaunch());
-    }
-
-    void remoteNotificationChannels()
-    {
-        QCOMPARE(ZEBAppDelegate::remoteNotificationChannels(false, "GMT+8"), QStringList{"GMT8"});
-        QCOMPARE(ZEBAppDelegate::remoteNotificationChannels(true, "CST"), (QStringList{"celestial_empire", "CST"}));
-        QCOMPARE(ZEBAppDelegate::remoteNotificationChannels(false, QString()), QStringList{});
+        QVERIFY(!AppCore::isAppVersionUpdated()); // never stored: NO, but stored now
+        QCOMPARE(Preferences::shared().stringForKey(AppCore::UpdateVersionKey), QStringLiteral(TOLVEK_VERSION));
+        QVERIFY(!AppCore::isAppVersionUpdated());
+        QVERIFY(!AppCore::isAppOnFirstLaunch());
+        Preferences::shared().setString(AppCore::UpdateVersionKey, QStringLiteral("0.9"));
+        QVERIFY(AppCore::isAppVersionUpdated());
+        QVERIFY(!AppCore::isAppVersionUpdated());
+        Preferences::shared().remove(AppCore::UpdateVersionKey);
+        QVERIFY(AppCore::isAppOnFirstLaunch());
+        QVERIFY(!AppCore::isAppOnFirstLaunch());
     }
 
     void launchArguments()

@@ -1,10 +1,10 @@
-#include "alarms/ZEBAlarmClockManager.h"
+#include "alarms/AlarmSchedule.h"
 #include "app/RingStatusFile.h"
 #include "app/ScreenPresenter.h"
 #include "app/ScreenRegistry.h"
-#include "app/ZEBAppDelegate.h"
+#include "app/AppCore.h"
 #include "platform/ApplicationLifecycle.h"
-#include "platform/NotificationCenter.h"
+#include "platform/Broadcaster.h"
 #include "platform/NotificationStore.h"
 #include "TestSupport.h"
 
@@ -48,7 +48,7 @@ const char *kCalc = "ZEBAlarmClockUnlockerCalculateViewController";
 
 void registerScreen(const QString &className)
 {
-    ScreenRegistry::shared().registerScreen(className, [className](const ZEBAlarmClockPtr &alarm, bool preview) {
+    ScreenRegistry::shared().registerScreen(className, [className](const AlarmPtr &alarm, bool preview) {
         auto *screen = new QObject;
         screen->setObjectName(className);
         screen->setProperty("alarmIdentifier", alarm->identifier);
@@ -61,34 +61,34 @@ void registerScreen(const QString &className)
 class TestRingDispatch : public QObject
 {
     Q_OBJECT
-    ZEBAlarmClockManager &manager = ZEBAlarmClockManager::sharedZEBAlarmClockManager();
+    AlarmSchedule &manager = AlarmSchedule::shared();
     std::unique_ptr<TestSupport::PinnedClock> pinned;
     std::unique_ptr<TestSupport::StoreOnlyScheduler> store;
     std::unique_ptr<HoldingPresenter> presenter;
-    std::unique_ptr<ZEBAppDelegate> delegate;
+    std::unique_ptr<AppCore> delegate;
 
-    ZEBAlarmClockPtr addAlarm(int hour, int minute, quint32 mask, int unlockerKind = 0)
+    AlarmPtr addAlarm(int hour, int minute, quint32 mask, int kind = 0)
     {
-        auto alarm = std::make_shared<ZEBAlarmClock>();
+        auto alarm = std::make_shared<Alarm>();
         alarm->setTimeOfDay(QTime(hour, minute));
-        alarm->dateChoosingMask = mask;
-        alarm->unlocker = std::make_shared<ZEBAlarmClockUnlocker>(unlockerKind);
+        alarm->repeatMask = mask;
+        alarm->unlocker = std::make_shared<Unlocker>(kind);
         alarm->snooze = false;
-        if (!manager.activateAlarmClock(alarm))
+        if (!manager.activate(alarm))
             return nullptr;
         return alarm;
     }
-    LocalNotification stored(const ZEBAlarmClockPtr &alarm, const QString &key)
+    LocalNotification stored(const AlarmPtr &alarm, const QString &key)
     {
-        return manager.ringingAlarmClockWithIdentifier(alarm->identifier)->referenceNotificationsDic->value(key);
+        return manager.alarmWithIdentifier(alarm->identifier)->scheduledNotifications->value(key);
     }
     void becomeActive()
     {
         ApplicationLifecycle::shared().enterBackground();
         ApplicationLifecycle::shared().becomeActive();
-        NotificationCenter::defaultCenter().post(ZEBAppDelegate::HomeViewControllerDidLoadView);
+        Broadcaster::shared().post(AppCore::HomeScreenDidLoad);
     }
-    void winGame() { NotificationCenter::defaultCenter().post(ZEBAppDelegate::RingingAlarmClockStatusChanged); }
+    void winGame() { Broadcaster::shared().post(AppCore::RingingAlarmStatusChanged); }
 
 private Q_SLOTS:
     void initTestCase()
@@ -103,10 +103,10 @@ private Q_SLOTS:
         pinned = std::make_unique<TestSupport::PinnedClock>(at("Europe/Berlin", 2026, 12, 9, 7, 0));
         store = std::make_unique<TestSupport::StoreOnlyScheduler>();
         presenter = std::make_unique<HoldingPresenter>();
-        UserDefaults::standard().setString("DefaultWeatherUnit", "C"); // not a first run
-        manager.alarmClocksOnSystemSchedule();
-        delegate = std::make_unique<ZEBAppDelegate>();
-        delegate->didFinishLaunchingWithOptions({});
+        Preferences::shared().setString("DefaultWeatherUnit", "C"); // not a first run
+        manager.reload();
+        delegate = std::make_unique<AppCore>();
+        delegate->launch({});
         QCoreApplication::processEvents();
     }
 
@@ -120,15 +120,15 @@ private Q_SLOTS:
 
     void notifiedAlarmRingsAndSettles()
     {
-        const ZEBAlarmClockPtr alarm = addAlarm(7, 30, 8 | 16, 1);
+        const AlarmPtr alarm = addAlarm(7, 30, 8 | 16, 1);
         const LocalNotification fired = stored(alarm, "8");
         pinned->clock().setNow(at("Europe/Berlin", 2026, 12, 9, 7, 30));
         ApplicationLifecycle::shared().enterBackground();
-        delegate->didReceiveLocalNotification(fired);
-        QVERIFY(delegate->needUnlocker());
+        delegate->notificationReceived(fired);
+        QVERIFY(delegate->needsUnlockScreen());
         QVERIFY(presenter->screens.isEmpty()); // in the background nothing is shown yet
 
-        QSignalSpy presented(delegate.get(), &ZEBAppDelegate::unlockScreenPresented);
+        QSignalSpy presented(delegate.get(), &AppCore::unlockScreenPresented);
         becomeActive();
         QCOMPARE(presented.size(), 1);
         QCOMPARE(presenter->screens.size(), 1);
@@ -136,12 +136,12 @@ private Q_SLOTS:
         QCOMPARE(presenter->screens[0]->property("alarmIdentifier").toString(), alarm->identifier);
         QCOMPARE(presenter->screens[0]->property("previewMode").toBool(), false);
         QVERIFY(delegate->alarmRinging());
-        QVERIFY(!delegate->needUnlocker() && !delegate->checkingIfNeedUnlocker());
+        QVERIFY(!delegate->needsUnlockScreen() && !delegate->checkingForUnlockScreen());
         // Written as soon as the screen is up, before any trip to the background.
         QCOMPARE(RingStatusFile::read()->identifier, alarm->identifier);
 
         pinned->clock().setNow(at("Europe/Berlin", 2026, 12, 9, 7, 32));
-        QSignalSpy settled(delegate.get(), &ZEBAppDelegate::alarmSettled);
+        QSignalSpy settled(delegate.get(), &AppCore::alarmSettled);
         winGame();
         QCOMPARE(settled.size(), 1);
         QVERIFY(!delegate->alarmRinging());
@@ -152,38 +152,38 @@ private Q_SLOTS:
 
     void deliveryWhileActiveShowsTheScreenAtOnce()
     {
-        const ZEBAlarmClockPtr alarm = addAlarm(7, 30, 0);
+        const AlarmPtr alarm = addAlarm(7, 30, 0);
         ApplicationLifecycle::shared().becomeActive();
-        delegate->didReceiveLocalNotification(stored(alarm, "0"));
+        delegate->notificationReceived(stored(alarm, "0"));
         QTRY_COMPARE(presenter->screens.size(), 1);
         QVERIFY(delegate->alarmRinging());
     }
 
     void sameTimeAlarmsLaterWinsAndBothSettle()
     {
-        const ZEBAlarmClockPtr first = addAlarm(7, 30, 0);
-        const ZEBAlarmClockPtr second = addAlarm(7, 30, 0, 1);
-        delegate->didReceiveLocalNotification(stored(first, "0"));
-        QCOMPARE(delegate->ringingAlarmclock()->identifier, second->identifier);
+        const AlarmPtr first = addAlarm(7, 30, 0);
+        const AlarmPtr second = addAlarm(7, 30, 0, 1);
+        delegate->notificationReceived(stored(first, "0"));
+        QCOMPARE(delegate->ringingAlarm()->identifier, second->identifier);
         becomeActive();
         QCOMPARE(presenter->screens.last()->objectName(), QString::fromLatin1(kCalc));
         pinned->clock().setNow(at("Europe/Berlin", 2026, 12, 9, 7, 31));
         winGame();
         for (const auto &alarm : {first, second}) {
-            const ZEBAlarmClockPtr after = manager.ringingAlarmClockWithIdentifier(alarm->identifier);
+            const AlarmPtr after = manager.alarmWithIdentifier(alarm->identifier);
             QVERIFY(!after->active);
-            QVERIFY(after->referenceNotificationsDic->isEmpty());
+            QVERIFY(after->scheduledNotifications->isEmpty());
         }
         QVERIFY(store->scheduler().scheduledLocalNotifications().isEmpty());
     }
 
     void ringStatusFileBringsTheScreenBackAndStillSettles()
     {
-        const ZEBAlarmClockPtr alarm = addAlarm(7, 30, 2);
-        QVERIFY(RingStatusFile::write(manager.ringingAlarmClockWithIdentifier(alarm->identifier)));
+        const AlarmPtr alarm = addAlarm(7, 30, 2);
+        QVERIFY(RingStatusFile::write(manager.alarmWithIdentifier(alarm->identifier)));
         // A fresh launch (the app was killed while ringing), no notification held.
-        delegate = std::make_unique<ZEBAppDelegate>();
-        delegate->didFinishLaunchingWithOptions({});
+        delegate = std::make_unique<AppCore>();
+        delegate->launch({});
         becomeActive();
         QCOMPARE(presenter->screens.size(), 1);
         QCOMPARE(presenter->screens[0]->property("alarmIdentifier").toString(), alarm->identifier);
@@ -197,7 +197,7 @@ private Q_SLOTS:
 
     void damagedOrNotRingingStatusFileShowsNothing()
     {
-        const ZEBAlarmClockPtr alarm = addAlarm(7, 30, 2);
+        const AlarmPtr alarm = addAlarm(7, 30, 2);
         KeyedArchive::writeFile(RingStatusFile::path(),
                                 QJsonObject{{"rStatus", false},
                                             {"rAlarmClock", KeyedArchiver::archivedObject(alarm.get())}});
@@ -209,48 +209,48 @@ private Q_SLOTS:
         garbage.close();
         becomeActive();
         QVERIFY(presenter->screens.isEmpty());
-        QVERIFY(!delegate->alarmRinging() && !delegate->checkingIfNeedUnlocker());
+        QVERIFY(!delegate->alarmRinging() && !delegate->checkingForUnlockScreen());
     }
 
     void secondDecisionDuringPresentationDoesNothing()
     {
         presenter->completeAtOnce = false;
-        const ZEBAlarmClockPtr alarm = addAlarm(7, 30, 0);
-        delegate->didReceiveLocalNotification(stored(alarm, "0"));
+        const AlarmPtr alarm = addAlarm(7, 30, 0);
+        delegate->notificationReceived(stored(alarm, "0"));
         becomeActive();
-        QVERIFY(delegate->checkingIfNeedUnlocker());
+        QVERIFY(delegate->checkingForUnlockScreen());
         becomeActive();
         QCOMPARE(presenter->screens.size(), 1);
         presenter->finish();
-        QVERIFY(!delegate->checkingIfNeedUnlocker());
+        QVERIFY(!delegate->checkingForUnlockScreen());
         // A snooze repeat of the same alarm while its screen is up changes nothing.
-        delegate->didReceiveLocalNotification(stored(alarm, "0"));
+        delegate->notificationReceived(stored(alarm, "0"));
         becomeActive();
         QCOMPARE(presenter->screens.size(), 1);
-        QVERIFY(!delegate->needUnlocker());
+        QVERIFY(!delegate->needsUnlockScreen());
     }
 
     void anotherAlarmDuringARingIsShownAfterIt()
     {
-        const ZEBAlarmClockPtr first = addAlarm(7, 30, 0);
-        const ZEBAlarmClockPtr second = addAlarm(7, 35, 0, 1);
-        delegate->didReceiveLocalNotification(stored(first, "0"));
+        const AlarmPtr first = addAlarm(7, 30, 0);
+        const AlarmPtr second = addAlarm(7, 35, 0, 1);
+        delegate->notificationReceived(stored(first, "0"));
         becomeActive();
-        delegate->didReceiveLocalNotification(stored(second, "0"));
+        delegate->notificationReceived(stored(second, "0"));
         becomeActive();
         QCOMPARE(presenter->screens.size(), 1);
         pinned->clock().setNow(at("Europe/Berlin", 2026, 12, 9, 7, 36));
         winGame(); // settles the first only
-        QVERIFY(!manager.ringingAlarmClockWithIdentifier(first->identifier)->active);
-        QVERIFY(manager.ringingAlarmClockWithIdentifier(second->identifier)->active);
+        QVERIFY(!manager.alarmWithIdentifier(first->identifier)->active);
+        QVERIFY(manager.alarmWithIdentifier(second->identifier)->active);
         QTRY_COMPARE(presenter->screens.size(), 2);
         QCOMPARE(presenter->screens[1]->property("alarmIdentifier").toString(), second->identifier);
     }
 
     void unknownOrMissingUnlockerRingsWithTheTapGame()
     {
-        const ZEBAlarmClockPtr blow = addAlarm(7, 30, 0, 3); // no blow screen registered here
-        delegate->didReceiveLocalNotification(stored(blow, "0"));
+        const AlarmPtr blow = addAlarm(7, 30, 0, 3); // no blow screen registered here
+        delegate->notificationReceived(stored(blow, "0"));
         becomeActive();
         QCOMPARE(presenter->screens.size(), 1);
         QCOMPARE(presenter->screens[0]->objectName(), QString::fromLatin1(kTap));
@@ -258,8 +258,8 @@ private Q_SLOTS:
 
         auto none = addAlarm(7, 40, 0);
         none->unlocker.reset();
-        manager.addAlarmClockWithoutMask(none);
-        delegate->didReceiveLocalNotification(stored(none, "0"));
+        manager.addOneTime(none);
+        delegate->notificationReceived(stored(none, "0"));
         becomeActive();
         QCOMPARE(presenter->screens.size(), 2);
         QCOMPARE(presenter->screens[1]->objectName(), QString::fromLatin1(kTap));
@@ -268,14 +268,14 @@ private Q_SLOTS:
     void withoutAWindowTheOutcomeIsVisibleAndNothingSticks()
     {
         presenter.reset(); // no window layer
-        const ZEBAlarmClockPtr alarm = addAlarm(7, 30, 0);
-        QSignalSpy unavailable(delegate.get(), &ZEBAppDelegate::unlockScreenUnavailable);
-        delegate->didReceiveLocalNotification(stored(alarm, "0"));
+        const AlarmPtr alarm = addAlarm(7, 30, 0);
+        QSignalSpy unavailable(delegate.get(), &AppCore::unlockScreenUnavailable);
+        delegate->notificationReceived(stored(alarm, "0"));
         becomeActive();
         QCOMPARE(unavailable.size(), 1);
         QCOMPARE(unavailable[0][0].toString(), QString::fromLatin1(kTap));
-        QVERIFY(!delegate->alarmRinging() && !delegate->checkingIfNeedUnlocker());
-        QVERIFY(delegate->needUnlocker()); // tried again at the next activation
+        QVERIFY(!delegate->alarmRinging() && !delegate->checkingForUnlockScreen());
+        QVERIFY(delegate->needsUnlockScreen()); // tried again at the next activation
         presenter = std::make_unique<HoldingPresenter>();
         becomeActive();
         QCOMPARE(presenter->screens.size(), 1);
@@ -285,19 +285,19 @@ private Q_SLOTS:
     {
         LocalNotification stray;
         stray.fireDate = at("Europe/Berlin", 2026, 12, 9, 6, 0);
-        delegate->didReceiveLocalNotification(stray);
+        delegate->notificationReceived(stray);
         becomeActive();
         QVERIFY(presenter->screens.isEmpty());
-        QVERIFY(delegate->needUnlocker());
+        QVERIFY(delegate->needsUnlockScreen());
     }
 
     void ringStatusWrittenOnlyWhileRinging()
     {
-        const ZEBAlarmClockPtr alarm = addAlarm(7, 30, 0);
+        const AlarmPtr alarm = addAlarm(7, 30, 0);
         ApplicationLifecycle::shared().becomeActive();
         ApplicationLifecycle::shared().enterBackground();
         QVERIFY(!RingStatusFile::exists());
-        delegate->didReceiveLocalNotification(stored(alarm, "0"));
+        delegate->notificationReceived(stored(alarm, "0"));
         becomeActive();
         RingStatusFile::remove();
         ApplicationLifecycle::shared().enterBackground();
@@ -309,18 +309,18 @@ private Q_SLOTS:
 
     void missedAlarmIsReportedAndRescheduled()
     {
-        const ZEBAlarmClockPtr alarm = addAlarm(7, 30, 8);
+        const AlarmPtr alarm = addAlarm(7, 30, 8);
         const LocalNotification late = stored(alarm, "8");
         pinned->clock().setNow(at("Europe/Berlin", 2026, 12, 9, 9, 0));
-        QSignalSpy missed(delegate.get(), &ZEBAppDelegate::alarmMissed);
-        delegate->didMissLocalNotification(late);
+        QSignalSpy missed(delegate.get(), &AppCore::alarmMissed);
+        delegate->notificationMissed(late);
         QCOMPARE(missed.size(), 1);
         QCOMPARE(stored(alarm, "8").fireDate, at("Europe/Berlin", 2026, 12, 16, 7, 30));
     }
 
     void cleanUpCancelsOnlyStrays()
     {
-        const ZEBAlarmClockPtr alarm = addAlarm(7, 30, 62);
+        const AlarmPtr alarm = addAlarm(7, 30, 62);
         NotificationStore::Contents contents = NotificationStore::load();
         LocalNotification stray;
         stray.fireDate = at("Europe/Berlin", 2026, 12, 20, 6, 0);
@@ -331,7 +331,7 @@ private Q_SLOTS:
         QCOMPARE(pending.size(), 5);
         QVERIFY(!pending.contains(stray));
 
-        manager.invalidateAlarmClock(alarm);
+        manager.deactivate(alarm);
         contents = NotificationStore::load();
         contents.pending.append(stray);
         NotificationStore::save(contents);
@@ -342,8 +342,8 @@ private Q_SLOTS:
     void cleanUpNeverCancelsAChangeMadeAfterItStarted()
     {
         // Queued clean-up, then a schedule change before it runs.
-        delegate->checkAlarmClock();
-        const ZEBAlarmClockPtr added = addAlarm(8, 0, 127);
+        delegate->checkForRingingAlarm();
+        const AlarmPtr added = addAlarm(8, 0, 127);
         QCoreApplication::processEvents();
         QCOMPARE(store->scheduler().scheduledLocalNotifications().size(), 7);
 
@@ -351,10 +351,10 @@ private Q_SLOTS:
         std::atomic<int> added_count{0};
         QThread *writer = QThread::create([&] {
             for (int i = 0; i < 8; ++i) {
-                auto alarm = std::make_shared<ZEBAlarmClock>();
+                auto alarm = std::make_shared<Alarm>();
                 alarm->setTimeOfDay(QTime(9, i));
-                alarm->dateChoosingMask = 0;
-                if (manager.addAlarmClockWithoutMask(alarm))
+                alarm->repeatMask = 0;
+                if (manager.addOneTime(alarm))
                     ++added_count;
             }
         });
@@ -369,8 +369,8 @@ private Q_SLOTS:
         delegate->cleanUpStrayNotifications();
         QCOMPARE(store->scheduler().scheduledLocalNotifications().size(), 7 + 8);
         int claimed = 0;
-        for (const auto &alarm : manager.alarmClocksOnSystemSchedule())
-            claimed += alarm->referenceNotificationsDic->size();
+        for (const auto &alarm : manager.reload())
+            claimed += alarm->scheduledNotifications->size();
         QCOMPARE(claimed, 15);
     }
 };

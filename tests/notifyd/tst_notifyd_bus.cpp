@@ -49,8 +49,8 @@ struct RunningApp
     DBusNotificationScheduler scheduler;
     AlarmBusEndpoint endpoint;
     bool registered = false;
-    QSignalSpy received{&scheduler, &LocalNotificationScheduler::didReceiveLocalNotification};
-    QSignalSpy missed{&scheduler, &LocalNotificationScheduler::didMissLocalNotification};
+    QSignalSpy received{&scheduler, &LocalNotificationScheduler::notificationReceived};
+    QSignalSpy missed{&scheduler, &LocalNotificationScheduler::notificationMissed};
     QSignalSpy raised{&endpoint, &AlarmBusEndpoint::raiseRequested};
 };
 
@@ -300,7 +300,7 @@ private Q_SLOTS:
         QTest::newRow("empty") << "Schedule" << QVariantList{QString()} << invalid;
         QTest::newRow("array") << "Cancel" << QVariantList{QStringLiteral("[]")} << invalid;
         QTest::newRow("other class") << "Schedule"
-                                     << QVariantList{QStringLiteral(R"({"$class":"ZEBAlarmClock","fireDate":{"$date":"2030-01-01T07:00:00.000Z"}})")}
+                                     << QVariantList{QStringLiteral(R"({"$class":"Alarm","fireDate":{"$date":"2030-01-01T07:00:00.000Z"}})")}
                                      << invalid;
         QTest::newRow("no fire date") << "Schedule"
                                       << QVariantList{QStringLiteral(R"({"$class":"LocalNotification","alertBody":"x"})")}

@@ -2,14 +2,14 @@
 // the real PulseAudio server of the test script (null sink). Changes are made
 // both through our classes and from outside with pactl, as another app would.
 #include "MuteListener.h"
-#include "platform/NotificationCenter.h"
+#include "platform/Broadcaster.h"
 #include "sound/AudioPlayer.h"
 #include "sound/AudioServer.h"
 #include "sound/AudioSession.h"
 #include "sound/MediaVolume.h"
-#include "sound/RBDMuteSwitch.h"
+#include "sound/MuteProbe.h"
 #include "sound/RingVolumeGuard.h"
-#include "sound/ZEBEnhanceSoundManageer.h"
+#include "sound/EffectPlayer.h"
 
 #include <QProcess>
 #include <QSignalSpy>
@@ -62,7 +62,7 @@ private Q_SLOTS:
         volume.setVolume(0.8f);
         QList<QVariant> broadcasts;
         QObject observer;
-        NotificationCenter::defaultCenter().addObserver(&observer, kMediaVolumeDidChangeNotification,
+        Broadcaster::shared().addObserver(&observer, kMediaVolumeDidChangeNotification,
                                                         [&](const QVariant &v) { broadcasts << v; });
         volume.setVolume(requested);
         QVERIFY(qAbs(volume.volume() - expected) < 0.001f);
@@ -124,9 +124,9 @@ private Q_SLOTS:
         // Muted from outside, the way the desktop's mute would do it.
         pactl({QStringLiteral("set-sink-mute"), QStringLiteral("@DEFAULT_SINK@"), sinkMuted ? "1" : "0"});
         MuteListener listener;
-        RBDMuteSwitch *probe = RBDMuteSwitch::sharedInstance();
+        MuteProbe *probe = MuteProbe::shared();
         probe->setDelegate(&listener);
-        probe->detectMuteSwitch();
+        probe->detect();
         QTRY_COMPARE_WITH_TIMEOUT(listener.answers.size(), 1, 5000);
         QCOMPARE(listener.answers.first(), sinkMuted);
         QCOMPARE(probe->isMuted(), sinkMuted);
@@ -140,17 +140,17 @@ private Q_SLOTS:
     void probeWithoutAListeningDelegateKeepsTheLastResult()
     {
         MuteListener listener;
-        RBDMuteSwitch *probe = RBDMuteSwitch::sharedInstance();
+        MuteProbe *probe = MuteProbe::shared();
         volume.setMuted(true);
         probe->setDelegate(&listener);
-        probe->detectMuteSwitch();
+        probe->detect();
         QTRY_COMPARE_WITH_TIMEOUT(listener.answers.size(), 1, 5000);
         QVERIFY(probe->isMuted());
 
         volume.setMuted(false);
         QObject deaf; // has no isMuted(bool)
         probe->setDelegate(&deaf);
-        probe->detectMuteSwitch();
+        probe->detect();
         QTest::qWait(1000);
         QVERIFY(probe->isMuted());
         probe->setDelegate(nullptr);
@@ -158,13 +158,13 @@ private Q_SLOTS:
 
     void enhancedPlayerAppliesRateAndVolumeOnlyWhilePlaying()
     {
-        ZEBEnhanceSoundManageer *enhanced = ZEBEnhanceSoundManageer::sharedZEBEnhanceSoundManageer();
+        EffectPlayer *enhanced = EffectPlayer::shared();
         enhanced->setVolume(0.3f);
         enhanced->setRate(1.5f);
         QCOMPARE(enhanced->volume(), 0.3f);
         QVERIFY(!enhanced->playing());
 
-        enhanced->playSoundWithSoundFile(QStringLiteral("Tolvek Launch.mp3"));
+        enhanced->play(QStringLiteral("Tolvek Launch.mp3"));
         QVERIFY(enhanced->audioPlayer());
         QCOMPARE(enhanced->audioPlayer()->volume(), 1.0f);
         QCOMPARE(enhanced->audioPlayer()->rate(), 1.0f);
@@ -178,13 +178,13 @@ private Q_SLOTS:
         QTest::qWait(3500); // past its 3 s length: still looping
         QVERIFY(enhanced->playing());
 
-        enhanced->stopSoundPlay();
+        enhanced->stop();
         QVERIFY(!enhanced->playing());
         enhanced->setVolume(0.2f);
         QCOMPARE(enhanced->audioPlayer()->volume(), 0.6f);
 
         AudioPlayer *before = enhanced->audioPlayer();
-        enhanced->playSoundWithSoundFile(QStringLiteral("RandomSound"));
+        enhanced->play(QStringLiteral("RandomSound"));
         QCOMPARE(enhanced->audioPlayer(), before);
         QVERIFY(!enhanced->playing());
     }

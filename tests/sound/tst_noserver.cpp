@@ -2,13 +2,13 @@
 // see CMakeLists.txt): silence, no callbacks, no hang, one clear log line, and
 // a volume kept inside the app.
 #include "MuteListener.h"
-#include "platform/NotificationCenter.h"
+#include "platform/Broadcaster.h"
 #include "sound/AudioPlayer.h"
 #include "sound/AudioSession.h"
 #include "sound/MediaVolume.h"
-#include "sound/RBDMuteSwitch.h"
-#include "sound/ZEBEnhanceSoundManageer.h"
-#include "sound/ZEBSoundManager.h"
+#include "sound/MuteProbe.h"
+#include "sound/EffectPlayer.h"
+#include "sound/RingPlayer.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -39,27 +39,27 @@ private Q_SLOTS:
     {
         QVERIFY(!MediaVolume::shared().hasAudioServer());
         AudioSession::shared().currentRouteName();
-        ZEBSoundManager::sharedZEBSoundManager()->playSoundWithSoundFile(QStringLiteral("Airship.mp3"));
+        RingPlayer::shared()->play(QStringLiteral("Airship.mp3"));
         MediaVolume::shared().refresh();
         QCOMPARE(serverWarnings, 1);
     }
 
     void playersStaySilentAndCallNothing()
     {
-        ZEBSoundManager *sound = ZEBSoundManager::sharedZEBSoundManager();
+        RingPlayer *sound = RingPlayer::shared();
         int completions = 0;
-        sound->playSoundWithSoundFile(QStringLiteral("button click.mp3"), false, [&] { ++completions; });
-        ZEBEnhanceSoundManageer::sharedZEBEnhanceSoundManageer()->playSoundWithSoundFile(
+        sound->play(QStringLiteral("button click.mp3"), false, [&] { ++completions; });
+        EffectPlayer::shared()->play(
             QStringLiteral("Tolvek Launch.mp3"));
         QTest::qWait(3000);
         QCOMPARE(completions, 0);
         QVERIFY(!sound->playing());
-        ZEBEnhanceSoundManageer::sharedZEBEnhanceSoundManageer()->stopSoundPlay();
+        EffectPlayer::shared()->stop();
 
         // The unlock screen's fade-out still ends, so a won game can close.
         int fades = 0;
-        sound->setFadeCompleteBlock([&] { ++fades; });
-        sound->doVolumeFadeWithDuration(0.5f);
+        sound->setFadeCompletion([&] { ++fades; });
+        sound->fadeOutOver(0.5f);
         QTRY_COMPARE_WITH_TIMEOUT(fades, 1, 2000);
     }
 
@@ -68,7 +68,7 @@ private Q_SLOTS:
         MediaVolume &volume = MediaVolume::shared();
         QList<QVariant> broadcasts;
         QObject observer;
-        NotificationCenter::defaultCenter().addObserver(&observer, kMediaVolumeDidChangeNotification,
+        Broadcaster::shared().addObserver(&observer, kMediaVolumeDidChangeNotification,
                                                         [&](const QVariant &v) { broadcasts << v; });
         QSignalSpy gain(&volume, &MediaVolume::playerGainChanged);
         volume.setVolume(0.3f);
@@ -96,11 +96,11 @@ private Q_SLOTS:
     void muteProbeHearsNothingSoAnswersMuted()
     {
         MuteListener listener;
-        RBDMuteSwitch::sharedInstance()->setDelegate(&listener);
-        RBDMuteSwitch::sharedInstance()->detectMuteSwitch();
+        MuteProbe::shared()->setDelegate(&listener);
+        MuteProbe::shared()->detect();
         QTRY_COMPARE_WITH_TIMEOUT(listener.answers.size(), 1, 3000);
         QCOMPARE(listener.answers.first(), true);
-        RBDMuteSwitch::sharedInstance()->setDelegate(nullptr);
+        MuteProbe::shared()->setDelegate(nullptr);
     }
 
     void cleanupTestCase() { QCOMPARE(serverWarnings, 1); }

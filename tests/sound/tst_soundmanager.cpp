@@ -5,7 +5,7 @@
 #include "sound/AudioPlayer.h"
 #include "sound/MediaVolume.h"
 #include "sound/SoundResources.h"
-#include "sound/ZEBSoundManager.h"
+#include "sound/RingPlayer.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -19,13 +19,13 @@ class SoundManagerTest : public QObject
 {
     Q_OBJECT
 
-    ZEBSoundManager *sound = ZEBSoundManager::sharedZEBSoundManager();
+    RingPlayer *sound = RingPlayer::shared();
     QTemporaryDir extraSounds; // holds a corrupt and an empty "MP3"
 
     // Plays a looped ring and waits until its fade-in reached full volume.
     AudioPlayer *playAtFullVolume(const QString &file)
     {
-        sound->playSoundWithSoundFile(file, true);
+        sound->play(file, true);
         AudioPlayer *player = sound->audioPlayer();
         if (!player || !QTest::qWaitFor([player] { return player->volume() == 1.0f; }, 5000))
             return nullptr;
@@ -55,8 +55,8 @@ private Q_SLOTS:
 
     void cleanup()
     {
-        sound->setFadeCompleteBlock(nullptr);
-        sound->stopSoundPlay();
+        sound->setFadeCompletion(nullptr);
+        sound->stop();
     }
 
     void loopedRingKeepsPlayingPastItsLengthAndReachesTheSink()
@@ -65,7 +65,7 @@ private Q_SLOTS:
         QVERIFY(monitor.isRecording());
         int completions = 0;
         const qint64 startedAt = monitor.nowMs();
-        sound->playSoundWithSoundFile(QStringLiteral("Airship.mp3"), true, [&] { ++completions; });
+        sound->play(QStringLiteral("Airship.mp3"), true, [&] { ++completions; });
         QVERIFY(sound->playing());
         QTest::qWait(kAirshipMs + 5000);
         QVERIFY(sound->playing());
@@ -76,7 +76,7 @@ private Q_SLOTS:
                                                  .arg(SinkMonitor::decibels(peak))
                                                  .arg(sound->audioPlayer()->position())));
         QVERIFY(SinkMonitor::thisProcessIsPlaying());
-        sound->stopSoundPlay();
+        sound->stop();
         QVERIFY(!sound->playing());
         QTRY_VERIFY_WITH_TIMEOUT(!SinkMonitor::thisProcessIsPlaying(), 2000);
     }
@@ -84,10 +84,10 @@ private Q_SLOTS:
     void playedOnceRunsItsCompletionExactlyOnce()
     {
         int completions = 0;
-        sound->playSoundWithSoundFile(QStringLiteral("Airship.mp3"), false, [&] { ++completions; });
+        sound->play(QStringLiteral("Airship.mp3"), false, [&] { ++completions; });
         QTRY_COMPARE_WITH_TIMEOUT(completions, 1, kAirshipMs + 10000);
         QVERIFY(!sound->playing());
-        QVERIFY(!sound->playCompleteBlock());
+        QVERIFY(!sound->playCompletion());
         QTest::qWait(1000);
         QCOMPARE(completions, 1);
     }
@@ -95,15 +95,15 @@ private Q_SLOTS:
     void completionMayStartTheNextSound()
     {
         int jingles = 0;
-        sound->playSoundWithSoundFile(QStringLiteral("button click.mp3"), false, [&] {
-            sound->playSoundWithSoundFile(QStringLiteral("Alarm Close.mp3"), false, [&] { ++jingles; });
+        sound->play(QStringLiteral("button click.mp3"), false, [&] {
+            sound->play(QStringLiteral("Alarm Close.mp3"), false, [&] { ++jingles; });
         });
         QTRY_COMPARE_WITH_TIMEOUT(jingles, 1, 10000);
     }
 
     void fadeInRisesFromATenthToFullBySteps()
     {
-        sound->playSoundWithSoundFile(QStringLiteral("Stars.mp3"), true);
+        sound->play(QStringLiteral("Stars.mp3"), true);
         AudioPlayer *player = sound->audioPlayer();
         QVERIFY(player);
         QCOMPARE(player->volume(), 0.15f); // started at 0.1, first step at once
@@ -124,19 +124,19 @@ private Q_SLOTS:
         QTest::qWait(500);
         QVERIFY(player->position() > 0);
         int fades = 0;
-        sound->setFadeCompleteBlock([&] { ++fades; });
+        sound->setFadeCompletion([&] { ++fades; });
         QSignalSpy steps(player, &AudioPlayer::volumeChanged);
-        sound->doVolumeFadeOut();
-        QVERIFY(sound->stoping());
+        sound->fadeOut();
+        QVERIFY(sound->isFadingOut());
         QTRY_COMPARE_WITH_TIMEOUT(fades, 1, 3000);
-        QVERIFY(!sound->stoping());
+        QVERIFY(!sound->isFadingOut());
         QVERIFY(!sound->playing());
         QTRY_VERIFY_WITH_TIMEOUT(!SinkMonitor::thisProcessIsPlaying(), 2000);
         QCOMPARE(player->position(), 0);
         QCOMPARE(player->volume(), 1.0f);
         QVERIFY(steps.size() >= 9 && steps.size() <= 11); // 0.9 … 0.1 (or just below), then 1.0
 
-        sound->doVolumeFadeOut();
+        sound->fadeOut();
         QTest::qWait(1500);
         QCOMPARE(fades, 1);
         QVERIFY(!sound->playing());
@@ -156,9 +156,9 @@ private Q_SLOTS:
         AudioPlayer *player = playAtFullVolume(QStringLiteral("Satellite.mp3"));
         QVERIFY(player);
         int fades = 0;
-        sound->setFadeCompleteBlock([&] { ++fades; });
+        sound->setFadeCompletion([&] { ++fades; });
         QSignalSpy steps(player, &AudioPlayer::volumeChanged);
-        sound->doVolumeFadeWithDuration(duration);
+        sound->fadeOutOver(duration);
         QCOMPARE(sound->gap(), 1.0f / duration);
         QTRY_COMPARE_WITH_TIMEOUT(fades, 1, 2000);
         QList<float> seen;
@@ -174,17 +174,17 @@ private Q_SLOTS:
         AudioPlayer *first = playAtFullVolume(QStringLiteral("Wormhole.mp3"));
         QVERIFY(first);
         int fades = 0;
-        sound->setFadeCompleteBlock([&] { ++fades; });
-        sound->doVolumeFadeOut();
+        sound->setFadeCompletion([&] { ++fades; });
+        sound->fadeOut();
         QTest::qWait(250);
-        QVERIFY(sound->stoping());
+        QVERIFY(sound->isFadingOut());
         QPointer<AudioPlayer> abandoned = first;
         QSignalSpy abandonedSteps(first, &AudioPlayer::volumeChanged);
 
-        sound->playSoundWithSoundFile(QStringLiteral("UFO.mp3"), true);
+        sound->play(QStringLiteral("UFO.mp3"), true);
         AudioPlayer *second = sound->audioPlayer();
         QVERIFY(second && second != first);
-        QVERIFY(!sound->stoping());
+        QVERIFY(!sound->isFadingOut());
         QTRY_COMPARE_WITH_TIMEOUT(second->volume(), 1.0f, 5000);
         QTest::qWait(300);
         QCOMPARE(second->volume(), 1.0f);
@@ -193,27 +193,27 @@ private Q_SLOTS:
         QVERIFY(abandoned.isNull() || abandonedSteps.isEmpty());
 
         // The new sound still fades out normally afterwards.
-        sound->doVolumeFadeOut();
+        sound->fadeOut();
         QTRY_COMPARE_WITH_TIMEOUT(fades, 1, 3000);
         QVERIFY(!sound->playing());
     }
 
     void fadeOutWithoutAnySoundCompletesAtOnce()
     {
-        sound->playSoundWithSoundFile(QStringLiteral("RandomSound"));
+        sound->play(QStringLiteral("RandomSound"));
         QVERIFY(!sound->audioPlayer());
         int fades = 0;
-        sound->setFadeCompleteBlock([&] { ++fades; });
-        sound->doVolumeFadeOut();
+        sound->setFadeCompletion([&] { ++fades; });
+        sound->fadeOut();
         QCOMPARE(fades, 1);
     }
 
     void stopIsImmediateAndSilent()
     {
         int completions = 0;
-        sound->playSoundWithSoundFile(QStringLiteral("Time Machine.mp3"), false, [&] { ++completions; });
+        sound->play(QStringLiteral("Time Machine.mp3"), false, [&] { ++completions; });
         QTest::qWait(300);
-        sound->stopSoundPlay();
+        sound->stop();
         QVERIFY(!sound->playing());
         QTRY_VERIFY_WITH_TIMEOUT(!SinkMonitor::thisProcessIsPlaying(), 2000);
         QTest::qWait(500);
@@ -236,7 +236,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, fileName);
         int completions = 0;
-        sound->playSoundWithSoundFile(fileName, false, [&] { ++completions; });
+        sound->play(fileName, false, [&] { ++completions; });
         QTest::qWait(2000);
         QCOMPARE(completions, 0);
         QVERIFY(!sound->playing());

@@ -1,10 +1,10 @@
 #include "platform/AlertPresenter.h"
-#include "platform/NotificationCenter.h"
+#include "platform/Broadcaster.h"
 #include "ItemLookup.h"
 #include "ui/AlertQueue.h"
-#include "ui/MBProgressHUD.h"
-#include "ui/SIAlertPresenter.h"
-#include "ui/SIAlertView.h"
+#include "ui/ProgressOverlay.h"
+#include "ui/AlertViewPresenter.h"
+#include "ui/AlertView.h"
 #include "ui/UiSetup.h"
 #include "ui/WindowPresence.h"
 
@@ -24,13 +24,13 @@ private Q_SLOTS:
     void pressingAButtonRunsItsHandlerThenDismisses()
     {
         QStringList order;
-        auto *alert = new SIAlertView(QStringLiteral("Title"), QStringLiteral("Message"));
-        alert->addButtonWithTitle(QStringLiteral("OK"), SIAlertView::ButtonType::Default,
-                                  [&](SIAlertView *) { order << QStringLiteral("ok"); });
-        alert->addButtonWithTitle(QStringLiteral("Cancel"), SIAlertView::ButtonType::Cancel);
-        alert->setDidDismissHandler([&](SIAlertView *) { order << QStringLiteral("dismissed"); });
-        QSignalSpy broadcast(&NotificationCenter::defaultCenter(), &NotificationCenter::posted);
-        QPointer<SIAlertView> watched(alert);
+        auto *alert = new AlertView(QStringLiteral("Title"), QStringLiteral("Message"));
+        alert->addButton(QStringLiteral("OK"), AlertView::ButtonType::Default,
+                                  [&](AlertView *) { order << QStringLiteral("ok"); });
+        alert->addButton(QStringLiteral("Cancel"), AlertView::ButtonType::Cancel);
+        alert->setDidDismissHandler([&](AlertView *) { order << QStringLiteral("dismissed"); });
+        QSignalSpy broadcast(&Broadcaster::shared(), &Broadcaster::posted);
+        QPointer<AlertView> watched(alert);
         alert->show();
         QCOMPARE(AlertQueue::shared().current(), alert);
 
@@ -38,15 +38,15 @@ private Q_SLOTS:
         QCOMPARE(order, QStringList({"ok", "dismissed"}));
         QVERIFY(AlertQueue::shared().current() == nullptr);
         QCOMPARE(broadcast.count(), 1);
-        QCOMPARE(broadcast.first().first().toString(), SIAlertView::DidDismissNotification);
+        QCOMPARE(broadcast.first().first().toString(), AlertView::DidDismissNotification);
         QTRY_VERIFY(watched.isNull()); // a dismissed alert frees itself
     }
 
     void aButtonWithoutHandlerOnlyCloses()
     {
-        auto *alert = new SIAlertView(QStringLiteral("T"), QStringLiteral("M"));
-        alert->addButtonWithTitle(QStringLiteral("Dismiss"), SIAlertView::ButtonType::Cancel);
-        QSignalSpy dismissed(alert, &SIAlertView::dismissed);
+        auto *alert = new AlertView(QStringLiteral("T"), QStringLiteral("M"));
+        alert->addButton(QStringLiteral("Dismiss"), AlertView::ButtonType::Cancel);
+        QSignalSpy dismissed(alert, &AlertView::dismissed);
         alert->show();
         alert->pressButton(0);
         QCOMPARE(dismissed.count(), 1);
@@ -56,8 +56,8 @@ private Q_SLOTS:
 
     void alertsShowOneAtATimeInOrder()
     {
-        auto *first = new SIAlertView(QStringLiteral("1"), {});
-        auto *second = new SIAlertView(QStringLiteral("2"), {});
+        auto *first = new AlertView(QStringLiteral("1"), {});
+        auto *second = new AlertView(QStringLiteral("2"), {});
         first->show();
         second->show();
         QCOMPARE(AlertQueue::shared().current(), first);
@@ -70,9 +70,9 @@ private Q_SLOTS:
     void animatedDismissalWaitsForTheTransition()
     {
         WindowPresence::setAnimatesTransitions(true);
-        auto *alert = new SIAlertView(QStringLiteral("T"), {});
+        auto *alert = new AlertView(QStringLiteral("T"), {});
         bool after = false;
-        alert->setDidDismissHandler([&](SIAlertView *) { after = true; });
+        alert->setDidDismissHandler([&](AlertView *) { after = true; });
         alert->show();
         alert->dismissAnimated(true);
         QVERIFY(alert->isDismissing());
@@ -95,24 +95,24 @@ private Q_SLOTS:
         QFETCH(int, buttons);
         QFETCH(int, verticalFrom);
         QFETCH(bool, vertical);
-        SIAlertView alert(QStringLiteral("T"), {});
+        AlertView alert(QStringLiteral("T"), {});
         for (int i = 0; i < buttons; ++i)
-            alert.addButtonWithTitle(QString::number(i), SIAlertView::ButtonType::Default);
+            alert.addButton(QString::number(i), AlertView::ButtonType::Default);
         alert.setVerticalLayoutButtonCount(verticalFrom);
         QCOMPARE(alert.verticalLayout(), vertical);
     }
 
     void corePresenterUsesTheHouseStyle()
     {
-        SIAlertPresenter presenter;
+        AlertViewPresenter presenter;
         bool pressed = false;
         presenter.presentAlert({QStringLiteral("Add Alarm Failed"), QStringLiteral("No room"),
                                 {{QStringLiteral("Dismiss"), AlertButton::Type::Cancel, [&] { pressed = true; }}}});
-        SIAlertView *shown = AlertQueue::shared().current();
+        AlertView *shown = AlertQueue::shared().current();
         QVERIFY(shown);
         QCOMPARE(shown->cornerRadius(), 5.0);
-        QCOMPARE(shown->transitionStyle(), SIAlertView::TransitionStyle::DropDown);
-        QCOMPARE(shown->buttonType(0), SIAlertView::ButtonType::Cancel);
+        QCOMPARE(shown->transitionStyle(), AlertView::TransitionStyle::DropDown);
+        QCOMPARE(shown->buttonType(0), AlertView::ButtonType::Cancel);
         shown->pressButton(0);
         QVERIFY(pressed);
         QVERIFY(AlertQueue::shared().current() == nullptr);
@@ -130,11 +130,11 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(window));
         WindowPresence::setAnimatesTransitions(true);
 
-        auto *alert = new SIAlertView(QStringLiteral("NOTICE"), QStringLiteral("Message"));
+        auto *alert = new AlertView(QStringLiteral("NOTICE"), QStringLiteral("Message"));
         bool tapped = false, closed = false;
-        alert->addButtonWithTitle(QStringLiteral("Dismiss"), SIAlertView::ButtonType::Cancel,
-                                  [&](SIAlertView *) { tapped = true; });
-        alert->setDidDismissHandler([&](SIAlertView *) { closed = true; });
+        alert->addButton(QStringLiteral("Dismiss"), AlertView::ButtonType::Cancel,
+                                  [&](AlertView *) { tapped = true; });
+        alert->setDidDismissHandler([&](AlertView *) { closed = true; });
         alert->show();
         auto *button = findItem(window->contentItem(), QStringLiteral("alertButton0"));
         QVERIFY(button);
@@ -149,15 +149,15 @@ private Q_SLOTS:
     void progressOverlaysPerView()
     {
         QObject view, other;
-        MBProgressHUD *first = MBProgressHUD::showHUDAddedTo(&view, true);
-        MBProgressHUD::showHUDAddedTo(&view, true);
-        MBProgressHUD::showHUDAddedTo(&other, false);
-        QCOMPARE(first->mode(), MBProgressHUD::Mode::Indeterminate);
-        QCOMPARE(MBProgressHUD::allHUDsForView(&view).size(), 2);
-        QCOMPARE(MBProgressHUD::hideAllHUDsForView(&view, true), 2);
-        QCOMPARE(MBProgressHUD::allHUDsForView(&view).size(), 0);
-        QCOMPARE(MBProgressHUD::allHUDsForView(&other).size(), 1);
-        QVERIFY(MBProgressHUD::showHUDAddedTo(nullptr, true) == nullptr);
+        ProgressOverlay *first = ProgressOverlay::showOn(&view, true);
+        ProgressOverlay::showOn(&view, true);
+        ProgressOverlay::showOn(&other, false);
+        QCOMPARE(first->mode(), ProgressOverlay::Mode::Indeterminate);
+        QCOMPARE(ProgressOverlay::allOn(&view).size(), 2);
+        QCOMPARE(ProgressOverlay::hideAllOn(&view, true), 2);
+        QCOMPARE(ProgressOverlay::allOn(&view).size(), 0);
+        QCOMPARE(ProgressOverlay::allOn(&other).size(), 1);
+        QVERIFY(ProgressOverlay::showOn(nullptr, true) == nullptr);
     }
 };
 

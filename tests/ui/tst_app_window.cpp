@@ -4,14 +4,14 @@
 #include "platform/AlertPresenter.h"
 #include "ui/AlertQueue.h"
 #include "ui/AppWindow.h"
-#include "ui/MBProgressHUD.h"
+#include "ui/ProgressOverlay.h"
 #include "ui/ModalLayer.h"
-#include "ui/NavigationController.h"
+#include "ui/NavigationStack.h"
 #include "ui/QmlScreens.h"
-#include "ui/RESideMenu.h"
+#include "ui/SideMenu.h"
 #include "ui/ScreenshotCommand.h"
-#include "ui/SIAlertView.h"
-#include "ui/IRate.h"
+#include "ui/AlertView.h"
+#include "ui/RatingPrompt.h"
 #include "ui/UiSetup.h"
 
 #include <QFontInfo>
@@ -44,9 +44,9 @@ private Q_SLOTS:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(window.window()));
         QCOMPARE(window.window()->size(), AppWindow::kTallPoints);
-        QVERIFY(window.rootViewController()->isOnScreen());
-        QCOMPARE(window.contentNavigationController()->topViewController()->className(),
-                 QStringLiteral("ZEBAboutViewController"));
+        QVERIFY(window.rootScreen()->isOnScreen());
+        QCOMPARE(window.contentNavigationController()->topScreen()->className(),
+                 QStringLiteral("AboutScreen"));
         auto *appName = findItem(window.window()->contentItem(), QStringLiteral("appNameLabel"));
         QVERIFY(appName);
         QCOMPARE(appName->property("text").toString(), QStringLiteral("Tolvek"));
@@ -66,15 +66,15 @@ private Q_SLOTS:
         QTRY_VERIFY(AlertQueue::shared().current() == nullptr);
 
         // The overlay shows on the container and hides again.
-        MBProgressHUD::showHUDAddedTo(window.rootViewController(), true);
-        QCOMPARE(MBProgressHUD::hideAllHUDsForView(window.rootViewController(), true), 1);
+        ProgressOverlay::showOn(window.rootScreen(), true);
+        QCOMPARE(ProgressOverlay::hideAllOn(window.rootScreen(), true), 1);
 
         // The menu button opens the menu.
         auto *menuButton = findItem(window.window()->contentItem(), QStringLiteral("leftBarButton"));
         QVERIFY(menuButton && menuButton->isVisible());
         QTest::mouseClick(window.window(), Qt::LeftButton, {},
                           menuButton->mapToScene(QPointF(22, 22)).toPoint());
-        QVERIFY(window.rootViewController()->isMenuVisible());
+        QVERIFY(window.rootScreen()->isMenuVisible());
     }
 
     void modalScreensSlideInAndOut()
@@ -84,13 +84,13 @@ private Q_SLOTS:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(window.window()));
         bool shown = false;
-        auto *screen = qobject_cast<ViewController *>(
-            ScreenRegistry::shared().create(QStringLiteral("ZEBMoreViewController"), nullptr, false));
+        auto *screen = qobject_cast<ScreenController *>(
+            ScreenRegistry::shared().create(QStringLiteral("MoreScreen"), nullptr, false));
         ScreenPresenter::shared()->presentModal(screen, true, [&] { shown = true; });
         QVERIFY(!shown); // the slide is still running
         QTRY_VERIFY(shown);
         QVERIFY(findItem(window.window()->contentItem(), QStringLiteral("rateUsButton")));
-        screen->dismissViewControllerAnimated(true);
+        screen->close(true);
         QTRY_VERIFY(ModalLayer::shared().presentedScreens().isEmpty());
         QTRY_VERIFY(!findItem(window.window()->contentItem(), QStringLiteral("rateUsButton")));
     }
@@ -100,8 +100,8 @@ private Q_SLOTS:
         UiSetup::initialize();
         const QFontInfo light(QFont(QString::fromLatin1(UiSetup::kLightFontFamily)));
         QVERIFY2(light.family().startsWith(QStringLiteral("Open Sans")), qPrintable(light.family()));
-        QVERIFY(!IRate::sharedInstance().onlyPromptIfLatestVersion);
-        QVERIFY(!IRate::sharedInstance().previewMode);
+        QVERIFY(!RatingPrompt::shared().onlyPromptIfLatestVersion);
+        QVERIFY(!RatingPrompt::shared().previewMode);
     }
 
     void everyQmlFileLoads()
@@ -122,7 +122,7 @@ private Q_SLOTS:
         // Every registered screen class has its QML file and makes a view.
         for (const QString &className : ScreenRegistry::shared().classNames()) {
             QObject *made = ScreenRegistry::shared().create(className, nullptr, false);
-            auto *screen = qobject_cast<ViewController *>(made);
+            auto *screen = qobject_cast<ScreenController *>(made);
             QVERIFY2(screen, qPrintable(className));
             QQmlComponent component(&window.engine(), screen->viewUrl());
             QObject *view = component.createWithInitialProperties({{QStringLiteral("controller"),
@@ -138,7 +138,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("shortScreen");
         QTest::newRow("about tall") << "about" << false;
-        QTest::newRow("about short") << "ZEBAboutViewController" << true;
+        QTest::newRow("about short") << "AboutScreen" << true;
         QTest::newRow("more short") << "more" << true;
         QTest::newRow("blurred skin") << "skin-5-blur" << false;
     }

@@ -1,13 +1,13 @@
 #include "app/ScreenPresenter.h"
-#include "home/ZEBTimeView.h"
+#include "home/ClockTicker.h"
 #include "menu/MenuScreens.h"
-#include "menu/ZEBAboutViewController.h"
-#include "menu/ZEBMoreViewController.h"
-#include "menu/ZEBRootViewController.h"
-#include "menu/ZEBSideMenuRootViewController.h"
-#include "ui/IRate.h"
+#include "menu/AboutScreen.h"
+#include "menu/MoreScreen.h"
+#include "menu/TopLevelScreen.h"
+#include "menu/AppSideMenu.h"
+#include "ui/RatingPrompt.h"
 #include "ui/ModalLayer.h"
-#include "ui/NavigationController.h"
+#include "ui/NavigationStack.h"
 #include "ui/ScreenMetrics.h"
 #include "ui/WindowPresence.h"
 
@@ -28,15 +28,15 @@ private Q_SLOTS:
 
     void menuButtonInsideANavigationController()
     {
-        ZEBSideMenuRootViewController container;
-        auto *navigation = new NavigationController;
-        container.setContentViewController(navigation);
-        auto *screen = new ZEBMoreViewController;
-        navigation->setViewControllers({screen}, false);
-        screen->loadViewIfNeeded();
+        AppSideMenu container;
+        auto *navigation = new NavigationStack;
+        container.setContentScreen(navigation);
+        auto *screen = new MoreScreen;
+        navigation->setScreens({screen}, false);
+        screen->loadIfNeeded();
         QCOMPARE(screen->leftBarButtonPicture(), QStringLiteral("home-menu"));
         QVERIFY(screen->menuButtonFrame().isEmpty());
-        QSignalSpy willShow(&container, &RESideMenu::willShowMenuViewController);
+        QSignalSpy willShow(&container, &SideMenu::menuWillShow);
         screen->triggerLeftBarButton();
         QVERIFY(container.isMenuVisible());
         QCOMPARE(willShow.count(), 1);
@@ -44,23 +44,23 @@ private Q_SLOTS:
 
     void menuButtonWithoutANavigationController()
     {
-        ZEBMoreViewController screen;
-        screen.loadViewIfNeeded();
+        MoreScreen screen;
+        screen.loadIfNeeded();
         QVERIFY(screen.leftBarButtonPicture().isEmpty());
         QCOMPARE(screen.menuButtonFrame(), QRectF(10, 10, 50, 50));
         screen.showMenu(); // no container: nothing happens, nothing breaks
-        QVERIFY(screen.sideMenuViewController() == nullptr);
+        QVERIFY(screen.sideMenu() == nullptr);
     }
 
     void sideMenuShowsAndHides()
     {
-        RESideMenu container;
-        QSignalSpy didShow(&container, &RESideMenu::didShowMenuViewController);
-        QSignalSpy didHide(&container, &RESideMenu::didHideMenuViewController);
-        container.presentMenuViewController();
-        container.presentMenuViewController();
+        SideMenu container;
+        QSignalSpy didShow(&container, &SideMenu::menuDidShow);
+        QSignalSpy didHide(&container, &SideMenu::menuDidHide);
+        container.showMenu();
+        container.showMenu();
         QCOMPARE(didShow.count(), 1);
-        container.hideMenuViewController();
+        container.hideMenu();
         QVERIFY(!container.isMenuVisible());
         QCOMPARE(didHide.count(), 1);
     }
@@ -77,27 +77,27 @@ private Q_SLOTS:
         QFETCH(QSize, mode);
         QFETCH(QString, background);
         ScreenMetrics::shared().setDisplayMode(mode);
-        ZEBSideMenuRootViewController root;
-        root.awakeFromNib();
+        AppSideMenu root;
+        root.build();
         QCOMPARE(root.backgroundImage(), background);
         QVERIFY(!root.backgroundImageUrl().isEmpty());
-        QCOMPARE(root.thirdControllers().size(), 1);
-        QCOMPARE(root.thirdControllers().first()->className(), QStringLiteral("ZEBAboutViewController"));
-        auto *content = qobject_cast<NavigationController *>(root.contentViewController());
+        QCOMPARE(root.aboutStack().size(), 1);
+        QCOMPARE(root.aboutStack().first()->className(), QStringLiteral("AboutScreen"));
+        auto *content = qobject_cast<NavigationStack *>(root.contentScreen());
         QVERIFY(content);
         // Until the home screen is built in, the about screen is the first content.
-        QCOMPARE(content->topViewController(), root.thirdControllers().first());
-        QCOMPARE(content->topViewController()->sideMenuViewController(), &root);
+        QCOMPARE(content->topScreen(), root.aboutStack().first());
+        QCOMPARE(content->topScreen()->sideMenu(), &root);
     }
 
     void aboutTexts()
     {
-        ZEBAboutViewController about;
-        about.loadViewIfNeeded();
+        AboutScreen about;
+        about.loadIfNeeded();
         QCOMPARE(about.titleViewText(), QStringLiteral("About"));
         QCOMPARE(about.appName(), QStringLiteral("Tolvek"));
         QCOMPARE(about.versionText(), QStringLiteral("Version " TOLVEK_VERSION_SHORT));
-        QCOMPARE(ZEBAboutViewController::versionText(QStringLiteral("1.2")), QStringLiteral("Version 1.2"));
+        QCOMPARE(AboutScreen::versionText(QStringLiteral("1.2")), QStringLiteral("Version 1.2"));
         QCOMPARE(about.slogan(), QStringLiteral("Exploring the Universe. It's a brand new day."));
         QCOMPARE(about.credits().size(), 5);
         QCOMPARE(about.contentHeight(), 660.0);
@@ -108,25 +108,25 @@ private Q_SLOTS:
         QTranslator chinese;
         QVERIFY(chinese.load(QStringLiteral(":/i18n/tolvek_zh_CN.qm")));
         QCoreApplication::installTranslator(&chinese);
-        ZEBAboutViewController about;
-        about.loadViewIfNeeded();
+        AboutScreen about;
+        about.loadIfNeeded();
         QCOMPARE(about.versionText(), QStringLiteral("版本 " TOLVEK_VERSION_SHORT));
         QCOMPARE(about.titleViewText(), QStringLiteral("关于"));
         QVERIFY(about.credits().first().startsWith(QStringLiteral("开发者")));
-        QCOMPARE(ZEBTimeView::weekdayAbbreviation(5), QStringLiteral("周四"));
+        QCOMPARE(ClockTicker::weekdayAbbreviation(5), QStringLiteral("周四"));
         QCoreApplication::removeTranslator(&chinese);
     }
 
     void moreScreenRatesAndShowsAbout()
     {
         QUrl opened;
-        IRate::sharedInstance().setUrlOpener([&](const QUrl &url) {
+        RatingPrompt::shared().setUrlOpener([&](const QUrl &url) {
             opened = url;
             return true;
         });
-        NavigationController navigation;
-        auto *more = new ZEBMoreViewController;
-        navigation.setViewControllers({more}, false);
+        NavigationStack navigation;
+        auto *more = new MoreScreen;
+        navigation.setScreens({more}, false);
         navigation.setNavigationBarHidden(true, false);
         navigation.beginAppearance(false);
         QVERIFY(!navigation.isNavigationBarHidden()); // the more screen shows the bar
@@ -134,29 +134,29 @@ private Q_SLOTS:
         QCOMPARE(more->rateUsTitle(), QStringLiteral("Rate Tolvek Alarm"));
 
         more->rateUs();
-        QCOMPARE(IRate::sharedInstance().appStoreID, 556203718u);
+        QCOMPARE(RatingPrompt::shared().appStoreID, 556203718u);
         QCOMPARE(opened, QUrl(QStringLiteral("https://apps.apple.com/app/id556203718?action=write-review")));
 
         more->aboutUs();
-        QCOMPARE(navigation.viewControllers().size(), 2);
-        QPointer<ViewController> about = navigation.topViewController();
-        QCOMPARE(about->className(), QStringLiteral("ZEBAboutViewController"));
-        navigation.popViewControllerAnimated(true);
-        QCOMPARE(navigation.topViewController(), more);
+        QCOMPARE(navigation.screens().size(), 2);
+        QPointer<ScreenController> about = navigation.topScreen();
+        QCOMPARE(about->className(), QStringLiteral("AboutScreen"));
+        navigation.pop(true);
+        QCOMPARE(navigation.topScreen(), more);
         QTRY_VERIFY(about.isNull()); // pushed screens belong to the stack
     }
 
     void stackReleasesScreensItDoesNotOwn()
     {
         QObject owner;
-        NavigationController navigation;
-        QPointer<ViewController> kept = new ZEBAboutViewController(&owner);
-        navigation.setViewControllers({kept}, false);
-        QCOMPARE(kept->navigationController(), &navigation);
-        navigation.setViewControllers({}, false);
+        NavigationStack navigation;
+        QPointer<ScreenController> kept = new AboutScreen(&owner);
+        navigation.setScreens({kept}, false);
+        QCOMPARE(kept->navigationStack(), &navigation);
+        navigation.setScreens({}, false);
         QCoreApplication::processEvents();
         QVERIFY(!kept.isNull());
-        QVERIFY(kept->parentViewController() == nullptr);
+        QVERIFY(kept->parentScreen() == nullptr);
         QCOMPARE(kept->parent(), &owner);
     }
 
@@ -164,16 +164,16 @@ private Q_SLOTS:
     {
         ScreenPresenter::setShared(&ModalLayer::shared());
         bool shown = false;
-        auto *screen = new ZEBAboutViewController;
-        QPointer<ViewController> watched(screen);
+        auto *screen = new AboutScreen;
+        QPointer<ScreenController> watched(screen);
         ScreenPresenter::shared()->presentModal(screen, true, [&] { shown = true; });
         QVERIFY(shown);
-        QCOMPARE(ModalLayer::shared().presentedScreens(), QList<ViewController *>{screen});
+        QCOMPARE(ModalLayer::shared().presentedScreens(), QList<ScreenController *>{screen});
         QVERIFY(screen->isOnScreen());
-        auto *above = new ZEBMoreViewController;
-        screen->presentViewController(above, false);
+        auto *above = new MoreScreen;
+        screen->present(above, false);
         QCOMPARE(ModalLayer::shared().presentedScreens().size(), 2);
-        screen->dismissViewControllerAnimated(true); // takes the one above with it
+        screen->close(true); // takes the one above with it
         QVERIFY(ModalLayer::shared().presentedScreens().isEmpty());
         QTRY_VERIFY(watched.isNull());
         ScreenPresenter::setShared(nullptr);

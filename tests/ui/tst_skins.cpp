@@ -1,9 +1,9 @@
-#include "platform/NotificationCenter.h"
+#include "platform/Broadcaster.h"
 #include "platform/Paths.h"
-#include "platform/UserDefaults.h"
+#include "platform/Preferences.h"
 #include "themes/SkinCatalogue.h"
-#include "themes/ZEBBlurView.h"
-#include "themes/ZEBThemeBackgroundView.h"
+#include "themes/BlurredBackground.h"
+#include "themes/ThemedBackground.h"
 #include "ui/ImageEffects.h"
 #include "ui/ScreenMetrics.h"
 
@@ -20,8 +20,8 @@ class TestSkins : public QObject
 private:
     static void setPreference(const QString &value)
     {
-        UserDefaults::standard().setString(SkinCatalogue::kPreferenceKey, value);
-        UserDefaults::standard().synchronize();
+        Preferences::shared().setString(SkinCatalogue::kPreferenceKey, value);
+        Preferences::shared().synchronize();
     }
     static void writeCustomSkin(const QString &name, QColor colour)
     {
@@ -35,7 +35,7 @@ private Q_SLOTS:
     void init()
     {
         ScreenMetrics::shared().setDisplayMode(ScreenMetrics::kTallMode);
-        UserDefaults::standard().remove(SkinCatalogue::kPreferenceKey);
+        Preferences::shared().remove(SkinCatalogue::kPreferenceKey);
         for (const bool tall : {true, false})
             QFile::remove(Paths::documentPath(SkinCatalogue::customSkinStoredName(tall)));
     }
@@ -79,40 +79,40 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         if (!preference.isNull())
             setPreference(preference);
-        ZEBThemeBackgroundView view;
-        QCOMPARE(view.nowSkinFile(), shown);
+        ThemedBackground view;
+        QCOMPARE(view.skinFile(), shown);
         QVERIFY(!view.patternImage().isNull());
         // A fallback never rewrites the preference.
-        QCOMPARE(UserDefaults::standard().stringForKey(SkinCatalogue::kPreferenceKey), preference);
+        QCOMPARE(Preferences::shared().stringForKey(SkinCatalogue::kPreferenceKey), preference);
     }
 
     void customSkinFollowsTheScreenHeight()
     {
         setPreference(SkinCatalogue::kCustomSkin);
         writeCustomSkin(SkinCatalogue::customSkinStoredName(false), Qt::red); // saved on a normal screen
-        ZEBThemeBackgroundView tallView;
-        QCOMPARE(tallView.nowSkinFile(), QStringLiteral("skin-1-big"));
+        ThemedBackground tallView;
+        QCOMPARE(tallView.skinFile(), QStringLiteral("skin-1-big"));
 
         ScreenMetrics::shared().setDisplayMode(ScreenMetrics::kNormalMode);
-        ZEBThemeBackgroundView normalView;
-        QCOMPARE(normalView.nowSkinFile(), SkinCatalogue::kCustomSkin);
+        ThemedBackground normalView;
+        QCOMPARE(normalView.skinFile(), SkinCatalogue::kCustomSkin);
         QVERIFY(normalView.patternImage().pixelColor(10, 10).red() > 200);
     }
 
     void changeBroadcastReachesEveryView()
     {
-        ZEBThemeBackgroundView first, second;
-        ZEBBlurView blurred;
-        QCOMPARE(first.nowSkinFile(), QStringLiteral("skin-1-big"));
+        ThemedBackground first, second;
+        BlurredBackground blurred;
+        QCOMPARE(first.skinFile(), QStringLiteral("skin-1-big"));
         setPreference(QStringLiteral("skin-7-big"));
-        NotificationCenter::defaultCenter().post(SkinCatalogue::kChangeNotification);
-        QCOMPARE(first.nowSkinFile(), QStringLiteral("skin-7-big"));
-        QCOMPARE(second.nowSkinFile(), QStringLiteral("skin-7-big"));
-        QCOMPARE(blurred.nowSkinFile(), QStringLiteral("skin-7-big"));
+        Broadcaster::shared().post(SkinCatalogue::kChangeNotification);
+        QCOMPARE(first.skinFile(), QStringLiteral("skin-7-big"));
+        QCOMPARE(second.skinFile(), QStringLiteral("skin-7-big"));
+        QCOMPARE(blurred.skinFile(), QStringLiteral("skin-7-big"));
         QTRY_VERIFY_WITH_TIMEOUT(!blurred.isBlurring(), 20000);
         const QImage expected = ImageEffects::applyLightEffect(
             SkinCatalogue::load(QStringLiteral("skin-7-big"), true).picture, 2.0);
-        const QImage shown = blurred.bluredBackgroundImage();
+        const QImage shown = blurred.blurredBackgroundImage();
         QCOMPARE(shown.size(), expected.size());
         for (int y = 0; y < shown.height(); y += 37)
             for (int x = 0; x < shown.width(); x += 23)
@@ -121,20 +121,20 @@ private Q_SLOTS:
 
     void blurredAlpha()
     {
-        ZEBBlurView view;
-        view.SetBluredImageViewAlpha(0.4);
-        view.SetBluredImageViewAlpha(-0.5);
-        QCOMPARE(view.bluredImageAlpha(), 0.4);
-        view.SetBluredImageViewAlpha(0);
-        QCOMPARE(view.bluredImageAlpha(), 0.0);
-        view.SetBluredImageViewAlpha(1);
-        QCOMPARE(view.bluredImageAlpha(), 1.0);
+        BlurredBackground view;
+        view.setBlurAlpha(0.4);
+        view.setBlurAlpha(-0.5);
+        QCOMPARE(view.blurAlpha(), 0.4);
+        view.setBlurAlpha(0);
+        QCOMPARE(view.blurAlpha(), 0.0);
+        view.setBlurAlpha(1);
+        QCOMPARE(view.blurAlpha(), 1.0);
     }
 
     void blurredViewEndsOnTheNewestSkin()
     {
         QThreadPool::globalInstance()->setMaxThreadCount(std::max(2, QThreadPool::globalInstance()->maxThreadCount()));
-        ZEBBlurView view;
+        BlurredBackground view;
         QTRY_VERIFY_WITH_TIMEOUT(!view.isBlurring(), 20000);
         // The first picture's blur is held back until the second one has finished.
         QSemaphore release;
@@ -146,20 +146,20 @@ private Q_SLOTS:
                 release.acquire();
             return image;
         });
-        QSignalSpy blurredChanged(&view, &ZEBBlurView::bluredImageChanged);
+        QSignalSpy blurredChanged(&view, &BlurredBackground::blurredImageChanged);
         view.setBackgroundImage(older);
         view.setBackgroundImage(newer);
         QTRY_COMPARE(blurredChanged.count(), 1);
-        QCOMPARE(view.bluredBackgroundImage().pixelColor(0, 0), QColor(Qt::blue));
+        QCOMPARE(view.blurredBackgroundImage().pixelColor(0, 0), QColor(Qt::blue));
         release.release();
         QTRY_VERIFY(!view.isBlurring());
-        QCOMPARE(view.bluredBackgroundImage().pixelColor(0, 0), QColor(Qt::blue));
+        QCOMPARE(view.blurredBackgroundImage().pixelColor(0, 0), QColor(Qt::blue));
         QCOMPARE(view.backgroundImage().pixelColor(0, 0), QColor(Qt::blue));
     }
 
     void tallFrameIs568PointsHigh()
     {
-        ZEBBlurView view;
+        BlurredBackground view;
         view.setSize(QSizeF(320, 700));
         QCOMPARE(view.backgroundImageFrame(), QRectF(0, 0, 320, 568));
         ScreenMetrics::shared().setDisplayMode(ScreenMetrics::kNormalMode);

@@ -1,6 +1,6 @@
-#include "home/ZEBThermometerView.h"
-#include "home/ZEBTimeView.h"
-#include "home/ZEBTopAligningLabel.h"
+#include "home/ThermometerShape.h"
+#include "home/ClockTicker.h"
+#include "home/TopAlignedText.h"
 #include "platform/ApplicationLifecycle.h"
 #include "platform/Clock.h"
 
@@ -31,8 +31,8 @@ private Q_SLOTS:
         QFETCH(bool, is24h);
         QFETCH(QString, hour);
         QFETCH(QString, minute);
-        QCOMPARE(ZEBTimeView::twoDigits(ZEBTimeView::displayedHour(time.hour(), is24h)), hour);
-        QCOMPARE(ZEBTimeView::twoDigits(time.minute()), minute);
+        QCOMPARE(ClockTicker::twoDigits(ClockTicker::displayedHour(time.hour(), is24h)), hour);
+        QCOMPARE(ClockTicker::twoDigits(time.minute()), minute);
     }
 
     void tickShowsTheClocksNow()
@@ -40,13 +40,13 @@ private Q_SLOTS:
         const QTimeZone zone("Europe/Berlin");
         FixedClock clock(QDateTime(QDate(2026, 3, 5), QTime(0, 10), zone), zone); // a Thursday
         Clock::setCurrent(&clock);
-        ZEBTimeView view;
+        ClockTicker view;
         const QString hour = view.is24h() ? QStringLiteral("00") : QStringLiteral("12");
         QCOMPARE(view.hourText(), hour);
         QCOMPARE(view.minuteText(), QStringLiteral("10"));
         QCOMPARE(view.dateText(), QStringLiteral("05/03   THU"));
         clock.setNow(QDateTime(QDate(2026, 3, 8), QTime(23, 59), zone)); // Sunday
-        view.tikTok();
+        view.tick();
         QCOMPARE(view.minuteText(), QStringLiteral("59"));
         QCOMPARE(view.dateText(), QStringLiteral("08/03   SUN"));
         Clock::setCurrent(nullptr);
@@ -54,22 +54,22 @@ private Q_SLOTS:
 
     void dateLineAndWeekdays()
     {
-        QCOMPARE(ZEBTimeView::dateLine(5, 3, 5), QStringLiteral("05/03   THU"));
-        QCOMPARE(ZEBTimeView::weekdayAbbreviation(1), QStringLiteral("SUN"));
-        QCOMPARE(ZEBTimeView::weekdayAbbreviation(7), QStringLiteral("SAT"));
-        QCOMPARE(ZEBTimeView::weekdayAbbreviation(0), QString());
-        QCOMPARE(ZEBTimeView::weekdayAbbreviation(8), QString());
+        QCOMPARE(ClockTicker::dateLine(5, 3, 5), QStringLiteral("05/03   THU"));
+        QCOMPARE(ClockTicker::weekdayAbbreviation(1), QStringLiteral("SUN"));
+        QCOMPARE(ClockTicker::weekdayAbbreviation(7), QStringLiteral("SAT"));
+        QCOMPARE(ClockTicker::weekdayAbbreviation(0), QString());
+        QCOMPARE(ClockTicker::weekdayAbbreviation(8), QString());
     }
 
     void twentyFourHourTest()
     {
-        QVERIFY(ZEBTimeView::usesTwentyFourHours(QLocale(QLocale::German, QLocale::Germany)));
-        QVERIFY(!ZEBTimeView::usesTwentyFourHours(QLocale(QLocale::English, QLocale::UnitedStates)));
+        QVERIFY(ClockTicker::usesTwentyFourHours(QLocale(QLocale::German, QLocale::Germany)));
+        QVERIFY(!ClockTicker::usesTwentyFourHours(QLocale(QLocale::English, QLocale::UnitedStates)));
     }
 
     void ticksOnlyWhileActive()
     {
-        ZEBTimeView view;
+        ClockTicker view;
         QVERIFY(view.isTicking());
         ApplicationLifecycle::shared().becomeActive();
         ApplicationLifecycle::shared().enterBackground();
@@ -80,14 +80,14 @@ private Q_SLOTS:
 
     void labelColour()
     {
-        ZEBTimeView view;
+        ClockTicker view;
         view.setLabelColor(Qt::red);
         QCOMPARE(view.labelColor(), QColor(Qt::red));
     }
 
     void topAligningLabelFitsThreeLines()
     {
-        ZEBTopAligningLabel label;
+        TopAlignedText label;
         QFont font;
         font.setPixelSize(16);
         label.setFont(font);
@@ -104,14 +104,14 @@ private Q_SLOTS:
 
     void thermometerOutline()
     {
-        ZEBThermometerView view;
+        ThermometerShape view;
         view.setSize(QSizeF(20, 100));
         QCOMPARE(view.topCornerRadius(), 10.0);
-        const QPainterPath path = ZEBThermometerView::thermometerPath(view.size(), view.topCornerRadius());
+        const QPainterPath path = ThermometerShape::thermometerPath(view.size(), view.topCornerRadius());
         QVERIFY(path.contains(QPointF(10, 1)));  // top of the half circle
         QVERIFY(!path.contains(QPointF(1, 1)));  // rounded away
         QVERIFY(path.contains(QPointF(1, 99)));  // square bottom
-        view.makeThermometerMaskWithTopCornerRadius(4);
+        view.setTopCornerRadius(4);
         QCOMPARE(view.topCornerRadius(), 4.0);
     }
 };

@@ -5,15 +5,15 @@
 // the sound player, the ring-status file).
 #include "app/RingStatusFile.h"
 #include "app/ScreenRegistry.h"
-#include "app/ZEBAppDelegate.h"
-#include "platform/NotificationCenter.h"
+#include "app/AppCore.h"
+#include "platform/Broadcaster.h"
 #include "sound/AudioPlayer.h"
-#include "sound/ZEBSoundManager.h"
+#include "sound/RingPlayer.h"
 #include "ui/AlertQueue.h"
 #include "ui/ModalLayer.h"
-#include "ui/SIAlertView.h"
-#include "unlockers/games/calculate/ZEBAlarmClockUnlockerCalculateViewController.h"
-#include "unlockers/games/tap/ZEBAlarmClockUnlockerTapViewController.h"
+#include "ui/AlertView.h"
+#include "unlockers/games/calculate/SumGame.h"
+#include "unlockers/games/tap/TapGame.h"
 
 #include <QPointer>
 #include <QSignalSpy>
@@ -22,45 +22,50 @@
 namespace UnlockHarness {
 inline const QString kTap = QStringLiteral("ZEBAlarmClockUnlockerTapViewController");
 inline const QString kCalculate = QStringLiteral("ZEBAlarmClockUnlockerCalculateViewController");
+// The class of the game that plays under a stored screen name.
+inline QString gameClass(const QString &screenName)
+{
+    return screenName == kTap ? QStringLiteral("TapGame") : screenName == kCalculate ? QStringLiteral("SumGame") : QString();
+}
 // The tap game's farewell takes 3 s; the jingle about 2 s.
 constexpr int kWinTimeoutMs = 20000;
 
-inline ZEBSoundManager *sound() { return ZEBSoundManager::sharedZEBSoundManager(); }
+inline RingPlayer *sound() { return RingPlayer::shared(); }
 
-inline ZEBAlarmClockUnlockerViewController *present(const QString &className, const ZEBAlarmClockPtr &alarm,
+inline UnlockScreen *present(const QString &className, const AlarmPtr &alarm,
                                                      bool previewMode)
 {
-    auto *screen = qobject_cast<ZEBAlarmClockUnlockerViewController *>(
+    auto *screen = qobject_cast<UnlockScreen *>(
         ScreenRegistry::shared().create(className, alarm, previewMode));
     if (screen)
         ModalLayer::shared().presentModal(screen, false, {});
     return screen;
 }
 
-inline bool isPresented(const ViewController *screen)
+inline bool isPresented(const ScreenController *screen)
 {
-    return ModalLayer::shared().presentedScreens().contains(const_cast<ViewController *>(screen));
+    return ModalLayer::shared().presentedScreens().contains(const_cast<ScreenController *>(screen));
 }
 
 // Types the answer on the keypad once every key has popped up.
-inline bool typeAnswer(ZEBAlarmClockUnlockerCalculateViewController *screen)
+inline bool typeAnswer(SumGame *screen)
 {
     if (!QTest::qWaitFor([&] { return screen->buttonCountFlag() == 11; }, 5000))
         return false;
     for (int i = 0; i < AnswerEntry::kMaxDigits; ++i)
-        screen->numberButtonDown(AnswerEntry::kDeleteKey);
+        screen->pressKey(AnswerEntry::kDeleteKey);
     for (QChar digit : QString::number(screen->result()))
-        screen->numberButtonDown(digit.digitValue());
+        screen->pressKey(digit.digitValue());
     return screen->isExiting();
 }
 
-inline bool win(ZEBAlarmClockUnlockerViewController *screen)
+inline bool win(UnlockScreen *screen)
 {
-    if (auto *tap = qobject_cast<ZEBAlarmClockUnlockerTapViewController *>(screen)) {
+    if (auto *tap = qobject_cast<TapGame *>(screen)) {
         tap->unlock();
         return true;
     }
-    if (auto *calculate = qobject_cast<ZEBAlarmClockUnlockerCalculateViewController *>(screen))
+    if (auto *calculate = qobject_cast<SumGame *>(screen))
         return typeAnswer(calculate);
     return false;
 }
@@ -69,12 +74,12 @@ inline bool win(ZEBAlarmClockUnlockerViewController *screen)
 class WinRecorder : public QObject
 {
 public:
-    explicit WinRecorder(ZEBAlarmClockUnlockerViewController *screen) : screen_(screen)
+    explicit WinRecorder(UnlockScreen *screen) : screen_(screen)
     {
         ringPlayer_ = sound()->audioPlayer();
-        connect(&NotificationCenter::defaultCenter(), &NotificationCenter::posted, this,
+        connect(&Broadcaster::shared(), &Broadcaster::posted, this,
                 [this](const QString &name, const QVariant &) {
-                    if (name == ZEBAppDelegate::RingingAlarmClockStatusChanged) {
+                    if (name == AppCore::RingingAlarmStatusChanged) {
                         events << QStringLiteral("settle");
                         ++settleCount;
                         if (jinglePlayer_ && jinglePlayer_->isPlaying())
@@ -84,7 +89,7 @@ public:
                     }
                 });
         connect(&AlertQueue::shared(), &AlertQueue::currentChanged, this, [this] {
-            SIAlertView *alert = AlertQueue::shared().current();
+            AlertView *alert = AlertQueue::shared().current();
             if (!alert) {
                 events << QStringLiteral("alert closed");
                 if (!isPresented(screen_))
@@ -95,15 +100,15 @@ public:
             if (alert->title() != QLatin1String("Mission Complete"))
                 problems << QStringLiteral("alert titled ") + alert->title();
         });
-        connect(&ModalLayer::shared(), &ModalLayer::screenRemoved, this, [this](ViewController *screen) {
+        connect(&ModalLayer::shared(), &ModalLayer::screenRemoved, this, [this](ScreenController *screen) {
             if (screen != screen_)
                 return;
             events << QStringLiteral("screen closed");
             ringStatusAtClose = RingStatusFile::exists();
         });
-        connect(screen, &ZEBAlarmClockUnlockerViewController::unlockProgress, this,
-                [this](ZEBAlarmClockUnlockerViewController::UnlockStep step) {
-                    using Step = ZEBAlarmClockUnlockerViewController::UnlockStep;
+        connect(screen, &UnlockScreen::unlockProgress, this,
+                [this](UnlockScreen::UnlockStep step) {
+                    using Step = UnlockScreen::UnlockStep;
                     if (step == Step::RingSilenced) {
                         events << QStringLiteral("silence");
                         if (ringPlayer_ && ringPlayer_->isPlaying())
@@ -127,7 +132,7 @@ public:
     bool ringStatusAtClose = false;
 
 private:
-    QPointer<ZEBAlarmClockUnlockerViewController> screen_;
+    QPointer<UnlockScreen> screen_;
     QPointer<AudioPlayer> ringPlayer_, jinglePlayer_;
 };
 

@@ -8,7 +8,7 @@
 #include "TestSupport.h"
 #include "UnlockHarness.h"
 
-#include "alarms/ZEBAlarmClockManager.h"
+#include "alarms/AlarmSchedule.h"
 #include "app/LaunchArguments.h"
 #include "platform/ApplicationLifecycle.h"
 #include "platform/NotificationSchedulerSetup.h"
@@ -60,9 +60,9 @@ public:
         error = launch.error;
         installNotificationScheduler(&owner);
         QObject::connect(&ApplicationLifecycle::shared(), &ApplicationLifecycle::didBecomeActive, &delegate, [] {
-            NotificationCenter::defaultCenter().post(ZEBAppDelegate::HomeViewControllerDidLoadView);
+            Broadcaster::shared().post(AppCore::HomeScreenDidLoad);
         });
-        delegate.didFinishLaunchingWithOptions(launch.options);
+        delegate.launch(launch.options);
         loaded = window.load();
         window.show();
         ApplicationLifecycle::shared().becomeActive();
@@ -70,15 +70,15 @@ public:
     ~RunningApp()
     {
         ApplicationLifecycle::shared().enterBackground();
-        for (ViewController *screen : ModalLayer::shared().presentedScreens())
-            screen->dismissViewControllerAnimated(false);
+        for (ScreenController *screen : ModalLayer::shared().presentedScreens())
+            screen->close(false);
         LocalNotificationScheduler::setShared(nullptr);
     }
 
-    ZEBAlarmClockUnlockerViewController *unlockScreen() const
+    UnlockScreen *unlockScreen() const
     {
-        for (ViewController *screen : ModalLayer::shared().presentedScreens())
-            if (auto *unlock = qobject_cast<ZEBAlarmClockUnlockerViewController *>(screen))
+        for (ScreenController *screen : ModalLayer::shared().presentedScreens())
+            if (auto *unlock = qobject_cast<UnlockScreen *>(screen))
                 return unlock;
         return nullptr;
     }
@@ -107,10 +107,10 @@ public:
     // Wins whichever game is in front by tapping its view.
     bool winByTaps() const
     {
-        ZEBAlarmClockUnlockerViewController *screen = unlockScreen();
-        if (qobject_cast<ZEBAlarmClockUnlockerTapViewController *>(screen))
+        UnlockScreen *screen = unlockScreen();
+        if (qobject_cast<TapGame *>(screen))
             return tap(QStringLiteral("closeButton"));
-        auto *calculate = qobject_cast<ZEBAlarmClockUnlockerCalculateViewController *>(screen);
+        auto *calculate = qobject_cast<SumGame *>(screen);
         if (!calculate)
             return false;
         for (QChar digit : QString::number(calculate->result()))
@@ -130,9 +130,9 @@ public:
     }
 
     QObject owner;
-    ZEBAppDelegate delegate;
+    AppCore delegate;
     // Presentations completed (the screen has slid in).
-    QSignalSpy presented{&delegate, &ZEBAppDelegate::unlockScreenPresented};
+    QSignalSpy presented{&delegate, &AppCore::unlockScreenPresented};
     AppWindow window;
     QString error;
     bool loaded = false;
@@ -166,26 +166,26 @@ int sinkInputsOfThisProcess()
     return QString::fromUtf8(pactl.readAllStandardOutput()).count(QStringLiteral("application.process.id = \"%1\"").arg(pid));
 }
 
-ZEBAlarmClockPtr makeAlarm(const QDateTime &ring, quint32 mask, int unlockerKind)
+AlarmPtr makeAlarm(const QDateTime &ring, quint32 mask, int kind)
 {
-    auto alarm = std::make_shared<ZEBAlarmClock>();
+    auto alarm = std::make_shared<Alarm>();
     alarm->setTimeOfDay(ring.time(), ring.date());
-    alarm->dateChoosingMask = mask;
-    alarm->ringFileString = QStringLiteral("Satellite.mp3");
-    alarm->unlocker = std::make_shared<ZEBAlarmClockUnlocker>(unlockerKind);
+    alarm->repeatMask = mask;
+    alarm->soundFile = QStringLiteral("Satellite.mp3");
+    alarm->unlocker = std::make_shared<Unlocker>(kind);
     return alarm;
 }
 
 // Schedules `alarm` the way the setting screen does, with nothing delivering yet.
-LocalNotification schedule(const ZEBAlarmClockPtr &alarm)
+LocalNotification schedule(const AlarmPtr &alarm)
 {
     TestSupport::StoreOnlyScheduler store;
-    ZEBAlarmClockManager &manager = ZEBAlarmClockManager::sharedZEBAlarmClockManager();
-    if (alarm->dateChoosingMask)
-        manager.addAlarmClockWithMask(alarm);
+    AlarmSchedule &manager = AlarmSchedule::shared();
+    if (alarm->repeatMask)
+        manager.addRepeating(alarm);
     else
-        manager.addAlarmClockWithoutMask(alarm);
-    return alarm->referenceNotificationsDic->isEmpty() ? LocalNotification() : alarm->referenceNotificationsDic->first();
+        manager.addOneTime(alarm);
+    return alarm->scheduledNotifications->isEmpty() ? LocalNotification() : alarm->scheduledNotifications->first();
 }
 
 // What the notification service does when it starts the app for a due notification.
@@ -206,8 +206,8 @@ int runRingingChild(const QStringList &arguments)
     RunningApp app(arguments);
     if (!QTest::qWaitFor([&] { return app.unlockScreen() != nullptr; }, kScreenTimeoutMs))
         return 1;
-    const QString line = QStringLiteral("RINGING %1 %2\n").arg(app.unlockScreen()->className(),
-                                                                 app.unlockScreen()->alarmClock()->identifier);
+    const QString line = QStringLiteral("RINGING %1 %2\n").arg(app.unlockScreen()->alarm()->unlocker->screenName,
+                                                                 app.unlockScreen()->alarm()->identifier);
     std::fputs(line.toLocal8Bit().constData(), stdout);
     std::fflush(stdout); // stdout is a pipe: fully buffered otherwise
     return QCoreApplication::exec();
@@ -222,15 +222,15 @@ private:
     OffsetClock clock;
 
     // Waits for the unlock screen of `alarm` in ringing mode, with the ring looping.
-    void checkRinging(const RunningApp &app, const ZEBAlarmClockPtr &alarm, const QString &className)
+    void checkRinging(const RunningApp &app, const AlarmPtr &alarm, const QString &className)
     {
         QTRY_COMPARE_WITH_TIMEOUT(app.presented.count(), 1, kScreenTimeoutMs);
         QCOMPARE(app.presented.first().at(1).toString(), className);
-        ZEBAlarmClockUnlockerViewController *screen = app.unlockScreen();
-        QCOMPARE(screen->className(), className);
+        UnlockScreen *screen = app.unlockScreen();
+        QCOMPARE(screen->className(), UnlockHarness::gameClass(className));
         QVERIFY(!screen->previewMode());
         QVERIFY(!screen->hasDismissButton());
-        QCOMPARE(screen->alarmClock()->identifier, alarm->identifier);
+        QCOMPARE(screen->alarm()->identifier, alarm->identifier);
         QVERIFY(app.delegate.alarmRinging());
         QVERIFY(RingStatusFile::exists());
         QTRY_VERIFY(sound()->playing());
@@ -240,8 +240,8 @@ private:
 
     void winAndWaitForTheEnd(const RunningApp &app)
     {
-        QPointer<ZEBAlarmClockUnlockerViewController> screen = app.unlockScreen();
-        QSignalSpy settled(&app.delegate, &ZEBAppDelegate::alarmSettled);
+        QPointer<UnlockScreen> screen = app.unlockScreen();
+        QSignalSpy settled(&app.delegate, &AppCore::alarmSettled);
         QVERIFY(app.winByTaps());
         QTRY_VERIFY_WITH_TIMEOUT(!screen, kWinTimeoutMs);
         QCOMPARE(settled.count(), 1);
@@ -249,7 +249,7 @@ private:
         QVERIFY(!RingStatusFile::exists());
     }
 
-    void checkWeeklySettled(const ZEBAlarmClockPtr &alarm, const QDateTime &rang)
+    void checkWeeklySettled(const AlarmPtr &alarm, const QDateTime &rang)
     {
         const QJsonArray alarms = tolvekctlJson({QStringLiteral("list"), QStringLiteral("--json")});
         QCOMPARE(alarms.size(), 1);
@@ -272,7 +272,7 @@ private Q_SLOTS:
     void init()
     {
         TestSupport::wipeUserData();
-        ZEBAlarmClockManager::sharedZEBAlarmClockManager().alarmClocksOnSystemSchedule();
+        AlarmSchedule::shared().reload();
         clock.offsetMs = 0;
     }
 
@@ -280,8 +280,8 @@ private Q_SLOTS:
     {
         const QDateTime ring = nextRingMoment();
         clock.setNow(ring.addSecs(-3));
-        const ZEBAlarmClockPtr alarm = makeAlarm(ring, ZEBAlarmClock::maskBitForQtDayOfWeek(ring.date().dayOfWeek()),
-                                                 ZEBAlarmClockUnlocker::Tap);
+        const AlarmPtr alarm = makeAlarm(ring, Alarm::maskBitForQtDayOfWeek(ring.date().dayOfWeek()),
+                                                 Unlocker::Tap);
         const LocalNotification fired = schedule(alarm);
         QCOMPARE(fired.fireDate, ring);
         clock.setNow(ring.addSecs(2));
@@ -298,7 +298,7 @@ private Q_SLOTS:
     {
         const QDateTime ring = nextRingMoment();
         clock.setNow(ring.addMSecs(-2500));
-        const ZEBAlarmClockPtr alarm = makeAlarm(ring, 0, ZEBAlarmClockUnlocker::Calculate);
+        const AlarmPtr alarm = makeAlarm(ring, 0, Unlocker::Calculate);
         QCOMPARE(schedule(alarm).fireDate, ring);
 
         RunningApp app({QStringLiteral("tolvek-alarm")});
@@ -319,8 +319,8 @@ private Q_SLOTS:
     {
         const QDateTime ring = nextRingMoment();
         clock.setNow(ring.addSecs(-3));
-        const ZEBAlarmClockPtr alarm = makeAlarm(ring, ZEBAlarmClock::maskBitForQtDayOfWeek(ring.date().dayOfWeek()),
-                                                 ZEBAlarmClockUnlocker::Calculate);
+        const AlarmPtr alarm = makeAlarm(ring, Alarm::maskBitForQtDayOfWeek(ring.date().dayOfWeek()),
+                                                 Unlocker::Calculate);
         const LocalNotification fired = schedule(alarm);
         clock.setNow(ring.addSecs(2));
 

@@ -18,12 +18,12 @@ class TestCalculateGame : public QObject
     Q_OBJECT
 
 private:
-    static ZEBAlarmClockUnlockerCalculateViewController *presentSeeded(quint32 seed, bool previewMode)
+    static SumGame *presentSeeded(quint32 seed, bool previewMode)
     {
-        auto *screen = new ZEBAlarmClockUnlockerCalculateViewController(seed);
-        auto alarm = std::make_shared<ZEBAlarmClock>();
-        alarm->ringFileString = QStringLiteral("Calculator.mp3");
-        screen->setAlarmClock(alarm);
+        auto *screen = new SumGame(seed);
+        auto alarm = std::make_shared<Alarm>();
+        alarm->soundFile = QStringLiteral("Calculator.mp3");
+        screen->setAlarm(alarm);
         screen->setPreviewMode(previewMode);
         ModalLayer::shared().presentModal(screen, false, {});
         return screen;
@@ -163,8 +163,8 @@ private Q_SLOTS:
         // No seed: each ring shows another layout (the old unseeded shuffle repeated itself after every launch).
         QSet<QString> layouts;
         for (int i = 0; i < 4; ++i) {
-            auto *screen = qobject_cast<ZEBAlarmClockUnlockerCalculateViewController *>(
-                present(kCalculate, std::make_shared<ZEBAlarmClock>(), true));
+            auto *screen = qobject_cast<SumGame *>(
+                present(kCalculate, std::make_shared<Alarm>(), true));
             QStringList order;
             for (const QRectF &place : screen->buttonPlaces())
                 order << QStringLiteral("%1,%2").arg(place.x()).arg(place.y());
@@ -179,9 +179,9 @@ private Q_SLOTS:
         auto *screen = presentSeeded(7, true);
         QCOMPARE(screen->buttonCountFlag(), 0);
         QCOMPARE(screen->buttonPlaces().size(), 11);
-        QSignalSpy popped(screen, &ZEBAlarmClockUnlockerCalculateViewController::buttonCountFlagChanged);
+        QSignalSpy popped(screen, &SumGame::buttonCountFlagChanged);
         // A key that has not popped up yet cannot be pressed.
-        screen->numberButtonDown(9);
+        screen->pressKey(9);
         QCOMPARE(screen->resultText(), QStringLiteral("?"));
         QTRY_COMPARE(screen->buttonCountFlag(), 11);
         QCOMPARE(popped.count(), 11);
@@ -205,16 +205,16 @@ private Q_SLOTS:
         auto *screen = presentSeeded(3, true);
         QTRY_COMPARE(screen->buttonCountFlag(), 11);
         const int wrong = screen->result() == 99 ? 98 : 99;
-        screen->numberButtonDown(wrong / 10);
-        QCOMPARE(screen->lastKeySound(), ZEBAlarmClockUnlockerCalculateViewController::kButtonClickSound);
-        screen->numberButtonDown(wrong % 10);
+        screen->pressKey(wrong / 10);
+        QCOMPARE(screen->lastKeySound(), SumGame::kButtonClickSound);
+        screen->pressKey(wrong % 10);
         QCOMPARE(screen->resultText(), QString::number(wrong));
-        QCOMPARE(screen->lastKeySound(), ZEBAlarmClockUnlockerCalculateViewController::kWrongAnswerSound);
+        QCOMPARE(screen->lastKeySound(), SumGame::kWrongAnswerSound);
         QVERIFY(screen->userInteractionEnabled());
         QVERIFY(!screen->isExiting());
         const QString problem = screen->arithmeticString();
-        screen->numberButtonDown(AnswerEntry::kDeleteKey);
-        screen->numberButtonDown(AnswerEntry::kDeleteKey);
+        screen->pressKey(AnswerEntry::kDeleteKey);
+        screen->pressKey(AnswerEntry::kDeleteKey);
         QCOMPARE(screen->resultText(), QStringLiteral("?"));
         QCOMPARE(screen->arithmeticString(), problem);
         QVERIFY(typeAnswer(screen));
@@ -236,13 +236,13 @@ private Q_SLOTS:
     {
         QFETCH(quint32, seed);
         auto *screen = presentSeeded(seed, false);
-        QPointer<ZEBAlarmClockUnlockerCalculateViewController> guard(screen);
-        QSignalSpy progress(screen, &ZEBAlarmClockUnlockerViewController::unlockProgress);
+        QPointer<SumGame> guard(screen);
+        QSignalSpy progress(screen, &UnlockScreen::unlockProgress);
         QRandomGenerator taps(seed * 7919u);
         int pressed = 0;
         while (!screen->isExiting() && pressed < 400) {
             const int tag = taps.bounded(-1, 13);
-            screen->numberButtonDown(tag);
+            screen->pressKey(tag);
             ++pressed;
             const QString text = screen->resultText();
             QVERIFY2(text == QLatin1String("?") || (text.size() <= 2 && text.toInt() >= 0), qPrintable(text));
@@ -256,13 +256,13 @@ private Q_SLOTS:
         QVERIFY(screen->isExiting());
         const QString finalText = screen->resultText();
         for (int i = 0; i < 100; ++i)
-            screen->numberButtonDown(taps.bounded(0, 11));
+            screen->pressKey(taps.bounded(0, 11));
         QCOMPARE(screen->resultText(), finalText);
         QTRY_VERIFY_WITH_TIMEOUT(!guard, kWinTimeoutMs);
         int settles = 0;
         for (const QList<QVariant> &step : progress)
-            settles += step.first().value<ZEBAlarmClockUnlockerViewController::UnlockStep>()
-                       == ZEBAlarmClockUnlockerViewController::UnlockStep::SettleBroadcast;
+            settles += step.first().value<UnlockScreen::UnlockStep>()
+                       == UnlockScreen::UnlockStep::SettleBroadcast;
         QCOMPARE(settles, 1);
     }
 };

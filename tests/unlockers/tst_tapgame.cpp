@@ -10,7 +10,7 @@
 #include <QtMath>
 
 using namespace UnlockHarness;
-using Tap = ZEBAlarmClockUnlockerTapViewController;
+using Tap = TapGame;
 
 class TestTapGame : public QObject
 {
@@ -19,8 +19,8 @@ class TestTapGame : public QObject
 private:
     static Tap *presentTap(bool previewMode)
     {
-        auto alarm = std::make_shared<ZEBAlarmClock>();
-        alarm->ringFileString = QStringLiteral("Satellite.mp3");
+        auto alarm = std::make_shared<Alarm>();
+        alarm->soundFile = QStringLiteral("Satellite.mp3");
         return qobject_cast<Tap *>(present(kTap, alarm, previewMode));
     }
 
@@ -79,7 +79,7 @@ private Q_SLOTS:
         QFETCH(qreal, offset);
         ScreenMetrics::shared().setDisplayMode(mode);
         Tap screen;
-        screen.loadViewIfNeeded();
+        screen.loadIfNeeded();
         QCOMPARE(screen.planetFrame(), Tap::kPlanetFrame.translated(0, offset));
         QCOMPARE(screen.closeButtonFrame(), Tap::kCloseButtonFrame.translated(0, offset));
         QCOMPARE(screen.originalPlanetOriginY(), Tap::kAstronautFrame.y() + offset);
@@ -153,7 +153,7 @@ private Q_SLOTS:
     void backgroundStopsAndRestartsTheScene()
     {
         Tap *screen = presentTap(false);
-        NotificationCenter &center = NotificationCenter::defaultCenter();
+        Broadcaster &center = Broadcaster::shared();
         center.post(ApplicationLifecycle::WillResignActive);
         QVERIFY(!screen->isTimerRunning());
         const int turns = screen->planetTurnCount();

@@ -1,20 +1,20 @@
 // The unlocker picker and the rating view: page arithmetic, the texts'
 // cross-fade, the use button and the host's callbacks, and the level rules.
-#include "unlockers/ZEBUnlockerManager.h"
-#include "unlockers/ZEBUnlockerPickerView.h"
+#include "unlockers/UnlockerCatalogue.h"
+#include "unlockers/UnlockerPicker.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
 namespace {
-class Host : public ZEBUnlockerPickerViewDelegate
+class Host : public UnlockerPickerHost
 {
 public:
-    void unlockerPickerViewDidSelectPreViewWithIndex(ZEBUnlockerPickerView *, int index) override { previews << index; }
-    void unlockerPickerViewDidUseWithIndex(ZEBUnlockerPickerView *, int index) override { uses << index; }
+    void previewRequested(UnlockerPicker *, int index) override { previews << index; }
+    void unlockerChosen(UnlockerPicker *, int index) override { uses << index; }
     QList<int> previews, uses;
 };
-constexpr qreal w = ZEBUnlockerPickerView::kScrollViewWidth;
+constexpr qreal w = UnlockerPicker::kScrollViewWidth;
 } // namespace
 
 class TestUnlockerPicker : public QObject
@@ -22,16 +22,16 @@ class TestUnlockerPicker : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<ZEBUnlockerPickerView> picker;
+    std::unique_ptr<UnlockerPicker> picker;
     Host host;
 
 private Q_SLOTS:
     void init()
     {
-        picker = std::make_unique<ZEBUnlockerPickerView>();
+        picker = std::make_unique<UnlockerPicker>();
         host = Host();
         picker->setDelegate(&host);
-        picker->layoutIllustrates(ZEBUnlockerManager::sharedZEBUnlockerManager().availableUnlockers());
+        picker->setUnlockers(UnlockerCatalogue::shared().all());
     }
 
     void pagesFromTheCatalogue()
@@ -41,7 +41,7 @@ private Q_SLOTS:
         QCOMPARE(picker->titleText(), QStringLiteral("Peaceful Universe"));
         QCOMPARE(picker->subtitleText(), QStringLiteral("Just tap."));
         QCOMPARE(picker->gameLevelView()->level(), 1);
-        const QStringList urls = picker->illustrateUrls();
+        const QStringList urls = picker->illustrationUrls();
         QCOMPARE(urls.size(), 5);
         for (const QString &url : urls)
             QVERIFY2(url.startsWith("qrc:/pictures/clock-setting-unlocker-illustrate"), qPrintable(url));
@@ -49,11 +49,11 @@ private Q_SLOTS:
 
     void emptyListShowsNothing()
     {
-        ZEBUnlockerPickerView empty;
-        empty.layoutIllustrates({});
+        UnlockerPicker empty;
+        empty.setUnlockers({});
         QCOMPARE(empty.pageCount(), 0);
         QCOMPARE(empty.titleText(), QString());
-        empty.scrollViewDidScroll(w * 2);
+        empty.scrolledTo(w * 2);
         empty.useCurrentUnlocker();
         empty.preview();
     }
@@ -78,18 +78,18 @@ private Q_SLOTS:
         QFETCH(qreal, offset);
         QFETCH(int, page);
         QFETCH(qreal, alpha);
-        QCOMPARE(ZEBUnlockerPickerView::pageAt(offset, w), page);
-        QVERIFY(qAbs(ZEBUnlockerPickerView::textAlphaAt(offset, w) - alpha) < 1e-6);
-        picker->scrollViewDidScroll(offset);
+        QCOMPARE(UnlockerPicker::pageAt(offset, w), page);
+        QVERIFY(qAbs(UnlockerPicker::textAlphaAt(offset, w) - alpha) < 1e-6);
+        picker->scrolledTo(offset);
         QCOMPARE(picker->currentPage(), page);
         QVERIFY(qAbs(picker->textAlpha() - alpha) < 1e-6);
     }
 
     void scrollingShowsThePageTexts()
     {
-        const auto unlockers = ZEBUnlockerManager::sharedZEBUnlockerManager().availableUnlockers();
+        const auto unlockers = UnlockerCatalogue::shared().all();
         for (int page = 0; page < 5; ++page) {
-            picker->scrollViewDidScroll(w * page);
+            picker->scrolledTo(w * page);
             QCOMPARE(picker->titleText(), unlockers[page]->title);
             QCOMPARE(picker->subtitleText(), unlockers[page]->subtitle);
             QCOMPARE(picker->gameLevelView()->level(), unlockers[page]->gameLevel);
@@ -98,28 +98,28 @@ private Q_SLOTS:
 
     void useButtonFollowsTheChoice()
     {
-        picker->setAlreadyChoosedUnlockerIndex(2);
+        picker->setChosenUnlockerIndex(2);
         QCOMPARE(picker->useButtonPicture(), QStringLiteral("clock-setting-not-use"));
-        picker->scrollViewDidScroll(w * 2);
+        picker->scrolledTo(w * 2);
         QCOMPARE(picker->useButtonPicture(), QStringLiteral("clock-setting-use"));
         QCOMPARE(picker->useLabelText(), QStringLiteral("Use"));
-        picker->scrollViewDidScroll(w * 3);
+        picker->scrolledTo(w * 3);
         QCOMPARE(picker->useButtonPicture(), QStringLiteral("clock-setting-not-use"));
         // Scrolling alone never changes the choice.
-        QCOMPARE(picker->alreadyChoosedUnlockerIndex(), 2);
+        QCOMPARE(picker->chosenUnlockerIndex(), 2);
         QVERIFY(host.uses.isEmpty());
     }
 
     void useAndPreviewTellTheHost()
     {
-        picker->setAlreadyChoosedUnlockerIndex(1);
-        picker->scrollViewDidScroll(w);
+        picker->setChosenUnlockerIndex(1);
+        picker->scrolledTo(w);
         picker->useCurrentUnlocker(); // already chosen: nothing
         QVERIFY(host.uses.isEmpty());
-        picker->scrollViewDidScroll(w * 3);
+        picker->scrolledTo(w * 3);
         picker->useCurrentUnlocker();
         QCOMPARE(host.uses, QList<int>{3});
-        QCOMPARE(picker->alreadyChoosedUnlockerIndex(), 3);
+        QCOMPARE(picker->chosenUnlockerIndex(), 3);
         QCOMPARE(picker->currentUnlockerIndex(), 3);
         QCOMPARE(picker->useButtonPicture(), QStringLiteral("clock-setting-use"));
         picker->useCurrentUnlocker();
@@ -127,7 +127,7 @@ private Q_SLOTS:
         picker->preview();
         QCOMPARE(host.previews, QList<int>{3});
         // Mid-bounce beyond the last page there is no game to use or show.
-        picker->scrollViewDidScroll(w * 4.6);
+        picker->scrolledTo(w * 4.6);
         picker->useCurrentUnlocker();
         picker->preview();
         QCOMPARE(host.uses, QList<int>{3});
@@ -147,8 +147,8 @@ private Q_SLOTS:
     {
         QFETCH(int, index);
         QFETCH(bool, scrolls);
-        QSignalSpy requested(picker.get(), &ZEBUnlockerPickerView::scrollRequested);
-        picker->scrollToUnlockerWithIndex(index, true);
+        QSignalSpy requested(picker.get(), &UnlockerPicker::scrollRequested);
+        picker->scrollToUnlocker(index, true);
         QCOMPARE(requested.count(), scrolls ? 1 : 0);
         if (scrolls) {
             QCOMPARE(requested.first().at(0).toReal(), w * index);
@@ -169,7 +169,7 @@ private Q_SLOTS:
     void useButtonKinds()
     {
         QFETCH(int, kind);
-        picker->refreshUseButtonWithUseButtonKind(kind);
+        picker->showUseButton(kind);
         QTEST(picker->useButtonPicture(), "picture");
         QTEST(picker->useLabelText(), "label");
     }
@@ -190,27 +190,27 @@ private Q_SLOTS:
         QFETCH(QList<int>, levels);
         QFETCH(int, level);
         QFETCH(int, green);
-        ZEBGameLevelView view;
+        LevelMarks view;
         for (int n : levels)
             view.setLevel(n);
         QCOMPARE(view.level(), level);
-        QCOMPARE(view.stars().count(ZEBGameLevelView::kGreenMark), green);
-        QCOMPARE(view.stars().count(ZEBGameLevelView::kGrayMark), 5 - green);
+        QCOMPARE(view.stars().count(LevelMarks::kGreenMark), green);
+        QCOMPARE(view.stars().count(LevelMarks::kGrayMark), 5 - green);
         for (int i = 0; i < 5; ++i)
-            QCOMPARE(view.stars()[i], i < green ? ZEBGameLevelView::kGreenMark : ZEBGameLevelView::kGrayMark);
+            QCOMPARE(view.stars()[i], i < green ? LevelMarks::kGreenMark : LevelMarks::kGrayMark);
     }
 
     void levelMarksBeforeAnyLevel()
     {
-        ZEBGameLevelView view;
+        LevelMarks view;
         QCOMPARE(view.level(), 0);
         QCOMPARE(view.stars(), QStringList(5, QString()));
-        QSignalSpy changed(&view, &ZEBGameLevelView::levelChanged);
+        QSignalSpy changed(&view, &LevelMarks::levelChanged);
         view.setLevel(0); // unchanged: still no pictures
         QCOMPARE(changed.count(), 0);
         QCOMPARE(view.stars(), QStringList(5, QString()));
         for (int i = 0; i < 5; ++i)
-            QCOMPARE(ZEBGameLevelView::markFrame(i), QRectF(29 + 10 * i, 3.5, 8, 8));
+            QCOMPARE(LevelMarks::markFrame(i), QRectF(29 + 10 * i, 3.5, 8, 8));
     }
 };
 

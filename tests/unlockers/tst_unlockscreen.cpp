@@ -11,25 +11,25 @@
 #include "unlockers/ScreenSaverInhibitor.h"
 
 using namespace UnlockHarness;
-using Step = ZEBAlarmClockUnlockerViewController::UnlockStep;
+using Step = UnlockScreen::UnlockStep;
 
 class TestUnlockScreen : public QObject
 {
     Q_OBJECT
 
 private:
-    ZEBAlarmClockPtr alarm(const QString &ringFile = QStringLiteral("Satellite.mp3"))
+    AlarmPtr alarm(const QString &ringFile = QStringLiteral("Satellite.mp3"))
     {
-        auto a = std::make_shared<ZEBAlarmClock>();
-        a->ringFileString = ringFile;
+        auto a = std::make_shared<Alarm>();
+        a->soundFile = ringFile;
         return a;
     }
 
-    static void finish(ZEBAlarmClockUnlockerViewController *screen)
+    static void finish(UnlockScreen *screen)
     {
-        QPointer<ZEBAlarmClockUnlockerViewController> guard(screen);
+        QPointer<UnlockScreen> guard(screen);
         if (guard && isPresented(guard))
-            guard->dismissViewControllerAnimated(false);
+            guard->close(false);
         QTest::qWait(10);
     }
 
@@ -37,7 +37,7 @@ private Q_SLOTS:
     void init()
     {
         TestSupport::wipeUserData();
-        sound()->stopSoundPlay();
+        sound()->stop();
     }
 
     void backButtonOnlyInPreviewMode_data()
@@ -53,14 +53,14 @@ private Q_SLOTS:
     {
         QFETCH(QString, className);
         QFETCH(bool, previewMode);
-        ZEBAlarmClockUnlockerViewController *screen = present(className, alarm(), previewMode);
+        UnlockScreen *screen = present(className, alarm(), previewMode);
         QVERIFY(screen);
         QCOMPARE(screen->previewMode(), previewMode);
         QCOMPARE(screen->hasDismissButton(), previewMode);
         QCOMPARE(screen->dismissButtonTitle(), QStringLiteral(" back"));
         QVERIFY(!screen->noticeText().isEmpty());
         // Asking again for the same mode makes no second button.
-        QSignalSpy changed(screen, &ZEBAlarmClockUnlockerViewController::previewModeChanged);
+        QSignalSpy changed(screen, &UnlockScreen::previewModeChanged);
         screen->setPreviewMode(previewMode);
         QCOMPARE(changed.count(), 0);
         finish(screen);
@@ -68,10 +68,10 @@ private Q_SLOTS:
 
     void screenWorksOnItsOwnCopy()
     {
-        const ZEBAlarmClockPtr original = alarm();
-        ZEBAlarmClockUnlockerViewController *screen = present(kTap, original, false);
-        original->ringFileString = QStringLiteral("UFO.mp3");
-        QCOMPARE(screen->alarmClock()->ringFileString, QStringLiteral("Satellite.mp3"));
+        const AlarmPtr original = alarm();
+        UnlockScreen *screen = present(kTap, original, false);
+        original->soundFile = QStringLiteral("UFO.mp3");
+        QCOMPARE(screen->alarm()->soundFile, QStringLiteral("Satellite.mp3"));
         finish(screen);
     }
 
@@ -91,8 +91,8 @@ private Q_SLOTS:
         QFETCH(QString, ringFile);
         QFETCH(QString, override);
         QFETCH(QString, expected);
-        ZEBAlarmClockUnlockerTapViewController screen;
-        screen.setAlarmClock(alarm(ringFile));
+        TapGame screen;
+        screen.setAlarm(alarm(ringFile));
         screen.setSoundFileName(override);
         const QString chosen = screen.ringSoundFile();
         if (expected.isEmpty()) {
@@ -106,19 +106,19 @@ private Q_SLOTS:
 
     void ringLoopsWhileShown()
     {
-        ZEBAlarmClockUnlockerViewController *screen = present(kTap, alarm(), false);
+        UnlockScreen *screen = present(kTap, alarm(), false);
         QTRY_VERIFY(sound()->playing());
         QVERIFY(sound()->audioPlayer()->isLooping());
         finish(screen);
     }
 
-    void noHeadsetOnTheNullSink() { QVERIFY(!ZEBAlarmClockUnlockerViewController::isHeadsetPluggedIn()); }
+    void noHeadsetOnTheNullSink() { QVERIFY(!UnlockScreen::isHeadsetPluggedIn()); }
 
     void keepsTheScreenOnWhileShown()
     {
         FakeScreenSaver saver;
         QVERIFY(saver.isPublished());
-        ZEBAlarmClockUnlockerViewController *screen = present(kCalculate, alarm(), true);
+        UnlockScreen *screen = present(kCalculate, alarm(), true);
         QVERIFY(screen->isKeepingScreenOn());
         QCOMPARE(saver.service().activeCookies().size(), 1);
         screen->dismiss();
@@ -127,7 +127,7 @@ private Q_SLOTS:
 
     void withoutAScreenSaverTheGameStillRuns()
     {
-        ZEBAlarmClockUnlockerViewController *screen = present(kTap, alarm(), false);
+        UnlockScreen *screen = present(kTap, alarm(), false);
         QVERIFY(!screen->isKeepingScreenOn());
         QTRY_VERIFY(sound()->playing());
         finish(screen);
@@ -136,15 +136,15 @@ private Q_SLOTS:
     void backButtonFadesOutAndCloses()
     {
         RingStatusFile::write(alarm());
-        QSignalSpy posted(&NotificationCenter::defaultCenter(), &NotificationCenter::posted);
-        ZEBAlarmClockUnlockerViewController *screen = present(kTap, alarm(), true);
-        QPointer<ZEBAlarmClockUnlockerViewController> guard(screen);
+        QSignalSpy posted(&Broadcaster::shared(), &Broadcaster::posted);
+        UnlockScreen *screen = present(kTap, alarm(), true);
+        QPointer<UnlockScreen> guard(screen);
         QTRY_VERIFY(sound()->playing());
         screen->dismiss();
         QVERIFY(!isPresented(guard));
         QTRY_VERIFY(!sound()->playing());
         for (const QList<QVariant> &post : posted)
-            QVERIFY(post.first().toString() != ZEBAppDelegate::RingingAlarmClockStatusChanged);
+            QVERIFY(post.first().toString() != AppCore::RingingAlarmStatusChanged);
         QVERIFY(RingStatusFile::exists());
     }
 
@@ -157,12 +157,12 @@ private Q_SLOTS:
     void ringRestartsAfterTheBackground()
     {
         QFETCH(QString, className);
-        ZEBAlarmClockUnlockerViewController *screen = present(className, alarm(), false);
+        UnlockScreen *screen = present(className, alarm(), false);
         QTRY_VERIFY(sound()->playing());
-        NotificationCenter &center = NotificationCenter::defaultCenter();
+        Broadcaster &center = Broadcaster::shared();
         center.post(ApplicationLifecycle::WillResignActive);
         // Something else stopped the ring while the app was away.
-        sound()->stopSoundPlay();
+        sound()->stop();
         QVERIFY(!sound()->playing());
         center.post(ApplicationLifecycle::WillEnterForeground);
         center.post(ApplicationLifecycle::DidBecomeActive);
@@ -189,14 +189,14 @@ private Q_SLOTS:
     {
         QFETCH(QString, className);
         QFETCH(bool, previewMode);
-        const ZEBAlarmClockPtr ringing = alarm();
+        const AlarmPtr ringing = alarm();
         RingStatusFile::write(ringing); // as the ring dispatch does
-        ZEBAlarmClockUnlockerViewController *screen = present(className, ringing, previewMode);
+        UnlockScreen *screen = present(className, ringing, previewMode);
         QVERIFY(screen);
         QTRY_VERIFY(sound()->playing());
         WinRecorder recorder(screen);
-        QSignalSpy progress(screen, &ZEBAlarmClockUnlockerViewController::unlockProgress);
-        QPointer<ZEBAlarmClockUnlockerViewController> guard(screen);
+        QSignalSpy progress(screen, &UnlockScreen::unlockProgress);
+        QPointer<UnlockScreen> guard(screen);
 
         QVERIFY(UnlockHarness::win(screen));
         QTRY_COMPARE_WITH_TIMEOUT(recorder.events, expectedWin(previewMode), kWinTimeoutMs);
@@ -218,14 +218,14 @@ private Q_SLOTS:
     void aSecondWinChangesNothing()
     {
         QFETCH(QString, className);
-        ZEBAlarmClockUnlockerViewController *screen = present(className, alarm(), false);
+        UnlockScreen *screen = present(className, alarm(), false);
         QTRY_VERIFY(sound()->playing());
         WinRecorder recorder(screen);
         QVERIFY(UnlockHarness::win(screen));
         QTRY_VERIFY_WITH_TIMEOUT(screen->isExiting(), kWinTimeoutMs);
         // The game reports the win again and again while the ending runs.
         for (int i = 0; i < 5; ++i) {
-            screen->unlockAlarmClock();
+            screen->completeUnlock();
             UnlockHarness::win(screen);
         }
         QTRY_COMPARE_WITH_TIMEOUT(recorder.events, expectedWin(false), kWinTimeoutMs);
@@ -235,16 +235,16 @@ private Q_SLOTS:
 
     void nothingRestartsAfterTheWin()
     {
-        ZEBAlarmClockUnlockerViewController *screen = present(kTap, alarm(), false);
+        UnlockScreen *screen = present(kTap, alarm(), false);
         QTRY_VERIFY(sound()->playing());
-        QSignalSpy progress(screen, &ZEBAlarmClockUnlockerViewController::unlockProgress);
+        QSignalSpy progress(screen, &UnlockScreen::unlockProgress);
         QVERIFY(UnlockHarness::win(screen));
         QTRY_VERIFY_WITH_TIMEOUT(progress.count() >= 3, kWinTimeoutMs); // the jingle plays
         AudioPlayer *jingle = sound()->audioPlayer();
-        NotificationCenter::defaultCenter().post(ApplicationLifecycle::WillResignActive);
-        NotificationCenter::defaultCenter().post(ApplicationLifecycle::WillEnterForeground);
+        Broadcaster::shared().post(ApplicationLifecycle::WillResignActive);
+        Broadcaster::shared().post(ApplicationLifecycle::WillEnterForeground);
         QCOMPARE(sound()->audioPlayer(), jingle);
-        QVERIFY(!static_cast<ZEBAlarmClockUnlockerTapViewController *>(screen)->isTimerRunning());
+        QVERIFY(!static_cast<TapGame *>(screen)->isTimerRunning());
         QTRY_VERIFY_WITH_TIMEOUT(!isPresented(screen), kWinTimeoutMs);
     }
 };

@@ -11,8 +11,8 @@
 #include "TestSupport.h"
 #include "WeatherFields.h"
 #include "WeatherGateway.h"
-#include "platform/NotificationCenter.h"
-#include "weather/ZEBWeatherFetcher.h"
+#include "platform/Broadcaster.h"
+#include "weather/WeatherFetcher.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ QString testData(const char *name)
     return qEnvironmentVariable("TOLVEK_SOURCE_DIR") + QStringLiteral("/tests/weather/") + QLatin1String(name);
 }
 
-ZEBWeatherLocator::SourceFactory replay(const QString &log)
+WeatherLocator::SourceFactory replay(const QString &log)
 {
     return [log](QObject *parent) {
         return QGeoPositionInfoSource::createSource(QStringLiteral("nmea"), {{QStringLiteral("nmea.source"), log}},
@@ -32,7 +32,7 @@ ZEBWeatherLocator::SourceFactory replay(const QString &log)
     };
 }
 
-ZEBWeatherLocator::SourceFactory noSource()
+WeatherLocator::SourceFactory noSource()
 {
     return [](QObject *) -> QGeoPositionInfoSource * { return nullptr; };
 }
@@ -58,19 +58,19 @@ class Broadcasts : public QObject
 public:
     Broadcasts()
     {
-        NotificationCenter &center = NotificationCenter::defaultCenter();
-        center.addObserver(this, ZEBWeatherFetcher::FetchBeginNotification, [this](const QVariant &) { ++begins; });
-        center.addObserver(this, ZEBWeatherFetcher::FetchCompleteNotification,
+        Broadcaster &center = Broadcaster::shared();
+        center.addObserver(this, WeatherFetcher::FetchBeginNotification, [this](const QVariant &) { ++begins; });
+        center.addObserver(this, WeatherFetcher::FetchCompleteNotification,
                            [this](const QVariant &object) { completes.append(object); });
     }
     int begins = 0;
     QList<QVariant> completes;
 };
 
-ZEBWeather knownRecord()
+Weather knownRecord()
 {
-    ZEBWeather weather;
-    weather.cityString = QStringLiteral("Before");
+    Weather weather;
+    weather.city = QStringLiteral("Before");
     weather.nowTemp = QStringLiteral("1");
     return weather;
 }
@@ -83,10 +83,10 @@ class WeatherFetcherTest : public QObject
     Q_OBJECT
 private:
     // A fetcher that talks to `server` and locates with the Hangzhou log.
-    std::unique_ptr<ZEBWeatherFetcher> fetcherFor(const QString &address)
+    std::unique_ptr<WeatherFetcher> fetcherFor(const QString &address)
     {
-        UserDefaults::standard().setString(ZEBWeatherFetcher::BaseAddressKey, address);
-        auto fetcher = std::make_unique<ZEBWeatherFetcher>();
+        Preferences::shared().setString(WeatherFetcher::BaseAddressKey, address);
+        auto fetcher = std::make_unique<WeatherFetcher>();
         fetcher->locator()->setSourceFactory(replay(testData("hangzhou.nmea")));
         return fetcher;
     }
@@ -110,7 +110,7 @@ private Q_SLOTS:
         auto fetcher = fetcherFor(QStringLiteral("http://127.0.0.1:%1").arg(port));
         QVERIFY(!fetcher->weather().has_value());
 
-        fetcher->fetchGPSCoordinate();
+        fetcher->fetchWeather();
         QCOMPARE(broadcasts.begins, 1);
         QTRY_COMPARE(broadcasts.completes.size(), 1);
 
@@ -120,9 +120,9 @@ private Q_SLOTS:
         QCOMPARE(answered.at(1).at(0).toString(), "select * from weather.forecast where woeid=" + PlaceId::mint(30.25, 120.16));
         QCOMPARE(answered.at(1).at(1).toInt(), 200);
 
-        QVERIFY(broadcasts.completes.at(0).canConvert<ZEBWeather>());
+        QVERIFY(broadcasts.completes.at(0).canConvert<Weather>());
         const QStringList hangzhou{"Hangzhou", "C", "30", "Partly Cloudy", "12", "15", "6"};
-        QCOMPARE(fieldsOf(broadcasts.completes.at(0).value<ZEBWeather>()), hangzhou);
+        QCOMPARE(fieldsOf(broadcasts.completes.at(0).value<Weather>()), hangzhou);
         QVERIFY(fetcher->weather().has_value());
         QCOMPARE(fieldsOf(*fetcher->weather()), hangzhou);
         QVERIFY(!fetcher->weatherFetching());
@@ -134,7 +134,7 @@ private Q_SLOTS:
         ScriptedHttpServer server(service({200, lookupAnswer(R"({"woeid":"42"})")}, {200, Channel}));
         Broadcasts broadcasts;
         auto fetcher = fetcherFor(server.address());
-        fetcher->fetchGPSCoordinate();
+        fetcher->fetchWeather();
         QTRY_COMPARE(broadcasts.completes.size(), 1);
         QCOMPARE(server.targets(),
                  QList<QByteArray>({"/v1/public/yql?q=select%20*%20from%20geo.placefinder%20where%20"
@@ -147,7 +147,7 @@ private Q_SLOTS:
         ScriptedHttpServer server(service({200, lookupAnswer(R"({"woeid":"42"})")}, {200, Channel}));
         Broadcasts broadcasts;
         auto fetcher = fetcherFor(server.address());
-        fetcher->fetchGPSCoordinate();
+        fetcher->fetchWeather();
         // More fixes on top of the replayed log's.
         Q_EMIT fetcher->locator()->located(QGeoCoordinate(10.5, 20.5));
         Q_EMIT fetcher->locator()->located(QGeoCoordinate(30.25, 120.16));
@@ -172,7 +172,7 @@ private Q_SLOTS:
         auto fetcher = fetcherFor(server.address());
         fetcher->locator()->setSourceFactory(withSilentSource ? replay(testData("no-fix.nmea")) : noSource());
         fetcher->locator()->setFixTimeoutMsecs(300);
-        fetcher->fetchGPSCoordinate();
+        fetcher->fetchWeather();
         QTRY_COMPARE(broadcasts.completes.size(), 1);
         QVERIFY2(server.targets().at(0).contains("text=%2231.233333,%20121.466667%22"), server.targets().at(0));
         QVERIFY(fetcher->locator()->locationServiceAvailable());
@@ -185,8 +185,8 @@ private Q_SLOTS:
         Broadcasts broadcasts;
         auto fetcher = fetcherFor(server.address());
         fetcher->locator()->setSourceFactory(noSource());
-        QSignalSpy availability(fetcher->locator(), &ZEBWeatherLocator::locationServiceAvailableChanged);
-        fetcher->fetchGPSCoordinate();
+        QSignalSpy availability(fetcher->locator(), &WeatherLocator::locationServiceAvailableChanged);
+        fetcher->fetchWeather();
         QCOMPARE(broadcasts.completes.size(), 1);
         QVERIFY(!broadcasts.completes.at(0).isValid());
         QVERIFY(!fetcher->locator()->locationServiceAvailable());
@@ -207,10 +207,10 @@ private Q_SLOTS:
         QFETCH(QByteArray, lookup);
         ScriptedHttpServer server(service({200, lookup}, {200, Channel}));
         auto fetcher = fetcherFor(server.address());
-        fetcher->fetchGPSCoordinate();
+        fetcher->fetchWeather();
         QTRY_COMPARE(server.countTargets(LookupTarget), 1);
         QTRY_VERIFY(!fetcher->weatherFetching());
-        fetcher->fetchGPSCoordinate();
+        fetcher->fetchWeather();
         QTRY_COMPARE(server.countTargets(LookupTarget), 2);
         QCOMPARE(server.countTargets(ForecastTarget), 0);
     }
@@ -220,7 +220,7 @@ private Q_SLOTS:
         ScriptedHttpServer server(service({200, lookupAnswer(R"([{"woeid":"11"},{"woeid":"22"}])")}, {200, Channel}));
         Broadcasts broadcasts;
         auto fetcher = fetcherFor(server.address());
-        fetcher->fetchGPSCoordinate();
+        fetcher->fetchWeather();
         QTRY_COMPARE(broadcasts.completes.size(), 1);
         QVERIFY(server.targets().at(1).endsWith("woeid=11&format=json"));
     }
@@ -230,15 +230,15 @@ private Q_SLOTS:
         ScriptedHttpServer server(service({200, "<html>busy</html>"}, {200, Channel}));
         auto fetcher = fetcherFor(server.address());
         fetcher->setRetryBaseDelayMsecs(10);
-        fetcher->fetchGPSCoordinate();
-        QTRY_COMPARE(server.countTargets(LookupTarget), 1 + ZEBWeatherFetcher::MaxRetries);
+        fetcher->fetchWeather();
+        QTRY_COMPARE(server.countTargets(LookupTarget), 1 + WeatherFetcher::MaxRetries);
         QTest::qWait(400); // more than the remaining back-off would take
-        QCOMPARE(server.countTargets(LookupTarget), 1 + ZEBWeatherFetcher::MaxRetries);
+        QCOMPARE(server.countTargets(LookupTarget), 1 + WeatherFetcher::MaxRetries);
         QVERIFY(!fetcher->weatherFetching());
 
         // A new fetch has a new allowance.
-        fetcher->fetchGPSCoordinate();
-        QTRY_COMPARE(server.countTargets(LookupTarget), 2 * (1 + ZEBWeatherFetcher::MaxRetries));
+        fetcher->fetchWeather();
+        QTRY_COMPARE(server.countTargets(LookupTarget), 2 * (1 + WeatherFetcher::MaxRetries));
     }
 
     void badForecastAnswersKeepThePreviousRecord_data()
@@ -263,11 +263,11 @@ private Q_SLOTS:
         auto fetcher = fetcherFor(server.address());
         fetcher->setRetryBaseDelayMsecs(60000);
         fetcher->setWeather(knownRecord());
-        fetcher->fetchGPSCoordinate();
+        fetcher->fetchWeather();
         QTRY_COMPARE(server.countTargets(ForecastTarget), 1);
         QTest::qWait(300);
         QVERIFY(broadcasts.completes.isEmpty());
-        QCOMPARE(fetcher->weather()->cityString, "Before");
+        QCOMPARE(fetcher->weather()->city, "Before");
         QCOMPARE(fetcher->weather()->nowTemp, "1");
     }
 
@@ -279,13 +279,13 @@ private Q_SLOTS:
         Broadcasts broadcasts;
         auto fetcher = fetcherFor(server.address());
         fetcher->setWeather(knownRecord());
-        fetcher->fetchGPSCoordinate();
+        fetcher->fetchWeather();
         QTRY_COMPARE(broadcasts.completes.size(), 1);
-        const ZEBWeather weather = broadcasts.completes.at(0).value<ZEBWeather>();
-        QCOMPARE(weather.cityString, "Oslo");
+        const Weather weather = broadcasts.completes.at(0).value<Weather>();
+        QCOMPARE(weather.city, "Oslo");
         QCOMPARE(weather.temperatureUnit, "F");
         QVERIFY(weather.nowTemp.isNull());
-        QCOMPARE(fetcher->weather()->cityString, "Oslo");
+        QCOMPARE(fetcher->weather()->city, "Oslo");
     }
 
     void unreachableServiceClearsTheLookup()
@@ -298,7 +298,7 @@ private Q_SLOTS:
         }
         Broadcasts broadcasts;
         auto fetcher = fetcherFor(QStringLiteral("http://127.0.0.1:%1").arg(closedPort));
-        fetcher->fetchGPSCoordinate();
+        fetcher->fetchWeather();
         QTRY_VERIFY(fetcher->locationUpdate());
         QTRY_VERIFY(!fetcher->weatherFetching());
         QVERIFY(broadcasts.completes.isEmpty());
@@ -307,7 +307,7 @@ private Q_SLOTS:
     void nonAsciiHostSendsNothing()
     {
         auto fetcher = fetcherFor(QString::fromUtf8("http://bücher.example"));
-        fetcher->fetchGPSCoordinate();
+        fetcher->fetchWeather();
         QTRY_VERIFY(fetcher->locationUpdate());
         QVERIFY(!fetcher->weatherFetching());
     }
@@ -322,9 +322,9 @@ private Q_SLOTS:
         });
         Broadcasts broadcasts;
         auto fetcher = fetcherFor(server.address());
-        fetcher->fetchGPSCoordinate();
+        fetcher->fetchWeather();
         QTRY_COMPARE(forecasts, 1);
-        fetcher->fetchGPSCoordinate();
+        fetcher->fetchWeather();
         QTRY_COMPARE(broadcasts.completes.size(), 1);
         QCOMPARE(forecasts, 2);
         QCOMPARE(broadcasts.begins, 2);
@@ -334,9 +334,9 @@ private Q_SLOTS:
 
     void defaultServiceIsTheLocalGateway()
     {
-        QCOMPARE(ZEBWeatherFetcher::serviceHostAddress(), "http://127.0.0.1:8787");
-        UserDefaults::standard().setString(ZEBWeatherFetcher::BaseAddressKey, "http://weather.example:80");
-        QCOMPARE(ZEBWeatherFetcher::serviceHostAddress(), "http://weather.example:80");
+        QCOMPARE(WeatherFetcher::serviceHostAddress(), "http://127.0.0.1:8787");
+        Preferences::shared().setString(WeatherFetcher::BaseAddressKey, "http://weather.example:80");
+        QCOMPARE(WeatherFetcher::serviceHostAddress(), "http://weather.example:80");
     }
 };
 

@@ -5,9 +5,9 @@
 
 #include "weather/Reachability.h"
 #include "weather/WeatherFields.h"
-#include "weather/ZEBWeatherQuery.h"
+#include "weather/WeatherQuery.h"
 
-using namespace ZEBWeatherQuery;
+using namespace WeatherQuery;
 
 class WeatherQueryTest : public QObject
 {
@@ -122,7 +122,7 @@ private Q_SLOTS:
 
     void channelWithoutItemGivesCityAndUnitOnly()
     {
-        const ZEBWeather weather = weatherFromChannel(
+        const Weather weather = weatherFromChannel(
             QJsonDocument::fromJson(R"({"location":{"city":"Oslo"},"units":{"temperature":"F"}})").object());
         QCOMPARE(fieldsOf(weather), QStringList({"Oslo", "F", {}, {}, {}, {}, {}}));
         QVERIFY(weather.nowTemp.isNull());
@@ -130,13 +130,13 @@ private Q_SLOTS:
 
     void wrongTypesInTheChannel()
     {
-        const ZEBWeather weather = weatherFromChannel(QJsonDocument::fromJson(
+        const Weather weather = weatherFromChannel(QJsonDocument::fromJson(
             R"({"location":"Oslo","units":{"temperature":["C"]},
                 "item":{"condition":{"code":30,"text":null,"temp":-3.5},"forecast":{"high":"1"}}})").object());
-        QVERIFY(weather.cityString.isNull());
+        QVERIFY(weather.city.isNull());
         QVERIFY(weather.temperatureUnit.isNull());
-        QCOMPARE(weather.conditionCodeString, "30");
-        QVERIFY(weather.conditionTextString.isNull());
+        QCOMPARE(weather.conditionCode, "30");
+        QVERIFY(weather.conditionText.isNull());
         QCOMPARE(weather.nowTemp, "-3.5");
         QVERIFY(weather.highTemp.isNull());
     }

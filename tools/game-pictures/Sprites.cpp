@@ -343,13 +343,13 @@ QImage Sprites::useButton(bool inUse)
     return image;
 }
 
-QImage Sprites::cellIcon(int unlockerKind)
+QImage Sprites::cellIcon(int kind)
 {
     QImage image = canvas(60, 60);
     QPainter p(&image);
     antialiased(p);
     const QPointF centre(30, 30);
-    switch (unlockerKind) {
+    switch (kind) {
     case 1: {
         p.setPen(QPen(kBrand, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);

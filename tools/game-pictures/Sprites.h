@@ -26,5 +26,5 @@ QImage noticeMark();         // unlock-notice-excalmation-mark
 QImage backArrow();          // unlock-back-arrow
 QImage levelMark(bool green);      // unlock-level-start-green / -gray
 QImage useButton(bool inUse);      // clock-setting-use / clock-setting-not-use
-QImage cellIcon(int unlockerKind); // clock-cell-unlocker-*
+QImage cellIcon(int kind); // clock-cell-unlocker-*
 } // namespace Sprites

@@ -1,8 +1,8 @@
 // tolvek-play-sound "Airship.mp3" [--loop SECONDS]
-// Plays one of the app's sounds through ZEBSoundManager (the ring player, with
+// Plays one of the app's sounds through RingPlayer (the ring player, with
 // its fade-in), to the end, or looped for SECONDS and then faded out.
 #include "sound/SoundResources.h"
-#include "sound/ZEBSoundManager.h"
+#include "sound/RingPlayer.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -28,15 +28,15 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "tolvek-play-sound: \"%s\" is not one of the app's sounds\n", qPrintable(file));
         return 1;
     }
-    ZEBSoundManager *sound = ZEBSoundManager::sharedZEBSoundManager();
+    RingPlayer *sound = RingPlayer::shared();
     if (parser.isSet(loop)) {
-        sound->playSoundWithSoundFile(file, true);
+        sound->play(file, true);
         QTimer::singleShot(int(parser.value(loop).toDouble() * 1000), [sound] {
-            sound->setFadeCompleteBlock([] { QCoreApplication::quit(); });
-            sound->doVolumeFadeOut();
+            sound->setFadeCompletion([] { QCoreApplication::quit(); });
+            sound->fadeOut();
         });
     } else {
-        sound->playSoundWithSoundFile(file, false, [] { QCoreApplication::quit(); });
+        sound->play(file, false, [] { QCoreApplication::quit(); });
     }
     // A file that cannot be played calls nothing back: give up after a while.
     QTimer::singleShot(5000, [sound] {

@@ -2,7 +2,7 @@
 
 #include "alarms/SoundCatalogue.h"
 #include "platform/Clock.h"
-#include "unlockers/ZEBUnlockerManager.h"
+#include "unlockers/UnlockerCatalogue.h"
 
 #include <QRegularExpression>
 
@@ -14,7 +14,7 @@ const char *const kUnlockers[] = {"tap", "calculation", "shake", "blow", "smile"
 const QString kMp3 = QStringLiteral(".mp3");
 } // namespace
 
-void AlarmChanges::applyTo(ZEBAlarmClock &alarm) const
+void AlarmChanges::applyTo(Alarm &alarm) const
 {
     if (time) {
         // Only the wall-clock reading counts; today's offset keeps it exact even
@@ -23,13 +23,13 @@ void AlarmChanges::applyTo(ZEBAlarmClock &alarm) const
         alarm.alarmTime = QDateTime(now.date(), *time, QTimeZone(now.offsetFromUtc()));
     }
     if (mask)
-        alarm.dateChoosingMask = *mask;
+        alarm.repeatMask = *mask;
     if (sound)
-        alarm.ringFileString = *sound;
+        alarm.soundFile = *sound;
     if (slogan)
-        alarm.wakeupSlogan = *slogan;
-    if (unlockerKind)
-        alarm.unlocker = ZEBUnlockerManager::sharedZEBUnlockerManager().availableUnlockers().at(*unlockerKind);
+        alarm.slogan = *slogan;
+    if (kind)
+        alarm.unlocker = UnlockerCatalogue::shared().all().at(*kind);
     if (snooze)
         alarm.snooze = *snooze;
 }
@@ -86,10 +86,10 @@ std::optional<int> AlarmChangeParser::parseUnlockerKind(const QString &text, QSt
 {
     bool ok = false;
     const int kind = text.trimmed().toInt(&ok);
-    if (ok && kind >= 0 && kind < ZEBAlarmClockUnlocker::kKindCount)
+    if (ok && kind >= 0 && kind < Unlocker::kKindCount)
         return kind;
     QStringList kinds;
-    for (int i = 0; i < ZEBAlarmClockUnlocker::kKindCount; ++i)
+    for (int i = 0; i < Unlocker::kKindCount; ++i)
         kinds << QStringLiteral("%1 %2").arg(i).arg(UnlockerNames::shortName(i));
     *error = QStringLiteral("bad unlocker kind '%1' (one of: %2)").arg(text, kinds.join(QStringLiteral(", ")));
     return std::nullopt;
@@ -107,5 +107,5 @@ QStringList DayNames::forMask(quint32 mask)
 QString UnlockerNames::shortName(int kind)
 {
     // Unknown kinds play the tap game.
-    return QLatin1String(kind >= 0 && kind < ZEBAlarmClockUnlocker::kKindCount ? kUnlockers[kind] : kUnlockers[0]);
+    return QLatin1String(kind >= 0 && kind < Unlocker::kKindCount ? kUnlockers[kind] : kUnlockers[0]);
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "alarms/ZEBAlarmClock.h"
+#include "alarms/Alarm.h"
 
 #include <QTime>
 #include <optional>
@@ -12,10 +12,10 @@ struct AlarmChanges
     std::optional<quint32> mask;   // 0: rings once
     std::optional<QString> sound;  // a catalogue file name or the random marker
     std::optional<QString> slogan;
-    std::optional<int> unlockerKind;
+    std::optional<int> kind;
     std::optional<bool> snooze;
 
-    void applyTo(ZEBAlarmClock &alarm) const;
+    void applyTo(Alarm &alarm) const;
 };
 
 // Reading option values. Each returns nothing and sets `error` when the text is not understood.

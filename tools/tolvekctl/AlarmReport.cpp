@@ -24,25 +24,25 @@ QString readableMoment(const QDateTime &moment)
     return QLocale::c().toString(local, QStringLiteral("ddd yyyy-MM-dd HH:mm ")) + offsetText(local.offsetFromUtc());
 }
 
-QString timeOfDay(const ZEBAlarmClock &alarm) { return alarm.alarmTime.time().toString(QStringLiteral("HH:mm")); }
+QString timeOfDay(const Alarm &alarm) { return alarm.alarmTime.time().toString(QStringLiteral("HH:mm")); }
 
-int unlockerKind(const ZEBAlarmClock &alarm) { return alarm.unlocker ? alarm.unlocker->unlockerKind : 0; }
+int kind(const Alarm &alarm) { return alarm.unlocker ? alarm.unlocker->kind : 0; }
 
 // The dictionary's entries in day order ("2" before "16"), not text order.
-QList<QPair<QString, LocalNotification>> notificationsByDay(const ZEBAlarmClock &alarm)
+QList<QPair<QString, LocalNotification>> notificationsByDay(const Alarm &alarm)
 {
     QList<QPair<QString, LocalNotification>> entries;
-    for (auto it = alarm.referenceNotificationsDic->cbegin(); it != alarm.referenceNotificationsDic->cend(); ++it)
+    for (auto it = alarm.scheduledNotifications->cbegin(); it != alarm.scheduledNotifications->cend(); ++it)
         entries.append({it.key(), it.value()});
     std::sort(entries.begin(), entries.end(),
               [](const auto &a, const auto &b) { return a.first.toUInt() < b.first.toUInt(); });
     return entries;
 }
 
-QDateTime earliestRing(const ZEBAlarmClock &alarm)
+QDateTime earliestRing(const Alarm &alarm)
 {
     QDateTime earliest;
-    for (const LocalNotification &n : std::as_const(*alarm.referenceNotificationsDic)) {
+    for (const LocalNotification &n : std::as_const(*alarm.scheduledNotifications)) {
         const QDateTime moment = AlarmReport::fireMoment(n);
         if (!earliest.isValid() || moment < earliest)
             earliest = moment;
@@ -62,7 +62,7 @@ QDateTime AlarmReport::fireMoment(const LocalNotification &n)
     return NotificationDelivery::fireMoment(n, Clock::current().timeZone());
 }
 
-QJsonObject AlarmReport::alarmJson(const ZEBAlarmClock &alarm)
+QJsonObject AlarmReport::alarmJson(const Alarm &alarm)
 {
     QJsonArray notifications;
     for (const auto &[key, n] : notificationsByDay(alarm))
@@ -70,11 +70,11 @@ QJsonObject AlarmReport::alarmJson(const ZEBAlarmClock &alarm)
     return QJsonObject{
         {QStringLiteral("id"), alarm.identifier},
         {QStringLiteral("time"), timeOfDay(alarm)},
-        {QStringLiteral("mask"), qint64(alarm.dateChoosingMask)},
-        {QStringLiteral("days"), QJsonArray::fromStringList(DayNames::forMask(alarm.dateChoosingMask))},
-        {QStringLiteral("sound"), alarm.ringFileString},
-        {QStringLiteral("slogan"), alarm.wakeupSlogan},
-        {QStringLiteral("unlocker"), unlockerKind(alarm)},
+        {QStringLiteral("mask"), qint64(alarm.repeatMask)},
+        {QStringLiteral("days"), QJsonArray::fromStringList(DayNames::forMask(alarm.repeatMask))},
+        {QStringLiteral("sound"), alarm.soundFile},
+        {QStringLiteral("slogan"), alarm.slogan},
+        {QStringLiteral("unlocker"), kind(alarm)},
         {QStringLiteral("snooze"), alarm.snooze},
         {QStringLiteral("active"), alarm.active},
         {QStringLiteral("notifications"), notifications},
@@ -94,9 +94,9 @@ QString AlarmReport::alarmHeader()
         .arg(QStringLiteral("SOUND / SLOGAN"));
 }
 
-QString AlarmReport::alarmLine(const ZEBAlarmClock &alarm)
+QString AlarmReport::alarmLine(const Alarm &alarm)
 {
-    const QStringList days = DayNames::forMask(alarm.dateChoosingMask);
+    const QStringList days = DayNames::forMask(alarm.repeatMask);
     const QDateTime next = earliestRing(alarm);
     return QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8 / \"%9\"")
         .arg(alarm.identifier, -8)
@@ -105,19 +105,19 @@ QString AlarmReport::alarmLine(const ZEBAlarmClock &alarm)
         .arg(alarm.active ? QStringLiteral("on") : QStringLiteral("off"), -3)
         .arg(next.isValid() ? readableMoment(next) : QStringLiteral("-"), -27)
         .arg(alarm.snooze ? QStringLiteral("yes") : QStringLiteral("no"), -6)
-        .arg(QStringLiteral("%1 %2").arg(unlockerKind(alarm)).arg(UnlockerNames::shortName(unlockerKind(alarm))), -11)
-        .arg(alarm.ringFileString, alarm.wakeupSlogan);
+        .arg(QStringLiteral("%1 %2").arg(kind(alarm)).arg(UnlockerNames::shortName(kind(alarm))), -11)
+        .arg(alarm.soundFile, alarm.slogan);
 }
 
 QList<AlarmReport::PendingEntry> AlarmReport::pendingEntries(const LocalNotificationList &pending,
-                                                             const ZEBAlarmClockList &alarms)
+                                                             const AlarmList &alarms)
 {
     QList<PendingEntry> entries;
     for (const LocalNotification &n : pending) {
         PendingEntry entry{n, {}};
         // Fired notifications are traced to alarms by fire date alone; so are these.
-        for (const ZEBAlarmClockPtr &alarm : alarms)
-            for (const LocalNotification &held : std::as_const(*alarm->referenceNotificationsDic))
+        for (const AlarmPtr &alarm : alarms)
+            for (const LocalNotification &held : std::as_const(*alarm->scheduledNotifications))
                 if (held.fireDate == n.fireDate)
                     entry.alarmIdentifier = alarm->identifier;
         entries.append(entry);

@@ -1,5 +1,5 @@
 #pragma once
-#include "alarms/ZEBAlarmClock.h"
+#include "alarms/Alarm.h"
 #include "platform/LocalNotification.h"
 
 #include <QJsonArray>
@@ -13,8 +13,8 @@ QString isoWithOffset(const QDateTime &moment);
 // When `n` fires on this device.
 QDateTime fireMoment(const LocalNotification &n);
 
-QJsonObject alarmJson(const ZEBAlarmClock &alarm);
-QString alarmLine(const ZEBAlarmClock &alarm);
+QJsonObject alarmJson(const Alarm &alarm);
+QString alarmLine(const Alarm &alarm);
 QString alarmHeader();
 
 // A pending notification together with the alarm that holds it ("" when none does).
@@ -24,7 +24,7 @@ struct PendingEntry
     QString alarmIdentifier;
 };
 // Every pending notification, earliest first, each traced to its alarm by fire date.
-QList<PendingEntry> pendingEntries(const LocalNotificationList &pending, const ZEBAlarmClockList &alarms);
+QList<PendingEntry> pendingEntries(const LocalNotificationList &pending, const AlarmList &alarms);
 QJsonObject pendingJson(const PendingEntry &entry);
 QString pendingLine(const PendingEntry &entry);
 } // namespace AlarmReport

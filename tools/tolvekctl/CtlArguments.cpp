@@ -38,7 +38,7 @@ void readChanges(const QCommandLineParser &parser, AlarmChanges &changes, QStrin
     if (parser.isSet(QStringLiteral("sound")) && !(changes.sound = AlarmChangeParser::parseSound(parser.value(QStringLiteral("sound")), &error)))
         return;
     if (parser.isSet(QStringLiteral("unlocker"))
-        && !(changes.unlockerKind = AlarmChangeParser::parseUnlockerKind(parser.value(QStringLiteral("unlocker")), &error)))
+        && !(changes.kind = AlarmChangeParser::parseUnlockerKind(parser.value(QStringLiteral("unlocker")), &error)))
         return;
     if (parser.isSet(QStringLiteral("slogan")))
         changes.slogan = parser.value(QStringLiteral("slogan"));

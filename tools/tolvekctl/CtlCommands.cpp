@@ -1,6 +1,6 @@
 #include "tools/tolvekctl/CtlCommands.h"
 
-#include "alarms/ZEBAlarmClockManager.h"
+#include "alarms/AlarmSchedule.h"
 #include "platform/DataLock.h"
 #include "platform/LocalNotificationScheduler.h"
 #include "tools/tolvekctl/AlarmReport.h"
@@ -12,7 +12,7 @@ QString jsonText(const QJsonArray &array) { return QString::fromUtf8(QJsonDocume
 } // namespace
 
 CtlCommands::CtlCommands(QTextStream &out, QTextStream &err)
-    : out_(out), err_(err), manager_(ZEBAlarmClockManager::sharedZEBAlarmClockManager())
+    : out_(out), err_(err), manager_(AlarmSchedule::shared())
 {
 }
 
@@ -28,7 +28,7 @@ int CtlCommands::run(const CtlArguments &arguments)
     // A change reads the list and writes it back under one lock: no other
     // process's change can come in between and be lost.
     DataLock lock;
-    manager_.alarmClocksOnSystemSchedule();
+    manager_.reload();
     if (command == QLatin1String("add"))
         return add(arguments.changes);
     if (command == QLatin1String("edit"))
@@ -42,10 +42,10 @@ int CtlCommands::run(const CtlArguments &arguments)
 
 int CtlCommands::list(bool json)
 {
-    const ZEBAlarmClockList alarms = manager_.alarmClocksOnSystemSchedule();
+    const AlarmList alarms = manager_.reload();
     if (json) {
         QJsonArray array;
-        for (const ZEBAlarmClockPtr &alarm : alarms)
+        for (const AlarmPtr &alarm : alarms)
             array.append(AlarmReport::alarmJson(*alarm));
         out_ << jsonText(array);
         return Done;
@@ -55,16 +55,16 @@ int CtlCommands::list(bool json)
         return Done;
     }
     out_ << AlarmReport::alarmHeader() << '\n';
-    for (const ZEBAlarmClockPtr &alarm : alarms)
+    for (const AlarmPtr &alarm : alarms)
         out_ << AlarmReport::alarmLine(*alarm) << '\n';
     return Done;
 }
 
 int CtlCommands::add(const AlarmChanges &changes)
 {
-    auto alarm = std::make_shared<ZEBAlarmClock>();
+    auto alarm = std::make_shared<Alarm>();
     changes.applyTo(*alarm);
-    if (!manager_.activateAlarmClock(alarm)) {
+    if (!manager_.activate(alarm)) {
         err_ << "tolvekctl: the alarm was not added\n";
         return Refused;
     }
@@ -74,43 +74,43 @@ int CtlCommands::add(const AlarmChanges &changes)
 
 int CtlCommands::edit(const QString &identifier, const AlarmChanges &changes)
 {
-    const ZEBAlarmClockPtr alarm = find(identifier);
+    const AlarmPtr alarm = find(identifier);
     if (!alarm)
         return Refused;
     changes.applyTo(*alarm);
     if (!alarm->active) {
         // Off stays off: the change is stored, nothing is scheduled.
-        manager_.invalidateAlarmClock(alarm);
+        manager_.deactivate(alarm);
         return Done;
     }
-    return manager_.activateAlarmClock(alarm) ? Done : refused(*alarm);
+    return manager_.activate(alarm) ? Done : refused(*alarm);
 }
 
 int CtlCommands::remove(const QString &identifier)
 {
-    const ZEBAlarmClockPtr alarm = find(identifier);
+    const AlarmPtr alarm = find(identifier);
     if (!alarm)
         return Refused;
-    manager_.deleteAlarmClock(alarm);
+    manager_.remove(alarm);
     return Done;
 }
 
 int CtlCommands::switchOn(const QString &identifier)
 {
-    const ZEBAlarmClockPtr alarm = find(identifier);
+    const AlarmPtr alarm = find(identifier);
     if (!alarm)
         return Refused;
-    manager_.changeAlarmClockStatus(alarm, true);
-    return manager_.activateAlarmClock(alarm) ? Done : refused(*alarm);
+    manager_.setActive(alarm, true);
+    return manager_.activate(alarm) ? Done : refused(*alarm);
 }
 
 int CtlCommands::switchOff(const QString &identifier)
 {
-    const ZEBAlarmClockPtr alarm = find(identifier);
+    const AlarmPtr alarm = find(identifier);
     if (!alarm)
         return Refused;
-    manager_.changeAlarmClockStatus(alarm, false);
-    manager_.invalidateAlarmClock(alarm);
+    manager_.setActive(alarm, false);
+    manager_.deactivate(alarm);
     return Done;
 }
 
@@ -146,19 +146,19 @@ int CtlCommands::next()
 
 QList<AlarmReport::PendingEntry> CtlCommands::pendingEntries()
 {
-    const ZEBAlarmClockList alarms = manager_.alarmClocksOnSystemSchedule();
+    const AlarmList alarms = manager_.reload();
     return AlarmReport::pendingEntries(LocalNotificationScheduler::shared().scheduledLocalNotifications(), alarms);
 }
 
-ZEBAlarmClockPtr CtlCommands::find(const QString &identifier)
+AlarmPtr CtlCommands::find(const QString &identifier)
 {
-    ZEBAlarmClockPtr alarm = manager_.ringingAlarmClockWithIdentifier(identifier);
+    AlarmPtr alarm = manager_.alarmWithIdentifier(identifier);
     if (!alarm)
         err_ << "tolvekctl: no alarm with id '" << identifier << "'\n";
     return alarm;
 }
 
-int CtlCommands::refused(const ZEBAlarmClock &alarm)
+int CtlCommands::refused(const Alarm &alarm)
 {
     err_ << "tolvekctl: alarm " << alarm.identifier << " was not scheduled; it is stored switched off\n";
     return Refused;

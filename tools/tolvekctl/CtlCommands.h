@@ -1,11 +1,11 @@
 #pragma once
-#include "alarms/ZEBAlarmClock.h"
+#include "alarms/Alarm.h"
 #include "tools/tolvekctl/AlarmReport.h"
 #include "tools/tolvekctl/CtlArguments.h"
 
 #include <QTextStream>
 
-class ZEBAlarmClockManager;
+class AlarmSchedule;
 
 // Carries out one command through the schedule manager, the same way the
 // app's screens do. A change runs under the data lock from reading the list to
@@ -30,10 +30,10 @@ private:
 
     QList<AlarmReport::PendingEntry> pendingEntries();
     // The stored alarm with that id; nullptr (and a message) when there is none.
-    ZEBAlarmClockPtr find(const QString &identifier);
-    int refused(const ZEBAlarmClock &alarm);
+    AlarmPtr find(const QString &identifier);
+    int refused(const Alarm &alarm);
 
     QTextStream &out_;
     QTextStream &err_;
-    ZEBAlarmClockManager &manager_;
+    AlarmSchedule &manager_;
 };

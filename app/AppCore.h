@@ -1,0 +1,97 @@
+#pragma once
+#include "alarms/Alarm.h"
+#include "platform/StoredNames.h"
+#include "platform/LocalNotification.h"
+
+#include <QObject>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+struct LaunchOptions
+{
+    // The notification whose delivery started the app, if one did.
+    std::optional<LocalNotification> localNotification;
+};
+
+// The one object that lives for the whole run: launch sequence, first-run
+// defaults, the sound catalogue, life-cycle reactions, and the ring state:
+// deciding whether an alarm rings, presenting its unlock screen, remembering
+// it across background and kill ("acstatus"), and settling it once won.
+class AppCore : public QObject
+{
+    Q_OBJECT
+public:
+    static inline const QString HomeScreenDidLoad = StoredNames::Broadcast::kHomeScreenDidLoad;
+    static inline const QString RingingAlarmStatusChanged
+        = StoredNames::Broadcast::kRingingAlarmStatusChanged;
+    static inline const QString UpdateVersionKey = StoredNames::kVersionKey;
+
+    explicit AppCore(QObject *parent = nullptr);
+    ~AppCore() override;
+    static AppCore *instance();
+
+    bool launch(const LaunchOptions &options);
+
+    // Life cycle (the application layer calls these through ApplicationLifecycle).
+    void notificationReceived(const LocalNotification &notification);
+    void notificationMissed(const LocalNotification &notification);
+    void applicationWillEnterForeground();
+    void applicationDidEnterBackground();
+    void applicationWillTerminate();
+    void applicationDidReceiveMemoryWarning();
+
+    // Ring detection and dispatch.
+    void checkForRingingAlarm();
+    AlarmPtr ringingAlarm();
+    void showUnlockScreenIfNeeded();
+    void showUnlockScreen(const AlarmPtr &alarm, bool animated);
+    void writeRingStatus();
+    void settleRingingAlarm();
+    // The stray-notification clean-up itself (checkForRingingAlarm runs it soon after).
+    void cleanUpStrayNotifications();
+
+    // Version bookkeeping under "UpdateVersionKey".
+    static void storeCurrentAppVersionString();
+    static bool isAppOnFirstLaunch();
+    static bool isAppVersionUpdated();
+    static int OSVersion();
+
+    QStringList soundDisplayNames() const { return soundDisplayNames_; }
+    QStringList soundFiles() const { return soundFiles_; }
+    bool alarmRinging() const { return alarmRinging_; }
+    bool needsUnlockScreen() const { return needsUnlockScreen_; }
+    bool checkingForUnlockScreen() const { return checkingForUnlockScreen_; }
+    std::optional<LocalNotification> ringingNotification() const { return ringingNotification_; }
+    AlarmPtr presentedAlarm() const { return presentedAlarm_; }
+
+    // Starts a weather fetch; installed by the weather library when present.
+    std::function<void()> fetchWeather;
+
+Q_SIGNALS:
+    // An unlock screen for `alarm` is in front (presentation completed).
+    void unlockScreenPresented(const AlarmPtr &alarm, const QString &className);
+    // No screen could be made for the class the alarm's unlocker names.
+    void unlockScreenUnavailable(const QString &className);
+    // A rung alarm was settled (weekly: rescheduled; one-time: switched off).
+    void alarmSettled(const QString &identifier);
+    // An alarm fell due while nothing could ring it; the app shows a notice.
+    void alarmMissed(const AlarmPtr &alarm, const LocalNotification &notification);
+
+private:
+    void initialize();
+    void subscribe();
+    void unsubscribe();
+    void installFirstRunDefaults();
+    QList<AlarmPtr> alarmsMatching(const LocalNotification &notification);
+
+    QStringList soundDisplayNames_;
+    QStringList soundFiles_;
+    std::optional<LocalNotification> ringingNotification_;
+    std::optional<LocalNotification> presentedNotification_;
+    AlarmPtr presentedAlarm_;
+    bool alarmRinging_ = false;
+    bool needsUnlockScreen_ = false;
+    bool checkingForUnlockScreen_ = false;
+    bool cleanUpQueued_ = false;
+};

@@ -1,0 +1,55 @@
+import QtQuick
+import Tolvek
+
+// The side-menu container: the background picture, the menu on the left and
+// the content, which slides right and shrinks while the menu shows.
+Item {
+    id: container
+    required property SideMenu controller
+    property real progress: controller.menuVisible ? 1 : 0
+
+    onProgressChanged: {
+        if (progress === (controller.menuVisible ? 1 : 0))
+            controller.menuTransitionFinished()
+    }
+    Behavior on progress {
+        NumberAnimation {
+            duration: 300
+            easing.type: Easing.OutCubic
+        }
+    }
+
+    Image {
+        anchors.fill: parent
+        source: container.controller.backgroundImageUrl
+        fillMode: Image.PreserveAspectCrop
+    }
+    ScreenView {
+        id: menu
+        objectName: "menuView"
+        width: parent.width
+        height: parent.height
+        visible: container.progress > 0
+        opacity: container.progress
+        scale: 1.5 - 0.5 * container.progress
+        controller: container.controller.menuScreen
+    }
+    Item {
+        id: content
+        objectName: "contentView"
+        width: parent.width
+        height: parent.height
+        x: container.progress * parent.width * 0.45
+        scale: 1 - 0.3 * container.progress
+
+        ScreenView {
+            anchors.fill: parent
+            controller: container.controller.contentScreen
+        }
+        MouseArea {
+            anchors.fill: parent
+            enabled: container.controller.menuVisible
+            onClicked: container.controller.hideMenu()
+        }
+    }
+}

@@ -1,0 +1,129 @@
+#include "unlockers/UnlockerPicker.h"
+
+#include "ui/Pictures.h"
+
+#include <QtMath>
+
+UnlockerPicker::UnlockerPicker(QObject *parent)
+    : ScreenController(parent), useLabelText_(tr("Use")), gameLevel_(new LevelMarks(this))
+{
+}
+
+void UnlockerPicker::setUnlockers(const QList<UnlockerPtr> &unlockers)
+{
+    unlockers_.clear();
+    for (const UnlockerPtr &unlocker : unlockers)
+        if (unlocker)
+            unlockers_.append(unlocker->copy());
+    Q_EMIT unlockersChanged();
+    if (unlockers_.isEmpty())
+        return;
+    currentPage_ = 0;
+    showUnlocker(0);
+}
+
+QStringList UnlockerPicker::illustrationUrls() const
+{
+    QStringList urls;
+    for (const UnlockerPtr &unlocker : unlockers_)
+        urls.append(Pictures::url(unlocker->illustration));
+    return urls;
+}
+
+void UnlockerPicker::showUnlocker(int index)
+{
+    const UnlockerPtr &unlocker = unlockers_.at(index);
+    titleText_ = unlocker->title;
+    subtitleText_ = unlocker->subtitle;
+    gameLevel_->setLevel(unlocker->gameLevel);
+    Q_EMIT currentPageChanged();
+}
+
+void UnlockerPicker::setChosenUnlockerIndex(int index)
+{
+    chosenUnlockerIndex_ = index;
+    // The button on the page in view says at once whether it is the chosen one.
+    showUseButton(currentPage_ == index ? 1 : 0);
+}
+
+void UnlockerPicker::scrollToUnlocker(int index, bool animated)
+{
+    if (index < 0 || index >= unlockers_.size())
+        return;
+    Q_EMIT scrollRequested(kScrollViewWidth * index, animated);
+}
+
+void UnlockerPicker::showUseButton(int kind)
+{
+    switch (kind) {
+    case 0:
+        useButtonPicture_ = QStringLiteral("clock-setting-not-use");
+        useLabelText_ = tr("Use");
+        break;
+    case 1:
+        useButtonPicture_ = QStringLiteral("clock-setting-use");
+        useLabelText_ = tr("Use");
+        break;
+    default:
+        useButtonPicture_.clear();
+        useLabelText_.clear();
+    }
+    Q_EMIT useButtonChanged();
+}
+
+QString UnlockerPicker::useButtonPictureUrl() const { return Pictures::url(useButtonPicture_); }
+
+int UnlockerPicker::pageAt(qreal offset, qreal pageWidth)
+{
+    return int(qFloor((offset - pageWidth * 0.5) / pageWidth)) + 1;
+}
+
+qreal UnlockerPicker::textAlphaAt(qreal offset, qreal pageWidth)
+{
+    const int width = int(pageWidth);
+    if (width <= 0)
+        return 1;
+    const qreal d = int(offset) % width;
+    const qreal h = pageWidth * 0.5;
+    // Beyond the first page's left edge the view bounces; the texts stay opaque.
+    return qBound(0.0, d < h ? 1 - d / h : (d - h) / h, 1.0);
+}
+
+void UnlockerPicker::scrolledTo(qreal contentOffsetX)
+{
+    const int page = pageAt(contentOffsetX, kScrollViewWidth);
+    if (page != currentPage_) {
+        currentPage_ = page;
+        if (page >= 0 && page < unlockers_.size()) {
+            showUnlocker(page);
+            showUseButton(page == chosenUnlockerIndex_ ? 1 : 0);
+        } else {
+            Q_EMIT currentPageChanged();
+        }
+    }
+    const qreal alpha = textAlphaAt(contentOffsetX, kScrollViewWidth);
+    if (alpha != textAlpha_) {
+        textAlpha_ = alpha;
+        Q_EMIT textAlphaChanged();
+    }
+}
+
+void UnlockerPicker::preview()
+{
+    // Mid-bounce the page can lie outside the list; there is no game to show then.
+    if (delegate_ && currentPage_ >= 0 && currentPage_ < unlockers_.size())
+        delegate_->previewRequested(this, currentPage_);
+}
+
+void UnlockerPicker::useCurrentUnlocker()
+{
+    if (currentPage_ < 0 || currentPage_ >= unlockers_.size())
+        return;
+    currentUnlockerIndex_ = currentPage_;
+    if (currentUnlockerIndex_ == chosenUnlockerIndex_)
+        return;
+    showUseButton(1);
+    chosenUnlockerIndex_ = currentUnlockerIndex_;
+    if (delegate_)
+        delegate_->unlockerChosen(this, currentUnlockerIndex_);
+}

@@ -1,0 +1,134 @@
+#include "unlockers/games/calculate/SumGame.h"
+
+#include "ui/Pictures.h"
+#include "unlockers/games/calculate/CalculatorKeypad.h"
+#include "unlockers/games/calculate/KeySounds.h"
+
+SumGame::SumGame(std::optional<quint32> seed,
+                                                                                           QObject *parent)
+    : UnlockScreen(parent), random_(seed ? *seed : QRandomGenerator::system()->generate())
+{
+    buttonTimer_.setInterval(kKeyPopIntervalMs);
+    connect(&buttonTimer_, &QTimer::timeout, this, &SumGame::buttonAnimation);
+    centerPictureTimer_.setInterval(kCenterTurnMs);
+    connect(&centerPictureTimer_, &QTimer::timeout, this,
+            &SumGame::turnPicture);
+}
+
+QString SumGame::backgroundPictureUrl() const
+{
+    return Pictures::url(Pictures::backgroundName(QStringLiteral("unlock-scene1-bg.jpg"), isTall()));
+}
+
+QRectF SumGame::arithmeticLabelFrame() const
+{
+    return kArithmeticLabelFrame.translated(0, isTall() ? kLabelTallOffset : 0);
+}
+
+QRectF SumGame::resultLabelFrame() const
+{
+    return kResultLabelFrame.translated(0, isTall() ? kLabelTallOffset : 0);
+}
+
+QVariantList SumGame::keysForView() const
+{
+    QVariantList keys;
+    for (int tag = 0; tag < buttonPlaces_.size(); ++tag)
+        keys.append(QVariantMap{{QStringLiteral("tag"), tag},
+                                {QStringLiteral("title"), CalculatorKeypad::title(tag)},
+                                {QStringLiteral("frame"), buttonPlaces_[tag]}});
+    return keys;
+}
+
+void SumGame::didLoad()
+{
+    UnlockScreen::didLoad();
+    routeToSpeakerIfHeadset();
+    makeProblem();
+    setNoticeText(tr("Calculator Notice"));
+}
+
+void SumGame::didAppear(bool animated)
+{
+    UnlockScreen::didAppear(animated);
+    playRingSound();
+    startGameTimers();
+    placeKeys();
+}
+
+void SumGame::makeProblem()
+{
+    problem_ = CalculationProblem::generate(random_);
+    answer_ = AnswerEntry(problem_.result());
+    arithmeticString_ = problem_.text();
+    Q_EMIT arithmeticChanged();
+    Q_EMIT resultTextChanged();
+}
+
+void SumGame::placeKeys()
+{
+    if (!buttonPlaces_.isEmpty())
+        return;
+    buttonPlaces_ = CalculatorKeypad::layout(isTall(), random_);
+    Q_EMIT keysChanged();
+    if (!buttonTimer_.isActive())
+        buttonTimer_.start();
+}
+
+void SumGame::buttonAnimation()
+{
+    if (buttonCountFlag_ == CalculatorKeypad::kKeyCount) {
+        buttonTimer_.stop();
+        return;
+    }
+    ++buttonCountFlag_;
+    Q_EMIT buttonCountFlagChanged();
+}
+
+void SumGame::startGameTimers()
+{
+    centerPictureTimer_.start();
+    turnPicture();
+}
+
+void SumGame::stopGameTimers() { centerPictureTimer_.stop(); }
+
+void SumGame::turnPicture()
+{
+    ++centerPictureTurnCount_;
+    Q_EMIT centerPictureTurnStarted();
+}
+
+void SumGame::pressKey(int tag)
+{
+    if (!userInteractionEnabled() || tag < 0 || tag >= buttonCountFlag_)
+        return;
+    playKeySound(kButtonClickSound);
+    const AnswerEntry::Outcome outcome = answer_.press(tag);
+    Q_EMIT resultTextChanged();
+    if (outcome == AnswerEntry::Outcome::Won) {
+        setUserInteractionEnabled(false);
+        completeUnlock();
+    } else if (outcome == AnswerEntry::Outcome::Wrong) {
+        playKeySound(kWrongAnswerSound);
+    }
+}
+
+void SumGame::playKeySound(const QString &file)
+{
+    lastKeySound_ = file;
+    KeySounds::play(file);
+}
+
+void SumGame::completeUnlock()
+{
+    setDismissButtonEnabled(false);
+    stopGameTimers();
+    UnlockScreen::completeUnlock();
+}
+
+void SumGame::dismiss()
+{
+    stopGameTimers();
+    UnlockScreen::dismiss();
+}
