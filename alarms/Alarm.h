@@ -2,7 +2,7 @@
 #include "platform/KeyedArchive.h"
 #include "platform/StoredNames.h"
 #include "platform/LocalNotification.h"
-#include "unlockers/Unlocker.h"
+#include "alarms/Unlocker.h"
 
 #include <QDateTime>
 #include <QMap>

@@ -1,5 +1,5 @@
 #pragma once
-#include "menu/TopLevelScreen.h"
+#include "ui/TopLevelScreen.h"
 
 // The about screen: name, version, slogan and credits over the menu
 // background, in an area that scrolls when the screen is shorter than it.

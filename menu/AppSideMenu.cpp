@@ -1,6 +1,6 @@
 #include "menu/AppSideMenu.h"
 
-#include "menu/RootScreenFactory.h"
+#include "app/ScreenRegistry.h"
 #include "ui/NavigationStack.h"
 #include "ui/Pictures.h"
 #include "ui/ScreenMetrics.h"
@@ -9,22 +9,24 @@ AppSideMenu::AppSideMenu(QObject *parent) : SideMenu(parent) { }
 
 void AppSideMenu::build()
 {
-    auto stackOf = [this](const QString &identifier) {
-        ScreenController *screen = RootScreenFactory::create(identifier);
+    auto make = [](const QString &className) {
+        return qobject_cast<ScreenController *>(ScreenRegistry::shared().create(className, nullptr, false));
+    };
+    auto stackOf = [this, &make](const QString &className) {
+        ScreenController *screen = make(className);
         if (!screen)
             return QList<ScreenController *>{};
         screen->setParent(this); // kept for the whole run, whichever stack shows it
         return QList<ScreenController *>{screen};
     };
-    homeStack_ = stackOf(QStringLiteral("firstController"));
-    skinStack_ = stackOf(QStringLiteral("secondController"));
-    aboutStack_ = stackOf(QStringLiteral("thirdController"));
+    homeStack_ = stackOf(QStringLiteral("HomeScreen"));
+    skinStack_ = stackOf(QStringLiteral("SkinManagerScreen"));
+    aboutStack_ = stackOf(QStringLiteral("AboutScreen"));
 
-    auto *content = qobject_cast<NavigationStack *>(
-        RootScreenFactory::create(QStringLiteral("contentController")));
+    auto *content = new NavigationStack(this);
     // The home screen is the first content; until it is built in, the about screen stands in.
     content->setScreens(!homeStack_.isEmpty() ? homeStack_ : aboutStack_, false);
     setContentScreen(content);
-    setMenuScreen(RootScreenFactory::create(QStringLiteral("menuController")));
+    setMenuScreen(make(QStringLiteral("MenuScreen")));
     setBackgroundImage(Pictures::backgroundName(QStringLiteral("menu-bg.jpg"), ScreenMetrics::shared().isTall()));
 }

@@ -18,7 +18,7 @@ public:
     QList<ScreenController *> skinStack() const { return skinStack_; }
     QList<ScreenController *> aboutStack() const { return aboutStack_; }
 
-    // Builds the container from the layout identifiers.
+    // Builds the container from the screens registered under their class names.
     void build();
 
 private:

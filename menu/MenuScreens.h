@@ -1,5 +1,5 @@
 #pragma once
 
-// Registers the container, the top-level screen base's screens and the
-// information screens with the screen registry (repeat calls are harmless).
+// Makes the side-menu container, the more and about screens known (QML module
+// Tolvek.Menu) with their screenshots. Repeat calls do nothing.
 void registerMenuScreens();

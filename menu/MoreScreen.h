@@ -1,5 +1,5 @@
 #pragma once
-#include "menu/TopLevelScreen.h"
+#include "ui/TopLevelScreen.h"
 
 // The "More" screen: a button to the about screen and one to the rating page.
 class MoreScreen : public TopLevelScreen

@@ -1,5 +1,6 @@
 import QtQuick
 import Tolvek
+import Tolvek.Themes
 
 // The "More" screen: the way to the about screen and to the rating page.
 Item {

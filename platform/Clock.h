@@ -38,3 +38,19 @@ private:
     QDateTime now_;
     QTimeZone zone_;
 };
+
+// The system clock moved by a fixed offset: time runs as usual, so timers fire,
+// but an alarm can fall due a few seconds from now.
+class ShiftedClock : public Clock
+{
+public:
+    QTimeZone timeZone() const override { return QTimeZone::systemTimeZone(); }
+    QDateTime now() const override;
+    void setOffsetMs(qint64 offsetMs) { offsetMs_ = offsetMs; }
+    qint64 offsetMs() const { return offsetMs_; }
+    // Makes "now" read `moment`.
+    void setNow(const QDateTime &moment);
+
+private:
+    qint64 offsetMs_ = 0;
+};

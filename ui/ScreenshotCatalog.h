@@ -6,7 +6,7 @@
 #include <QVariantMap>
 #include <functional>
 
-class AppWindow;
+class ScreenHost;
 
 // What `tolvek-alarm --screenshot NAME OUT.png` can render. A name is either
 // a recipe added here (short names such as "about", "skin-3-blur") or any
@@ -18,12 +18,12 @@ public:
     struct Recipe
     {
         // Puts the window into the state to grab.
-        std::function<void(AppWindow &)> prepare;
+        std::function<void(ScreenHost &)> prepare;
         // Optional QML laid over the whole window, with these properties.
         QUrl overlay;
         QVariantMap overlayProperties;
         // The grab waits until this holds (e.g. a blur has finished).
-        std::function<bool(AppWindow &)> ready;
+        std::function<bool(ScreenHost &)> ready;
     };
 
     static ScreenshotCatalog &shared();
@@ -31,6 +31,8 @@ public:
     bool contains(const QString &name) const { return recipes_.contains(name); }
     Recipe recipe(const QString &name) const { return recipes_.value(name); }
     QStringList names() const;
+    // Shows the screen of `className` as the side menu's content.
+    static Recipe topLevelScreen(const QString &className);
 
 private:
     ScreenshotCatalog();

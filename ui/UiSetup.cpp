@@ -1,6 +1,5 @@
 #include "ui/UiSetup.h"
 
-#include "menu/MenuScreens.h"
 #include "ui/RatingPrompt.h"
 
 #include <QCoreApplication>
@@ -16,17 +15,18 @@
 extern void qml_register_types_Tolvek();
 
 namespace {
-bool isScreenshotRun(int argc, char **argv)
+// Screenshots and the self-test run in a throw-away home, never on the user's data.
+bool isThrowawayRun(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--screenshot") == 0)
+        if (std::strcmp(argv[i], "--screenshot") == 0 || std::strcmp(argv[i], "--self-test") == 0)
             return true;
     return false;
 }
 
 void useFreshHome()
 {
-    static QTemporaryDir home(QDir::tempPath() + QStringLiteral("/tolvek-screenshot-XXXXXX"));
+    static QTemporaryDir home(QDir::tempPath() + QStringLiteral("/tolvek-throwaway-XXXXXX"));
     for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
         qputenv(name, (home.path() + QLatin1Char('/') + QString::fromLatin1(name)).toLocal8Bit());
 }
@@ -63,7 +63,7 @@ void UiSetup::prepareEnvironment(int argc, char **argv)
 {
     if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
         qputenv("QT_SCALE_FACTOR", "2");
-    if (!isScreenshotRun(argc, argv))
+    if (!isThrowawayRun(argc, argv))
         return;
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -84,9 +84,4 @@ void UiSetup::initialize()
     rate.applicationBundleID = QCoreApplication::applicationName();
     rate.onlyPromptIfLatestVersion = false;
     rate.previewMode = false;
-}
-
-void UiSetup::registerScreens()
-{
-    registerMenuScreens();
 }

@@ -3,15 +3,14 @@
 // Start-up of the screen side of the app.
 namespace UiSetup {
 // Before the QGuiApplication exists: phone scale (QT_SCALE_FACTOR=2 unless the
-// user set one), and for a screenshot run the offscreen platform with private,
-// empty data and settings folders so the user's alarms and skin stay untouched.
+// user set one), and for a screenshot run or a self-test the offscreen platform
+// with private, empty data and settings folders so the user's alarms and skin
+// stay untouched.
 void prepareEnvironment(int argc, char **argv);
 // Once the application exists (repeat calls do nothing): the QML types, the
 // bundled light font as "HelveticaNeue-Light", the translation of the locale
 // and the rating prompt's settings.
 void initialize();
-// Registers every screen class of the app with the screen registry.
-void registerScreens();
 
 inline constexpr const char *kLightFontFamily = "HelveticaNeue-Light";
 } // namespace UiSetup

@@ -1,6 +1,6 @@
 #pragma once
 #include "ui/ScreenController.h"
-#include "unlockers/Unlocker.h"
+#include "alarms/Unlocker.h"
 #include "unlockers/LevelMarks.h"
 
 #include <QList>

@@ -1,6 +1,7 @@
 // Run: QT_QPA_PLATFORM=offscreen ./bench_ui
 #include "themes/SkinCatalogue.h"
-#include "ui/AppWindow.h"
+#include "assembly/AppAssembly.h"
+#include "assembly/AppWindow.h"
 #include "ui/ImageEffects.h"
 #include "ui/UiSetup.h"
 
@@ -38,6 +39,7 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     QTextStream out(stdout);
 
+    AppAssembly::registerScreens();
     AppWindow window;
     if (!window.load())
         return 1;

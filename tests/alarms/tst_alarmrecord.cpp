@@ -1,6 +1,6 @@
 #include "alarms/RandomizedString.h"
 #include "alarms/Alarm.h"
-#include "unlockers/UnlockerCatalogue.h"
+#include "alarms/UnlockerCatalogue.h"
 #include "TestSupport.h"
 
 #include <QJsonObject>

@@ -1,9 +1,9 @@
 #include "app/ScreenPresenter.h"
-#include "home/ClockTicker.h"
-#include "menu/MenuScreens.h"
+#include "ui/ClockTicker.h"
+#include "assembly/AppAssembly.h"
 #include "menu/AboutScreen.h"
 #include "menu/MoreScreen.h"
-#include "menu/TopLevelScreen.h"
+#include "ui/TopLevelScreen.h"
 #include "menu/AppSideMenu.h"
 #include "ui/RatingPrompt.h"
 #include "ui/ModalLayer.h"
@@ -22,7 +22,7 @@ class TestScreens : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        registerMenuScreens();
+        AppAssembly::registerScreens();
         WindowPresence::setAnimatesTransitions(false);
     }
 

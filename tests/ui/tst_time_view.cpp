@@ -1,6 +1,6 @@
-#include "home/ThermometerShape.h"
-#include "home/ClockTicker.h"
-#include "home/TopAlignedText.h"
+#include "ui/ThermometerShape.h"
+#include "ui/ClockTicker.h"
+#include "ui/TopAlignedText.h"
 #include "platform/ApplicationLifecycle.h"
 #include "platform/Clock.h"
 

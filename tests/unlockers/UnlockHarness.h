@@ -6,18 +6,24 @@
 #include "app/RingStatusFile.h"
 #include "app/ScreenRegistry.h"
 #include "app/AppCore.h"
+#include "assembly/AppAssembly.h"
 #include "platform/Broadcaster.h"
 #include "sound/AudioPlayer.h"
 #include "sound/RingPlayer.h"
 #include "ui/AlertQueue.h"
 #include "ui/ModalLayer.h"
 #include "ui/AlertView.h"
-#include "unlockers/games/calculate/SumGame.h"
+#include "unlockers/games/sum/SumGame.h"
 #include "unlockers/games/tap/TapGame.h"
 
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
+
+// Every screen library, registered as the app registers them, once the
+// application object exists.
+static void registerScreensForTest() { AppAssembly::registerScreens(); }
+Q_COREAPP_STARTUP_FUNCTION(registerScreensForTest)
 
 namespace UnlockHarness {
 inline const QString kTap = QStringLiteral("ZEBAlarmClockUnlockerTapViewController");
@@ -50,7 +56,7 @@ inline bool isPresented(const ScreenController *screen)
 // Types the answer on the keypad once every key has popped up.
 inline bool typeAnswer(SumGame *screen)
 {
-    if (!QTest::qWaitFor([&] { return screen->buttonCountFlag() == 11; }, 5000))
+    if (!QTest::qWaitFor([&] { return screen->shownKeyCount() == 11; }, 5000))
         return false;
     for (int i = 0; i < AnswerEntry::kMaxDigits; ++i)
         screen->pressKey(AnswerEntry::kDeleteKey);

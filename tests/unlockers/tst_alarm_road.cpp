@@ -1,5 +1,5 @@
 // One alarm's whole road through the app, headless: the app is put together
-// as its main() does (scheduler, delegate, window), the notification arrives
+// by the same assembly as in main(), the notification arrives
 // at launch or fires while the app runs, the unlock screen comes up in
 // ringing mode with the ring looping on the audio server, the game is won by
 // taps on the window, and the alarm is settled as the command-line tool sees
@@ -11,8 +11,8 @@
 #include "alarms/AlarmSchedule.h"
 #include "app/LaunchArguments.h"
 #include "platform/ApplicationLifecycle.h"
-#include "platform/NotificationSchedulerSetup.h"
-#include "ui/AppWindow.h"
+#include "assembly/AppAssembly.h"
+#include "assembly/AppWindow.h"
 #include "ui/UiSetup.h"
 
 #include <QGuiApplication>
@@ -31,18 +31,6 @@ const char kChildFlag[] = "--ringing-child";
 const char kOffsetVariable[] = "TOLVEK_ROAD_CLOCK_OFFSET_MS";
 constexpr int kScreenTimeoutMs = 15000;
 
-// The real clock moved by a fixed offset, so an alarm can fall due a few
-// seconds from now without waiting for the next whole minute.
-class OffsetClock : public Clock
-{
-public:
-    QTimeZone timeZone() const override { return QTimeZone::systemTimeZone(); }
-    QDateTime now() const override { return QDateTime::currentDateTime().addMSecs(offsetMs).toTimeZone(timeZone()); }
-    qint64 offsetMs = 0;
-    // Makes "now" read `moment`.
-    void setNow(const QDateTime &moment) { offsetMs = QDateTime::currentDateTime().msecsTo(moment); }
-};
-
 // A whole minute a little ahead, so day and weekday stay those of today.
 QDateTime nextRingMoment()
 {
@@ -50,29 +38,29 @@ QDateTime nextRingMoment()
     return QDateTime(now.date(), QTime(now.time().hour(), now.time().minute()));
 }
 
-// The app as main() puts it together, minus the weather and the service endpoint.
+// The app from its assembly, in-process scheduler, no weather and no bus name
+// (the killed child and this process both run one).
 class RunningApp
 {
 public:
-    explicit RunningApp(const QStringList &arguments)
+    explicit RunningApp(const QStringList &arguments) : assembly(LaunchArguments::parse(arguments), options())
     {
-        const LaunchArguments launch = LaunchArguments::parse(arguments);
-        error = launch.error;
-        installNotificationScheduler(&owner);
-        QObject::connect(&ApplicationLifecycle::shared(), &ApplicationLifecycle::didBecomeActive, &delegate, [] {
-            Broadcaster::shared().post(AppCore::HomeScreenDidLoad);
-        });
-        delegate.launch(launch.options);
-        loaded = window.load();
-        window.show();
-        ApplicationLifecycle::shared().becomeActive();
+        error = LaunchArguments::parse(arguments).error;
+        loaded = assembly.start() && assembly.window() && assembly.window()->window();
     }
     ~RunningApp()
     {
         ApplicationLifecycle::shared().enterBackground();
         for (ScreenController *screen : ModalLayer::shared().presentedScreens())
             screen->close(false);
-        LocalNotificationScheduler::setShared(nullptr);
+    }
+    static AppAssembly::Options options()
+    {
+        AppAssembly::Options options;
+        options.useNotificationService = false;
+        options.busEndpoint = false;
+        options.fetchWeather = false;
+        return options;
     }
 
     UnlockScreen *unlockScreen() const
@@ -88,7 +76,7 @@ public:
     {
         QQuickItem *found = nullptr;
         QTest::qWaitFor([&] {
-            found = findItem(window.window()->contentItem(), name);
+            found = findItem(assembly.window()->window()->contentItem(), name);
             return found && found->isVisible() && found->opacity() > 0.99 && found->scale() > 0.99;
         }, 5000);
         return found;
@@ -100,7 +88,7 @@ public:
         if (!item)
             return false;
         const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
-        QTest::mouseClick(window.window(), Qt::LeftButton, {}, centre.toPoint());
+        QTest::mouseClick(assembly.window()->window(), Qt::LeftButton, {}, centre.toPoint());
         return true;
     }
 
@@ -129,11 +117,10 @@ public:
         return found;
     }
 
-    QObject owner;
-    AppCore delegate;
+    AppAssembly assembly;
+    AppCore &delegate = assembly.core();
     // Presentations completed (the screen has slid in).
     QSignalSpy presented{&delegate, &AppCore::unlockScreenPresented};
-    AppWindow window;
     QString error;
     bool loaded = false;
 };
@@ -200,8 +187,8 @@ QStringList deliverAtLaunch(const LocalNotification &notification)
 // The child run of the kill test: launch with the notification, ring, say so, wait to be killed.
 int runRingingChild(const QStringList &arguments)
 {
-    OffsetClock clock;
-    clock.offsetMs = qEnvironmentVariable(kOffsetVariable).toLongLong();
+    ShiftedClock clock;
+    clock.setOffsetMs(qEnvironmentVariable(kOffsetVariable).toLongLong());
     Clock::setCurrent(&clock);
     RunningApp app(arguments);
     if (!QTest::qWaitFor([&] { return app.unlockScreen() != nullptr; }, kScreenTimeoutMs))
@@ -219,7 +206,7 @@ class TestAlarmRoad : public QObject
     Q_OBJECT
 
 private:
-    OffsetClock clock;
+    ShiftedClock clock;
 
     // Waits for the unlock screen of `alarm` in ringing mode, with the ring looping.
     void checkRinging(const RunningApp &app, const AlarmPtr &alarm, const QString &className)
@@ -273,7 +260,7 @@ private Q_SLOTS:
     {
         TestSupport::wipeUserData();
         AlarmSchedule::shared().reload();
-        clock.offsetMs = 0;
+        clock.setOffsetMs(0);
     }
 
     void weeklyAlarmArrivingAtLaunch()
@@ -326,7 +313,7 @@ private Q_SLOTS:
 
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QString::fromLatin1(kOffsetVariable), QString::number(clock.offsetMs));
+        environment.insert(QString::fromLatin1(kOffsetVariable), QString::number(clock.offsetMs()));
         child.setProcessEnvironment(environment);
         child.start(QCoreApplication::applicationFilePath(), QStringList{QString::fromLatin1(kChildFlag)}
                                                                  + deliverAtLaunch(fired).mid(1));

@@ -3,9 +3,9 @@
 #include "TestSupport.h"
 #include "UnlockHarness.h"
 
-#include "unlockers/games/calculate/AnswerEntry.h"
-#include "unlockers/games/calculate/CalculationProblem.h"
-#include "unlockers/games/calculate/CalculatorKeypad.h"
+#include "unlockers/games/sum/AnswerEntry.h"
+#include "unlockers/games/sum/CalculationProblem.h"
+#include "unlockers/games/sum/CalculatorKeypad.h"
 
 #include <QSet>
 
@@ -177,16 +177,16 @@ private Q_SLOTS:
     void keysPopUpInTagOrder()
     {
         auto *screen = presentSeeded(7, true);
-        QCOMPARE(screen->buttonCountFlag(), 0);
+        QCOMPARE(screen->shownKeyCount(), 0);
         QCOMPARE(screen->buttonPlaces().size(), 11);
-        QSignalSpy popped(screen, &SumGame::buttonCountFlagChanged);
+        QSignalSpy popped(screen, &SumGame::shownKeyCountChanged);
         // A key that has not popped up yet cannot be pressed.
         screen->pressKey(9);
         QCOMPARE(screen->resultText(), QStringLiteral("?"));
-        QTRY_COMPARE(screen->buttonCountFlag(), 11);
+        QTRY_COMPARE(screen->shownKeyCount(), 11);
         QCOMPARE(popped.count(), 11);
         QTest::qWait(200);
-        QCOMPARE(screen->buttonCountFlag(), 11);
+        QCOMPARE(screen->shownKeyCount(), 11);
         screen->dismiss();
     }
 
@@ -203,7 +203,7 @@ private Q_SLOTS:
     void wrongAnswerBuzzesAndStays()
     {
         auto *screen = presentSeeded(3, true);
-        QTRY_COMPARE(screen->buttonCountFlag(), 11);
+        QTRY_COMPARE(screen->shownKeyCount(), 11);
         const int wrong = screen->result() == 99 ? 98 : 99;
         screen->pressKey(wrong / 10);
         QCOMPARE(screen->lastKeySound(), SumGame::kButtonClickSound);

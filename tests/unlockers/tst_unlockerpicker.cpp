@@ -1,6 +1,6 @@
 // The unlocker picker and the rating view: page arithmetic, the texts'
 // cross-fade, the use button and the host's callbacks, and the level rules.
-#include "unlockers/UnlockerCatalogue.h"
+#include "alarms/UnlockerCatalogue.h"
 #include "unlockers/UnlockerPicker.h"
 
 #include <QSignalSpy>

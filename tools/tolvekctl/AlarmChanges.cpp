@@ -2,7 +2,7 @@
 
 #include "alarms/SoundCatalogue.h"
 #include "platform/Clock.h"
-#include "unlockers/UnlockerCatalogue.h"
+#include "alarms/UnlockerCatalogue.h"
 
 #include <QRegularExpression>
 

@@ -1,4 +1,4 @@
-#include "ui/AppWindow.h"
+#include "assembly/AppWindow.h"
 
 #include "app/ScreenRegistry.h"
 #include "platform/AlertPresenter.h"
@@ -34,7 +34,6 @@ AppWindow::~AppWindow()
 bool AppWindow::load()
 {
     UiSetup::initialize();
-    UiSetup::registerScreens();
     // Screens choose their pictures by the display mode, so it is set before any is made.
     const qreal scale = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->devicePixelRatio() : 1;
     ScreenMetrics::shared().setDisplayMode(points() * scale);
@@ -78,7 +77,7 @@ void AppWindow::show()
 
 SideMenu *AppWindow::rootScreen() const { return root_.get(); }
 
-NavigationStack *AppWindow::contentNavigationController() const
+NavigationStack *AppWindow::contentStack() const
 {
     return root_ ? qobject_cast<NavigationStack *>(root_->contentScreen()) : nullptr;
 }

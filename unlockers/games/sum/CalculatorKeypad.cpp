@@ -1,4 +1,4 @@
-#include "unlockers/games/calculate/CalculatorKeypad.h"
+#include "unlockers/games/sum/CalculatorKeypad.h"
 
 #include "ui/Shuffle.h"
 

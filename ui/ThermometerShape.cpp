@@ -1,4 +1,4 @@
-#include "home/ThermometerShape.h"
+#include "ui/ThermometerShape.h"
 
 #include "ui/ColorHex.h"
 #include "ui/Kit.h"

@@ -1,4 +1,4 @@
-#include "unlockers/UnlockerCatalogue.h"
+#include "alarms/UnlockerCatalogue.h"
 
 UnlockerCatalogue &UnlockerCatalogue::shared()
 {

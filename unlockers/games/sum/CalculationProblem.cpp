@@ -1,4 +1,4 @@
-#include "unlockers/games/calculate/CalculationProblem.h"
+#include "unlockers/games/sum/CalculationProblem.h"
 
 namespace {
 QString sign(bool plus) { return plus ? QStringLiteral("+") : QStringLiteral("-"); }

@@ -1,4 +1,4 @@
-#include "home/TopAlignedText.h"
+#include "ui/TopAlignedText.h"
 
 #include <QFontMetricsF>
 #include <limits>

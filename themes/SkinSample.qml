@@ -1,18 +1,17 @@
 import QtQuick
 import Tolvek
+import Tolvek.Themes
 
 // A skin behind the clock, plain or blurred: what the screenshots of skins show.
 Item {
     id: sample
     property bool blurred: false
-    property bool showClock: true
 
     BlurredBackground {
         anchors.fill: parent
         blurAlpha: sample.blurred ? 1 : 0
     }
     TimeView {
-        visible: sample.showClock
         x: 20
         y: 70
         width: parent.width - 40

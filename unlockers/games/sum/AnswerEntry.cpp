@@ -1,4 +1,4 @@
-#include "unlockers/games/calculate/AnswerEntry.h"
+#include "unlockers/games/sum/AnswerEntry.h"
 
 AnswerEntry::Outcome AnswerEntry::press(int key)
 {

@@ -6,6 +6,8 @@
 #include <QSize>
 #include <memory>
 
+#include "ui/ScreenHost.h"
+
 class SideMenu;
 class NavigationStack;
 class LifecycleDriver;
@@ -15,7 +17,7 @@ class AlertViewPresenter;
 // the short screen) whose root is the side-menu container, above it the
 // modal layer and the alert layer. Loading it installs the window's screen
 // presenter and alert presenter for the core and drives the life cycle.
-class AppWindow : public QObject
+class AppWindow : public QObject, public ScreenHost
 {
     Q_OBJECT
 public:
@@ -31,12 +33,12 @@ public:
     // Shows the window: full-screen when TOLVEK_FULLSCREEN=1 (phones), else phone-sized.
     void show();
 
-    QQuickWindow *window() const { return window_; }
-    QQmlApplicationEngine &engine() { return engine_; }
-    SideMenu *rootScreen() const;
-    // The navigation controller holding the current top-level screen.
-    NavigationStack *contentNavigationController() const;
-    QSize points() const { return height_ == Height::Tall ? kTallPoints : kShortPoints; }
+    QQuickWindow *window() const override { return window_; }
+    QQmlEngine &qmlEngine() override { return engine_; }
+    SideMenu *rootScreen() const override;
+    // The navigation stack holding the current top-level screen.
+    NavigationStack *contentStack() const override;
+    QSize points() const override { return height_ == Height::Tall ? kTallPoints : kShortPoints; }
 
 private:
     Height height_;

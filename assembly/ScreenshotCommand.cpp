@@ -1,9 +1,10 @@
-#include "ui/ScreenshotCommand.h"
+#include "assembly/ScreenshotCommand.h"
 
 #include "alarms/Alarm.h"
 #include "app/ScreenRegistry.h"
-#include "menu/TopLevelScreen.h"
-#include "ui/AppWindow.h"
+#include "ui/TopLevelScreen.h"
+#include "assembly/AppWindow.h"
+#include "assembly/ScreenLibraries.h"
 #include "ui/ModalLayer.h"
 #include "ui/NavigationStack.h"
 #include "ui/ScreenshotCatalog.h"
@@ -24,8 +25,8 @@ bool prepareScreen(AppWindow &window, const QString &className)
         ScreenRegistry::shared().create(className, std::make_shared<Alarm>(), true));
     if (!screen)
         return false;
-    if (qobject_cast<TopLevelScreen *>(screen) && window.contentNavigationController())
-        window.contentNavigationController()->setScreens({screen}, false);
+    if (qobject_cast<TopLevelScreen *>(screen) && window.contentStack())
+        window.contentStack()->setScreens({screen}, false);
     else
         ModalLayer::shared().presentModal(screen, false, {});
     return true;
@@ -33,11 +34,12 @@ bool prepareScreen(AppWindow &window, const QString &className)
 
 bool addOverlay(AppWindow &window, const ScreenshotCatalog::Recipe &recipe)
 {
-    QQmlComponent component(&window.engine(), recipe.overlay);
+    QQmlComponent component(&window.qmlEngine(), recipe.overlay);
     QVariantMap properties = recipe.overlayProperties;
     properties.insert(QStringLiteral("width"), window.points().width());
     properties.insert(QStringLiteral("height"), window.points().height());
-    auto *item = qobject_cast<QQuickItem *>(component.createWithInitialProperties(properties));
+    auto *item = component.isReady() ? qobject_cast<QQuickItem *>(component.createWithInitialProperties(properties))
+                                     : nullptr;
     if (!item) {
         QTextStream(stderr) << component.errorString();
         return false;
@@ -93,6 +95,7 @@ std::optional<int> ScreenshotCommand::run(const QStringList &arguments)
         return 2;
     }
     const QString name = arguments.at(at + 1), output = arguments.at(at + 2);
+    registerScreenLibraries();
     AppWindow window(arguments.contains(QStringLiteral("--short")) ? AppWindow::Height::Short
                                                                      : AppWindow::Height::Tall);
     if (!window.load()) {

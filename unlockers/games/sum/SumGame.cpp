@@ -1,8 +1,8 @@
-#include "unlockers/games/calculate/SumGame.h"
+#include "unlockers/games/sum/SumGame.h"
 
 #include "ui/Pictures.h"
-#include "unlockers/games/calculate/CalculatorKeypad.h"
-#include "unlockers/games/calculate/KeySounds.h"
+#include "unlockers/games/sum/CalculatorKeypad.h"
+#include "unlockers/games/sum/KeySounds.h"
 
 SumGame::SumGame(std::optional<quint32> seed,
                                                                                            QObject *parent)
@@ -77,12 +77,12 @@ void SumGame::placeKeys()
 
 void SumGame::buttonAnimation()
 {
-    if (buttonCountFlag_ == CalculatorKeypad::kKeyCount) {
+    if (shownKeyCount_ == CalculatorKeypad::kKeyCount) {
         buttonTimer_.stop();
         return;
     }
-    ++buttonCountFlag_;
-    Q_EMIT buttonCountFlagChanged();
+    ++shownKeyCount_;
+    Q_EMIT shownKeyCountChanged();
 }
 
 void SumGame::startGameTimers()
@@ -101,7 +101,7 @@ void SumGame::turnPicture()
 
 void SumGame::pressKey(int tag)
 {
-    if (!userInteractionEnabled() || tag < 0 || tag >= buttonCountFlag_)
+    if (!userInteractionEnabled() || tag < 0 || tag >= shownKeyCount_)
         return;
     playKeySound(kButtonClickSound);
     const AnswerEntry::Outcome outcome = answer_.press(tag);

@@ -1,4 +1,4 @@
-#include "unlockers/games/calculate/KeySounds.h"
+#include "unlockers/games/sum/KeySounds.h"
 
 #include "sound/AudioPlayer.h"
 #include "sound/SoundResources.h"

@@ -1,4 +1,4 @@
-#include "home/ClockTicker.h"
+#include "ui/ClockTicker.h"
 
 #include "platform/ApplicationLifecycle.h"
 #include "platform/Clock.h"

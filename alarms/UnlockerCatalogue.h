@@ -1,5 +1,5 @@
 #pragma once
-#include "unlockers/Unlocker.h"
+#include "alarms/Unlocker.h"
 
 #include <QList>
 

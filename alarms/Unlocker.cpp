@@ -1,4 +1,4 @@
-#include "unlockers/Unlocker.h"
+#include "alarms/Unlocker.h"
 #include "platform/StoredNames.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #pragma once
 #include "unlockers/UnlockScreen.h"
-#include "unlockers/games/calculate/AnswerEntry.h"
-#include "unlockers/games/calculate/CalculationProblem.h"
+#include "unlockers/games/sum/AnswerEntry.h"
+#include "unlockers/games/sum/CalculationProblem.h"
 
 #include <QRandomGenerator>
 #include <QRectF>
@@ -23,7 +23,7 @@ class SumGame : public UnlockScreen
     Q_PROPERTY(qreal centerPictureTop READ centerPictureTop CONSTANT)
     Q_PROPERTY(int centerPictureTurnCount READ centerPictureTurnCount NOTIFY centerPictureTurnStarted)
     Q_PROPERTY(QVariantList keys READ keysForView NOTIFY keysChanged)
-    Q_PROPERTY(int buttonCountFlag READ buttonCountFlag NOTIFY buttonCountFlagChanged)
+    Q_PROPERTY(int shownKeyCount READ shownKeyCount NOTIFY shownKeyCountChanged)
 public:
     static constexpr int kCenterTurnMs = 10000;
     static constexpr int kKeyPopIntervalMs = 76;
@@ -52,7 +52,7 @@ public:
     // Key places, index = tag; empty until the screen has appeared.
     QList<QRectF> buttonPlaces() const { return buttonPlaces_; }
     // How many keys have popped up so far (0 to 11, in tag order).
-    int buttonCountFlag() const { return buttonCountFlag_; }
+    int shownKeyCount() const { return shownKeyCount_; }
     // The file of the last key or buzzer sound.
     QString lastKeySound() const { return lastKeySound_; }
 
@@ -65,7 +65,7 @@ Q_SIGNALS:
     void arithmeticChanged();
     void resultTextChanged();
     void keysChanged();
-    void buttonCountFlagChanged();
+    void shownKeyCountChanged();
     void centerPictureTurnStarted();
 
 protected:
@@ -87,7 +87,7 @@ private:
     AnswerEntry answer_{0};
     QString arithmeticString_;
     QList<QRectF> buttonPlaces_;
-    int buttonCountFlag_ = 0;
+    int shownKeyCount_ = 0;
     QTimer buttonTimer_, centerPictureTimer_;
     int centerPictureTurnCount_ = 0;
     QString lastKeySound_;

@@ -1,4 +1,4 @@
-#include "menu/TopLevelScreen.h"
+#include "ui/TopLevelScreen.h"
 
 #include "ui/SideMenu.h"
 

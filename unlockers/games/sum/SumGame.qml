@@ -62,7 +62,7 @@ UnlockerScene {
             id: key
             required property var modelData
             required property int index
-            readonly property bool shown: index < screen.controller.buttonCountFlag
+            readonly property bool shown: index < screen.controller.shownKeyCount
             objectName: "key" + modelData.tag
             x: modelData.frame.x
             y: modelData.frame.y

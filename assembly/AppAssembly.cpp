@@ -1,0 +1,103 @@
+#include "assembly/AppAssembly.h"
+
+#include "platform/ApplicationLifecycle.h"
+#include "platform/Broadcaster.h"
+#include "platform/InProcessNotificationScheduler.h"
+#include "platform/NotificationBus.h"
+
+#ifdef TOLVEK_HAVE_WEATHER
+#include "weather/WeatherFetcher.h"
+#endif
+#ifdef TOLVEK_HAVE_SCREENS
+#include "assembly/AppWindow.h"
+#include "assembly/ScreenLibraries.h"
+
+#include <QQuickWindow>
+#endif
+
+#include <QCoreApplication>
+#include <QDBusInterface>
+
+AppAssembly::AppAssembly(const LaunchArguments &launch, Options options, QObject *parent)
+    : QObject(parent), launch_(launch), options_(options)
+{
+}
+
+AppAssembly::~AppAssembly()
+{
+    delete window_; // before the core: screens still look at it while they close
+    if (scheduler_.scheduler)
+        LocalNotificationScheduler::setShared(nullptr);
+}
+
+bool AppAssembly::start()
+{
+    if (options_.useNotificationService) {
+        scheduler_ = installNotificationScheduler(this);
+    } else {
+        scheduler_.scheduler = new InProcessNotificationScheduler(true, this);
+        scheduler_.state = QStringLiteral("Alarms ring only while the app is open.");
+        LocalNotificationScheduler::setShared(scheduler_.scheduler);
+    }
+    if (options_.busEndpoint && !endpoint_.registerOn() && handOverToRunningApp())
+        return false;
+
+#ifdef TOLVEK_HAVE_WEATHER
+    if (options_.fetchWeather) {
+        weather_ = new WeatherFetcher(this);
+        core_.fetchWeather = [this] { weather_->fetchWeather(); };
+    }
+#endif
+    ApplicationLifecycle &lifecycle = ApplicationLifecycle::shared();
+    // Without a home screen, becoming active is what asks whether an alarm rings.
+    connect(&lifecycle, &ApplicationLifecycle::didBecomeActive, &core_,
+            [] { Broadcaster::shared().post(AppCore::HomeScreenDidLoad); });
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &lifecycle,
+            &ApplicationLifecycle::terminate, Qt::UniqueConnection);
+
+    core_.launch(launch_.options);
+#ifdef TOLVEK_HAVE_SCREENS
+    if (options_.window) {
+        registerScreens();
+        window_ = new AppWindow(AppWindow::Height::Tall, this);
+        if (window_->load())
+            window_->show();
+        // A fired alarm (or its desktop notification's "Rock & Roll") brings the window forward.
+        connect(&endpoint_, &AlarmBusEndpoint::raiseRequested, this, &AppAssembly::raiseWindow);
+    }
+#endif
+    lifecycle.becomeActive();
+    return true;
+}
+
+void AppAssembly::registerScreens()
+{
+#ifdef TOLVEK_HAVE_SCREENS
+    registerScreenLibraries();
+#endif
+}
+
+// One copy of the app at a time: a second start hands its notification (if
+// any) to the running copy and brings that one forward.
+bool AppAssembly::handOverToRunningApp() const
+{
+    QDBusInterface running(NotificationBus::kAppName, NotificationBus::kAppPath, NotificationBus::kAppName);
+    if (!running.isValid())
+        return false;
+    if (launch_.options.localNotification)
+        running.call(QStringLiteral("DeliverNotification"), NotificationBus::toWire(*launch_.options.localNotification));
+    running.call(QStringLiteral("Raise"));
+    qInfo("tolvek: the app is already running; brought it forward");
+    return true;
+}
+
+void AppAssembly::raiseWindow()
+{
+#ifdef TOLVEK_HAVE_SCREENS
+    if (QQuickWindow *w = window_->window()) {
+        w->show();
+        w->raise();
+        w->requestActivate();
+    }
+#endif
+}

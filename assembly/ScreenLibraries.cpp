@@ -1,0 +1,18 @@
+#include "assembly/ScreenLibraries.h"
+
+#include "menu/MenuScreens.h"
+#include "themes/Themes.h"
+#include "ui/UiSetup.h"
+#include "unlockers/UnlockerScreens.h"
+#include "unlockers/games/sum/Registration.h"
+#include "unlockers/games/tap/Registration.h"
+
+void registerScreenLibraries()
+{
+    UiSetup::initialize();
+    registerThemes();
+    registerUnlockerScreens();
+    registerTapGame();
+    registerSumGame();
+    registerMenuScreens();
+}
