@@ -1,6 +1,7 @@
 #include "assembly/ScreenLibraries.h"
 
 #include "menu/MenuScreens.h"
+#include "skins/SkinScreens.h"
 #include "themes/Themes.h"
 #include "ui/UiSetup.h"
 #include "unlockers/UnlockerScreens.h"
@@ -14,5 +15,6 @@ void registerScreenLibraries()
     registerUnlockerScreens();
     registerTapGame();
     registerSumGame();
+    registerSkinScreens();
     registerMenuScreens();
 }

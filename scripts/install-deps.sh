@@ -12,7 +12,7 @@ PACKAGES=(
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-window
   qml6-module-qtquick-layouts qml6-module-qtquick-templates qml6-module-qtqml-workerscript
   qml6-module-qtquick-shapes qml6-module-qtmultimedia qml6-module-qtqml
-  qml6-module-qt5compat-graphicaleffects
+  qml6-module-qt5compat-graphicaleffects qml6-module-qtquick-dialogs
   libopencv-dev opencv-data
   libpulse-dev pulseaudio pulseaudio-utils
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good

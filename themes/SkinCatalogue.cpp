@@ -1,5 +1,6 @@
 #include "themes/SkinCatalogue.h"
 
+#include "platform/Broadcaster.h"
 #include "platform/Paths.h"
 #include "platform/Preferences.h"
 #include "ui/Pictures.h"
@@ -50,6 +51,14 @@ QString SkinCatalogue::currentSkinFile()
 {
     const QString stored = Preferences::shared().stringForKey(kPreferenceKey);
     return stored.isEmpty() ? kDefaultSkin : stored;
+}
+
+void SkinCatalogue::setCurrentSkin(const QString &skinFile)
+{
+    Preferences &preferences = Preferences::shared();
+    preferences.setString(kPreferenceKey, skinFile);
+    preferences.synchronize();
+    Broadcaster::shared().post(kChangeNotification);
 }
 
 SkinCatalogue::LoadedSkin SkinCatalogue::load(const QString &skinFile, bool tall)

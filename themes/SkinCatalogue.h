@@ -25,6 +25,8 @@ QString customSkinStoredName(bool tall);
 
 // The preference, "skin-1-big" when missing or empty.
 QString currentSkinFile();
+// Stores `skinFile` as the current skin, then tells every themed view.
+void setCurrentSkin(const QString &skinFile);
 
 struct LoadedSkin
 {

@@ -1,0 +1,316 @@
+#include "TestSupport.h"
+#include "assembly/AppAssembly.h"
+#include "platform/AlertPresenter.h"
+#include "skins/CropScreen.h"
+#include "skins/CustomSkin.h"
+#include "skins/PhotoLoader.h"
+#include "skins/SkinManagerScreen.h"
+#include "skins/SkinPreviewScreen.h"
+#include "themes/SkinCatalogue.h"
+#include "themes/ThemedBackground.h"
+#include "ui/ModalLayer.h"
+#include "ui/ScreenMetrics.h"
+
+#include <QElapsedTimer>
+#include <QImageWriter>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+class RecordingAlerts : public AlertPresenter
+{
+public:
+    void presentAlert(const AlertRequest &alert) override { messages << alert.message; }
+    QStringList messages;
+};
+
+QString data(const char *name) { return qEnvironmentVariable("TOLVEK_SKIN_TEST_DATA") + QLatin1Char('/') + name; }
+
+template<typename Screen>
+Screen *front()
+{
+    const QList<ScreenController *> screens = ModalLayer::shared().presentedScreens();
+    for (auto it = screens.rbegin(); it != screens.rend(); ++it)
+        if (auto *screen = qobject_cast<Screen *>(*it))
+            return screen;
+    return nullptr;
+}
+
+void closeEverything()
+{
+    for (ScreenController *screen : ModalLayer::shared().presentedScreens())
+        screen->close(false);
+}
+
+// Peak resident memory since the last reset, in MiB.
+qint64 peakMemoryMib()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong() / 1024;
+    return -1;
+}
+
+void resetPeakMemory()
+{
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    if (refs.open(QIODevice::WriteOnly))
+        refs.write("5");
+}
+
+QImage halves(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width() / 2; ++x)
+            image.setPixel(x, y, qRgb(255, 0, 0));
+    return image;
+}
+} // namespace
+
+class TestSkinManager : public QObject
+{
+    Q_OBJECT
+private:
+    RecordingAlerts alerts;
+    QTemporaryDir files;
+    const QSizeF tallFrame{260, 260.0 * 1136 / 640};
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        AppAssembly::registerScreens();
+        ScreenMetrics::shared().setDisplayMode(ScreenMetrics::kTallMode);
+        AlertPresenter::setShared(&alerts);
+    }
+    void init()
+    {
+        TestSupport::wipeUserData();
+        alerts.messages.clear();
+    }
+    void cleanup() { closeEverything(); }
+
+    void storedSkinNumbers_data()
+    {
+        QTest::addColumn<QString>("skinFile");
+        QTest::addColumn<int>("number");
+        QTest::newRow("built-in 4") << "skin-4-big" << 4;
+        QTest::newRow("built-in 9") << "skin-9-big" << 9;
+        QTest::newRow("ten is not a skin") << "skin-10-big" << 0;
+        QTest::newRow("custom") << "CustomSkin" << 0;
+        QTest::newRow("empty") << "" << 0;
+        QTest::newRow("two pieces") << "skin-4" << 0;
+        QTest::newRow("not a number") << "skin-x-big" << 0;
+    }
+    void storedSkinNumbers()
+    {
+        QFETCH(QString, skinFile);
+        QFETCH(int, number);
+        QCOMPARE(SkinManagerScreen::skinNumberOf(skinFile), number);
+    }
+
+    void settingEachSkinStoresItAndEveryBackgroundFollows()
+    {
+        SkinManagerScreen manager;
+        ThemedBackground openScreenBackground;
+        QCOMPARE(manager.currentSkin(), 1);
+        for (int n = 1; n <= SkinCatalogue::kBuiltInCount; ++n) {
+            manager.previewSkin(n % 9 + 1); // looked at, then left: nothing changes
+            QVERIFY(front<SkinPreviewScreen>());
+            front<SkinPreviewScreen>()->cancel();
+            QVERIFY(!front<SkinPreviewScreen>());
+            QCOMPARE(SkinCatalogue::currentSkinFile(), SkinCatalogue::skinFileName(n == 1 ? 1 : n - 1));
+
+            manager.previewSkin(n);
+            front<SkinPreviewScreen>()->confirm();
+            QCOMPARE(Preferences::shared().stringForKey(SkinCatalogue::kPreferenceKey), QStringLiteral("skin-%1-big").arg(n));
+            QCOMPARE(manager.currentSkin(), n);
+            QCOMPARE(openScreenBackground.skinFile(), QStringLiteral("skin-%1-big").arg(n));
+        }
+    }
+
+    void cropGeometryAlwaysCoversTheFrame_data()
+    {
+        QTest::addColumn<QSize>("photo");
+        QTest::newRow("square") << QSize(1000, 1000);
+        QTest::newRow("portrait") << QSize(1536, 2048);
+        QTest::newRow("landscape") << QSize(2048, 1536);
+        QTest::newRow("tiny") << QSize(40, 60);
+        QTest::newRow("panorama 20:1") << QSize(2048, 102);
+    }
+    void cropGeometryAlwaysCoversTheFrame()
+    {
+        QFETCH(QSize, photo);
+        CropGeometry geometry(tallFrame, photo);
+        auto covers = [&] {
+            const QRectF shown(geometry.offset(), geometry.shownSize());
+            return shown.left() <= 1e-9 && shown.top() <= 1e-9 && shown.right() >= tallFrame.width() - 1e-9
+                   && shown.bottom() >= tallFrame.height() - 1e-9;
+        };
+        // At first: just covering (one side fits exactly), centred.
+        QVERIFY(covers());
+        QVERIFY(qFuzzyCompare(geometry.shownSize().width(), tallFrame.width())
+                || qFuzzyCompare(geometry.shownSize().height(), tallFrame.height()));
+        QCOMPARE(geometry.offset().x() * 2, tallFrame.width() - geometry.shownSize().width());
+
+        geometry.pan(QPointF(1e6, 1e6));
+        QCOMPARE(geometry.offset(), QPointF(0, 0));
+        geometry.pan(QPointF(-1e6, -1e6));
+        QVERIFY(covers());
+        geometry.setZoom(0.1);
+        QCOMPARE(geometry.zoom(), 1.0);
+        QVERIFY(covers());
+
+        // Zooming around a point keeps the photo point under it.
+        geometry.setZoom(3, QPointF(100, 200));
+        geometry.pan(QPointF(-20, -30));
+        const QPointF anchor(130, 170);
+        const QPointF before = (anchor - geometry.offset()) / geometry.scale();
+        geometry.setZoom(4, anchor);
+        QVERIFY((before - (anchor - geometry.offset()) / geometry.scale()).manhattanLength() < 1e-6);
+        geometry.setZoom(100);
+        QCOMPARE(geometry.zoom(), CropGeometry::kMaxZoom);
+        QVERIFY(covers());
+
+        // What is cut out has the frame's shape and lies inside the photo.
+        const QRectF source = geometry.sourceRect();
+        QVERIFY(QRectF(QPointF(0, 0), QSizeF(photo)).contains(source));
+        QVERIFY(qAbs(source.width() / source.height() - tallFrame.width() / tallFrame.height()) < 0.01);
+    }
+
+    void theCroppedPictureIsWhatTheFrameShows()
+    {
+        // Red left half, blue right half; the frame is narrower than the photo.
+        CropScreen crop(halves(QSize(2000, 1000)));
+        QCOMPARE(crop.croppedPicture().size(), QSize(640, 1136));
+        const QImage centred = crop.croppedPicture();
+        QCOMPARE(centred.pixelColor(5, 500), QColor(Qt::red));
+        QCOMPARE(centred.pixelColor(634, 500), QColor(Qt::blue));
+        crop.pan(1e6, 0); // the photo's left edge at the frame's
+        const QImage left = crop.croppedPicture();
+        QCOMPARE(left.pixelColor(5, 500), QColor(Qt::red));
+        QCOMPARE(left.pixelColor(634, 500), QColor(Qt::red));
+    }
+
+    void doneStoresTheCustomSkinAndMakesItCurrent()
+    {
+        SkinManagerScreen manager;
+        ThemedBackground background;
+        CropScreen crop(halves(QSize(1200, 1600)));
+        crop.done();
+        const QImage stored(Paths::documentPath(QStringLiteral("CustomSkin-568h@2x.jpg")));
+        QCOMPARE(stored.size(), QSize(640, 1136));
+        QCOMPARE(SkinCatalogue::currentSkinFile(), QStringLiteral("CustomSkin"));
+        QVERIFY(manager.customSkinCurrent());
+        QCOMPARE(background.skinFile(), QStringLiteral("CustomSkin"));
+    }
+
+    void aFullDiskKeepsThePreviousCustomSkin()
+    {
+        CropScreen first(halves(QSize(800, 800)));
+        first.done();
+        const QString path = Paths::documentPath(QStringLiteral("CustomSkin-568h@2x.jpg"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        SkinCatalogue::setCurrentSkin(QStringLiteral("skin-3-big"));
+
+        CropScreen second(halves(QSize(900, 700)).mirrored(true, false));
+        QSignalSpy failed(&second, &CropScreen::failed);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit small = old;
+        small.rlim_cur = 4096;
+        setrlimit(RLIMIT_FSIZE, &small);
+        second.done();
+        setrlimit(RLIMIT_FSIZE, &old);
+
+        QCOMPARE(failed.count(), 1);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        QCOMPARE(SkinCatalogue::currentSkinFile(), QStringLiteral("skin-3-big"));
+        QCOMPARE(QDir(Paths::documentsDirectory()).entryList({QStringLiteral("CustomSkin*")}, QDir::Files).size(), 1);
+    }
+
+    void thePhotosOrientationIsHonoured()
+    {
+        // Stored 400 x 200 with the "turn a quarter" mark, as a phone held upright writes it.
+        const QString path = files.filePath(QStringLiteral("portrait.jpg"));
+        QImageWriter writer(path, "jpeg");
+        writer.setTransformation(QImageIOHandler::TransformationRotate90);
+        QVERIFY(writer.write(halves(QSize(400, 200))));
+        const PhotoLoader::Result read = PhotoLoader::load(path);
+        QCOMPARE(read.picture.size(), QSize(200, 400));
+    }
+
+    void hostileFilesAreRefusedAndTheSkinStays_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("not a picture") << data("not-a-picture.jpg");
+        QTest::newRow("truncated JPEG") << data("truncated.jpg");
+        QTest::newRow("PNG of 100000 x 100000") << data("bomb.png");
+        QTest::newRow("removed before reading") << files.filePath(QStringLiteral("gone.jpg"));
+        QTest::newRow("a folder") << files.path();
+    }
+    void hostileFilesAreRefusedAndTheSkinStays()
+    {
+        QFETCH(QString, path);
+        SkinCatalogue::setCurrentSkin(QStringLiteral("skin-6-big"));
+        SkinManagerScreen manager;
+        resetPeakMemory();
+        const qint64 baseline = peakMemoryMib();
+        QElapsedTimer clock;
+        clock.start();
+        manager.usePhoto(QUrl::fromLocalFile(path));
+        QTRY_COMPARE(alerts.messages, QStringList{QStringLiteral("This picture cannot be used")});
+        qInfo("refused after %lld ms, peak memory +%lld MiB", clock.elapsed(), peakMemoryMib() - baseline);
+        QVERIFY(peakMemoryMib() - baseline < 200);
+        QVERIFY(!manager.readingPhoto());
+        QVERIFY(!front<CropScreen>());
+        QCOMPARE(SkinCatalogue::currentSkinFile(), QStringLiteral("skin-6-big"));
+    }
+
+    void aHugePhotoIsReadScaledDown()
+    {
+        // 100 megapixels.
+        const QString path = files.filePath(QStringLiteral("huge.jpg"));
+        {
+            QImage huge(10000, 10000, QImage::Format_Grayscale8);
+            for (int y = 0; y < huge.height(); ++y)
+                std::memset(huge.scanLine(y), y % 256, huge.width());
+            QVERIFY(huge.save(path, "jpeg", 60));
+        }
+        SkinManagerScreen manager;
+        resetPeakMemory();
+        const qint64 baseline = peakMemoryMib();
+        manager.usePhoto(QUrl::fromLocalFile(path));
+        QTRY_VERIFY(front<CropScreen>());
+        qInfo("peak memory +%lld MiB", peakMemoryMib() - baseline);
+        QVERIFY(peakMemoryMib() - baseline < 200);
+        QCOMPARE(front<CropScreen>()->photo().size(), QSize(PhotoLoader::kMaxSide, PhotoLoader::kMaxSide));
+        QVERIFY(alerts.messages.isEmpty());
+    }
+
+    void cancellingTheCropGoesBackToChoosingAPhoto()
+    {
+        SkinManagerScreen manager;
+        QSignalSpy pickerAgain(&manager, &SkinManagerScreen::photoPickerRequested);
+        manager.usePhoto(QUrl::fromLocalFile(QStringLiteral(":/pictures/skin-2-big.jpg")));
+        QTRY_VERIFY(front<CropScreen>());
+        front<CropScreen>()->cancel();
+        QCOMPARE(pickerAgain.count(), 1);
+        QCOMPARE(SkinCatalogue::currentSkinFile(), QStringLiteral("skin-1-big"));
+    }
+};
+
+QTEST_MAIN(TestSkinManager)
+#include "tst_skin_manager.moc"
