@@ -38,7 +38,7 @@ Rectangle {
         id: cropFrame
         objectName: "cropFrame"
         anchors.horizontalCenter: parent.horizontalCenter
-        y: 20
+        y: 8
         width: screen.controller.frameSize.width
         height: screen.controller.frameSize.height
         color: "transparent"
@@ -72,13 +72,14 @@ Rectangle {
         id: toolbar
         anchors.bottom: parent.bottom
         width: parent.width
-        bottomPadding: 12
-        spacing: 6
+        bottomPadding: 8
+        spacing: 4
         Slider {
             id: zoomSlider
             objectName: "zoomSlider"
             anchors.horizontalCenter: parent.horizontalCenter
             width: parent.width - 60
+            height: 28
             from: screen.controller.minimumZoom
             to: screen.controller.maximumZoom
             value: screen.controller.zoom
@@ -100,8 +101,8 @@ Rectangle {
                     function press() { index === 0 ? screen.controller.cancel() : screen.controller.done() }
                     objectName: modelData.name
                     width: 120
-                    height: 40
-                    radius: 20
+                    height: 36
+                    radius: 18
                     color: index === 1 ? Kit.brandColor : Qt.rgba(1, 1, 1, 0.15)
                     Accessible.role: Accessible.Button
                     Accessible.name: modelData.title
