@@ -15,21 +15,29 @@ function(tolvek_add_screens target)
   set_property(GLOBAL APPEND PROPERTY TOLVEK_SCREEN_QML ${S_FILES})
 endfunction()
 
-# tolvek_add_screen_library(<target> URI <Tolvek.X> SOURCES ... [QML ...] [LIBS ...]):
+# tolvek_add_screen_library(<target> URI <Tolvek.X> SOURCES ... [QML ...] [COMPONENTS ...]
+#                           [LIBS ...] [DEPENDS <Tolvek.Y> ...]):
 # a static library whose QML_ELEMENT types form the QML module <URI> (register
-# them with qml_register_types_<URI with _>() before loading its screens) and
-# whose screen files are added with tolvek_add_screens.
+# them with qml_register_types_<URI with _>() before loading its screens),
+# whose screen files are added with tolvek_add_screens, and whose COMPONENTS
+# (QML types other screens use, such as UnlockerScene.qml) belong to the module.
+# DEPENDS names the modules the library's types derive from, beyond Tolvek.
 function(tolvek_add_screen_library target)
-  cmake_parse_arguments(L "" "URI" "SOURCES;QML;LIBS" ${ARGN})
+  cmake_parse_arguments(L "" "URI" "SOURCES;QML;COMPONENTS;LIBS;DEPENDS" ${ARGN})
   add_library(${target} STATIC)
   target_link_libraries(${target} PUBLIC ${L_LIBS})
+  set(components)
+  if(L_COMPONENTS)
+    set(components QML_FILES ${L_COMPONENTS})
+  endif()
   qt_add_qml_module(${target}
     URI ${L_URI}
     VERSION 1.0
     NO_PLUGIN
     RESOURCE_PREFIX /
-    DEPENDENCIES Tolvek
-    SOURCES ${L_SOURCES})
+    DEPENDENCIES Tolvek ${L_DEPENDS}
+    SOURCES ${L_SOURCES}
+    ${components})
   if(L_QML)
     tolvek_add_screens(${target} FILES ${L_QML})
   endif()

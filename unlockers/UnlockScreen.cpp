@@ -38,10 +38,7 @@ void UnlockScreen::setPreviewMode(bool previewMode)
     Q_EMIT previewModeChanged();
 }
 
-QString UnlockScreen::dismissButtonTitle() const
-{
-    return QStringLiteral(" %1").arg(tr("back"));
-}
+QString UnlockScreen::dismissButtonTitle() const { return tr("back"); }
 
 bool UnlockScreen::isTall() const { return ScreenMetrics::shared().isTall(); }
 

@@ -5,6 +5,7 @@
 #include "ui/ScreenController.h"
 
 #include <QPointer>
+#include <QQmlEngine>
 
 class ScreenSaverInhibitor;
 
@@ -20,6 +21,8 @@ class ScreenSaverInhibitor;
 class UnlockScreen : public ScreenController
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("unlock screens are made by the screen registry")
     Q_PROPERTY(bool previewMode READ previewMode NOTIFY previewModeChanged)
     Q_PROPERTY(bool hasDismissButton READ hasDismissButton NOTIFY previewModeChanged)
     Q_PROPERTY(bool dismissButtonEnabled READ dismissButtonEnabled NOTIFY dismissButtonEnabledChanged)
@@ -27,9 +30,6 @@ class UnlockScreen : public ScreenController
     Q_PROPERTY(QString noticeText READ noticeText NOTIFY noticeTextChanged)
     Q_PROPERTY(bool userInteractionEnabled READ userInteractionEnabled NOTIFY userInteractionEnabledChanged)
     Q_PROPERTY(bool tall READ isTall CONSTANT)
-    Q_PROPERTY(QRectF dismissButtonFrame READ dismissButtonFrame CONSTANT)
-    Q_PROPERTY(QRectF noticeLabelFrame READ noticeLabelFrame CONSTANT)
-    Q_PROPERTY(QPointF noticeIconOrigin READ noticeIconOrigin CONSTANT)
 public:
     // The steps of the win, in the order they happen.
     enum class UnlockStep { RingSilenced, AlertShown, JingleStarted, SettleBroadcast, AlertClosed, ScreenClosed,
@@ -39,11 +39,6 @@ public:
     static inline const QString kClosingJingle = QStringLiteral("Alarm Close.mp3");
     static constexpr float kWinFadeDuration = 0.5f;
     static constexpr qreal kAlertCornerRadius = 5;
-    // Back button of preview mode and the notice with its icon, in points;
-    // the text starts right of the 12-point icon instead of under it.
-    static constexpr QRectF kDismissButtonFrame{10, 30, 60, 40};
-    static constexpr QRectF kNoticeLabelFrame{166, 70, 149, 80};
-    static constexpr QPointF kNoticeIconOrigin{150, 71};
 
     explicit UnlockScreen(QObject *parent = nullptr);
     ~UnlockScreen() override;
@@ -57,9 +52,6 @@ public:
     QString soundFileName() const { return soundFileName_; }
     void setSoundFileName(const QString &fileName) { soundFileName_ = fileName; }
 
-    QRectF dismissButtonFrame() const { return kDismissButtonFrame; }
-    QRectF noticeLabelFrame() const { return kNoticeLabelFrame; }
-    QPointF noticeIconOrigin() const { return kNoticeIconOrigin; }
     bool hasDismissButton() const { return hasDismissButton_; }
     bool dismissButtonEnabled() const { return dismissButtonEnabled_; }
     QString dismissButtonTitle() const;

@@ -1,5 +1,6 @@
 import QtQuick
 import Tolvek
+import Tolvek.Unlockers
 
 // The unlocker picker: the paging strip of illustrations with page dots,
 // then the page's title, motto and rating, and the "Use" button. The strip

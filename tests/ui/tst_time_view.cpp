@@ -1,10 +1,8 @@
 #include "ui/ThermometerShape.h"
 #include "ui/ClockTicker.h"
-#include "ui/TopAlignedText.h"
 #include "platform/ApplicationLifecycle.h"
 #include "platform/Clock.h"
 
-#include <QFontMetricsF>
 #include <QTest>
 
 class TestTimeView : public QObject
@@ -83,23 +81,6 @@ private Q_SLOTS:
         ClockTicker view;
         view.setLabelColor(Qt::red);
         QCOMPARE(view.labelColor(), QColor(Qt::red));
-    }
-
-    void topAligningLabelFitsThreeLines()
-    {
-        TopAlignedText label;
-        QFont font;
-        font.setPixelSize(16);
-        label.setFont(font);
-        label.setPosition(QPointF(20, 300));
-        label.setSize(QSizeF(200, 10));
-        label.setText(QStringLiteral("first line\nsecond line\nthird line"));
-        const QFontMetricsF metrics(font);
-        QVERIFY(label.height() > 2.5 * metrics.lineSpacing());
-        QVERIFY(label.height() < 3.5 * metrics.lineSpacing());
-        QCOMPARE(label.y(), 300.0);
-        QCOMPARE(label.width(), 200.0);
-        QCOMPARE(label.text(), QStringLiteral("first line\nsecond line\nthird line"));
     }
 
     void thermometerOutline()

@@ -57,7 +57,7 @@ private Q_SLOTS:
         QVERIFY(screen);
         QCOMPARE(screen->previewMode(), previewMode);
         QCOMPARE(screen->hasDismissButton(), previewMode);
-        QCOMPARE(screen->dismissButtonTitle(), QStringLiteral(" back"));
+        QCOMPARE(screen->dismissButtonTitle(), QStringLiteral("back"));
         QVERIFY(!screen->noticeText().isEmpty());
         // Asking again for the same mode makes no second button.
         QSignalSpy changed(screen, &UnlockScreen::previewModeChanged);

@@ -15,6 +15,8 @@
 class SumGame : public UnlockScreen
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("unlock screens are made by the screen registry")
     Q_PROPERTY(QString backgroundPictureUrl READ backgroundPictureUrl CONSTANT)
     Q_PROPERTY(QString arithmeticString READ arithmeticString NOTIFY arithmeticChanged)
     Q_PROPERTY(QString resultText READ resultText NOTIFY resultTextChanged)

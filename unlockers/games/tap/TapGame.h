@@ -13,6 +13,8 @@
 class TapGame : public UnlockScreen
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("unlock screens are made by the screen registry")
     Q_PROPERTY(QString backgroundPictureUrl READ backgroundPictureUrl CONSTANT)
     Q_PROPERTY(QString closeButtonTitle READ closeButtonTitle CONSTANT)
     Q_PROPERTY(QRectF closeButtonFrame READ closeButtonFrame CONSTANT)
