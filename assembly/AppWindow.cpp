@@ -12,8 +12,6 @@
 #include "ui/WindowPresence.h"
 
 #include <QDebug>
-#include <QGuiApplication>
-#include <QScreen>
 
 namespace {
 const QString kRootClass = QStringLiteral("AppSideMenu");
@@ -34,10 +32,10 @@ AppWindow::~AppWindow()
 bool AppWindow::load()
 {
     UiSetup::initialize();
-    // Screens choose their pictures by the display mode, so it is set before any is made.
-    const qreal scale = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->devicePixelRatio() : 1;
-    ScreenMetrics::shared().setDisplayMode(points() * scale);
-    ScreenMetrics::shared().setScale(scale);
+    // Screens choose their layout and pictures by the display mode, so it is set
+    // before any is made: the design space at the pictures' scale. Main.qml
+    // scales the design space to the window, whatever its size and pixel ratio.
+    ScreenMetrics::shared().setDisplayMode(points() * ScreenMetrics::shared().scale());
 
     root_.reset(qobject_cast<SideMenu *>(ScreenRegistry::shared().create(kRootClass, nullptr, false)));
     if (!root_) {

@@ -35,7 +35,7 @@ function(tolvek_add_screen_library target)
     VERSION 1.0
     NO_PLUGIN
     RESOURCE_PREFIX /
-    DEPENDENCIES Tolvek ${L_DEPENDS}
+    DEPENDENCIES QtQuick Tolvek ${L_DEPENDS}
     SOURCES ${L_SOURCES}
     ${components})
   if(L_QML)

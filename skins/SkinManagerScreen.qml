@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Dialogs
 import Tolvek
@@ -43,7 +44,7 @@ Item {
                 id: thumbnail
                 anchors.fill: parent
                 anchors.margins: 5
-                source: screen.controller.thumbnailUrls[cell.index]
+                source: String(screen.controller.thumbnailUrls[cell.index])
                 fillMode: Image.PreserveAspectCrop
             }
             Rectangle {

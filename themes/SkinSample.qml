@@ -12,9 +12,11 @@ Item {
         blurAlpha: sample.blurred ? 1 : 0
     }
     TimeView {
-        x: 20
-        y: 70
-        width: parent.width - 40
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.top: parent.top
+        anchors.margins: 20
+        anchors.topMargin: 70
         labelColor: "white"
     }
 }

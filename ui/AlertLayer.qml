@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Tolvek
 
@@ -36,6 +37,8 @@ Item {
                            : centreY + (alertLayer.drop - 1) * (alertLayer.height - centreY)
         radius: alertLayer.alert ? alertLayer.alert.cornerRadius : 0
         color: "white"
+        Accessible.role: Accessible.AlertMessage
+        Accessible.name: alertLayer.alert ? alertLayer.alert.title : ""
 
         Column {
             id: content
@@ -51,6 +54,8 @@ Item {
                 font.pixelSize: 18
                 font.bold: true
                 color: "#222222"
+                Accessible.role: Accessible.Heading
+                Accessible.name: text
             }
             Text {
                 width: parent.width
@@ -59,6 +64,8 @@ Item {
                 text: alertLayer.alert ? alertLayer.alert.message : ""
                 font.pixelSize: 14
                 color: "#444444"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
             }
             Grid {
                 id: buttons
@@ -69,24 +76,30 @@ Item {
                     id: repeater
                     model: alertLayer.alert ? alertLayer.alert.buttons : []
                     delegate: Rectangle {
+                        id: button
                         required property var modelData
                         required property int index
+                        readonly property bool cancels: modelData.type === AlertView.ButtonType.Cancel
                         objectName: "alertButton" + index
                         width: (buttons.width - (buttons.columns - 1) * buttons.spacing) / buttons.columns
                         height: 44
                         radius: 4
-                        color: modelData.type === AlertView.ButtonType.Cancel ? "#E6E6E6"
+                        color: cancels ? "#E6E6E6"
                              : modelData.type === AlertView.ButtonType.Destructive ? "#E0483E" : Kit.brandColor
+                        Accessible.role: Accessible.Button
+                        Accessible.name: modelData.title
+                        Accessible.onPressAction: alertLayer.alert.pressButton(index)
                         Text {
                             anchors.centerIn: parent
-                            text: modelData.title
+                            text: button.modelData.title
                             font.pixelSize: 16
-                            font.bold: modelData.type === AlertView.ButtonType.Cancel
-                            color: modelData.type === AlertView.ButtonType.Cancel ? "#555555" : "white"
+                            font.bold: button.cancels
+                            color: button.cancels ? "#555555" : "white"
+                            Accessible.ignored: true
                         }
                         MouseArea {
                             anchors.fill: parent
-                            onClicked: alertLayer.alert.pressButton(index)
+                            onClicked: alertLayer.alert.pressButton(button.index)
                         }
                     }
                 }
@@ -99,7 +112,7 @@ Item {
         target: alertLayer
         property: "drop"
         to: 1
-        duration: 400
+        duration: AlertQueue.dropInMs
         easing.type: Easing.OutBack
     }
     NumberAnimation {
@@ -107,7 +120,7 @@ Item {
         target: alertLayer
         property: "drop"
         to: 2
-        duration: 300
+        duration: AlertQueue.fallOutMs
         easing.type: Easing.InCubic
         onFinished: if (alertLayer.alert) alertLayer.alert.transitionFinished()
     }

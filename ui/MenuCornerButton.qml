@@ -1,19 +1,24 @@
 import QtQuick
 import Tolvek
 
-// The menu button of a top-level screen shown outside a navigation controller.
+// The menu button of a top-level screen shown outside a navigation stack.
 Image {
     id: button
-    property QtObject controller
+    property TopLevelScreen controller
 
     objectName: "menuCornerButton"
-    visible: controller !== null && controller.menuButtonFrame.width > 0
-    x: visible ? controller.menuButtonFrame.x : 0
-    y: visible ? controller.menuButtonFrame.y : 0
-    width: visible ? controller.menuButtonFrame.width : 0
-    height: visible ? controller.menuButtonFrame.height : 0
+    anchors.left: parent.left
+    anchors.leftMargin: 10
+    anchors.top: parent.top
+    anchors.topMargin: 10
+    width: 50
+    height: 50
+    visible: controller !== null && controller.hasMenuCornerButton
     source: controller ? Kit.pictureUrl(controller.menuButtonPicture) : ""
     fillMode: Image.Pad
+    Accessible.role: Accessible.Button
+    Accessible.name: controller ? controller.menuButtonTitle : ""
+    Accessible.onPressAction: controller.showMenu()
     MouseArea {
         anchors.fill: parent
         onClicked: button.controller.showMenu()

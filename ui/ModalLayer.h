@@ -17,7 +17,11 @@ class ModalLayer : public QObject, public ScreenPresenter
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
+    Q_PROPERTY(int slideMs READ slideMs CONSTANT)
 public:
+    // How long a presented screen takes to slide in or out.
+    static constexpr int kSlideMs = 300;
+
     static ModalLayer &shared();
     static ModalLayer *create(QQmlEngine *, QJSEngine *);
 
@@ -30,6 +34,7 @@ public:
     void dismiss(ScreenController *screen, bool animated);
 
     QList<ScreenController *> presentedScreens() const;
+    int slideMs() const { return kSlideMs; }
     // Called by the view when a screen's in or out transition has ended.
     Q_INVOKABLE void transitionFinished(ScreenController *screen);
 

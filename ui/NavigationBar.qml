@@ -7,20 +7,23 @@ Rectangle {
     id: bar
     property NavigationStack navigation
     property ScreenController screen
-    readonly property bool canGoBack: navigation && navigation.screens.length > 1
+    readonly property bool canGoBack: navigation !== null && navigation.canGoBack
 
     height: 44
     color: Qt.rgba(0, 0, 0, 0.3)
 
     Image {
-        id: leftButton
         objectName: "leftBarButton"
-        x: 6
+        anchors.left: parent.left
+        anchors.leftMargin: 6
         width: 44
         height: 44
         visible: bar.screen !== null && bar.screen.leftBarButtonPicture !== "" && !bar.canGoBack
         source: visible ? Kit.pictureUrl(bar.screen.leftBarButtonPicture) : ""
         fillMode: Image.Pad
+        Accessible.role: Accessible.Button
+        Accessible.name: bar.screen ? bar.screen.leftBarButtonTitle : ""
+        Accessible.onPressAction: bar.screen.triggerLeftBarButton()
         MouseArea {
             anchors.fill: parent
             onClicked: bar.screen.triggerLeftBarButton()
@@ -28,7 +31,8 @@ Rectangle {
     }
     Text {
         objectName: "backButton"
-        x: 10
+        anchors.left: parent.left
+        anchors.leftMargin: 10
         height: 44
         visible: bar.canGoBack
         verticalAlignment: Text.AlignVCenter
@@ -36,6 +40,9 @@ Rectangle {
         color: Kit.brandColor
         font.pixelSize: 34
         font.family: Kit.lightFontFamily
+        Accessible.role: Accessible.Button
+        Accessible.name: bar.navigation ? bar.navigation.backButtonTitle : ""
+        Accessible.onPressAction: bar.navigation.pop(true)
         MouseArea {
             anchors.fill: parent
             anchors.margins: -10
@@ -53,5 +60,7 @@ Rectangle {
         text: visible ? bar.screen.title : ""
         color: "white"
         font.pixelSize: 17
+        Accessible.role: Accessible.Heading
+        Accessible.name: text
     }
 }

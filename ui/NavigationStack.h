@@ -12,14 +12,17 @@ class NavigationStack : public ScreenController
     QML_ELEMENT
     QML_UNCREATABLE("made in C++")
     Q_PROPERTY(ScreenController *topScreen READ topScreen NOTIFY stackChanged)
-    Q_PROPERTY(QList<ScreenController *> screens READ screens NOTIFY stackChanged)
+    Q_PROPERTY(bool canGoBack READ canGoBack NOTIFY stackChanged)
     Q_PROPERTY(bool navigationBarHidden READ isNavigationBarHidden NOTIFY navigationBarHiddenChanged)
     Q_PROPERTY(bool lastChangeAnimated READ lastChangeAnimated NOTIFY stackChanged)
+    Q_PROPERTY(QString backButtonTitle READ backButtonTitle CONSTANT)
 public:
     explicit NavigationStack(QObject *parent = nullptr);
 
     QList<ScreenController *> screens() const;
     ScreenController *topScreen() const;
+    // There is a screen under the top one to go back to.
+    bool canGoBack() const { return screens().size() > 1; }
     void setScreens(const QList<ScreenController *> &stack, bool animated);
     void push(ScreenController *screen, bool animated);
     Q_INVOKABLE void pop(bool animated);
@@ -27,6 +30,7 @@ public:
     bool isNavigationBarHidden() const { return navigationBarHidden_; }
     void setNavigationBarHidden(bool hidden, bool animated);
     bool lastChangeAnimated() const { return lastChangeAnimated_; }
+    QString backButtonTitle() const { return tr("Back"); }
 
 Q_SIGNALS:
     void stackChanged();

@@ -6,21 +6,21 @@ ProgressOverlay *ProgressOverlay::showOn(QObject *view, bool animated)
 {
     if (!view)
         return nullptr;
-    auto *hud = new ProgressOverlay(view, animated);
-    hud->setParent(view);
-    ProgressOverlays::shared().add(view, hud);
-    return hud;
+    auto *overlay = new ProgressOverlay(view, animated);
+    overlay->setParent(view);
+    ProgressOverlays::shared().add(view, overlay);
+    return overlay;
 }
 
 int ProgressOverlay::hideAllOn(QObject *view, bool animated)
 {
-    const QList<ProgressOverlay *> huds = allOn(view);
-    for (ProgressOverlay *hud : huds)
-        hud->hide(animated);
-    return int(huds.size());
+    const QList<ProgressOverlay *> overlays = allOn(view);
+    for (ProgressOverlay *overlay : overlays)
+        overlay->hide(animated);
+    return int(overlays.size());
 }
 
-QList<ProgressOverlay *> ProgressOverlay::allOn(QObject *view) { return ProgressOverlays::shared().huds(view); }
+QList<ProgressOverlay *> ProgressOverlay::allOn(QObject *view) { return ProgressOverlays::shared().overlaysOn(view); }
 
 void ProgressOverlay::setLabelText(const QString &text)
 {
@@ -36,8 +36,8 @@ void ProgressOverlay::hide(bool)
 
 ProgressOverlays &ProgressOverlays::shared()
 {
-    static ProgressOverlays *huds = new ProgressOverlays;
-    return *huds;
+    static ProgressOverlays *overlays = new ProgressOverlays;
+    return *overlays;
 }
 
 ProgressOverlays *ProgressOverlays::create(QQmlEngine *, QJSEngine *)
@@ -48,28 +48,28 @@ ProgressOverlays *ProgressOverlays::create(QQmlEngine *, QJSEngine *)
 
 ProgressOverlay *ProgressOverlays::topFor(QObject *view) const
 {
-    const QList<ProgressOverlay *> list = huds(view);
+    const QList<ProgressOverlay *> list = overlaysOn(view);
     return list.isEmpty() ? nullptr : list.last();
 }
 
-QList<ProgressOverlay *> ProgressOverlays::huds(QObject *view) const
+QList<ProgressOverlay *> ProgressOverlays::overlaysOn(QObject *view) const
 {
     QList<ProgressOverlay *> list;
     // QMultiHash hands back the newest first.
-    for (const QPointer<ProgressOverlay> &hud : huds_.values(view))
-        if (hud)
-            list.prepend(hud);
+    for (const QPointer<ProgressOverlay> &overlay : overlays_.values(view))
+        if (overlay)
+            list.prepend(overlay);
     return list;
 }
 
-void ProgressOverlays::add(QObject *view, ProgressOverlay *hud)
+void ProgressOverlays::add(QObject *view, ProgressOverlay *overlay)
 {
-    huds_.insert(view, hud);
+    overlays_.insert(view, overlay);
     if (!watchedViews_.contains(view)) {
         watchedViews_.insert(view);
         connect(view, &QObject::destroyed, this, [this, view] {
             watchedViews_.remove(view);
-            huds_.remove(view);
+            overlays_.remove(view);
             ++revision_;
             Q_EMIT changed();
         });
@@ -78,10 +78,10 @@ void ProgressOverlays::add(QObject *view, ProgressOverlay *hud)
     Q_EMIT changed();
 }
 
-void ProgressOverlays::remove(ProgressOverlay *hud)
+void ProgressOverlays::remove(ProgressOverlay *overlay)
 {
-    for (auto it = huds_.begin(); it != huds_.end();)
-        it = it.value() == hud ? huds_.erase(it) : std::next(it);
+    for (auto it = overlays_.begin(); it != overlays_.end();)
+        it = it.value() == overlay ? overlays_.erase(it) : std::next(it);
     ++revision_;
     Q_EMIT changed();
 }

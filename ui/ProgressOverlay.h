@@ -48,24 +48,32 @@ class ProgressOverlays : public QObject
     QML_ELEMENT
     QML_SINGLETON
     Q_PROPERTY(int revision READ revision NOTIFY changed)
+    Q_PROPERTY(int turnMs READ turnMs CONSTANT)
+    Q_PROPERTY(QString busyText READ busyText CONSTANT)
 public:
+    // The ring turns once a second.
+    static constexpr int kTurnMs = 1000;
+
     static ProgressOverlays &shared();
     static ProgressOverlays *create(QQmlEngine *, QJSEngine *);
 
     // The newest overlay on `view`, or null.
     Q_INVOKABLE ProgressOverlay *topFor(QObject *view) const;
-    QList<ProgressOverlay *> huds(QObject *view) const;
+    QList<ProgressOverlay *> overlaysOn(QObject *view) const;
     int revision() const { return revision_; }
+    int turnMs() const { return kTurnMs; }
+    // What screen readers say of an overlay without a label.
+    QString busyText() const { return tr("Please wait"); }
 
-    void add(QObject *view, ProgressOverlay *hud);
-    void remove(ProgressOverlay *hud);
+    void add(QObject *view, ProgressOverlay *overlay);
+    void remove(ProgressOverlay *overlay);
 
 Q_SIGNALS:
     void changed();
 
 private:
     ProgressOverlays() = default;
-    QMultiHash<QObject *, QPointer<ProgressOverlay>> huds_;
+    QMultiHash<QObject *, QPointer<ProgressOverlay>> overlays_;
     QSet<QObject *> watchedViews_;
     int revision_ = 0;
 };

@@ -21,9 +21,10 @@ void ScreenController::setTitleViewText(const QString &text)
     Q_EMIT titleChanged();
 }
 
-void ScreenController::setLeftBarButtonItem(const QString &picture, std::function<void()> action)
+void ScreenController::setLeftBarButtonItem(const QString &picture, std::function<void()> action,
+                                            const QString &title)
 {
-    leftBarButton_ = {picture, std::move(action)};
+    leftBarButton_ = {picture, std::move(action), title};
     Q_EMIT navigationItemChanged();
 }
 

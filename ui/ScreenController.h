@@ -23,6 +23,7 @@ class ScreenController : public QObject
     Q_PROPERTY(QString titleViewText READ titleViewText NOTIFY titleChanged)
     Q_PROPERTY(QUrl viewUrl READ viewUrl CONSTANT)
     Q_PROPERTY(QString leftBarButtonPicture READ leftBarButtonPicture NOTIFY navigationItemChanged)
+    Q_PROPERTY(QString leftBarButtonTitle READ leftBarButtonTitle NOTIFY navigationItemChanged)
     Q_PROPERTY(NavigationStack *navigationStack READ navigationStack NOTIFY parentChanged)
 public:
     explicit ScreenController(QObject *parent = nullptr);
@@ -37,7 +38,9 @@ public:
     void setTitleViewText(const QString &text);
 
     QString leftBarButtonPicture() const { return leftBarButton_.picture; }
-    void setLeftBarButtonItem(const QString &picture, std::function<void()> action);
+    // What the button is called for screen readers.
+    QString leftBarButtonTitle() const { return leftBarButton_.title; }
+    void setLeftBarButtonItem(const QString &picture, std::function<void()> action, const QString &title = {});
     Q_INVOKABLE void triggerLeftBarButton();
 
     // The container chain: navigation controller, side menu, presenting screen.
@@ -76,6 +79,7 @@ private:
     {
         QString picture;
         std::function<void()> action;
+        QString title;
     };
     QString title_, titleViewText_;
     BarButton leftBarButton_;

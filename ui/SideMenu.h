@@ -14,7 +14,11 @@ class SideMenu : public ScreenController
     Q_PROPERTY(QString backgroundImage READ backgroundImage NOTIFY backgroundImageChanged)
     Q_PROPERTY(QString backgroundImageUrl READ backgroundImageUrl NOTIFY backgroundImageChanged)
     Q_PROPERTY(bool menuVisible READ isMenuVisible NOTIFY menuVisibleChanged)
+    Q_PROPERTY(int slideMs READ slideMs CONSTANT)
 public:
+    // How long the menu takes to slide in or out.
+    static constexpr int kSlideMs = 300;
+
     explicit SideMenu(QObject *parent = nullptr);
     // Every container subclass is drawn by the container's own view.
     QUrl viewUrl() const override;
@@ -29,6 +33,7 @@ public:
     void setBackgroundImage(const QString &pictureName);
 
     bool isMenuVisible() const { return menuVisible_; }
+    int slideMs() const { return kSlideMs; }
     Q_INVOKABLE void showMenu();
     Q_INVOKABLE void hideMenu();
     // Called by the view when the slide has ended.

@@ -14,7 +14,7 @@ Item {
     }
     Behavior on progress {
         NumberAnimation {
-            duration: 300
+            duration: container.controller.slideMs
             easing.type: Easing.OutCubic
         }
     }
@@ -23,6 +23,7 @@ Item {
         anchors.fill: parent
         source: container.controller.backgroundImageUrl
         fillMode: Image.PreserveAspectCrop
+        Accessible.ignored: true
     }
     ScreenView {
         id: menu
@@ -46,6 +47,7 @@ Item {
             anchors.fill: parent
             controller: container.controller.contentScreen
         }
+        // While the menu shows, a tap on the content closes it.
         MouseArea {
             anchors.fill: parent
             enabled: container.controller.menuVisible

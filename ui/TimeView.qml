@@ -15,6 +15,8 @@ ClockTicker {
         objectName: "timePlaneView"
         width: parent.width
         height: 100
+        Accessible.role: Accessible.StaticText
+        Accessible.name: time.hourText + time.colonText + time.minuteText + time.ampmText
         Row {
             anchors.horizontalCenter: parent.horizontalCenter
             Text {
@@ -23,6 +25,7 @@ ClockTicker {
                 color: time.labelColor
                 font.family: Kit.lightFontFamily
                 font.pixelSize: 88
+                Accessible.ignored: true
             }
             Text {
                 objectName: "colonLabel"
@@ -30,6 +33,7 @@ ClockTicker {
                 color: time.labelColor
                 font.family: Kit.lightFontFamily
                 font.pixelSize: 80
+                Accessible.ignored: true
             }
             Text {
                 objectName: "timeMinuteLabel"
@@ -37,6 +41,7 @@ ClockTicker {
                 color: time.labelColor
                 font.family: Kit.lightFontFamily
                 font.pixelSize: 88
+                Accessible.ignored: true
             }
             Text {
                 objectName: "ampmLabel"
@@ -44,17 +49,21 @@ ClockTicker {
                 color: time.labelColor
                 font.family: Kit.lightFontFamily
                 font.pixelSize: 18
+                Accessible.ignored: true
             }
         }
     }
     Text {
         objectName: "dateLabel"
-        y: timePlaneView.height + 8
+        anchors.top: timePlaneView.bottom
+        anchors.topMargin: 8
         width: parent.width
         horizontalAlignment: time.dateLeftAligned ? Text.AlignLeft : Text.AlignHCenter
         text: time.dateText
         color: time.labelColor
         font.family: Kit.lightFontFamily
         font.pixelSize: 20
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
     }
 }

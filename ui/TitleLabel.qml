@@ -11,4 +11,6 @@ Text {
     font.family: Kit.lightFontFamily
     font.pixelSize: 17
     elide: Text.ElideRight
+    Accessible.role: Accessible.Heading
+    Accessible.name: text
 }

@@ -7,9 +7,9 @@ TopLevelScreen::TopLevelScreen(QObject *parent) : ScreenController(parent) { }
 void TopLevelScreen::didLoad()
 {
     if (navigationStack()) {
-        setLeftBarButtonItem(kMenuPicture, [this] { showMenu(); });
+        setLeftBarButtonItem(kMenuPicture, [this] { showMenu(); }, menuButtonTitle());
     } else {
-        menuButtonFrame_ = QRectF(10, 10, 50, 50);
+        hasMenuCornerButton_ = true;
         Q_EMIT menuButtonChanged();
     }
 }

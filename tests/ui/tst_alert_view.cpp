@@ -137,10 +137,10 @@ private Q_SLOTS:
         alert->setDidDismissHandler([&](AlertView *) { closed = true; });
         alert->show();
         auto *button = findItem(window->contentItem(), QStringLiteral("alertButton0"));
-        QVERIFY(button);
-        QTest::qWait(600); // the drop-in ends
-        const QPointF centre = button->mapToScene(QPointF(button->width() / 2, button->height() / 2));
-        QTest::mouseClick(window, Qt::LeftButton, {}, centre.toPoint());
+        QQuickItem *box = findItem(window->contentItem(), QStringLiteral("alertBox"));
+        QVERIFY(button && box);
+        QTRY_COMPARE(box->y(), box->property("centreY").toReal()); // dropped in
+        QTest::mouseClick(window, Qt::LeftButton, {}, sceneRect(button).center().toPoint());
         QVERIFY(tapped);
         QVERIFY(!closed); // still falling out
         QTRY_VERIFY(closed);

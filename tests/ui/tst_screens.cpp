@@ -26,7 +26,8 @@ private Q_SLOTS:
         WindowPresence::setAnimatesTransitions(false);
     }
 
-    void menuButtonInsideANavigationController()
+    // In a navigation stack the menu button sits in the bar, else in the corner.
+    void menuButton()
     {
         AppSideMenu container;
         auto *navigation = new NavigationStack;
@@ -35,21 +36,19 @@ private Q_SLOTS:
         navigation->setScreens({screen}, false);
         screen->loadIfNeeded();
         QCOMPARE(screen->leftBarButtonPicture(), QStringLiteral("home-menu"));
-        QVERIFY(screen->menuButtonFrame().isEmpty());
+        QCOMPARE(screen->leftBarButtonTitle(), QStringLiteral("Menu"));
+        QVERIFY(!screen->hasMenuCornerButton());
         QSignalSpy willShow(&container, &SideMenu::menuWillShow);
         screen->triggerLeftBarButton();
         QVERIFY(container.isMenuVisible());
         QCOMPARE(willShow.count(), 1);
-    }
 
-    void menuButtonWithoutANavigationController()
-    {
-        MoreScreen screen;
-        screen.loadIfNeeded();
-        QVERIFY(screen.leftBarButtonPicture().isEmpty());
-        QCOMPARE(screen.menuButtonFrame(), QRectF(10, 10, 50, 50));
-        screen.showMenu(); // no container: nothing happens, nothing breaks
-        QVERIFY(screen.sideMenu() == nullptr);
+        MoreScreen alone;
+        alone.loadIfNeeded();
+        QVERIFY(alone.leftBarButtonPicture().isEmpty());
+        QVERIFY(alone.hasMenuCornerButton());
+        alone.showMenu(); // no container: nothing happens, nothing breaks
+        QVERIFY(alone.sideMenu() == nullptr);
     }
 
     void sideMenuShowsAndHides()
@@ -90,29 +89,22 @@ private Q_SLOTS:
         QCOMPARE(content->topScreen()->sideMenu(), &root);
     }
 
-    void aboutTexts()
+    void aboutTextsInBothLanguages()
     {
         AboutScreen about;
         about.loadIfNeeded();
         QCOMPARE(about.titleViewText(), QStringLiteral("About"));
-        QCOMPARE(about.appName(), QStringLiteral("Tolvek"));
         QCOMPARE(about.versionText(), QStringLiteral("Version " TOLVEK_VERSION_SHORT));
-        QCOMPARE(AboutScreen::versionText(QStringLiteral("1.2")), QStringLiteral("Version 1.2"));
-        QCOMPARE(about.slogan(), QStringLiteral("Exploring the Universe. It's a brand new day."));
         QCOMPARE(about.credits().size(), 5);
-        QCOMPARE(about.contentHeight(), 660.0);
-    }
 
-    void simplifiedChineseTexts()
-    {
         QTranslator chinese;
         QVERIFY(chinese.load(QStringLiteral(":/i18n/tolvek_zh_CN.qm")));
         QCoreApplication::installTranslator(&chinese);
-        AboutScreen about;
-        about.loadIfNeeded();
-        QCOMPARE(about.versionText(), QStringLiteral("版本 " TOLVEK_VERSION_SHORT));
-        QCOMPARE(about.titleViewText(), QStringLiteral("关于"));
-        QVERIFY(about.credits().first().startsWith(QStringLiteral("开发者")));
+        AboutScreen translated;
+        translated.loadIfNeeded();
+        QCOMPARE(translated.versionText(), QStringLiteral("版本 " TOLVEK_VERSION_SHORT));
+        QCOMPARE(translated.titleViewText(), QStringLiteral("关于"));
+        QVERIFY(translated.credits().first().startsWith(QStringLiteral("开发者")));
         QCOMPARE(ClockTicker::weekdayAbbreviation(5), QStringLiteral("周四"));
         QCoreApplication::removeTranslator(&chinese);
     }
