@@ -1,35 +1,48 @@
 import QtQuick
 import Tolvek
+import Tolvek.Unlockers
 
 // The difficulty rating: "Level" and five marks.
 Item {
     id: view
-    required property var level
+    required property LevelMarks level
 
-    width: 80
-    height: 15
+    implicitWidth: 80
+    implicitHeight: 15
+    Accessible.role: Accessible.StaticText
+    Accessible.name: view.level.levelText + " " + view.level.level
 
     Text {
-        x: 3
+        id: label
+        anchors.left: parent.left
+        anchors.leftMargin: 3
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
         width: 30
-        height: 15
         verticalAlignment: Text.AlignVCenter
         text: view.level.levelText
         color: Kit.colorWithHex(0x898989)
         font.family: Kit.lightFontFamily
         font.pixelSize: 9
+        Accessible.ignored: true
     }
-    Repeater {
-        model: view.level.markFrames
-        delegate: Image {
-            required property var modelData
-            required property int index
-            objectName: "levelMark" + index
-            x: modelData.x
-            y: modelData.y
-            width: modelData.width
-            height: modelData.height
-            source: Kit.pictureUrl(view.level.stars[index])
+    // The marks start a little inside the label's box, which is wider than its word.
+    Row {
+        anchors.left: label.right
+        anchors.leftMargin: -4
+        anchors.verticalCenter: parent.verticalCenter
+        spacing: 2
+        Repeater {
+            model: view.level.marks
+            delegate: Image {
+                required property string modelData
+                required property int index
+                objectName: "levelMark" + index
+                width: 8
+                height: 8
+                source: Kit.pictureUrl(modelData)
+                Accessible.ignored: true
+            }
         }
     }
 }

@@ -2,7 +2,7 @@
 
 #include "ui/Pictures.h"
 
-#include <QtMath>
+#include <cmath>
 
 UnlockerPicker::UnlockerPicker(QObject *parent)
     : ScreenController(parent), useLabelText_(tr("Use")), gameLevel_(new LevelMarks(this))
@@ -50,7 +50,9 @@ void UnlockerPicker::scrollToUnlocker(int index, bool animated)
 {
     if (index < 0 || index >= unlockers_.size())
         return;
-    Q_EMIT scrollRequested(kScrollViewWidth * index, animated);
+    if (!animated)
+        scrolledTo(index);
+    Q_EMIT scrollRequested(index, animated);
 }
 
 void UnlockerPicker::showUseButton(int kind)
@@ -73,25 +75,21 @@ void UnlockerPicker::showUseButton(int kind)
 
 QString UnlockerPicker::useButtonPictureUrl() const { return Pictures::url(useButtonPicture_); }
 
-int UnlockerPicker::pageAt(qreal offset, qreal pageWidth)
-{
-    return int(qFloor((offset - pageWidth * 0.5) / pageWidth)) + 1;
-}
+int UnlockerPicker::pageAt(qreal position) { return int(std::floor(position + 0.5)); }
 
-qreal UnlockerPicker::textAlphaAt(qreal offset, qreal pageWidth)
+qreal UnlockerPicker::textAlphaAt(qreal position)
 {
-    const int width = int(pageWidth);
-    if (width <= 0)
-        return 1;
-    const qreal d = int(offset) % width;
-    const qreal h = pageWidth * 0.5;
     // Beyond the first page's left edge the view bounces; the texts stay opaque.
-    return qBound(0.0, d < h ? 1 - d / h : (d - h) / h, 1.0);
+    if (position < 0)
+        return 1;
+    // Opaque on a page, transparent halfway between two.
+    const qreal d = position - std::floor(position);
+    return d < 0.5 ? 1 - 2 * d : 2 * d - 1;
 }
 
-void UnlockerPicker::scrolledTo(qreal contentOffsetX)
+void UnlockerPicker::scrolledTo(qreal position)
 {
-    const int page = pageAt(contentOffsetX, kScrollViewWidth);
+    const int page = pageAt(position);
     if (page != currentPage_) {
         currentPage_ = page;
         if (page >= 0 && page < unlockers_.size()) {
@@ -101,7 +99,7 @@ void UnlockerPicker::scrolledTo(qreal contentOffsetX)
             Q_EMIT currentPageChanged();
         }
     }
-    const qreal alpha = textAlphaAt(contentOffsetX, kScrollViewWidth);
+    const qreal alpha = textAlphaAt(position);
     if (alpha != textAlpha_) {
         textAlpha_ = alpha;
         Q_EMIT textAlphaChanged();

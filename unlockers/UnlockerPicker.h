@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QPointer>
+#include <QQmlEngine>
 
 class UnlockerPicker;
 
@@ -22,26 +23,26 @@ public:
 // The strip in which the user picks an alarm's game: one page per unlocker
 // with its illustration, under it the current page's title, motto and rating
 // (fading out towards the middle between two pages), page dots and a "Use"
-// button. The view reports its horizontal offset; every rule lives here.
+// button. The view reports how far it has scrolled, in pages; every rule
+// lives here.
 class UnlockerPicker : public ScreenController
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the screen registry")
     Q_PROPERTY(QStringList illustrationUrls READ illustrationUrls NOTIFY unlockersChanged)
     Q_PROPERTY(int pageCount READ pageCount NOTIFY unlockersChanged)
     Q_PROPERTY(int currentPage READ currentPage NOTIFY currentPageChanged)
     Q_PROPERTY(QString titleText READ titleText NOTIFY currentPageChanged)
     Q_PROPERTY(QString subtitleText READ subtitleText NOTIFY currentPageChanged)
-    Q_PROPERTY(QObject *gameLevel READ gameLevel CONSTANT)
+    Q_PROPERTY(LevelMarks *gameLevel READ gameLevel CONSTANT)
     Q_PROPERTY(qreal textAlpha READ textAlpha NOTIFY textAlphaChanged)
     Q_PROPERTY(QString useButtonPictureUrl READ useButtonPictureUrl NOTIFY useButtonChanged)
     Q_PROPERTY(QString useLabelText READ useLabelText NOTIFY useButtonChanged)
     Q_PROPERTY(QString previewLabelText READ previewLabelText CONSTANT)
-    Q_PROPERTY(qreal scrollViewWidth READ scrollViewWidth CONSTANT)
-    Q_PROPERTY(qreal scrollViewHeight READ scrollViewHeight CONSTANT)
+    Q_PROPERTY(int pageScrollMs READ pageScrollMs CONSTANT)
 public:
-    // The page size: the strip is as wide as the screen.
-    static constexpr qreal kScrollViewWidth = 320, kScrollViewHeight = 200;
-    static constexpr QPointF kGameLevelOrigin{4, 21};
+    static constexpr int kPageScrollMs = 300;
 
     explicit UnlockerPicker(QObject *parent = nullptr);
 
@@ -50,17 +51,18 @@ public:
     int currentUnlockerIndex() const { return currentUnlockerIndex_; }
     int chosenUnlockerIndex() const { return chosenUnlockerIndex_; }
     void setChosenUnlockerIndex(int index);
-    LevelMarks *gameLevelView() const { return gameLevel_; }
-    QObject *gameLevel() const { return gameLevel_; }
+    LevelMarks *gameLevel() const { return gameLevel_; }
 
     // Builds one page per descriptor and shows the first one's texts.
     void setUnlockers(const QList<UnlockerPtr> &unlockers);
-    // Scrolls to the page when 0 <= index < count; otherwise nothing.
+    // Scrolls to the page when 0 <= index < count; otherwise nothing. Without
+    // animation the page is the current one at once.
     void scrollToUnlocker(int index, bool animated);
     // 0: "not used" picture; 1: "in use" picture; both say "Use". Other kinds: no picture, no text.
     void showUseButton(int kind);
-    // The scroll view moved to `contentOffsetX` points.
-    Q_INVOKABLE void scrolledTo(qreal contentOffsetX);
+    // The strip has scrolled `position` pages from the first one (2.5: halfway
+    // between the third and the fourth page).
+    Q_INVOKABLE void scrolledTo(qreal position);
     Q_INVOKABLE void preview();
     Q_INVOKABLE void useCurrentUnlocker();
 
@@ -74,20 +76,19 @@ public:
     QString useButtonPictureUrl() const;
     QString useLabelText() const { return useLabelText_; }
     QString previewLabelText() const { return tr("Preview"); }
-    qreal scrollViewWidth() const { return kScrollViewWidth; }
-    qreal scrollViewHeight() const { return kScrollViewHeight; }
+    int pageScrollMs() const { return kPageScrollMs; }
 
-    // The page whose centre is nearest to `offset`, and the texts' alpha there.
-    static int pageAt(qreal offset, qreal pageWidth);
-    static qreal textAlphaAt(qreal offset, qreal pageWidth);
+    // The page nearest to `position`, and the texts' alpha there.
+    static int pageAt(qreal position);
+    static qreal textAlphaAt(qreal position);
 
 Q_SIGNALS:
     void unlockersChanged();
     void currentPageChanged();
     void textAlphaChanged();
     void useButtonChanged();
-    // The view scrolls to `contentOffsetX`.
-    void scrollRequested(qreal contentOffsetX, bool animated);
+    // The view scrolls to `page`.
+    void scrollRequested(int page, bool animated);
 
 private:
     void showUnlocker(int index);

@@ -1,13 +1,15 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Tolvek
 import Tolvek.Unlockers
 
 // The unlocker picker: the paging strip of illustrations with page dots,
 // then the page's title, motto and rating, and the "Use" button. The strip
-// reports its offset to the controller, which decides the texts and alpha.
+// reports how far it has scrolled to the controller, which decides the texts
+// and their alpha.
 Item {
     id: picker
-    required property var controller
+    required property UnlockerPicker controller
 
     // Shown on its own (a preview of the strip, a screenshot), the strip brings
     // the app's background; inside the setting screen that screen's shows.
@@ -16,27 +18,30 @@ Item {
         visible: picker.height > bottom.y + bottom.height + 100
         source: Kit.backgroundPictureUrl("menu-bg.jpg")
         fillMode: Image.PreserveAspectCrop
+        Accessible.ignored: true
     }
     Rectangle {
         objectName: "pickerBackdrop"
-        y: strip.y
+        anchors.top: strip.top
+        anchors.bottom: bottom.bottom
         width: picker.width
-        height: bottom.y + bottom.height - strip.y
         color: Qt.rgba(0, 0, 0, 0.35)
     }
     ListView {
         id: strip
         objectName: "contentScrollView"
-        y: 64
-        width: picker.controller.scrollViewWidth
-        height: picker.controller.scrollViewHeight
+        anchors.top: parent.top
+        anchors.topMargin: 64
+        width: picker.width
+        height: 200
         orientation: ListView.Horizontal
         snapMode: ListView.SnapOneItem
         highlightRangeMode: ListView.StrictlyEnforceRange
         boundsBehavior: Flickable.StopAtBounds
         clip: true
         model: picker.controller.illustrationUrls
-        onContentXChanged: picker.controller.scrolledTo(contentX - originX)
+        onContentXChanged: if (width > 0) picker.controller.scrolledTo((contentX - originX) / width)
+        Component.onCompleted: positionViewAtIndex(picker.controller.currentPage, ListView.Beginning)
 
         delegate: Image {
             required property string modelData
@@ -44,6 +49,9 @@ Item {
             height: strip.height
             source: modelData
             fillMode: Image.PreserveAspectCrop
+            Accessible.role: Accessible.Button
+            Accessible.name: picker.controller.previewLabelText + " " + picker.controller.titleText
+            Accessible.onPressAction: picker.controller.preview()
             MouseArea {
                 anchors.fill: parent
                 onClicked: picker.controller.preview()
@@ -54,16 +62,15 @@ Item {
             id: scrollAnimation
             target: strip
             property: "contentX"
-            duration: 300
+            duration: picker.controller.pageScrollMs
             easing.type: Easing.OutCubic
         }
         Connections {
             target: picker.controller
-            function onScrollRequested(offset, animated) {
+            function onScrollRequested(page, animated) {
                 scrollAnimation.stop()
-                const page = Math.round(offset / strip.width)
                 if (animated) {
-                    scrollAnimation.to = offset + strip.originX
+                    scrollAnimation.to = page * strip.width + strip.originX
                     scrollAnimation.start()
                 } else {
                     strip.positionViewAtIndex(page, ListView.Beginning)
@@ -74,8 +81,10 @@ Item {
     }
     Rectangle {
         objectName: "previewLabel"
-        x: strip.width - width - 10
-        y: strip.y + 10
+        anchors.right: strip.right
+        anchors.rightMargin: 10
+        anchors.top: strip.top
+        anchors.topMargin: 10
         width: previewText.width + 16
         height: 22
         radius: 11
@@ -87,13 +96,18 @@ Item {
             color: "white"
             font.family: Kit.lightFontFamily
             font.pixelSize: 12
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
         }
     }
     Row {
         objectName: "contentPageControl"
         anchors.horizontalCenter: strip.horizontalCenter
-        y: strip.y + strip.height - 16
+        anchors.bottom: strip.bottom
+        anchors.bottomMargin: 9
         spacing: 8
+        Accessible.role: Accessible.Indicator
+        Accessible.name: (picker.controller.currentPage + 1) + " / " + picker.controller.pageCount
         Repeater {
             model: picker.controller.pageCount
             delegate: Rectangle {
@@ -107,25 +121,31 @@ Item {
     }
     Item {
         id: bottom
-        y: strip.y + strip.height
+        anchors.top: strip.bottom
         width: picker.width
         height: 82
 
         Text {
             objectName: "titleLabel"
-            x: 12
-            y: 8
+            anchors.left: parent.left
+            anchors.leftMargin: 12
+            anchors.top: parent.top
+            anchors.topMargin: 8
             width: 200
             text: picker.controller.titleText
             opacity: picker.controller.textAlpha
             color: "white"
             font.family: Kit.lightFontFamily
             font.pixelSize: 19
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
         }
         Text {
             objectName: "subtitleLabel"
-            x: 12
-            y: 34
+            anchors.left: parent.left
+            anchors.leftMargin: 12
+            anchors.top: parent.top
+            anchors.topMargin: 34
             width: 200
             text: picker.controller.subtitleText
             opacity: picker.controller.textAlpha
@@ -133,27 +153,29 @@ Item {
             font.family: Kit.lightFontFamily
             font.pixelSize: 12
             elide: Text.ElideRight
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
         }
-        Item {
-            objectName: "bottomContentView"
-            x: 8
-            y: 36
-            width: 160
-            height: 40
-            LevelMarksView {
-                objectName: "gameLevel"
-                x: 4
-                y: 21
-                level: picker.controller.gameLevel
-                opacity: picker.controller.textAlpha
-            }
+        LevelMarksView {
+            objectName: "gameLevel"
+            anchors.left: parent.left
+            anchors.leftMargin: 12
+            anchors.top: parent.top
+            anchors.topMargin: 57
+            level: picker.controller.gameLevel
+            opacity: picker.controller.textAlpha
         }
         Item {
             objectName: "useButton"
-            x: 226
-            y: 20
+            anchors.right: parent.right
+            anchors.rightMargin: 12
+            anchors.top: parent.top
+            anchors.topMargin: 20
             width: 82
             height: 40
+            Accessible.role: Accessible.Button
+            Accessible.name: picker.controller.useLabelText
+            Accessible.onPressAction: picker.controller.useCurrentUnlocker()
             Image {
                 anchors.fill: parent
                 source: picker.controller.useButtonPictureUrl
@@ -165,6 +187,7 @@ Item {
                 color: "white"
                 font.family: Kit.lightFontFamily
                 font.pixelSize: 17
+                Accessible.ignored: true
             }
             MouseArea {
                 anchors.fill: parent

@@ -8,6 +8,7 @@
 #include "app/AppCore.h"
 #include "assembly/AppAssembly.h"
 #include "platform/Broadcaster.h"
+#include "platform/StoredNames.h"
 #include "sound/AudioPlayer.h"
 #include "sound/RingPlayer.h"
 #include "ui/AlertQueue.h"
@@ -26,8 +27,8 @@ static void registerScreensForTest() { AppAssembly::registerScreens(); }
 Q_COREAPP_STARTUP_FUNCTION(registerScreensForTest)
 
 namespace UnlockHarness {
-inline const QString kTap = QStringLiteral("ZEBAlarmClockUnlockerTapViewController");
-inline const QString kCalculate = QStringLiteral("ZEBAlarmClockUnlockerCalculateViewController");
+inline const QString kTap = StoredNames::kTapScreen;
+inline const QString kCalculate = StoredNames::kSumScreen;
 // The class of the game that plays under a stored screen name.
 inline QString gameClass(const QString &screenName)
 {

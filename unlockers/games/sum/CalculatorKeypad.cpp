@@ -2,17 +2,15 @@
 
 #include "ui/Shuffle.h"
 
-QList<QRectF> CalculatorKeypad::layout(bool tall, QRandomGenerator &random)
+#include <numeric>
+
+QList<int> CalculatorKeypad::keySlots(QRandomGenerator &random)
 {
-    const qreal y0 = tall ? kTallBaseLine : kBaseLine;
-    QList<QRectF> places;
-    for (qreal x : {20, 70, 120, 170, 220, 270})
-        places.append({x, y0, kKeySize, kKeySize});
-    for (qreal x : {20, 70, 120, 170})
-        places.append({x, y0 + kRowGap, kKeySize, kKeySize});
-    places = shuffled(places, random);
-    places.append({220, y0 + kRowGap, kDeleteWidth, kKeySize});
-    return places;
+    QList<int> digitSlots(kKeyCount - 1);
+    std::iota(digitSlots.begin(), digitSlots.end(), 0);
+    QList<int> result = shuffled(digitSlots, random);
+    result.append(kKeyCount - 1);
+    return result;
 }
 
 QString CalculatorKeypad::title(int tag)

@@ -1,16 +1,16 @@
 #pragma once
 #include <QList>
 #include <QRandomGenerator>
-#include <QRectF>
+#include <QString>
 
-// Where the calculator's eleven keys sit, index = key tag: the ten digit keys
-// on shuffled places of two rows (six, then four), the delete key always at
-// the right end of the second row.
+// Where the calculator's eleven keys sit: slots 0 to 5 make the first row,
+// 6 to 9 the start of the second, slot 10 its wide right end. The ten digit
+// keys get the first ten slots in shuffled order; the delete key (tag 10)
+// always has the last.
 namespace CalculatorKeypad {
 inline constexpr int kKeyCount = 11;
-inline constexpr qreal kBaseLine = 390, kTallBaseLine = 450; // y of the first row, points
-inline constexpr qreal kKeySize = 40, kRowGap = 45, kDeleteWidth = 90;
 
-QList<QRectF> layout(bool tall, QRandomGenerator &random);
+// The slot of each key, index = key tag.
+QList<int> keySlots(QRandomGenerator &random);
 QString title(int tag); // "0" ... "9", "<--"
 } // namespace CalculatorKeypad

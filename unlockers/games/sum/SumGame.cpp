@@ -4,15 +4,13 @@
 #include "unlockers/games/sum/CalculatorKeypad.h"
 #include "unlockers/games/sum/KeySounds.h"
 
-SumGame::SumGame(std::optional<quint32> seed,
-                                                                                           QObject *parent)
+SumGame::SumGame(std::optional<quint32> seed, QObject *parent)
     : UnlockScreen(parent), random_(seed ? *seed : QRandomGenerator::system()->generate())
 {
     buttonTimer_.setInterval(kKeyPopIntervalMs);
     connect(&buttonTimer_, &QTimer::timeout, this, &SumGame::buttonAnimation);
     centerPictureTimer_.setInterval(kCenterTurnMs);
-    connect(&centerPictureTimer_, &QTimer::timeout, this,
-            &SumGame::turnPicture);
+    connect(&centerPictureTimer_, &QTimer::timeout, this, &SumGame::turnPicture);
 }
 
 QString SumGame::backgroundPictureUrl() const
@@ -20,24 +18,12 @@ QString SumGame::backgroundPictureUrl() const
     return Pictures::url(Pictures::backgroundName(QStringLiteral("unlock-scene1-bg.jpg"), isTall()));
 }
 
-QRectF SumGame::arithmeticLabelFrame() const
+QStringList SumGame::keyTitles() const
 {
-    return kArithmeticLabelFrame.translated(0, isTall() ? kLabelTallOffset : 0);
-}
-
-QRectF SumGame::resultLabelFrame() const
-{
-    return kResultLabelFrame.translated(0, isTall() ? kLabelTallOffset : 0);
-}
-
-QVariantList SumGame::keysForView() const
-{
-    QVariantList keys;
-    for (int tag = 0; tag < buttonPlaces_.size(); ++tag)
-        keys.append(QVariantMap{{QStringLiteral("tag"), tag},
-                                {QStringLiteral("title"), CalculatorKeypad::title(tag)},
-                                {QStringLiteral("frame"), buttonPlaces_[tag]}});
-    return keys;
+    QStringList titles;
+    for (int tag = 0; tag < CalculatorKeypad::kKeyCount; ++tag)
+        titles.append(CalculatorKeypad::title(tag));
+    return titles;
 }
 
 void SumGame::didLoad()
@@ -67,9 +53,9 @@ void SumGame::makeProblem()
 
 void SumGame::placeKeys()
 {
-    if (!buttonPlaces_.isEmpty())
+    if (!keySlots_.isEmpty())
         return;
-    buttonPlaces_ = CalculatorKeypad::layout(isTall(), random_);
+    keySlots_ = CalculatorKeypad::keySlots(random_);
     Q_EMIT keysChanged();
     if (!buttonTimer_.isActive())
         buttonTimer_.start();

@@ -1,10 +1,13 @@
+pragma ComponentBehavior: Bound
 import QtQuick
+import QtQuick.Layouts
 import Tolvek
 import Tolvek.Unlockers
 import Tolvek.Games.Sum
 
-// The calculation game: the sum, the answer box, a slowly turning picture and
-// the keypad, whose keys pop up one by one.
+// The calculation game: a slowly turning picture, the sum beside its answer
+// box and the keypad, whose keys pop up one by one. Everything sits a little
+// lower on the tall screen.
 Item {
     id: screen
     required property SumGame controller
@@ -18,15 +21,17 @@ Item {
             id: centerIllustrate
             objectName: "centerIllustrate"
             anchors.horizontalCenter: parent.horizontalCenter
-            y: screen.controller.centerPictureTop
+            anchors.top: parent.top
+            anchors.topMargin: screen.controller.tall ? 200 : 160
             source: Kit.pictureUrl("unlock-scene1-center-illustate")
             smooth: true
+            Accessible.ignored: true
             NumberAnimation on rotation {
                 id: turn
                 running: false
                 from: 0
                 to: 360
-                duration: 10000
+                duration: screen.controller.centerTurnMs
             }
             Connections {
                 target: screen.controller
@@ -35,73 +40,102 @@ Item {
             Component.onCompleted: if (screen.controller.centerPictureTurnCount > 0) turn.start()
         }
         Text {
+            id: arithmeticLabel
             objectName: "arithmeticLabel"
-            x: screen.controller.arithmeticLabelFrame.x
-            y: screen.controller.arithmeticLabelFrame.y
-            width: screen.controller.arithmeticLabelFrame.width
-            height: screen.controller.arithmeticLabelFrame.height
+            anchors.left: parent.left
+            anchors.leftMargin: 16
+            anchors.top: parent.top
+            anchors.topMargin: screen.controller.tall ? 315 : 300
+            width: 200
+            height: 44
             verticalAlignment: Text.AlignVCenter
             horizontalAlignment: Text.AlignRight
             text: screen.controller.arithmeticString
             color: "white"
             font.family: Kit.lightFontFamily
             font.pixelSize: 30
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
         }
         Rectangle {
             objectName: "resultLabel"
-            x: screen.controller.resultLabelFrame.x
-            y: screen.controller.resultLabelFrame.y
-            width: screen.controller.resultLabelFrame.width
-            height: screen.controller.resultLabelFrame.height
+            anchors.left: arithmeticLabel.right
+            anchors.leftMargin: 8
+            anchors.verticalCenter: arithmeticLabel.verticalCenter
+            width: 80
+            height: 40
             radius: 4
             color: Qt.rgba(1, 1, 1, 0.2)
+            Accessible.role: Accessible.StaticText
+            Accessible.name: screen.controller.resultText
             Text {
                 anchors.centerIn: parent
                 text: screen.controller.resultText
                 color: "white"
                 font.family: Kit.lightFontFamily
                 font.pixelSize: 30
+                Accessible.ignored: true
             }
         }
-        Repeater {
-            model: screen.controller.keys
-            delegate: Rectangle {
-                id: key
-                required property var modelData
-                required property int index
-                readonly property bool shown: index < screen.controller.shownKeyCount
-                objectName: "key" + modelData.tag
-                x: modelData.frame.x
-                y: modelData.frame.y
-                width: modelData.frame.width
-                height: modelData.frame.height
-                radius: 4
-                color: Qt.rgba(1, 1, 1, 0.5)
-                visible: shown
-                opacity: 0
-                scale: 0.7
-                onShownChanged: if (shown) pop.start()
-                Component.onCompleted: if (shown) pop.start()
+        // Slots 0-5 make the first row, 6-9 the start of the second and slot
+        // 10 (the delete key's) its double-width end.
+        GridLayout {
+            objectName: "keypad"
+            anchors.left: parent.left
+            anchors.leftMargin: 20
+            anchors.top: parent.top
+            anchors.topMargin: screen.controller.tall ? 450 : 390
+            columns: 6
+            columnSpacing: 10
+            rowSpacing: 5
 
-                SequentialAnimation {
-                    id: pop
-                    ParallelAnimation {
-                        NumberAnimation { target: key; property: "opacity"; to: 1; duration: 100 }
-                        NumberAnimation { target: key; property: "scale"; to: 1.1; duration: 100 }
+            Repeater {
+                model: screen.controller.keySlots
+                delegate: Rectangle {
+                    id: key
+                    required property int modelData
+                    required property int index
+                    readonly property bool shown: index < screen.controller.shownKeyCount
+                    readonly property string title: screen.controller.keyTitles[index]
+                    objectName: "key" + index
+                    Layout.row: modelData < 6 ? 0 : 1
+                    Layout.column: modelData < 6 ? modelData : modelData - 6
+                    Layout.columnSpan: modelData === 10 ? 2 : 1
+                    Layout.fillWidth: Layout.columnSpan > 1
+                    Layout.preferredWidth: 40
+                    Layout.preferredHeight: 40
+                    radius: 4
+                    color: Qt.rgba(1, 1, 1, 0.5)
+                    visible: shown
+                    opacity: 0
+                    scale: 0.7
+                    onShownChanged: if (shown) pop.start()
+                    Component.onCompleted: if (shown) pop.start()
+                    Accessible.role: Accessible.Button
+                    Accessible.name: title
+                    Accessible.onPressAction: screen.controller.pressKey(index)
+
+                    SequentialAnimation {
+                        id: pop
+                        ParallelAnimation {
+                            NumberAnimation { target: key; property: "opacity"; to: 1; duration: screen.controller.keyPopStepMs }
+                            NumberAnimation { target: key; property: "scale"; to: 1.1; duration: screen.controller.keyPopStepMs }
+                        }
+                        NumberAnimation { target: key; property: "scale"; to: 0.9; duration: screen.controller.keyPopStepMs }
+                        NumberAnimation { target: key; property: "scale"; to: 1.0; duration: screen.controller.keyPopStepMs }
                     }
-                    NumberAnimation { target: key; property: "scale"; to: 0.9; duration: 100 }
-                    NumberAnimation { target: key; property: "scale"; to: 1.0; duration: 100 }
-                }
-                Text {
-                    anchors.centerIn: parent
-                    text: key.modelData.title
-                    color: Kit.colorWithHex(0x727171)
-                    font.family: Kit.lightFontFamily
-                    font.pixelSize: 20
-                }
-                MouseArea {
-                    anchors.fill: parent
-                    onClicked: screen.controller.pressKey(key.modelData.tag)
+                    Text {
+                        anchors.centerIn: parent
+                        text: key.title
+                        color: Kit.colorWithHex(0x727171)
+                        font.family: Kit.lightFontFamily
+                        font.pixelSize: 20
+                        Accessible.ignored: true
+                    }
+                    MouseArea {
+                        anchors.fill: parent
+                        onClicked: screen.controller.pressKey(key.index)
+                    }
                 }
             }
         }

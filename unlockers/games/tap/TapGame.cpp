@@ -2,16 +2,8 @@
 
 #include "ui/Pictures.h"
 
-#include <QtMath>
-
-namespace {
-constexpr qreal kShortHeight = 480, kTallHeight = 568;
-} // namespace
-
-TapGame::TapGame(QObject *parent)
-    : UnlockScreen(parent)
+TapGame::TapGame(QObject *parent) : UnlockScreen(parent)
 {
-    clock_.start();
     planetRotateTimer_.setInterval(kPlanetTurnMs);
     connect(&planetRotateTimer_, &QTimer::timeout, this, &TapGame::turnPicture);
     astronautFloatTimer_.setInterval(kAstronautFloatMs);
@@ -26,36 +18,10 @@ QString TapGame::backgroundPictureUrl() const
     return Pictures::url(Pictures::backgroundName(QStringLiteral("unlock-scene5-bg.jpg"), isTall()));
 }
 
-QRectF TapGame::astronautFrame() const
-{
-    return {astronautX_, astronautY_, kAstronautFrame.width(), kAstronautFrame.height()};
-}
-
-QRectF TapGame::exclamationFrame() const
-{
-    return {kExclamationFrame.x(), exclamationY_, kExclamationFrame.width(), kExclamationFrame.height()};
-}
-
-qreal TapGame::astronautYAfter(qreal originY, bool floatingUp, double elapsed)
-{
-    return originY + elapsed * 0.25 * (floatingUp ? -kFloatHeight : kFloatHeight);
-}
-
-float TapGame::planetAngleAfter(double elapsed)
-{
-    return float(elapsed / (kPlanetTurnMs / 1000.0)) * 2 * float(M_PI);
-}
-
 void TapGame::didLoad()
 {
     UnlockScreen::didLoad();
     routeToSpeakerIfHeadset();
-    if (isTall()) {
-        planetFrame_.translate(0, kTallOffset);
-        astronautY_ += kTallOffset;
-        closeButtonFrame_.translate(0, kTallOffset);
-    }
-    originalPlanetOriginY_ = astronautY_;
     setNoticeText(tr("Tap Notice"));
 }
 
@@ -69,7 +35,7 @@ void TapGame::didAppear(bool animated)
 void TapGame::startGameTimers()
 {
     // After the tap the scene is leaving; nothing starts turning or floating again.
-    if (tapped_)
+    if (wasTapped())
         return;
     planetRotateTimer_.start();
     turnPicture();
@@ -85,7 +51,6 @@ void TapGame::stopGameTimers()
 
 void TapGame::turnPicture()
 {
-    zeroRadianTimestamp_ = now();
     ++planetTurnCount_;
     Q_EMIT planetTurnStarted();
 }
@@ -93,51 +58,30 @@ void TapGame::turnPicture()
 void TapGame::astronautFloating()
 {
     floatingUp_ = !floatingUp_;
-    astronautFloatingStartTime_ = now();
-    astronautMoveDuration_ = kAstronautFloatMs;
-    astronautY_ = originalPlanetOriginY_ + (floatingUp_ ? -kFloatHeight : kFloatHeight);
-    Q_EMIT sceneChanged();
+    Q_EMIT floatStarted();
+}
+
+void TapGame::setPhase(Phase phase)
+{
+    phase_ = phase;
+    Q_EMIT phaseChanged();
 }
 
 void TapGame::unlock()
 {
-    if (tapped_ || !userInteractionEnabled())
+    if (wasTapped() || !userInteractionEnabled())
         return;
-    tapped_ = true;
     setDismissButtonEnabled(false);
     stopGameTimers();
-    relayoutAstronautFrame();
-    sendPlanetAway(planetAngleAfter(now() - zeroRadianTimestamp_));
-    closeButtonAlpha_ = 0;
-    Q_EMIT sceneChanged();
-}
-
-void TapGame::relayoutAstronautFrame()
-{
-    astronautMoveDuration_ = 0;
-    astronautY_ = astronautYAfter(originalPlanetOriginY_, floatingUp_, now() - astronautFloatingStartTime_);
-    exclamationY_ = astronautY_ - kExclamationFrame.height() + 8;
-    exclamationAlpha_ = 1;
-}
-
-void TapGame::sendPlanetAway(float angle)
-{
-    planetExitStartAngle_ = angle;
-    planetExiting_ = true;
-    phaseTimer_.disconnect();
-    connect(&phaseTimer_, &QTimer::timeout, this, &TapGame::planetExitFinished);
+    setPhase(Phase::PlanetLeaving);
+    connect(&phaseTimer_, &QTimer::timeout, this, &TapGame::planetExitFinished, Qt::SingleShotConnection);
     phaseTimer_.start(kPlanetExitMs);
 }
 
 void TapGame::planetExitFinished()
 {
-    planetVisible_ = false;
-    exclamationAlpha_ = 0;
-    astronautMoveDuration_ = kAstronautDropMs;
-    astronautY_ = isTall() ? kTallHeight : kShortHeight;
-    Q_EMIT sceneChanged();
-    phaseTimer_.disconnect();
-    connect(&phaseTimer_, &QTimer::timeout, this, &TapGame::completeUnlock);
+    setPhase(Phase::AstronautFalling);
+    connect(&phaseTimer_, &QTimer::timeout, this, &TapGame::completeUnlock, Qt::SingleShotConnection);
     phaseTimer_.start(kAstronautDropMs);
 }
 

@@ -3,125 +3,169 @@ import Tolvek
 import Tolvek.Unlockers
 import Tolvek.Games.Tap
 
-// The tap game: a turning planet, a bobbing astronaut and the close button.
-// The controller says when each motion starts and where it ends.
+// The tap game: a turning planet, a floating astronaut and the close button,
+// laid out on a 320 x 480 stage that sits a little lower on the tall screen.
+// The controller says when each motion starts and how long it lasts.
 Item {
     id: screen
     required property TapGame controller
+    readonly property bool playing: controller.phase === TapGame.Playing
 
     UnlockerScene {
+        id: scene
         anchors.fill: parent
         controller: screen.controller
         backgroundUrl: screen.controller.backgroundPictureUrl
 
-        Image {
-            id: planet
-            objectName: "planetIllustrate"
-            x: screen.controller.planetFrame.x
-            y: screen.controller.planetFrame.y
-            width: screen.controller.planetFrame.width
-            height: screen.controller.planetFrame.height
-            source: Kit.pictureUrl("unlock-scene5-planet")
-            visible: screen.controller.planetVisible
-            smooth: true
+        Item {
+            id: stage
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.top: parent.top
+            anchors.topMargin: screen.controller.tall ? 24 : 0
+            height: 480
 
-            NumberAnimation on rotation {
-                id: turn
-                running: false
-                from: 0
-                to: 360
-                duration: 10000
+            Image {
+                id: planet
+                objectName: "planetIllustrate"
+                anchors.horizontalCenter: parent.horizontalCenter
+                anchors.top: parent.top
+                anchors.topMargin: 180
+                width: 220
+                height: 220
+                source: Kit.pictureUrl("unlock-scene5-planet")
+                visible: screen.controller.phase !== TapGame.AstronautFalling
+                smooth: true
+                Accessible.ignored: true
+
+                NumberAnimation on rotation {
+                    id: turnMotion
+                    running: false
+                    from: 0
+                    to: 360
+                    duration: screen.controller.planetTurnMs
+                }
+                ParallelAnimation {
+                    id: exitMotion
+                    // From wherever the turn had got to.
+                    NumberAnimation {
+                        target: planet
+                        property: "rotation"
+                        to: 360 * screen.controller.planetExitTurns
+                        duration: screen.controller.planetExitMs
+                    }
+                    NumberAnimation {
+                        target: planet
+                        property: "scale"
+                        to: 0
+                        duration: screen.controller.planetExitMs
+                    }
+                }
             }
-            ParallelAnimation {
-                id: exit
+            Image {
+                id: astronaut
+                objectName: "astronautIllustrate"
+                readonly property real restY: 158
+                anchors.left: parent.left
+                anchors.leftMargin: 196
+                y: restY
+                width: 66
+                height: 84
+                source: Kit.pictureUrl("unlock-scene5-astronaut")
+                Accessible.ignored: true
+
                 NumberAnimation {
-                    target: planet
-                    property: "rotation"
-                    from: screen.controller.planetExitStartAngle * 180 / Math.PI
-                    to: 1080
-                    duration: 2500
+                    id: floatMotion
+                    target: astronaut
+                    property: "y"
+                    easing.type: Easing.InOutQuad
+                    duration: screen.controller.astronautFloatMs
                 }
                 NumberAnimation {
-                    target: planet
-                    property: "scale"
-                    to: 0
-                    duration: 2500
+                    id: dropMotion
+                    target: astronaut
+                    property: "y"
+                    // Right below the bottom edge of the screen.
+                    to: scene.height - stage.y
+                    easing.type: Easing.InOutQuad
+                    duration: screen.controller.astronautDropMs
+                }
+            }
+            Image {
+                objectName: "exclamationMarkImageView"
+                anchors.horizontalCenter: astronaut.horizontalCenter
+                anchors.bottom: astronaut.top
+                anchors.bottomMargin: -8
+                width: 16
+                height: 30
+                source: Kit.pictureUrl("unlock-scene5-exclamation")
+                opacity: screen.controller.phase === TapGame.PlanetLeaving ? 1 : 0
+                Accessible.ignored: true
+            }
+            Rectangle {
+                objectName: "closeButton"
+                anchors.horizontalCenter: parent.horizontalCenter
+                anchors.bottom: parent.bottom
+                anchors.bottomMargin: 22
+                width: 120
+                height: 40
+                radius: height / 2
+                color: "transparent"
+                border.color: "white"
+                border.width: 1
+                opacity: screen.playing ? 1 : 0
+                Accessible.role: Accessible.Button
+                Accessible.name: screen.controller.closeButtonTitle
+                Accessible.onPressAction: screen.controller.unlock()
+                Behavior on opacity {
+                    NumberAnimation { duration: screen.controller.closeButtonFadeMs }
+                }
+                Text {
+                    anchors.centerIn: parent
+                    text: screen.controller.closeButtonTitle
+                    color: "white"
+                    font.family: Kit.lightFontFamily
+                    font.pixelSize: 20
+                    Accessible.ignored: true
+                }
+                MouseArea {
+                    anchors.fill: parent
+                    onClicked: screen.controller.unlock()
                 }
             }
         }
-        Image {
-            id: astronaut
-            objectName: "astronautIllustrate"
-            x: screen.controller.astronautFrame.x
-            width: screen.controller.astronautFrame.width
-            height: screen.controller.astronautFrame.height
-            source: Kit.pictureUrl("unlock-scene5-astronaut")
-            Component.onCompleted: y = screen.controller.astronautFrame.y
+    }
 
-            NumberAnimation on y {
-                id: move
-                running: false
-                easing.type: Easing.InOutQuad
+    function floatOn() {
+        floatMotion.stop()
+        floatMotion.to = astronaut.restY + (controller.floatingUp ? -20 : 20)
+        floatMotion.start()
+    }
+    Connections {
+        target: screen.controller
+        function onPlanetTurnStarted() {
+            if (screen.playing)
+                turnMotion.restart()
+        }
+        function onFloatStarted() {
+            screen.floatOn()
+        }
+        function onPhaseChanged() {
+            if (screen.controller.phase === TapGame.PlanetLeaving) {
+                // The astronaut stops where it floats; the planet spins away.
+                floatMotion.stop()
+                turnMotion.stop()
+                exitMotion.start()
+            } else if (screen.controller.phase === TapGame.AstronautFalling) {
+                dropMotion.start()
             }
         }
-        Image {
-            objectName: "exclamationMarkImageView"
-            x: screen.controller.exclamationFrame.x
-            y: screen.controller.exclamationFrame.y
-            width: screen.controller.exclamationFrame.width
-            height: screen.controller.exclamationFrame.height
-            source: Kit.pictureUrl("unlock-scene5-exclamation")
-            opacity: screen.controller.exclamationAlpha
+    }
+    // Shown after the game started: join its turn and float.
+    Component.onCompleted: {
+        if (controller.planetTurnCount > 0 && playing) {
+            turnMotion.start()
+            floatOn()
         }
-        Rectangle {
-            objectName: "closeButton"
-            x: screen.controller.closeButtonFrame.x
-            y: screen.controller.closeButtonFrame.y
-            width: screen.controller.closeButtonFrame.width
-            height: screen.controller.closeButtonFrame.height
-            radius: height / 2
-            color: "transparent"
-            border.color: "white"
-            border.width: 1
-            opacity: screen.controller.closeButtonAlpha
-            Behavior on opacity {
-                NumberAnimation { duration: 1000 }
-            }
-            Text {
-                anchors.centerIn: parent
-                text: screen.controller.closeButtonTitle
-                color: "white"
-                font.family: Kit.lightFontFamily
-                font.pixelSize: 20
-            }
-            MouseArea {
-                anchors.fill: parent
-                onClicked: screen.controller.unlock()
-            }
-        }
-
-        Connections {
-            target: screen.controller
-            function onPlanetTurnStarted() {
-                if (!screen.controller.planetExiting)
-                    turn.restart()
-            }
-            function onSceneChanged() {
-                if (screen.controller.planetExiting && !exit.running && planet.scale > 0) {
-                    turn.stop()
-                    exit.start()
-                }
-                const target = screen.controller.astronautFrame.y
-                move.stop()
-                if (screen.controller.astronautMoveDuration <= 0) {
-                    astronaut.y = target
-                } else {
-                    move.to = target
-                    move.duration = screen.controller.astronautMoveDuration
-                    move.start()
-                }
-            }
-        }
-        Component.onCompleted: if (screen.controller.planetTurnCount > 0) turn.start()
     }
 }
