@@ -1,21 +1,22 @@
 #pragma once
 #include "ui/TopLevelScreen.h"
 
+#include <QQmlEngine>
+
 // The about screen: name, version, slogan and credits over the menu
 // background, in an area that scrolls when the screen is shorter than it.
 class AboutScreen : public TopLevelScreen
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("controllers are made in C++")
     Q_PROPERTY(QString appName READ appName NOTIFY textsChanged)
     Q_PROPERTY(QString versionText READ versionText NOTIFY textsChanged)
     Q_PROPERTY(QString slogan READ slogan NOTIFY textsChanged)
     Q_PROPERTY(QStringList credits READ credits NOTIFY textsChanged)
     Q_PROPERTY(QString backgroundPicture READ backgroundPicture NOTIFY textsChanged)
     Q_PROPERTY(QString backgroundPictureUrl READ backgroundPictureUrl NOTIFY textsChanged)
-    Q_PROPERTY(qreal contentHeight READ contentHeight CONSTANT)
 public:
-    static constexpr qreal kContentHeight = 660;
-
     explicit AboutScreen(QObject *parent = nullptr);
 
     QString appName() const { return appName_; }
@@ -25,7 +26,6 @@ public:
     QStringList credits() const { return credits_; }
     QString backgroundPicture() const { return backgroundPicture_; }
     QString backgroundPictureUrl() const;
-    qreal contentHeight() const { return kContentHeight; }
 
     // "<localized Version> <short version>".
     static QString versionText(const QString &shortVersion);

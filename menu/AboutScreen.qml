@@ -1,10 +1,13 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Tolvek
+import Tolvek.Menu
 
-// The about screen: name, version, slogan and credits on the menu background.
+// The about screen: name, version, slogan and credits on the menu background,
+// scrolling when the screen is shorter than they are.
 Item {
     id: screen
-    required property var controller
+    required property AboutScreen controller
 
     Image {
         anchors.fill: parent
@@ -12,19 +15,22 @@ Item {
         fillMode: Image.PreserveAspectCrop
         horizontalAlignment: Image.AlignLeft
         verticalAlignment: Image.AlignTop
+        Accessible.ignored: true
     }
     Flickable {
         id: contentScrollView
         objectName: "contentScrollView"
         anchors.fill: parent
         contentWidth: width
-        contentHeight: screen.controller.contentHeight
+        contentHeight: texts.height
         boundsBehavior: Flickable.StopAtBounds
         clip: true
 
         Column {
+            id: texts
             width: contentScrollView.width
             topPadding: 120
+            bottomPadding: 20
             spacing: 6
             Text {
                 objectName: "appNameLabel"
@@ -34,6 +40,8 @@ Item {
                 color: "white"
                 font.family: Kit.lightFontFamily
                 font.pixelSize: 34
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
             }
             Text {
                 objectName: "versionLabel"
@@ -43,6 +51,8 @@ Item {
                 color: Kit.brandColor
                 font.family: Kit.lightFontFamily
                 font.pixelSize: 15
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
             }
             Text {
                 objectName: "sloganLabel"
@@ -58,12 +68,14 @@ Item {
                 font.family: Kit.lightFontFamily
                 font.pixelSize: 17
                 font.italic: true
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
             }
             Repeater {
                 model: screen.controller.credits
                 delegate: Text {
                     required property string modelData
-                    width: parent.width
+                    width: texts.width
                     bottomPadding: 14
                     horizontalAlignment: Text.AlignHCenter
                     wrapMode: Text.WordWrap
@@ -72,6 +84,8 @@ Item {
                     lineHeight: 1.2
                     font.family: Kit.lightFontFamily
                     font.pixelSize: 14
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
                 }
             }
         }

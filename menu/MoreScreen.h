@@ -1,10 +1,14 @@
 #pragma once
 #include "ui/TopLevelScreen.h"
 
+#include <QQmlEngine>
+
 // The "More" screen: a button to the about screen and one to the rating page.
 class MoreScreen : public TopLevelScreen
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("controllers are made in C++")
     Q_PROPERTY(QString aboutUsTitle READ aboutUsTitle NOTIFY textsChanged)
     Q_PROPERTY(QString rateUsTitle READ rateUsTitle NOTIFY textsChanged)
 public:
