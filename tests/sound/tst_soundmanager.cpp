@@ -67,38 +67,30 @@ private Q_SLOTS:
         const qint64 startedAt = monitor.nowMs();
         sound->play(QStringLiteral("Airship.mp3"), true, [&] { ++completions; });
         QVERIFY(sound->playing());
-        QTest::qWait(kAirshipMs + 5000);
+        // Sound after the end of the first pass: the loop went on.
+        const qint64 secondPass = startedAt + kAirshipMs + 500;
+        QTRY_VERIFY_WITH_TIMEOUT(monitor.firstLouderThan(kAudible, secondPass) >= 0, kAirshipMs + 20000);
         QVERIFY(sound->playing());
         QCOMPARE(completions, 0);
-        // Sound after the end of the first pass: the loop went on.
-        const double peak = monitor.peakBetween(startedAt + kAirshipMs + 500, monitor.nowMs());
-        QVERIFY2(peak > kAudible, qPrintable(QStringLiteral("peak %1 dBFS, position %2 ms")
-                                                 .arg(SinkMonitor::decibels(peak))
-                                                 .arg(sound->audioPlayer()->position())));
         QVERIFY(SinkMonitor::thisProcessIsPlaying());
         sound->stop();
         QVERIFY(!sound->playing());
         QTRY_VERIFY_WITH_TIMEOUT(!SinkMonitor::thisProcessIsPlaying(), 2000);
     }
 
+    // The completion may start the next sound (as the win's jingle does); by
+    // the end of that one the first completion has still run once only.
     void playedOnceRunsItsCompletionExactlyOnce()
     {
-        int completions = 0;
-        sound->play(QStringLiteral("Airship.mp3"), false, [&] { ++completions; });
-        QTRY_COMPARE_WITH_TIMEOUT(completions, 1, kAirshipMs + 10000);
+        int completions = 0, clicks = 0;
+        sound->play(QStringLiteral("Alarm Close.mp3"), false, [&] {
+            ++completions;
+            sound->play(QStringLiteral("button click.mp3"), false, [&] { ++clicks; });
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(clicks, 1, 15000);
+        QCOMPARE(completions, 1);
         QVERIFY(!sound->playing());
         QVERIFY(!sound->playCompletion());
-        QTest::qWait(1000);
-        QCOMPARE(completions, 1);
-    }
-
-    void completionMayStartTheNextSound()
-    {
-        int jingles = 0;
-        sound->play(QStringLiteral("button click.mp3"), false, [&] {
-            sound->play(QStringLiteral("Alarm Close.mp3"), false, [&] { ++jingles; });
-        });
-        QTRY_COMPARE_WITH_TIMEOUT(jingles, 1, 10000);
     }
 
     void fadeInRisesFromATenthToFullBySteps()
@@ -121,8 +113,7 @@ private Q_SLOTS:
     {
         AudioPlayer *player = playAtFullVolume(QStringLiteral("Mineral.mp3"));
         QVERIFY(player);
-        QTest::qWait(500);
-        QVERIFY(player->position() > 0);
+        QTRY_VERIFY(player->position() > 0);
         int fades = 0;
         sound->setFadeCompletion([&] { ++fades; });
         QSignalSpy steps(player, &AudioPlayer::volumeChanged);
@@ -136,8 +127,9 @@ private Q_SLOTS:
         QCOMPARE(player->volume(), 1.0f);
         QVERIFY(steps.size() >= 9 && steps.size() <= 11); // 0.9 … 0.1 (or just below), then 1.0
 
+        // Fading the stopped sound again runs no second completion.
         sound->fadeOut();
-        QTest::qWait(1500);
+        QTRY_VERIFY_WITH_TIMEOUT(!sound->isFadingOut(), 3000);
         QCOMPARE(fades, 1);
         QVERIFY(!sound->playing());
     }
@@ -159,7 +151,6 @@ private Q_SLOTS:
         sound->setFadeCompletion([&] { ++fades; });
         QSignalSpy steps(player, &AudioPlayer::volumeChanged);
         sound->fadeOutOver(duration);
-        QCOMPARE(sound->gap(), 1.0f / duration);
         QTRY_COMPARE_WITH_TIMEOUT(fades, 1, 2000);
         QList<float> seen;
         for (const QList<QVariant> &step : steps)
@@ -176,7 +167,7 @@ private Q_SLOTS:
         int fades = 0;
         sound->setFadeCompletion([&] { ++fades; });
         sound->fadeOut();
-        QTest::qWait(250);
+        QTRY_VERIFY(first->volume() < 0.9f);
         QVERIFY(sound->isFadingOut());
         QPointer<AudioPlayer> abandoned = first;
         QSignalSpy abandonedSteps(first, &AudioPlayer::volumeChanged);
@@ -186,7 +177,8 @@ private Q_SLOTS:
         QVERIFY(second && second != first);
         QVERIFY(!sound->isFadingOut());
         QTRY_COMPARE_WITH_TIMEOUT(second->volume(), 1.0f, 5000);
-        QTest::qWait(300);
+        QSignalSpy secondSteps(second, &AudioPlayer::volumeChanged);
+        QVERIFY(!secondSteps.wait(300)); // no leftover step of the old fade
         QCOMPARE(second->volume(), 1.0f);
         QVERIFY(sound->playing());
         QCOMPARE(fades, 0);
@@ -212,23 +204,22 @@ private Q_SLOTS:
     {
         int completions = 0;
         sound->play(QStringLiteral("Time Machine.mp3"), false, [&] { ++completions; });
-        QTest::qWait(300);
+        QSignalSpy finished(sound->audioPlayer(), &AudioPlayer::finished);
+        QTRY_VERIFY(sound->audioPlayer()->position() > 0);
         sound->stop();
         QVERIFY(!sound->playing());
         QTRY_VERIFY_WITH_TIMEOUT(!SinkMonitor::thisProcessIsPlaying(), 2000);
-        QTest::qWait(500);
+        QVERIFY(!finished.wait(500));
         QCOMPARE(completions, 0);
     }
 
+    // Names the lookup refuses play nothing at once (see the sound-file
+    // tests); files that cannot be decoded leave no player behind.
     void badInputPlaysNothingAndCallsNothing_data()
     {
         QTest::addColumn<QString>("fileName");
-        QTest::newRow("empty") << QString();
         QTest::newRow("random marker") << QStringLiteral("RandomSound");
-        QTest::newRow("no extension") << QStringLiteral("Airship");
         QTest::newRow("unknown") << QStringLiteral("Nonexistent Sound.mp3");
-        QTest::newRow("wrong type") << QStringLiteral("Airship.wav");
-        QTest::newRow("outside the folders") << QStringLiteral("../sounds/Airship.mp3");
         QTest::newRow("corrupt file") << QStringLiteral("Corrupt.mp3");
         QTest::newRow("empty file") << QStringLiteral("Empty.mp3");
     }
@@ -237,7 +228,7 @@ private Q_SLOTS:
         QFETCH(QString, fileName);
         int completions = 0;
         sound->play(fileName, false, [&] { ++completions; });
-        QTest::qWait(2000);
+        QTRY_VERIFY_WITH_TIMEOUT(!sound->audioPlayer(), 5000);
         QCOMPARE(completions, 0);
         QVERIFY(!sound->playing());
         QVERIFY(!SinkMonitor::thisProcessIsPlaying());

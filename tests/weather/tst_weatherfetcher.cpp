@@ -152,8 +152,7 @@ private Q_SLOTS:
         Q_EMIT fetcher->locator()->located(QGeoCoordinate(10.5, 20.5));
         Q_EMIT fetcher->locator()->located(QGeoCoordinate(30.25, 120.16));
         QTRY_COMPARE(broadcasts.completes.size(), 1);
-        QTest::qWait(200);
-        QCOMPARE(server.countTargets(LookupTarget), 1);
+        QVERIFY(!QTest::qWaitFor([&] { return server.countTargets(LookupTarget) > 1; }, 200));
         QCOMPARE(server.countTargets(ForecastTarget), 1);
     }
 
@@ -198,7 +197,6 @@ private Q_SLOTS:
     void lookupWithoutResultsDoesNotBlockTheNextOne_data()
     {
         QTest::addColumn<QByteArray>("lookup");
-        QTest::newRow("null results") << QByteArray(R"({"query":{"count":0,"results":null}})");
         QTest::newRow("no places") << lookupAnswer("[]");
         QTest::newRow("gateway error") << QByteArray(R"({"error":{"code":"bad-coordinates"}})");
     }
@@ -215,16 +213,6 @@ private Q_SLOTS:
         QCOMPARE(server.countTargets(ForecastTarget), 0);
     }
 
-    void severalPlacesTakeTheFirst()
-    {
-        ScriptedHttpServer server(service({200, lookupAnswer(R"([{"woeid":"11"},{"woeid":"22"}])")}, {200, Channel}));
-        Broadcasts broadcasts;
-        auto fetcher = fetcherFor(server.address());
-        fetcher->fetchWeather();
-        QTRY_COMPARE(broadcasts.completes.size(), 1);
-        QVERIFY(server.targets().at(1).endsWith("woeid=11&format=json"));
-    }
-
     void unparsableAnswersAreRetriedAFewTimesOnly()
     {
         ScriptedHttpServer server(service({200, "<html>busy</html>"}, {200, Channel}));
@@ -232,9 +220,8 @@ private Q_SLOTS:
         fetcher->setRetryBaseDelayMsecs(10);
         fetcher->fetchWeather();
         QTRY_COMPARE(server.countTargets(LookupTarget), 1 + WeatherFetcher::MaxRetries);
-        QTest::qWait(400); // more than the remaining back-off would take
+        QTRY_VERIFY(!fetcher->weatherFetching()); // gave up
         QCOMPARE(server.countTargets(LookupTarget), 1 + WeatherFetcher::MaxRetries);
-        QVERIFY(!fetcher->weatherFetching());
 
         // A new fetch has a new allowance.
         fetcher->fetchWeather();
@@ -247,11 +234,8 @@ private Q_SLOTS:
         QTest::newRow("empty") << ScriptedHttpServer::Reply{200, ""};
         QTest::newRow("cut JSON") << ScriptedHttpServer::Reply{200, Channel.left(40)};
         QTest::newRow("connection cut") << ScriptedHttpServer::Reply{200, Channel.left(40), false, Channel.size()};
-        QTest::newRow("channel string") << ScriptedHttpServer::Reply{200, R"({"query":{"results":{"channel":"x"}}})"};
-        QTest::newRow("channel empty") << ScriptedHttpServer::Reply{200, R"({"query":{"results":{"channel":{}}}})"};
         QTest::newRow("channel wrong types")
             << ScriptedHttpServer::Reply{200, R"({"query":{"results":{"channel":{"location":[],"item":7}}}})"};
-        QTest::newRow("results array") << ScriptedHttpServer::Reply{200, R"({"query":{"results":[]}})"};
         QTest::newRow("gateway failure") << ScriptedHttpServer::Reply{502, R"({"error":{"code":"upstream-failed"}})"};
         QTest::newRow("huge") << ScriptedHttpServer::Reply{200, QByteArray(3 << 20, ' ') + Channel};
     }
@@ -265,8 +249,7 @@ private Q_SLOTS:
         fetcher->setWeather(knownRecord());
         fetcher->fetchWeather();
         QTRY_COMPARE(server.countTargets(ForecastTarget), 1);
-        QTest::qWait(300);
-        QVERIFY(broadcasts.completes.isEmpty());
+        QVERIFY(!QTest::qWaitFor([&] { return !broadcasts.completes.isEmpty(); }, 300));
         QCOMPARE(fetcher->weather()->city, "Before");
         QCOMPARE(fetcher->weather()->nowTemp, "1");
     }
@@ -328,8 +311,7 @@ private Q_SLOTS:
         QTRY_COMPARE(broadcasts.completes.size(), 1);
         QCOMPARE(forecasts, 2);
         QCOMPARE(broadcasts.begins, 2);
-        QTest::qWait(100);
-        QCOMPARE(broadcasts.completes.size(), 1);
+        QVERIFY(!QTest::qWaitFor([&] { return broadcasts.completes.size() > 1; }, 100));
     }
 
     void defaultServiceIsTheLocalGateway()

@@ -21,8 +21,6 @@ private Q_SLOTS:
                                      << "select * from geo.placefinder where text=\"30.250000, 120.160000\" and gflags=\"R\"";
         QTest::newRow("south-west") << placeLookupQuery(-33.4575, -70.6503)
                                     << "select * from geo.placefinder where text=\"-33.457500, -70.650300\" and gflags=\"R\"";
-        QTest::newRow("no fix") << placeLookupQuery(0, 0)
-                                << "select * from geo.placefinder where text=\"0.000000, 0.000000\" and gflags=\"R\"";
         QTest::newRow("forecast") << forecastQuery("2132574") << "select * from weather.forecast where woeid=2132574";
     }
     void queryTexts()
@@ -59,9 +57,6 @@ private Q_SLOTS:
     void requestAddressIsTheWholeStringEscaped()
     {
         QFETCH(QString, host);
-        QCOMPARE(requestAddress(host, placeLookupQuery(30.25, 120.16)),
-                 QByteArray("http://127.0.0.1:8787/v1/public/yql?q=select%20*%20from%20geo.placefinder%20where%20"
-                            "text=%2230.250000,%20120.160000%22%20and%20gflags=%22R%22&format=json"));
         QCOMPARE(requestAddress(host, forecastQuery("7")),
                  QByteArray("http://127.0.0.1:8787/v1/public/yql?q=select%20*%20from%20weather.forecast%20where%20"
                             "woeid=7&format=json"));
@@ -75,12 +70,8 @@ private Q_SLOTS:
         QTest::newRow("truncated") << QByteArray("{\"query\":{\"results\":{\"Res") << int(Response::Unparsable);
         QTest::newRow("html") << QByteArray("<html>502</html>") << int(Response::Unparsable);
         QTest::newRow("fragment") << QByteArray("42") << int(Response::NoResults);
-        QTest::newRow("string fragment") << QByteArray("\"x\"") << int(Response::NoResults);
         QTest::newRow("array") << QByteArray("[1,2]") << int(Response::NoResults);
-        QTest::newRow("no query") << QByteArray("{\"error\":{}}") << int(Response::NoResults);
-        QTest::newRow("null results") << QByteArray("{\"query\":{\"count\":0,\"results\":null}}") << int(Response::NoResults);
         QTest::newRow("empty results") << QByteArray("{\"query\":{\"results\":{}}}") << int(Response::NoResults);
-        QTest::newRow("results array") << QByteArray("{\"query\":{\"results\":[1]}}") << int(Response::NoResults);
         QTest::newRow("query wrong type") << QByteArray("{\"query\":\"results\"}") << int(Response::NoResults);
         QTest::newRow("results") << QByteArray("{\"query\":{\"results\":{\"Result\":{}}}}") << int(Response::Results);
     }
@@ -100,7 +91,6 @@ private Q_SLOTS:
             << QByteArray("{\"Result\":[{\"woeid\":\"11\"},{\"woeid\":\"22\"}]}") << "11";
         QTest::newRow("number") << QByteArray("{\"Result\":{\"woeid\":2132574}}") << "2132574";
         QTest::newRow("no places") << QByteArray("{\"Result\":[]}") << QString();
-        QTest::newRow("no woeid") << QByteArray("{\"Result\":{\"city\":\"x\"}}") << QString();
         QTest::newRow("woeid object") << QByteArray("{\"Result\":{\"woeid\":{}}}") << QString();
         QTest::newRow("Result string") << QByteArray("{\"Result\":\"2132574\"}") << QString();
     }
@@ -118,14 +108,6 @@ private Q_SLOTS:
                     "forecast":[{"high":"15","low":"6"},{"high":"1","low":"0"}]}})";
         QCOMPARE(fieldsOf(weatherFromChannel(QJsonDocument::fromJson(channel).object())),
                  QStringList({"Hangzhou", "C", "30", "Partly Cloudy", "12", "15", "6"}));
-    }
-
-    void channelWithoutItemGivesCityAndUnitOnly()
-    {
-        const Weather weather = weatherFromChannel(
-            QJsonDocument::fromJson(R"({"location":{"city":"Oslo"},"units":{"temperature":"F"}})").object());
-        QCOMPARE(fieldsOf(weather), QStringList({"Oslo", "F", {}, {}, {}, {}, {}}));
-        QVERIFY(weather.nowTemp.isNull());
     }
 
     void wrongTypesInTheChannel()
@@ -148,8 +130,6 @@ private Q_SLOTS:
         QTest::newRow("unknown") << QNetworkInformation::Reachability::Unknown << true;
         QTest::newRow("disconnected") << QNetworkInformation::Reachability::Disconnected << false;
         QTest::newRow("local") << QNetworkInformation::Reachability::Local << true;
-        QTest::newRow("site") << QNetworkInformation::Reachability::Site << true;
-        QTest::newRow("online") << QNetworkInformation::Reachability::Online << true;
     }
     void reachabilityCountsOnlyDisconnectedAsUnreachable()
     {

@@ -5,6 +5,7 @@
 #include "SpaceScene.h"
 #include "Sprites.h"
 
+#include <QCommandLineParser>
 #include <QDir>
 #include <QGuiApplication>
 #include <QTextStream>
@@ -85,12 +86,20 @@ QImage illustration(int number)
 
 int main(int argc, char **argv)
 {
+    // The pictures are drawn off screen; no display is needed, even for --help.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv); // fonts for the symbols
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: tolvek-game-pictures OUTPUT_DIR\n";
-        return 2;
-    }
-    QDir out(QString::fromLocal8Bit(argv[1]));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TOLVEK_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Draws the pictures of the unlock games into OUTPUT_DIR."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("OUTPUT_DIR"), QStringLiteral("where the pictures are written"));
+    parser.process(app);
+    if (parser.positionalArguments().size() != 1)
+        parser.showHelp(2);
+    QDir out(parser.positionalArguments().first());
     out.mkpath(QStringLiteral("."));
     bool ok = true;
     const QList<std::pair<QString, SceneSpec>> scenes{{QStringLiteral("unlock-scene5-bg"), tapScene()},

@@ -4,6 +4,7 @@
 #include "Icons.h"
 #include "SpaceScene.h"
 
+#include <QCommandLineParser>
 #include <QDir>
 #include <QGuiApplication>
 #include <QTextStream>
@@ -70,12 +71,20 @@ bool save(const QImage &image, const QDir &dir, const QString &name)
 
 int main(int argc, char **argv)
 {
+    // The pictures are drawn off screen; no display is needed, even for --help.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv); // fonts for the logo
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: tolvek-pictures OUTPUT_DIR\n";
-        return 2;
-    }
-    QDir out(QString::fromLocal8Bit(argv[1]));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TOLVEK_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Draws the skins, backgrounds and icons into OUTPUT_DIR."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("OUTPUT_DIR"), QStringLiteral("where the pictures are written"));
+    parser.process(app);
+    if (parser.positionalArguments().size() != 1)
+        parser.showHelp(2);
+    QDir out(parser.positionalArguments().first());
     out.mkpath(QStringLiteral("."));
     bool ok = true;
     const QList<SceneSpec> specs = skins();

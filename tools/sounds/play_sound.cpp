@@ -12,9 +12,11 @@
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(TOLVEK_VERSION));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Plays one of Tolvek Alarm's sounds, e.g. \"Airship.mp3\"."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("sound file name with its type"));
     QCommandLineOption loop(QStringLiteral("loop"), QStringLiteral("loop for <seconds>, then fade out"),
                             QStringLiteral("seconds"));

@@ -65,6 +65,7 @@ CtlArguments CtlArguments::parse(const QStringList &arguments)
         {QStringLiteral("no-snooze"), QString()},
         {QStringLiteral("json"), QString()},
         {{QStringLiteral("h"), QStringLiteral("help")}, QString()},
+        {{QStringLiteral("v"), QStringLiteral("version")}, QString()},
     });
 
     CtlArguments result;
@@ -74,6 +75,10 @@ CtlArguments CtlArguments::parse(const QStringList &arguments)
     }
     if (parser.isSet(QStringLiteral("help"))) {
         result.help = true;
+        return result;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        result.version = true;
         return result;
     }
     const QStringList positional = parser.positionalArguments();
@@ -140,6 +145,9 @@ QString CtlArguments::usage()
         "  --slogan TEXT          the text of its notification\n"
         "  --unlocker KIND        0 tap, 1 calculation, 2 shake, 3 blow, 4 smile\n"
         "  --snooze | --no-snooze ring again every minute until stopped, or not\n"
+        "\n"
+        "  -h, --help | -v, --version\n"
+        "                         this text, or the version\n"
         "\n"
         "Files follow XDG_DATA_HOME and XDG_CONFIG_HOME, as the app does.\n"
         "Exit status: 0 done, 1 refused or unknown alarm id, 2 bad command line.\n");

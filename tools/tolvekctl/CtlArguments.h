@@ -11,6 +11,7 @@ struct CtlArguments
     AlarmChanges changes;
     bool json = false;
     bool help = false;
+    bool version = false;
     QString error; // set when the command line is not understood
 
     static CtlArguments parse(const QStringList &arguments);

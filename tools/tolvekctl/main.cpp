@@ -20,6 +20,10 @@ int main(int argc, char **argv)
         out << CtlArguments::usage();
         return CtlCommands::Done;
     }
+    if (arguments.version) {
+        out << "tolvekctl " << QCoreApplication::applicationVersion() << '\n';
+        return CtlCommands::Done;
+    }
     if (!arguments.error.isEmpty()) {
         err << "tolvekctl: " << arguments.error << "\nRun 'tolvekctl --help' for usage.\n";
         return CtlCommands::BadCommandLine;
