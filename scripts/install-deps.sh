@@ -19,7 +19,7 @@ PACKAGES=(
   sox libsox-fmt-mp3 ffmpeg
   faketime dbus dbus-user-session
   tzdata
-  fonts-open-sans fontconfig
+  fonts-open-sans fonts-wqy-microhei fontconfig
 )
 
 missing=()
