@@ -105,7 +105,7 @@ private Q_SLOTS:
         screen->setPreviewSink(&visor);
         QVERIFY(camera->isActive());
         QVERIFY(screen->isUfoDriftRunning());
-        QCOMPARE(screen->noticeText(), QStringLiteral("Smile Notice"));
+        QCOMPARE(screen->noticeText(), QStringLiteral("Smile into the camera to wake up"));
         QCOMPARE(screen->cameraStatus(), QStringLiteral("starting the camera"));
         QStringList statuses;
         connect(screen, &SmileGame::cameraChanged, this, [&] {

@@ -116,7 +116,7 @@ private Q_SLOTS:
         QQuickItem *status = item(shown, "cameraStatus");
         QQuickItem *notice = item(shown, "noticeLabel");
         QVERIFY(visor && status && notice && item(shown, "ufo1") && item(shown, "ufo2"));
-        QCOMPARE(accessibleText(notice, QAccessible::Name), QStringLiteral("Smile Notice"));
+        QCOMPARE(accessibleText(notice, QAccessible::Name), QStringLiteral("Smile into the camera to wake up"));
         QCOMPARE(accessibleText(status, QAccessible::Name), QStringLiteral("Camera"));
         QCOMPARE(accessibleText(status, QAccessible::Description), QStringLiteral("starting the camera"));
 
