@@ -5,6 +5,7 @@
 #include "themes/Themes.h"
 #include "ui/UiSetup.h"
 #include "unlockers/UnlockerScreens.h"
+#include "unlockers/games/smile/Registration.h"
 #include "unlockers/games/sum/Registration.h"
 #include "unlockers/games/tap/Registration.h"
 
@@ -15,6 +16,7 @@ void registerScreenLibraries()
     registerUnlockerScreens();
     registerTapGame();
     registerSumGame();
+    registerSmileGame();
     registerSkinScreens();
     registerMenuScreens();
 }

@@ -43,6 +43,8 @@ Item {
         color: "white"
         font.family: Kit.lightFontFamily
         font.pixelSize: 14
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
     }
     Item {
         objectName: "dismissButton"

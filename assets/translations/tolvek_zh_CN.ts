@@ -165,6 +165,76 @@ Open Sans 字体 · Qt · OpenCV</translation>
     </message>
 </context>
 <context>
+    <name>SmileGame</name>
+    <message>
+        <source>Smile Notice</source>
+        <translation>对着摄像头微笑即可停止闹钟</translation>
+    </message>
+    <message>
+        <source>camera off</source>
+        <translation>摄像头已关闭</translation>
+    </message>
+    <message>
+        <source>smile %1 of %2</source>
+        <translation>微笑 %1/%2</translation>
+    </message>
+    <message>
+        <source>face seen</source>
+        <translation>看到脸了</translation>
+    </message>
+    <message>
+        <source>looking for a face</source>
+        <translation>正在寻找人脸</translation>
+    </message>
+    <message>
+        <source>starting the camera</source>
+        <translation>正在打开摄像头</translation>
+    </message>
+    <message>
+        <source>Solve the sum instead.</source>
+        <translation>请改为完成算术题。</translation>
+    </message>
+    <message>
+        <source>No camera found.</source>
+        <translation>没有找到摄像头。</translation>
+    </message>
+    <message>
+        <source>The camera could not be started.</source>
+        <translation>摄像头无法打开。</translation>
+    </message>
+    <message>
+        <source>The camera stopped working.</source>
+        <translation>摄像头停止工作了。</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s pictures cannot be read.</source>
+        <translation>无法读取摄像头画面。</translation>
+    </message>
+    <message>
+        <source>Face detection is not available.</source>
+        <translation>人脸检测不可用。</translation>
+    </message>
+    <message>
+        <source>No face seen for a minute.</source>
+        <translation>一分钟内没有看到人脸。</translation>
+    </message>
+    <message>
+        <source>Camera picture</source>
+        <translation>摄像头画面</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>摄像头</translation>
+    </message>
+</context>
+<context>
+    <name>SumPad</name>
+    <message>
+        <source>Answer</source>
+        <translation>答案</translation>
+    </message>
+</context>
+<context>
     <name>TapGame</name>
     <message>
         <source>Tap Notice</source>

@@ -179,7 +179,7 @@ private Q_SLOTS:
         auto *screen = presentSeeded(7, true);
         QCOMPARE(screen->shownKeyCount(), 0);
         QCOMPARE(screen->buttonPlaces().size(), 11);
-        QSignalSpy popped(screen, &SumGame::shownKeyCountChanged);
+        QSignalSpy popped(screen->sumChallenge(), &SumChallenge::shownKeyCountChanged);
         // A key that has not popped up yet cannot be pressed.
         screen->pressKey(9);
         QCOMPARE(screen->resultText(), QStringLiteral("?"));
@@ -206,10 +206,10 @@ private Q_SLOTS:
         QTRY_COMPARE(screen->shownKeyCount(), 11);
         const int wrong = screen->result() == 99 ? 98 : 99;
         screen->pressKey(wrong / 10);
-        QCOMPARE(screen->lastKeySound(), SumGame::kButtonClickSound);
+        QCOMPARE(screen->lastKeySound(), SumChallenge::kButtonClickSound);
         screen->pressKey(wrong % 10);
         QCOMPARE(screen->resultText(), QString::number(wrong));
-        QCOMPARE(screen->lastKeySound(), SumGame::kWrongAnswerSound);
+        QCOMPARE(screen->lastKeySound(), SumChallenge::kWrongAnswerSound);
         QVERIFY(screen->userInteractionEnabled());
         QVERIFY(!screen->isExiting());
         const QString problem = screen->arithmeticString();

@@ -377,3 +377,65 @@ QImage Sprites::cellIcon(int kind)
     }
     return image;
 }
+
+QImage Sprites::visorAstronaut(int legs)
+{
+    constexpr QRectF kVisor(64, 124, 352, 288);
+    QImage image = canvas(480, 680 + legs);
+    QPainter p(&image);
+    antialiased(p);
+    const QColor suit(240, 244, 248), seam(170, 185, 200);
+    p.setPen(QPen(seam, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // Body, arms and legs below the helmet.
+    p.setBrush(QColor(200, 210, 222));
+    p.drawRoundedRect(QRectF(70, 400, 340, 180), 40, 40);
+    p.setBrush(suit);
+    p.drawRoundedRect(QRectF(150, 540, 80, 130 + legs), 30, 30);
+    p.drawRoundedRect(QRectF(250, 540, 80, 130 + legs), 30, 30);
+    for (int side : {-1, 1}) {
+        p.save();
+        p.translate(240 + side * 170, 470);
+        p.rotate(side * -24);
+        p.drawRoundedRect(QRectF(-34, -20, 68, 170), 30, 30);
+        p.restore();
+    }
+    p.drawRoundedRect(QRectF(110, 420, 260, 200), 60, 60);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBrand);
+    p.drawRoundedRect(QRectF(200, 480, 80, 44), 8, 8);
+    // Helmet shell, round enough to look round and wide enough to hide the
+    // corners of the camera picture behind the visor; then the visor cut out.
+    p.setPen(QPen(seam, 6));
+    p.setBrush(suit);
+    p.drawRoundedRect(QRectF(8, 30, 464, 440), 140, 140);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 160));
+    p.drawEllipse(QRectF(80, 50, 120, 50));
+    QPainterPath visor;
+    visor.addRoundedRect(kVisor, kVisor.height() / 2, kVisor.height() / 2);
+    p.setPen(QPen(QColor(120, 140, 160), 14));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(visor);
+    p.setCompositionMode(QPainter::CompositionMode_Clear);
+    p.fillPath(visor, Qt::transparent);
+    return image;
+}
+
+QImage Sprites::visorMouth()
+{
+    QImage image = canvas(120, 60);
+    QPainter p(&image);
+    antialiased(p);
+    p.setPen(QPen(Qt::white, 8, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(10, -40, 100, 90), 200 * 16, 140 * 16);
+    return image;
+}
+
+QImage Sprites::ufo()
+{
+    QImage image = canvas(128, 144); // room for the fading beam
+    QPainter p(&image);
+    paintUfo(antialiased(p), QPointF(64, 40), 124);
+    return image;
+}

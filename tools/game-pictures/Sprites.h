@@ -27,4 +27,10 @@ QImage backArrow();          // unlock-back-arrow
 QImage levelMark(bool green);      // unlock-level-start-green / -gray
 QImage useButton(bool inUse);      // clock-setting-use / clock-setting-not-use
 QImage cellIcon(int kind); // clock-cell-unlocker-*
+// The smile game's astronaut, helmet-high, with a see-through visor of
+// 352 x 288 pixels at (64, 124) where the camera picture shows; `legs` more
+// pixels of body for the tall screen.
+QImage visorAstronaut(int legs);  // unlock-scene4-astronaut(-568h)
+QImage visorMouth();              // unlock-scene4-astronaut-mouth
+QImage ufo();                     // unlock-scene4-ufo
 } // namespace Sprites

@@ -1,6 +1,6 @@
 // Writes the unlock screens' and the unlocker picker's pictures into the
 // folder given as the only argument:
-//   unlock-scene1-bg / unlock-scene5-bg (@2x.jpg 640 x 960, -568h@2x.jpg 640 x 1136),
+//   unlock-scene1-bg / unlock-scene4-bg / unlock-scene5-bg (@2x.jpg 640 x 960, -568h@2x.jpg 640 x 1136),
 //   clock-setting-unlocker-illustrate1..5@2x.jpg (640 x 400) and the sprites and icons (@2x.png).
 #include "SpaceScene.h"
 #include "Sprites.h"
@@ -27,6 +27,8 @@ using C = QColor;
 // The tap game's calm violet sky, the calculator's teal one.
 SceneSpec tapScene() { return {505, C(6, 6, 24), C(24, 12, 46), {C(70, 50, 150), C(40, 90, 170), C(140, 60, 150)}, 0.55, 0.6, 900, 8, {}, false, 0.25}; }
 SceneSpec calculateScene() { return {101, C(2, 12, 22), C(6, 26, 40), {C(20, 120, 140), C(30, 90, 160), C(20, 150, 130)}, 0.6, 0.55, 900, 8, {}, false, 0.25}; }
+// The smile game's warm violet sky.
+SceneSpec smileScene() { return {404, C(10, 4, 20), C(36, 12, 40), {C(150, 60, 140), C(220, 120, 120), C(80, 60, 170)}, 0.6, 0.55, 800, 7, {}, false, 0.25}; }
 
 // A 640 x 400 cut of a scene around the middle of the tall canvas.
 QImage sky(const SceneSpec &spec)
@@ -94,7 +96,8 @@ int main(int argc, char **argv)
     out.mkpath(QStringLiteral("."));
     bool ok = true;
     const QList<std::pair<QString, SceneSpec>> scenes{{QStringLiteral("unlock-scene5-bg"), tapScene()},
-                                                      {QStringLiteral("unlock-scene1-bg"), calculateScene()}};
+                                                      {QStringLiteral("unlock-scene1-bg"), calculateScene()},
+                                                      {QStringLiteral("unlock-scene4-bg"), smileScene()}};
     for (const auto &[name, spec] : scenes) {
         const QImage tall = SpaceScene::render(spec);
         ok &= save(SpaceScene::normalCrop(tall), out, name + QStringLiteral("@2x.jpg"));
@@ -106,6 +109,10 @@ int main(int argc, char **argv)
     ok &= save(Sprites::astronaut(), out, QStringLiteral("unlock-scene5-astronaut@2x.png"));
     ok &= save(Sprites::speechExclamation(), out, QStringLiteral("unlock-scene5-exclamation@2x.png"));
     ok &= save(Sprites::centreIllustration(), out, QStringLiteral("unlock-scene1-center-illustate@2x.png"));
+    ok &= save(Sprites::visorAstronaut(0), out, QStringLiteral("unlock-scene4-astronaut@2x.png"));
+    ok &= save(Sprites::visorAstronaut(80), out, QStringLiteral("unlock-scene4-astronaut-568h@2x.png"));
+    ok &= save(Sprites::visorMouth(), out, QStringLiteral("unlock-scene4-astronaut-mouth@2x.png"));
+    ok &= save(Sprites::ufo(), out, QStringLiteral("unlock-scene4-ufo@2x.png"));
     ok &= save(Sprites::noticeMark(), out, QStringLiteral("unlock-notice-excalmation-mark@2x.png"));
     ok &= save(Sprites::backArrow(), out, QStringLiteral("unlock-back-arrow@2x.png"));
     ok &= save(Sprites::levelMark(true), out, QStringLiteral("unlock-level-start-green@2x.png"));

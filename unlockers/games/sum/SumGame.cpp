@@ -1,18 +1,19 @@
 #include "unlockers/games/sum/SumGame.h"
 
 #include "ui/Pictures.h"
-#include "unlockers/games/sum/CalculatorKeypad.h"
-#include "unlockers/games/sum/KeySounds.h"
 
-SumGame::SumGame(std::optional<quint32> seed,
-                                                                                           QObject *parent)
-    : UnlockScreen(parent), random_(seed ? *seed : QRandomGenerator::system()->generate())
+#include <QRandomGenerator>
+
+SumGame::SumGame(std::optional<quint32> seed, QObject *parent)
+    : UnlockScreen(parent),
+      challenge_(new SumChallenge(seed ? *seed : QRandomGenerator::system()->generate(), this))
 {
-    buttonTimer_.setInterval(kKeyPopIntervalMs);
-    connect(&buttonTimer_, &QTimer::timeout, this, &SumGame::buttonAnimation);
     centerPictureTimer_.setInterval(kCenterTurnMs);
-    connect(&centerPictureTimer_, &QTimer::timeout, this,
-            &SumGame::turnPicture);
+    connect(&centerPictureTimer_, &QTimer::timeout, this, &SumGame::turnPicture);
+    connect(challenge_, &SumChallenge::won, this, [this] {
+        setUserInteractionEnabled(false);
+        completeUnlock();
+    });
 }
 
 QString SumGame::backgroundPictureUrl() const
@@ -20,31 +21,10 @@ QString SumGame::backgroundPictureUrl() const
     return Pictures::url(Pictures::backgroundName(QStringLiteral("unlock-scene1-bg.jpg"), isTall()));
 }
 
-QRectF SumGame::arithmeticLabelFrame() const
-{
-    return kArithmeticLabelFrame.translated(0, isTall() ? kLabelTallOffset : 0);
-}
-
-QRectF SumGame::resultLabelFrame() const
-{
-    return kResultLabelFrame.translated(0, isTall() ? kLabelTallOffset : 0);
-}
-
-QVariantList SumGame::keysForView() const
-{
-    QVariantList keys;
-    for (int tag = 0; tag < buttonPlaces_.size(); ++tag)
-        keys.append(QVariantMap{{QStringLiteral("tag"), tag},
-                                {QStringLiteral("title"), CalculatorKeypad::title(tag)},
-                                {QStringLiteral("frame"), buttonPlaces_[tag]}});
-    return keys;
-}
-
 void SumGame::didLoad()
 {
     UnlockScreen::didLoad();
     routeToSpeakerIfHeadset();
-    makeProblem();
     setNoticeText(tr("Calculator Notice"));
 }
 
@@ -53,36 +33,7 @@ void SumGame::didAppear(bool animated)
     UnlockScreen::didAppear(animated);
     playRingSound();
     startGameTimers();
-    placeKeys();
-}
-
-void SumGame::makeProblem()
-{
-    problem_ = CalculationProblem::generate(random_);
-    answer_ = AnswerEntry(problem_.result());
-    arithmeticString_ = problem_.text();
-    Q_EMIT arithmeticChanged();
-    Q_EMIT resultTextChanged();
-}
-
-void SumGame::placeKeys()
-{
-    if (!buttonPlaces_.isEmpty())
-        return;
-    buttonPlaces_ = CalculatorKeypad::layout(isTall(), random_);
-    Q_EMIT keysChanged();
-    if (!buttonTimer_.isActive())
-        buttonTimer_.start();
-}
-
-void SumGame::buttonAnimation()
-{
-    if (shownKeyCount_ == CalculatorKeypad::kKeyCount) {
-        buttonTimer_.stop();
-        return;
-    }
-    ++shownKeyCount_;
-    Q_EMIT shownKeyCountChanged();
+    challenge_->showKeys(isTall());
 }
 
 void SumGame::startGameTimers()
@@ -101,23 +52,8 @@ void SumGame::turnPicture()
 
 void SumGame::pressKey(int tag)
 {
-    if (!userInteractionEnabled() || tag < 0 || tag >= shownKeyCount_)
-        return;
-    playKeySound(kButtonClickSound);
-    const AnswerEntry::Outcome outcome = answer_.press(tag);
-    Q_EMIT resultTextChanged();
-    if (outcome == AnswerEntry::Outcome::Won) {
-        setUserInteractionEnabled(false);
-        completeUnlock();
-    } else if (outcome == AnswerEntry::Outcome::Wrong) {
-        playKeySound(kWrongAnswerSound);
-    }
-}
-
-void SumGame::playKeySound(const QString &file)
-{
-    lastKeySound_ = file;
-    KeySounds::play(file);
+    if (userInteractionEnabled())
+        challenge_->pressKey(tag);
 }
 
 void SumGame::completeUnlock()

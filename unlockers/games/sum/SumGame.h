@@ -1,60 +1,44 @@
 #pragma once
 #include "unlockers/UnlockScreen.h"
-#include "unlockers/games/sum/AnswerEntry.h"
-#include "unlockers/games/sum/CalculationProblem.h"
+#include "unlockers/games/sum/SumChallenge.h"
 
-#include <QRandomGenerator>
-#include <QRectF>
 #include <QTimer>
-#include <QVariantList>
 #include <optional>
 
 // The calculation game: one sum (47 + 3 - 8 = ) to answer on a keypad whose
-// digit keys sit on shuffled places. The keys pop up one by one; the right
-// value wins at once, a wrong two-digit value sounds the buzzer.
+// digit keys sit on shuffled places (the SumChallenge), around a slowly
+// turning picture. The keys pop up one by one; the right value wins at once,
+// a wrong two-digit value sounds the buzzer.
 class SumGame : public UnlockScreen
 {
     Q_OBJECT
     Q_PROPERTY(QString backgroundPictureUrl READ backgroundPictureUrl CONSTANT)
-    Q_PROPERTY(QString arithmeticString READ arithmeticString NOTIFY arithmeticChanged)
-    Q_PROPERTY(QString resultText READ resultText NOTIFY resultTextChanged)
-    Q_PROPERTY(QRectF arithmeticLabelFrame READ arithmeticLabelFrame CONSTANT)
-    Q_PROPERTY(QRectF resultLabelFrame READ resultLabelFrame CONSTANT)
+    Q_PROPERTY(SumChallenge *sumChallenge READ sumChallenge CONSTANT)
     Q_PROPERTY(qreal centerPictureTop READ centerPictureTop CONSTANT)
     Q_PROPERTY(int centerPictureTurnCount READ centerPictureTurnCount NOTIFY centerPictureTurnStarted)
-    Q_PROPERTY(QVariantList keys READ keysForView NOTIFY keysChanged)
-    Q_PROPERTY(int shownKeyCount READ shownKeyCount NOTIFY shownKeyCountChanged)
 public:
     static constexpr int kCenterTurnMs = 10000;
-    static constexpr int kKeyPopIntervalMs = 76;
-    static constexpr qreal kLabelTallOffset = 15;
     static constexpr qreal kCenterTop = 160, kTallCenterTop = 200;
-    static constexpr QRectF kArithmeticLabelFrame{16, 300, 200, 44};
-    static constexpr QRectF kResultLabelFrame{224, 302, 80, 40};
-    static inline const QString kButtonClickSound = QStringLiteral("button click.mp3");
-    static inline const QString kWrongAnswerSound = QStringLiteral("wrong answer.mp3");
 
     // Without a seed the keypad and the sum come from a securely seeded
     // generator, so every ring shows a new layout; tests pass one.
-    explicit SumGame(std::optional<quint32> seed = std::nullopt,
-                                                          QObject *parent = nullptr);
+    explicit SumGame(std::optional<quint32> seed = std::nullopt, QObject *parent = nullptr);
 
     QString backgroundPictureUrl() const;
-    QString arithmeticString() const { return arithmeticString_; }
-    int result() const { return problem_.result(); }
-    QString resultText() const { return answer_.text(); }
-    QRectF arithmeticLabelFrame() const;
-    QRectF resultLabelFrame() const;
+    SumChallenge *sumChallenge() const { return challenge_; }
+    QString arithmeticString() const { return challenge_->arithmeticString(); }
+    int result() const { return challenge_->result(); }
+    QString resultText() const { return challenge_->resultText(); }
     qreal centerPictureTop() const { return isTall() ? kTallCenterTop : kCenterTop; }
     int centerPictureTurnCount() const { return centerPictureTurnCount_; }
     bool isRotateTimerRunning() const { return centerPictureTimer_.isActive(); }
 
     // Key places, index = tag; empty until the screen has appeared.
-    QList<QRectF> buttonPlaces() const { return buttonPlaces_; }
+    QList<QRectF> buttonPlaces() const { return challenge_->buttonPlaces(); }
     // How many keys have popped up so far (0 to 11, in tag order).
-    int shownKeyCount() const { return shownKeyCount_; }
+    int shownKeyCount() const { return challenge_->shownKeyCount(); }
     // The file of the last key or buzzer sound.
-    QString lastKeySound() const { return lastKeySound_; }
+    QString lastKeySound() const { return challenge_->lastKeySound(); }
 
     // The action of every key; keys not yet shown and keys after the win do nothing.
     Q_INVOKABLE void pressKey(int tag);
@@ -62,10 +46,6 @@ public:
     void completeUnlock() override;
 
 Q_SIGNALS:
-    void arithmeticChanged();
-    void resultTextChanged();
-    void keysChanged();
-    void shownKeyCountChanged();
     void centerPictureTurnStarted();
 
 protected:
@@ -75,20 +55,9 @@ protected:
     void stopGameTimers() override;
 
 private:
-    QVariantList keysForView() const;
-    void makeProblem();
-    void placeKeys();
-    void buttonAnimation();
     void turnPicture();
-    void playKeySound(const QString &file);
 
-    QRandomGenerator random_;
-    CalculationProblem problem_;
-    AnswerEntry answer_{0};
-    QString arithmeticString_;
-    QList<QRectF> buttonPlaces_;
-    int shownKeyCount_ = 0;
-    QTimer buttonTimer_, centerPictureTimer_;
+    SumChallenge *challenge_;
+    QTimer centerPictureTimer_;
     int centerPictureTurnCount_ = 0;
-    QString lastKeySound_;
 };
