@@ -25,7 +25,9 @@ AppAssembly::AppAssembly(const LaunchArguments &launch, Options options, QObject
 
 AppAssembly::~AppAssembly()
 {
+#ifdef TOLVEK_HAVE_SCREENS
     delete window_; // before the core: screens still look at it while they close
+#endif
     if (scheduler_.scheduler)
         LocalNotificationScheduler::setShared(nullptr);
 }

@@ -135,7 +135,7 @@ private Q_SLOTS:
 
         more->rateUs();
         QCOMPARE(RatingPrompt::shared().appStoreID, 556203718u);
-        QCOMPARE(opened, QUrl(QStringLiteral("https://apps.apple.com/app/id556203718?action=write-review")));
+        QCOMPARE(opened, QUrl(QStringLiteral("https://tolvek.org/alarm/rate?app=556203718")));
 
         more->aboutUs();
         QCOMPARE(navigation.screens().size(), 2);
