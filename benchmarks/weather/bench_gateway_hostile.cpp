@@ -6,9 +6,7 @@
 // and its CPU while starved. Asserts nothing.
 // Run: bench_gateway_hostile [path to tolvek-weather-gateway]
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
 #include <QTcpSocket>
 #include <QThread>
@@ -17,8 +15,9 @@
 #include <functional>
 #include <memory>
 #include <sys/resource.h>
-#include <unistd.h>
 #include <vector>
+
+#include "ProcessStats.h"
 
 namespace {
 
@@ -55,29 +54,7 @@ int countClosed(const Clients &clients)
     return int(std::count_if(clients.cbegin(), clients.cend(), [](const auto &c) { return c->closed(); }));
 }
 
-qint64 statusKb(qint64 pid, const QByteArray &field)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(field + ':'))
-            return line.mid(field.size() + 1).trimmed().split(' ').value(0).toLongLong();
-    }
-    return 0;
-}
-
 double megabytes(qint64 kb) { return double(kb) / 1024.0; }
-
-double cpuSeconds(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return 0;
-    // After the command name: utime and stime are fields 14 and 15.
-    const QList<QByteArray> fields = stat.readAll().split(')').value(1).split(' ');
-    return double(fields.value(12).toLongLong() + fields.value(13).toLongLong()) / double(sysconf(_SC_CLK_TCK));
-}
 
 QByteArray statusLine(const QByteArray &answer)
 {
@@ -208,10 +185,9 @@ void outOfDescriptors(const QString &binary)
     Clients holders;
     for (rlim_t i = 0; i < kDescriptors + 16; ++i)
         holders.push_back(std::make_unique<Client>(gateway.port));
-    const QString fds = QStringLiteral("/proc/%1/fd").arg(gateway.pid());
-    waitFor([&] { return QDir(fds).entryList(QDir::NoDotAndDotDot | QDir::System).size() >= qsizetype(kDescriptors); },
+    waitFor([&] { return ProcessStats::openDescriptors(gateway.pid()) >= qsizetype(kDescriptors); },
             5000);
-    const double cpuBefore = cpuSeconds(gateway.pid());
+    const double cpuBefore = ProcessStats::cpuSeconds(gateway.pid());
     QElapsedTimer starved;
     starved.start();
     int answered = 0;
@@ -228,7 +204,7 @@ void outOfDescriptors(const QString &binary)
         newcomers.push_back(std::move(newcomer));
     }
     const double seconds = double(starved.elapsed()) / 1000.0;
-    const double cpu = cpuSeconds(gateway.pid()) - cpuBefore;
+    const double cpu = ProcessStats::cpuSeconds(gateway.pid()) - cpuBefore;
     std::printf("out of descriptors (limit %d) for %.1f s: CPU %.0f %%; newcomers: %d answered (%s), %d closed, %d "
                 "still waiting after 0.5 s (target: CPU near 0, none waiting)\n",
                 int(kDescriptors), seconds, 100.0 * cpu / seconds, answered,
@@ -260,7 +236,7 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "bench_gateway_hostile: %s did not start\n", qPrintable(binary));
             return 1;
         }
-        const qint64 before = statusKb(gateway.pid(), "VmRSS");
+        const qint64 before = ProcessStats::statusKb(gateway.pid(), "VmRSS");
         quietConnections(gateway);
         slowClient(gateway);
         announcedBodies(gateway);
@@ -269,8 +245,8 @@ int main(int argc, char *argv[])
         QThread::msleep(500);
         QCoreApplication::processEvents();
         std::printf("gateway RSS: %.1f MB before, %.1f MB at its peak, %.1f MB after (target: flat)\n",
-                    megabytes(before), megabytes(statusKb(gateway.pid(), "VmHWM")),
-                    megabytes(statusKb(gateway.pid(), "VmRSS")));
+                    megabytes(before), megabytes(ProcessStats::statusKb(gateway.pid(), "VmHWM")),
+                    megabytes(ProcessStats::statusKb(gateway.pid(), "VmRSS")));
     }
     outOfDescriptors(binary);
     return 0;

@@ -3,7 +3,6 @@
 // upstream failures, random queries, the program's command line, and its
 // limits against hostile clients: quiet and slow connections, oversized
 // requests, too many connections, and running out of file descriptors.
-#include <QDir>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -17,11 +16,11 @@
 #include <QTest>
 #include <QTimer>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include "FixtureProvider.h"
 #include "OpenMeteoProvider.h"
 #include "PlaceId.h"
+#include "ProcessStats.h"
 #include "WeatherGateway.h"
 #include "weather/ScriptedHttpServer.h"
 #include "weather/WeatherFields.h"
@@ -117,19 +116,6 @@ QByteArray getRequest(const QString &query, const QByteArray &extraHeaders = {})
 {
     return "GET " + target(query) + " HTTP/1.1\r\nHost: 127.0.0.1\r\n" + extraHeaders + "\r\n";
 }
-
-// CPU seconds a process has used so far (user + system), from /proc.
-double cpuSeconds(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return 0;
-    // After the command name: state is field 3; utime and stime are fields 14 and 15.
-    const QList<QByteArray> fields = stat.readAll().split(')').value(1).split(' ');
-    return double(fields.value(12).toLongLong() + fields.value(13).toLongLong()) / double(sysconf(_SC_CLK_TCK));
-}
-
-qsizetype openDescriptors(qint64 pid) { return QDir(QStringLiteral("/proc/%1/fd").arg(pid)).entryList(QDir::NoDotAndDotDot | QDir::System).size(); }
 
 } // namespace
 
@@ -559,10 +545,10 @@ private Q_SLOTS:
         std::vector<std::unique_ptr<RawClient>> holders;
         for (rlim_t i = 0; i < kDescriptors; ++i)
             holders.push_back(std::make_unique<RawClient>(port));
-        QTRY_VERIFY(openDescriptors(gateway.processId()) >= qsizetype(kDescriptors));
+        QTRY_VERIFY(ProcessStats::openDescriptors(gateway.processId()) >= qsizetype(kDescriptors));
 
         // Starved: every newcomer is turned away at once, and the gateway does not spin meanwhile.
-        const double cpuBefore = cpuSeconds(gateway.processId());
+        const double cpuBefore = ProcessStats::cpuSeconds(gateway.processId());
         QElapsedTimer starved;
         starved.start();
         int turnedAway = 0;
@@ -572,7 +558,7 @@ private Q_SLOTS:
             QVERIFY2(answer.isEmpty() || answer.startsWith("HTTP/1.1 503"), answer);
             ++turnedAway;
         }
-        const double cpuUsed = cpuSeconds(gateway.processId()) - cpuBefore;
+        const double cpuUsed = ProcessStats::cpuSeconds(gateway.processId()) - cpuBefore;
         const double wall = double(starved.elapsed()) / 1000.0;
         qInfo("starved for %.2f s: %d newcomers turned away, %.2f CPU seconds used", wall, turnedAway, cpuUsed);
         QVERIFY2(cpuUsed < wall / 2, qPrintable(QStringLiteral("%1 CPU seconds in %2 s").arg(cpuUsed).arg(wall)));
