@@ -167,11 +167,14 @@ void garbage(const Gateway &gateway)
         senders.back()->socket.write(QByteArray(4000, char('A' + i % 26)) + "\r\n\r\n");
     }
     waitFor([&] { return countClosed(senders) == 500; }, 15000);
-    const auto refused = std::count_if(senders.cbegin(), senders.cend(),
-                                       [](const auto &c) { return c->received.startsWith("HTTP/1.1 400"); });
-    std::printf("500 connections at once sending 4 KB of garbage: %d closed, %d of them after a 400 answer "
-                "(the rest made room for newer ones past the connection cap)\n",
-                countClosed(senders), int(refused));
+    const auto answered = [&](const QByteArray &status) {
+        return int(std::count_if(senders.cbegin(), senders.cend(),
+                                 [&](const auto &c) { return c->received.startsWith("HTTP/1.1 " + status); }));
+    };
+    std::printf("500 connections at once sending 4 KB of garbage: %d closed; %d answered 400, %d answered 503 (over "
+                "the connection cap), %d closed unanswered to make room\n",
+                countClosed(senders), answered("400"), answered("503"),
+                int(std::count_if(senders.cbegin(), senders.cend(), [](const auto &c) { return c->received.isEmpty(); })));
 }
 
 void outOfDescriptors(const QString &binary)

@@ -44,7 +44,7 @@ bool HttpFront::closeLongestIdle()
         if (connection->idleMsecs() >= 0 && (!longest || connection->idleMsecs() > longest->idleMsecs()))
             longest = connection;
     }
-    if (!longest)
+    if (!longest || longest->idleMsecs() < kQuietBeforeMakingRoomMsecs)
         return false;
     longest->close(); // leaves the list through closed()
     return true;

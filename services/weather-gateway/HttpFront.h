@@ -30,8 +30,12 @@ Q_SIGNALS:
 
 private:
     void admit(qintptr descriptor);
-    // Makes room by closing the connection idle the longest; false when none is idle.
+    // Makes room by closing the connection idle the longest, if that is long
+    // enough that its client is not just sending; false when there is none.
     bool closeLongestIdle();
+
+    // A new client's request may take a moment to arrive; it is not closed for being quiet before this.
+    static constexpr qint64 kQuietBeforeMakingRoomMsecs = 1000;
 
     HttpLimits limits_;
     ErrorBody errorBody_;
