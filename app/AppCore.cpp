@@ -3,9 +3,11 @@
 
 #include "alarms/SoundCatalogue.h"
 #include "alarms/AlarmSchedule.h"
+#include "alarms/ScheduleRepair.h"
 #include "app/RingStatusFile.h"
 #include "app/ScreenPresenter.h"
 #include "app/ScreenRegistry.h"
+#include "platform/AlertPresenter.h"
 #include "platform/ApplicationLifecycle.h"
 #include "platform/Clock.h"
 #include "platform/DataLock.h"
@@ -36,6 +38,7 @@ AppCore *AppCore::instance() { return theDelegate; }
 bool AppCore::launch(const LaunchOptions &options)
 {
     alarmRinging_ = false;
+    defaultsStored_ = true;
     soundDisplayNames_ = SoundCatalogue::displayNames();
     soundFiles_ = SoundCatalogue::fileNames();
     initialize();
@@ -54,14 +57,15 @@ bool AppCore::launch(const LaunchOptions &options)
     connect(&lifecycle, &ApplicationLifecycle::didReceiveMemoryWarning, this,
             &AppCore::applicationDidReceiveMemoryWarning);
 
-    checkForRingingAlarm();
+    // Whatever a killed process or a full disk left half done is mended before anything rings.
+    const bool repaired = repairSchedule();
     if (fetchWeather)
         fetchWeather();
     if (options.localNotification && options.localNotification->isValid()) {
         ringingNotification_ = options.localNotification;
         needsUnlockScreen_ = true;
     }
-    return true;
+    return repaired && defaultsStored_;
 }
 
 void AppCore::initialize()
@@ -85,14 +89,14 @@ void AppCore::installFirstRunDefaults()
     defaults.setString(StoredNames::kWeatherUnitKey, QStringLiteral("C"));
     defaults.setString(StoredNames::kSkinKey, QStringLiteral("skin-1-big"));
     defaults.synchronize();
-    if (alarmsExist)
+    // An alarm file that cannot be read is the user's, not an empty one: the
+    // repair that follows says why.
+    if (alarmsExist || !manager.fileProblem().isEmpty() || !lock.acquired())
         return;
-    manager.unscheduleAll();
-    LocalNotificationScheduler::shared().cancelAllLocalNotifications();
     auto alarm = std::make_shared<Alarm>();
     alarm->setTimeOfDay(QTime(7, 0));
     alarm->repeatMask = Alarm::kWeekdays;
-    manager.addRepeating(alarm);
+    defaultsStored_ = manager.unscheduleAll() && manager.addRepeating(alarm);
 }
 
 void AppCore::subscribe()
@@ -155,25 +159,21 @@ void AppCore::checkForRingingAlarm()
     cleanUpQueued_ = true;
     QTimer::singleShot(0, this, [this] {
         cleanUpQueued_ = false;
-        cleanUpStrayNotifications();
+        repairSchedule();
     });
 }
 
-void AppCore::cleanUpStrayNotifications()
+bool AppCore::repairSchedule()
 {
-    DataLock lock;
-    LocalNotificationList claimed;
-    for (const AlarmPtr &alarm : AlarmSchedule::shared().reload())
-        for (const LocalNotification &n : std::as_const(*alarm->scheduledNotifications))
-            claimed.append(n);
-    LocalNotificationScheduler &scheduler = LocalNotificationScheduler::shared();
-    if (claimed.isEmpty()) {
-        scheduler.cancelAllLocalNotifications();
-        return;
-    }
-    for (const LocalNotification &pending : scheduler.scheduledLocalNotifications())
-        if (!claimed.contains(pending))
-            scheduler.cancelLocalNotification(pending);
+    const ScheduleRepair::Report report = ScheduleRepair::run();
+    if (report.ok())
+        return true;
+    AlertRequest alert;
+    alert.title = tr("Alarms May Not Ring");
+    alert.message = tr("Your alarms could not be checked: %1").arg(report.problem);
+    alert.buttons.append({tr("Dismiss"), AlertButton::Type::Cancel, {}});
+    AlertPresenter::shared().presentAlert(alert);
+    return false;
 }
 
 QList<AlarmPtr> AppCore::alarmsMatching(const LocalNotification &notification)
@@ -237,11 +237,13 @@ void AppCore::showUnlockScreen(const AlarmPtr &alarm, bool animated)
     alarmRinging_ = true;
     presentedAlarm_ = alarm;
     presentedNotification_ = needsUnlockScreen_ ? ringingNotification_ : std::nullopt;
+    // Answered now, not when the slide-in ends: a notification that arrives
+    // while it slides in sets the flag again and is shown after this one.
+    needsUnlockScreen_ = false;
     // Written at once: a crash or kill while ringing still brings this screen back.
     RingStatusFile::write(alarm);
     presenter->presentModal(screen, animated, [this, alarm, className] {
         checkingForUnlockScreen_ = false;
-        needsUnlockScreen_ = false;
         Q_EMIT unlockScreenPresented(alarm, className);
     });
 }

@@ -31,6 +31,8 @@ public:
     ~AppCore() override;
     static AppCore *instance();
 
+    // False (the user told by an alert) when the first-run alarm could not be
+    // stored or the alarms could not be checked against the pending notifications.
     bool launch(const LaunchOptions &options);
 
     // Life cycle (the application layer calls these through ApplicationLifecycle).
@@ -48,8 +50,10 @@ public:
     void showUnlockScreen(const AlarmPtr &alarm, bool animated);
     void writeRingStatus();
     void settleRingingAlarm();
-    // The stray-notification clean-up itself (checkForRingingAlarm runs it soon after).
-    void cleanUpStrayNotifications();
+    // Makes the pending notifications agree with the alarms (ScheduleRepair);
+    // false, with an alert, when they could not be checked. Runs at launch, and
+    // soon after checkForRingingAlarm.
+    bool repairSchedule();
 
     // Version bookkeeping under "UpdateVersionKey".
     static void storeCurrentAppVersionString();
@@ -94,4 +98,5 @@ private:
     bool needsUnlockScreen_ = false;
     bool checkingForUnlockScreen_ = false;
     bool cleanUpQueued_ = false;
+    bool defaultsStored_ = true; // false when the first-run alarm could not be stored
 };

@@ -326,7 +326,7 @@ private Q_SLOTS:
         stray.fireDate = at("Europe/Berlin", 2026, 12, 20, 6, 0);
         contents.pending.append(stray);
         NotificationStore::save(contents);
-        delegate->cleanUpStrayNotifications();
+        delegate->repairSchedule();
         const LocalNotificationList pending = store->scheduler().scheduledLocalNotifications();
         QCOMPARE(pending.size(), 5);
         QVERIFY(!pending.contains(stray));
@@ -335,7 +335,7 @@ private Q_SLOTS:
         contents = NotificationStore::load();
         contents.pending.append(stray);
         NotificationStore::save(contents);
-        delegate->cleanUpStrayNotifications(); // no alarm claims anything: all go
+        delegate->repairSchedule(); // no alarm claims anything: all go
         QVERIFY(store->scheduler().scheduledLocalNotifications().isEmpty());
     }
 
@@ -360,13 +360,13 @@ private Q_SLOTS:
         });
         writer->start();
         while (!writer->isFinished()) {
-            delegate->cleanUpStrayNotifications();
+            delegate->repairSchedule();
             QCoreApplication::processEvents();
         }
         writer->wait();
         delete writer;
         QCOMPARE(added_count.load(), 8);
-        delegate->cleanUpStrayNotifications();
+        delegate->repairSchedule();
         QCOMPARE(store->scheduler().scheduledLocalNotifications().size(), 7 + 8);
         int claimed = 0;
         for (const auto &alarm : manager.reload())
