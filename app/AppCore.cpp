@@ -62,8 +62,7 @@ bool AppCore::launch(const LaunchOptions &options)
     if (fetchWeather)
         fetchWeather();
     if (options.localNotification && options.localNotification->isValid()) {
-        ringingNotification_ = options.localNotification;
-        needsUnlockScreen_ = true;
+        wait(*options.localNotification);
     }
     return repaired && defaultsStored_;
 }
@@ -118,8 +117,7 @@ void AppCore::notificationReceived(const LocalNotification &notification)
     // A snooze repeat of the alarm whose screen is already up changes nothing.
     if (alarmRinging_ && presentedNotification_ && presentedNotification_->fireDate == notification.fireDate)
         return;
-    ringingNotification_ = notification;
-    needsUnlockScreen_ = true;
+    wait(notification);
     // An alarm clock that is open in front must not wait for the next activation.
     if (ApplicationLifecycle::shared().state() == ApplicationLifecycle::State::Active)
         QTimer::singleShot(0, this, &AppCore::showUnlockScreenIfNeeded);
@@ -190,22 +188,41 @@ QList<AlarmPtr> AppCore::alarmsMatching(const LocalNotification &notification)
     return matches;
 }
 
+void AppCore::wait(const LocalNotification &notification)
+{
+    // Several can arrive before the first screen is up (the service hands over
+    // everything that fell due at once): each waits its turn. A snooze repeat
+    // of one already waiting adds nothing.
+    for (const LocalNotification &waiting : std::as_const(waiting_))
+        if (waiting.fireDate == notification.fireDate)
+            return;
+    waiting_.append(notification);
+}
+
+std::optional<std::pair<LocalNotification, AlarmPtr>> AppCore::nextWaiting()
+{
+    for (const LocalNotification &notification : std::as_const(waiting_)) {
+        const QList<AlarmPtr> matches = alarmsMatching(notification);
+        if (!matches.isEmpty())
+            return std::make_pair(notification, matches.last());
+    }
+    return std::nullopt;
+}
+
 AlarmPtr AppCore::ringingAlarm()
 {
-    if (!ringingNotification_)
-        return nullptr;
-    const QList<AlarmPtr> matches = alarmsMatching(*ringingNotification_);
-    return matches.isEmpty() ? nullptr : matches.last();
+    const auto next = nextWaiting();
+    return next ? next->second : nullptr;
 }
 
 void AppCore::showUnlockScreenIfNeeded()
 {
     if (checkingForUnlockScreen_)
         return;
-    if (needsUnlockScreen_) {
-        if (AlarmPtr alarm = ringingAlarm()) {
+    if (!waiting_.isEmpty()) {
+        if (const auto next = nextWaiting()) {
             checkingForUnlockScreen_ = true;
-            showUnlockScreen(alarm, true);
+            showUnlockScreen(next->second, true, next->first);
         }
         return;
     }
@@ -215,7 +232,7 @@ void AppCore::showUnlockScreenIfNeeded()
     }
 }
 
-void AppCore::showUnlockScreen(const AlarmPtr &alarm, bool animated)
+void AppCore::showUnlockScreen(const AlarmPtr &alarm, bool animated, const std::optional<LocalNotification> &notification)
 {
     if (alarmRinging_) {
         // Its screen is already up; this decision is done.
@@ -236,10 +253,11 @@ void AppCore::showUnlockScreen(const AlarmPtr &alarm, bool animated)
     }
     alarmRinging_ = true;
     presentedAlarm_ = alarm;
-    presentedNotification_ = needsUnlockScreen_ ? ringingNotification_ : std::nullopt;
+    presentedNotification_ = notification;
     // Answered now, not when the slide-in ends: a notification that arrives
-    // while it slides in sets the flag again and is shown after this one.
-    needsUnlockScreen_ = false;
+    // while it slides in waits and is shown after this one.
+    if (notification)
+        waiting_.removeIf([&](const LocalNotification &n) { return n.fireDate == notification->fireDate; });
     // Written at once: a crash or kill while ringing still brings this screen back.
     RingStatusFile::write(alarm);
     presenter->presentModal(screen, animated, [this, alarm, className] {
@@ -277,7 +295,7 @@ void AppCore::settleRingingAlarm()
     presentedAlarm_.reset();
     presentedNotification_.reset();
     // Another alarm fired while this one rang: show it next.
-    if (needsUnlockScreen_)
+    if (!waiting_.isEmpty())
         QTimer::singleShot(0, this, &AppCore::showUnlockScreenIfNeeded);
 }
 

@@ -247,6 +247,49 @@ private Q_SLOTS:
         QCOMPARE(presenter->screens[1]->property("alarmIdentifier").toString(), second->identifier);
     }
 
+    // The service hands over everything that fell due at once, or a second
+    // alarm arrives while the first screen still slides in: each one rings in
+    // turn and each one is settled.
+    void alarmsArrivingTogetherEachRingAndSettle_data()
+    {
+        QTest::addColumn<bool>("whileSlidingIn");
+        QTest::newRow("back to back before any screen") << false;
+        QTest::newRow("the second while the first slides in") << true;
+    }
+    void alarmsArrivingTogetherEachRingAndSettle()
+    {
+        QFETCH(bool, whileSlidingIn);
+        presenter->completeAtOnce = false;
+        const AlarmPtr first = addAlarm(7, 30, 0);
+        const AlarmPtr second = addAlarm(7, 31, 8, 1); // weekly, Wednesday
+        pinned->clock().setNow(at("Europe/Berlin", 2026, 12, 9, 7, 31));
+        delegate->notificationReceived(stored(first, "0"));
+        if (whileSlidingIn) {
+            becomeActive();
+            QCOMPARE(presenter->screens.size(), 1);
+            QVERIFY(presenter->pending); // still sliding in
+        }
+        delegate->notificationReceived(stored(second, "8"));
+        becomeActive();
+        presenter->finish();
+        QCOMPARE(presenter->screens.size(), 1);
+        QCOMPARE(presenter->screens[0]->property("alarmIdentifier").toString(), first->identifier);
+        QVERIFY(delegate->needsUnlockScreen());
+
+        pinned->clock().setNow(at("Europe/Berlin", 2026, 12, 9, 7, 33));
+        QSignalSpy settled(delegate.get(), &AppCore::alarmSettled);
+        winGame();
+        QTRY_COMPARE(presenter->screens.size(), 2);
+        QCOMPARE(presenter->screens[1]->property("alarmIdentifier").toString(), second->identifier);
+        presenter->finish();
+        winGame();
+        QCOMPARE(settled.size(), 2);
+        QVERIFY(!delegate->needsUnlockScreen() && !delegate->alarmRinging());
+        QVERIFY(!manager.alarmWithIdentifier(first->identifier)->active);
+        QCOMPARE(stored(second, "8").fireDate, at("Europe/Berlin", 2026, 12, 16, 7, 31));
+        QCOMPARE(store->scheduler().scheduledLocalNotifications(), LocalNotificationList{stored(second, "8")});
+    }
+
     void unknownOrMissingUnlockerRingsWithTheTapGame()
     {
         const AlarmPtr blow = addAlarm(7, 30, 0, 3); // no blow screen registered here
