@@ -21,7 +21,9 @@ bool RingStatusFile::write(const AlarmPtr &ringingAlarm)
 AlarmPtr RingStatusFile::read()
 {
     DataLock lock;
-    const KeyedArchive::ReadResult result = KeyedArchive::readFile(path());
+    const KeyedArchive::ReadResult result = KeyedArchive::readFile(path(), [](const QJsonValue &root) {
+        return root.isObject() && root.toObject().value(StoredNames::kRingStatusKey).isBool();
+    });
     if (result.status != KeyedArchive::ReadStatus::Ok || !result.root.isObject())
         return nullptr;
     const QJsonObject root = result.root.toObject();

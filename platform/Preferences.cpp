@@ -11,11 +11,22 @@ namespace {
 // A preference file holds a few short keys; anything this big is not one.
 constexpr qint64 kMaxBytes = 1 << 20;
 
-bool readsAsText(const QByteArray &bytes)
+// Text made of blank lines, comments, [section] headers and key=value lines.
+bool readsAsPreferences(const QByteArray &bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8);
-    [[maybe_unused]] const QString text = utf8(bytes);
-    return !bytes.contains('\0') && !utf8.hasError();
+    const QString text = utf8(bytes);
+    if (bytes.contains('\0') || utf8.hasError())
+        return false;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        const QString trimmed = line.trimmed();
+        const bool header = trimmed.startsWith(QLatin1Char('[')) && trimmed.endsWith(QLatin1Char(']'))
+                            && trimmed.count(QLatin1Char('[')) == 1;
+        if (!trimmed.isEmpty() && !trimmed.startsWith(QLatin1Char(';')) && !trimmed.startsWith(QLatin1Char('#'))
+            && !header && !trimmed.contains(QLatin1Char('=')))
+            return false;
+    }
+    return true;
 }
 
 // QSettings saves through a symbolic link into whatever it points at (as root,
@@ -49,7 +60,7 @@ void keepDamageAside(const QString &path)
     if (file.status != AtomicFile::Read::Status::Ok)
         return;
     QSettings original(path, QSettings::IniFormat);
-    if (readsAsText(file.bytes) && original.status() == QSettings::NoError)
+    if (readsAsPreferences(file.bytes) && original.status() == QSettings::NoError)
         return;
     const QString aside = AtomicFile::keepAside(path, false, &error);
     if (aside.isEmpty()) {
