@@ -14,12 +14,14 @@
 namespace {
 QString moment(const LocalNotification &n) { return n.fireDate.toString(Qt::ISODate); }
 
-// Whether `n`, missing from the pending list, still has to ring: a repeating
-// one rings until its alarm is settled; a one-shot one unless the deliverer
-// already looked past its moment (then it fired or was missed).
-bool stillToRing(const LocalNotification &n, const QDateTime &lastCheck, const QTimeZone &zone)
+// Whether `n`, missing from the pending list, still has to ring: unless the
+// deliverer already looked past its moment (then it fired or was missed); a
+// repeating one (snooze) also while it is ringing, until its alarm is settled.
+bool stillToRing(const LocalNotification &n, const QDateTime &lastCheck, const QDateTime &now)
 {
-    return n.repeats() || !lastCheck.isValid() || NotificationDelivery::fireMoment(n, zone) > lastCheck;
+    const QDateTime fire = NotificationDelivery::fireMoment(n, now.timeZone());
+    return !lastCheck.isValid() || fire > lastCheck
+           || (n.repeats() && fire.secsTo(now) <= NotificationDelivery::kMissedAfterSecs);
 }
 
 ScheduleRepair::Report refuse(const QString &why)
@@ -74,7 +76,7 @@ ScheduleRepair::Report ScheduleRepair::run()
             LocalNotification &n = it.value();
             if (unclaimed.removeOne(n))
                 continue;
-            if (stillToRing(n, contents.lastCheck, zone)) {
+            if (stillToRing(n, contents.lastCheck, now)) {
                 missing.append(n);
                 report.repairs << QStringLiteral("alarm %1's notification for %2 was not pending; armed again")
                                       .arg(alarm->identifier, moment(n));
