@@ -234,8 +234,9 @@ void AppCore::showUnlockScreenIfNeeded()
 
 void AppCore::showUnlockScreen(const AlarmPtr &alarm, bool animated, const std::optional<LocalNotification> &notification)
 {
-    if (alarmRinging_) {
-        // Its screen is already up; this decision is done.
+    // A screen is up, or a won one is still closing: closing it would take a
+    // screen shown above it along. The next one comes once it is gone.
+    if (alarmRinging_ || screenUp_) {
         checkingForUnlockScreen_ = false;
         return;
     }
@@ -252,6 +253,11 @@ void AppCore::showUnlockScreen(const AlarmPtr &alarm, bool animated, const std::
         return;
     }
     alarmRinging_ = true;
+    screenUp_ = screen;
+    connect(screen, &QObject::destroyed, this, [this] {
+        if (!waiting_.isEmpty())
+            QTimer::singleShot(0, this, &AppCore::showUnlockScreenIfNeeded);
+    });
     presentedAlarm_ = alarm;
     presentedNotification_ = notification;
     // Answered now, not when the slide-in ends: a notification that arrives
@@ -294,8 +300,8 @@ void AppCore::settleRingingAlarm()
     alarmRinging_ = false;
     presentedAlarm_.reset();
     presentedNotification_.reset();
-    // Another alarm fired while this one rang: show it next.
-    if (!waiting_.isEmpty())
+    // Another alarm fired while this one rang: it is shown once this screen is gone.
+    if (!waiting_.isEmpty() && !screenUp_)
         QTimer::singleShot(0, this, &AppCore::showUnlockScreenIfNeeded);
 }
 

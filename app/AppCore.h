@@ -4,6 +4,7 @@
 #include "platform/LocalNotification.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <functional>
 #include <optional>
@@ -99,6 +100,7 @@ private:
     std::optional<std::pair<LocalNotification, AlarmPtr>> nextWaiting();
 
     LocalNotificationList waiting_; // received, screen not shown yet, oldest first
+    QPointer<QObject> screenUp_;    // the unlock screen shown last, until the presenter deletes it
     std::optional<LocalNotification> presentedNotification_;
     AlarmPtr presentedAlarm_;
     bool alarmRinging_ = false;

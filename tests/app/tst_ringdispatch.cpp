@@ -24,7 +24,8 @@ public:
     ~HoldingPresenter() override
     {
         ScreenPresenter::setShared(nullptr);
-        qDeleteAll(screens);
+        for (const QPointer<QObject> &screen : std::as_const(screens))
+            delete screen.data();
     }
     void presentModal(QObject *screen, bool, std::function<void()> completion) override
     {
@@ -38,7 +39,9 @@ public:
         if (pending)
             std::exchange(pending, {})();
     }
-    QList<QObject *> screens;
+    // A won screen closes and is deleted, as the modal layer does.
+    void close(int i) { delete screens[i].data(); }
+    QList<QPointer<QObject>> screens;
     std::function<void()> pending;
     bool completeAtOnce = true;
 };
@@ -243,6 +246,10 @@ private Q_SLOTS:
         winGame(); // settles the first only
         QVERIFY(!manager.alarmWithIdentifier(first->identifier)->active);
         QVERIFY(manager.alarmWithIdentifier(second->identifier)->active);
+        // Not over the first while it closes (closing it would take the second along).
+        becomeActive();
+        QCOMPARE(presenter->screens.size(), 1);
+        presenter->close(0);
         QTRY_COMPARE(presenter->screens.size(), 2);
         QCOMPARE(presenter->screens[1]->property("alarmIdentifier").toString(), second->identifier);
     }
@@ -279,6 +286,7 @@ private Q_SLOTS:
         pinned->clock().setNow(at("Europe/Berlin", 2026, 12, 9, 7, 33));
         QSignalSpy settled(delegate.get(), &AppCore::alarmSettled);
         winGame();
+        presenter->close(0);
         QTRY_COMPARE(presenter->screens.size(), 2);
         QCOMPARE(presenter->screens[1]->property("alarmIdentifier").toString(), second->identifier);
         presenter->finish();
@@ -298,6 +306,7 @@ private Q_SLOTS:
         QCOMPARE(presenter->screens.size(), 1);
         QCOMPARE(presenter->screens[0]->objectName(), QString::fromLatin1(kTap));
         winGame();
+        presenter->close(0);
 
         auto none = addAlarm(7, 40, 0);
         none->unlocker.reset();
