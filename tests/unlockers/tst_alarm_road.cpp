@@ -343,9 +343,10 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!firstScreen, kWinTimeoutMs);
         QTRY_COMPARE_WITH_TIMEOUT(app.presented.count(), 2, kScreenTimeoutMs);
         QCOMPARE(app.presented.last().at(1).toString(), kCalculate);
-        QCOMPARE(app.unlockScreen()->alarm()->identifier, second->identifier);
+        QPointer<UnlockScreen> secondScreen = app.unlockScreen();
+        QCOMPARE(secondScreen->alarm()->identifier, second->identifier);
         QVERIFY(app.winByTaps());
-        QTRY_VERIFY_WITH_TIMEOUT(!app.unlockScreen(), kWinTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!secondScreen, kWinTimeoutMs);
         QCOMPARE(settled.count(), 2);
         QVERIFY(!RingStatusFile::exists());
 
