@@ -4,6 +4,7 @@
 #include "platform/LocalNotification.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <functional>
 #include <optional>
@@ -31,6 +32,8 @@ public:
     ~AppCore() override;
     static AppCore *instance();
 
+    // False (the user told by an alert) when the first-run alarm could not be
+    // stored or the alarms could not be checked against the pending notifications.
     bool launch(const LaunchOptions &options);
 
     // Life cycle (the application layer calls these through ApplicationLifecycle).
@@ -43,13 +46,19 @@ public:
 
     // Ring detection and dispatch.
     void checkForRingingAlarm();
+    // The alarm the oldest waiting notification that matches one rings (the
+    // last stored, when several share its moment); nullptr when none does.
     AlarmPtr ringingAlarm();
     void showUnlockScreenIfNeeded();
-    void showUnlockScreen(const AlarmPtr &alarm, bool animated);
+    // `notification`: the waiting one this screen answers (none when restored from the ring-status file).
+    void showUnlockScreen(const AlarmPtr &alarm, bool animated,
+                          const std::optional<LocalNotification> &notification = std::nullopt);
     void writeRingStatus();
     void settleRingingAlarm();
-    // The stray-notification clean-up itself (checkForRingingAlarm runs it soon after).
-    void cleanUpStrayNotifications();
+    // Makes the pending notifications agree with the alarms (ScheduleRepair);
+    // false, with an alert, when they could not be checked. Runs at launch, and
+    // soon after checkForRingingAlarm.
+    bool repairSchedule();
 
     // Version bookkeeping under "UpdateVersionKey".
     static void storeCurrentAppVersionString();
@@ -60,9 +69,9 @@ public:
     QStringList soundDisplayNames() const { return soundDisplayNames_; }
     QStringList soundFiles() const { return soundFiles_; }
     bool alarmRinging() const { return alarmRinging_; }
-    bool needsUnlockScreen() const { return needsUnlockScreen_; }
+    // Notifications have arrived whose screens are not up yet.
+    bool needsUnlockScreen() const { return !waiting_.isEmpty(); }
     bool checkingForUnlockScreen() const { return checkingForUnlockScreen_; }
-    std::optional<LocalNotification> ringingNotification() const { return ringingNotification_; }
     AlarmPtr presentedAlarm() const { return presentedAlarm_; }
 
     // Starts a weather fetch; installed by the weather library when present.
@@ -87,11 +96,15 @@ private:
 
     QStringList soundDisplayNames_;
     QStringList soundFiles_;
-    std::optional<LocalNotification> ringingNotification_;
+    void wait(const LocalNotification &notification);
+    std::optional<std::pair<LocalNotification, AlarmPtr>> nextWaiting();
+
+    LocalNotificationList waiting_; // received, screen not shown yet, oldest first
+    QPointer<QObject> screenUp_;    // the unlock screen shown last, until the presenter deletes it
     std::optional<LocalNotification> presentedNotification_;
     AlarmPtr presentedAlarm_;
     bool alarmRinging_ = false;
-    bool needsUnlockScreen_ = false;
     bool checkingForUnlockScreen_ = false;
     bool cleanUpQueued_ = false;
+    bool defaultsStored_ = true; // false when the first-run alarm could not be stored
 };

@@ -11,6 +11,7 @@ namespace StoredNames {
 inline const QString kAlarmFile = QStringLiteral("accache");
 inline const QString kRingStatusFile = QStringLiteral("acstatus");
 inline const QString kPendingFile = QStringLiteral("notifications");
+inline const QString kDataLockFile = QStringLiteral(".data.lock");
 
 // Class tags ("$class") of archived objects.
 inline const QString kAlarmClass = QStringLiteral("ZEBAlarmClock");

@@ -5,8 +5,13 @@
 #include "TestSupport.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 using TestSupport::at;
 
@@ -27,6 +32,45 @@ AlarmPtr alarmAt(int hour, int minute, quint32 mask)
     alarm->repeatMask = mask;
     return alarm;
 }
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList asideCopies(const QString &name)
+{
+    return QDir(Paths::documentsDirectory()).entryList({name + QStringLiteral(".damaged-*")}, QDir::Files);
+}
+
+QJsonValue archivedRoot()
+{
+    return QJsonDocument::fromJson(readAll(AlarmSchedule::alarmFilePath())).object().value(QStringLiteral("root"));
+}
+
+// While it lives, no file of this process may grow past `bytes`, as on a full
+// disk: writes fail (SIGXFSZ ignored) instead of reaching the disk.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limited{bytes, saved_.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+};
 
 void fillPending(int count)
 {
@@ -281,17 +325,123 @@ private Q_SLOTS:
         QVERIFY(kept.readAll().contains("$class"));
     }
 
-    void foreignElementsAreDropped()
+    // Records nobody could use are never loaded as blank alarms, and never lost:
+    // the file as it was is kept aside once, and the good records stay in it.
+    void badRecordsAreKeptAsideAndGoodOnesStay()
     {
         TestSupport::StoreOnlyScheduler store;
         const Alarm alarm;
-        QJsonArray root{KeyedArchiver::archivedObject(&alarm), QJsonObject{{"$class", "Something"}}, 42};
+        QJsonObject blank = KeyedArchiver::archivedObject(&alarm).toObject();
+        blank.remove(QStringLiteral("Identifier"));
+        const QJsonArray root{KeyedArchiver::archivedObject(&alarm), QJsonObject{{"$class", "Something"}}, 42, blank,
+                              KeyedArchiver::archivedObject(&alarm)};
         QVERIFY(KeyedArchive::writeFile(AlarmSchedule::alarmFilePath(), root));
+        const QByteArray original = readAll(AlarmSchedule::alarmFilePath());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("4 records in .* cannot be read; kept them in .*accache.damaged-"));
         const AlarmList list = manager.reload();
         QCOMPARE(list.size(), 1);
         QCOMPARE(list[0]->identifier, alarm.identifier);
-        KeyedArchive::writeFile(AlarmSchedule::alarmFilePath(), QJsonObject{{"not", "an array"}});
+        const QStringList aside = asideCopies(QStringLiteral("accache"));
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(readAll(Paths::documentPath(aside[0])), original);
+        // Kept once: the file now holds the good record only.
+        QCOMPARE(manager.reload().size(), 1);
+        QCOMPARE(asideCopies(QStringLiteral("accache")).size(), 1);
+        QCOMPARE(archivedRoot().toArray().size(), 1);
+    }
+
+    // Valid JSON of another shape is damage like any other: kept aside, not overwritten.
+    void wrongShapeIsKeptAside()
+    {
+        TestSupport::StoreOnlyScheduler store;
+        QVERIFY(KeyedArchive::writeFile(AlarmSchedule::alarmFilePath(), QJsonObject{{"not", "an array"}}));
+        const QByteArray original = readAll(AlarmSchedule::alarmFilePath());
         QVERIFY(manager.reload().isEmpty());
+        QVERIFY(manager.fileProblem().isEmpty());
+        const QStringList aside = asideCopies(QStringLiteral("accache"));
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(readAll(Paths::documentPath(aside[0])), original);
+        QVERIFY(manager.addOneTime(alarmAt(6, 0, 0)));
+    }
+
+    // A file that exists but cannot be read is an error, never an empty list to write over.
+    void unreadableAlarmFileRefusesEveryChange()
+    {
+        TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
+        TestSupport::StoreOnlyScheduler store;
+        RecordingAlerts alerts;
+        QVERIFY(QDir().mkpath(AlarmSchedule::alarmFilePath())); // a folder in its place
+        QVERIFY(manager.reload().isEmpty());
+        QVERIFY(manager.fileProblem().contains(QLatin1String("folder")));
+        const AlarmPtr alarm = alarmAt(6, 0, 0);
+        QVERIFY(!manager.addOneTime(alarm));
+        QCOMPARE(manager.lastFailure(), AlarmSchedule::Failure::Storage);
+        QVERIFY(!manager.unscheduleAll());
+        QCOMPARE(alerts.shown.size(), 2);
+        QCOMPARE(alerts.shown[0].title, QStringLiteral("Alarms Not Saved"));
+        QVERIFY(alerts.shown[0].message.contains(QLatin1String("folder")));
+        QVERIFY(QFileInfo(AlarmSchedule::alarmFilePath()).isDir());
+        QVERIFY(scheduler().scheduledLocalNotifications().isEmpty());
+    }
+
+    // A full disk: the write fails, the previous files stay byte for byte, the user is told.
+    void failedWriteChangesNothingAndSaysSo_data()
+    {
+        QTest::addColumn<QString>("change");
+        for (const char *change : {"add", "edit", "off", "delete", "settle"})
+            QTest::newRow(change) << QString::fromLatin1(change);
+    }
+    void failedWriteChangesNothingAndSaysSo()
+    {
+        QFETCH(QString, change);
+        TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
+        TestSupport::StoreOnlyScheduler store;
+        RecordingAlerts alerts;
+        const AlarmPtr stored = alarmAt(7, 30, 62);
+        QVERIFY(manager.addRepeating(stored));
+        const QByteArray alarms = readAll(AlarmSchedule::alarmFilePath());
+        const QByteArray pending = readAll(NotificationStore::path());
+        bool done = true;
+        {
+            FileSizeLimit full(64);
+            const AlarmPtr target = manager.alarmWithIdentifier(stored->identifier);
+            if (change == QLatin1String("add")) {
+                done = manager.addOneTime(alarmAt(9, 0, 0));
+            } else if (change == QLatin1String("edit")) {
+                target->setTimeOfDay(QTime(6, 15));
+                done = manager.activate(target);
+            } else if (change == QLatin1String("off")) {
+                done = manager.deactivate(target);
+            } else if (change == QLatin1String("delete")) {
+                done = manager.remove(target);
+            } else {
+                done = manager.settleRungAlarm(target);
+            }
+        }
+        QVERIFY(!done);
+        QCOMPARE(manager.lastFailure(), AlarmSchedule::Failure::Storage);
+        QCOMPARE(alerts.shown.size(), 1);
+        QCOMPARE(alerts.shown[0].title, QStringLiteral("Alarms Not Saved"));
+        QCOMPARE(readAll(AlarmSchedule::alarmFilePath()), alarms);
+        QCOMPARE(readAll(NotificationStore::path()), pending);
+        QCOMPARE(manager.reload().size(), 1);
+        QVERIFY(manager.reload()[0]->active);
+    }
+
+    // The second of the two writes fails: the alarm file is put back as it was.
+    void failedPendingWritePutsTheAlarmFileBack()
+    {
+        TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
+        TestSupport::StoreOnlyScheduler store;
+        RecordingAlerts alerts;
+        QVERIFY(manager.addOneTime(alarmAt(7, 30, 0)));
+        const QByteArray alarms = readAll(AlarmSchedule::alarmFilePath());
+        QVERIFY(QFile::remove(NotificationStore::path()));
+        QVERIFY(QDir().mkpath(NotificationStore::path()));
+        QVERIFY(!manager.addRepeating(alarmAt(8, 0, 2)));
+        QCOMPARE(readAll(AlarmSchedule::alarmFilePath()), alarms);
+        QCOMPARE(manager.reload().size(), 1);
+        QCOMPARE(alerts.shown.size(), 1);
     }
 };
 

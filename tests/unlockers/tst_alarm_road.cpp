@@ -13,6 +13,7 @@
 #include "platform/ApplicationLifecycle.h"
 #include "assembly/AppAssembly.h"
 #include "assembly/AppWindow.h"
+#include "platform/NotificationStore.h"
 #include "ui/UiSetup.h"
 
 #include <QGuiApplication>
@@ -184,6 +185,17 @@ QStringList deliverAtLaunch(const LocalNotification &notification)
             QString::fromUtf8(QJsonDocument(notification.toJson().toObject()).toJson(QJsonDocument::Compact))};
 }
 
+// What the notification service does with notifications that fell due: takes
+// them off the pending list (it has looked at them now) and hands them over.
+void fireInService(const LocalNotificationList &fired)
+{
+    NotificationStore::Contents contents = NotificationStore::load();
+    for (const LocalNotification &n : fired)
+        NotificationStore::cancel(contents, n);
+    contents.lastCheck = Clock::current().now();
+    NotificationStore::save(contents);
+}
+
 // The child run of the kill test: launch with the notification, ring, say so, wait to be killed.
 int runRingingChild(const QStringList &arguments)
 {
@@ -300,6 +312,59 @@ private Q_SLOTS:
         QCOMPARE(alarms.first().toObject().value("active").toBool(true), false);
         QVERIFY(alarms.first().toObject().value("notifications").toArray().isEmpty());
         QVERIFY(tolvekctlJson({QStringLiteral("pending"), QStringLiteral("--json")}).isEmpty());
+    }
+
+    // Two alarms fell due together; the service starts the app with the first
+    // and hands the second over while the first screen still slides in. The
+    // second rings once the first is won, and both are settled.
+    void secondAlarmArrivingWhileTheFirstSlidesIn()
+    {
+        const QDateTime ring = nextRingMoment();
+        clock.setNow(ring.addSecs(-3));
+        const AlarmPtr first = makeAlarm(ring, 0, Unlocker::Tap);
+        const AlarmPtr second = makeAlarm(ring.addSecs(60), Alarm::maskBitForQtDayOfWeek(ring.date().dayOfWeek()),
+                                          Unlocker::Calculate);
+        const LocalNotification firstFired = schedule(first);
+        const LocalNotification secondFired = schedule(second);
+        clock.setNow(ring.addSecs(62));
+        fireInService({firstFired, secondFired});
+
+        RunningApp app({QStringLiteral("tolvek-alarm"), QStringLiteral("--launch-notification"),
+                        QString::fromUtf8(QJsonDocument(firstFired.toJson().toObject()).toJson(QJsonDocument::Compact))});
+        QVERIFY(app.loaded);
+        QCOMPARE(ModalLayer::shared().presentedScreens().size(), 1);
+        QCOMPARE(app.presented.count(), 0); // sliding in
+        app.delegate.notificationReceived(secondFired);
+        checkRinging(app, first, kTap);
+
+        QPointer<UnlockScreen> firstScreen = app.unlockScreen();
+        QSignalSpy settled(&app.delegate, &AppCore::alarmSettled);
+        QVERIFY(app.winByTaps());
+        QTRY_VERIFY_WITH_TIMEOUT(!firstScreen, kWinTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(app.presented.count(), 2, kScreenTimeoutMs);
+        QCOMPARE(app.presented.last().at(1).toString(), kCalculate);
+        QPointer<UnlockScreen> secondScreen = app.unlockScreen();
+        QCOMPARE(secondScreen->alarm()->identifier, second->identifier);
+        QVERIFY(app.winByTaps());
+        QTRY_VERIFY_WITH_TIMEOUT(!secondScreen, kWinTimeoutMs);
+        QCOMPARE(settled.count(), 2);
+        QVERIFY(!RingStatusFile::exists());
+
+        const QJsonArray alarms = tolvekctlJson({QStringLiteral("list"), QStringLiteral("--json")});
+        QCOMPARE(alarms.size(), 2);
+        for (const QJsonValue &value : alarms) {
+            const QJsonObject alarm = value.toObject();
+            const QJsonArray notifications = alarm.value("notifications").toArray();
+            if (alarm.value("id").toString() == first->identifier) {
+                QVERIFY(!alarm.value("active").toBool(true));
+                QVERIFY(notifications.isEmpty());
+            } else {
+                QVERIFY(alarm.value("active").toBool());
+                QCOMPARE(notifications.size(), 1);
+                QCOMPARE(QDateTime::fromString(notifications.first().toObject().value("fireDate").toString(), Qt::ISODate),
+                         ring.addSecs(60).addDays(7));
+            }
+        }
     }
 
     void killedWhileRingingComesBack()
