@@ -190,19 +190,24 @@ bool AlarmSchedule::activate(const AlarmPtr &alarm)
     return alarm->repeatMask != 0 ? addRepeating(alarm) : addOneTime(alarm);
 }
 
-void AlarmSchedule::deactivate(const AlarmPtr &alarm)
+void AlarmSchedule::cancelNotifications(const AlarmPtr &alarm)
 {
-    if (!alarm)
-        return;
-    ListLock lock(*this);
     LocalNotificationScheduler &scheduler = LocalNotificationScheduler::shared();
     for (const LocalNotification &n : std::as_const(*alarm->scheduledNotifications))
         scheduler.cancelLocalNotification(n);
     alarm->scheduledNotifications->clear();
+}
+
+bool AlarmSchedule::deactivate(const AlarmPtr &alarm)
+{
+    if (!alarm)
+        return false;
+    ListLock lock(*this);
+    cancelNotifications(alarm);
     const int i = indexOf(alarm->identifier);
     if (i >= 0)
         alarms_[i] = alarm;
-    writeAlarmFile(alarms_);
+    return writeAlarmFile(alarms_);
 }
 
 void AlarmSchedule::unschedule(const AlarmPtr &alarm)
@@ -259,16 +264,64 @@ int AlarmSchedule::unscheduleStored(const QString &identifier)
     return i;
 }
 
-void AlarmSchedule::remove(const AlarmPtr &alarm)
+bool AlarmSchedule::remove(const AlarmPtr &alarm)
 {
     if (!alarm)
-        return;
+        return true;
     ListLock lock(*this);
-    const int i = unscheduleStored(alarm->identifier);
+    const int i = indexOf(alarm->identifier);
     if (i < 0)
-        return;
-    alarms_.removeAt(i);
-    writeAlarmFile(alarms_);
+        return true;
+    // The file goes first: if it cannot be written, the alarm stays stored and
+    // keeps ringing, instead of a stored alarm whose notifications are gone.
+    AlarmList remaining = alarms_;
+    remaining.removeAt(i);
+    if (!writeAlarmFile(remaining))
+        return false;
+    const AlarmPtr stored = alarms_.takeAt(i);
+    cancelNotifications(stored);
+    if (alarm != stored)
+        cancelNotifications(alarm);
+    return true;
+}
+
+bool AlarmSchedule::switchAlarm(const QString &identifier, bool on)
+{
+    ListLock lock(*this);
+    const int place = indexOf(identifier);
+    if (place < 0)
+        return false;
+    const AlarmPtr alarm = alarms_[place];
+    alarm->active = on;
+    if (!on)
+        return deactivate(alarm);
+    bool done = activate(alarm);
+    // Scheduling stores it last; it goes back where the user had it.
+    const int now = indexOf(identifier);
+    if (now >= 0 && now != place) {
+        alarms_.move(now, place);
+        done = writeAlarmFile(alarms_) && done;
+    }
+    return done;
+}
+
+bool AlarmSchedule::reorder(const QStringList &identifiers)
+{
+    ListLock lock(*this);
+    AlarmList ordered;
+    for (const QString &identifier : identifiers) {
+        const int i = indexOf(identifier);
+        if (i >= 0 && !ordered.contains(alarms_[i]))
+            ordered.append(alarms_[i]);
+    }
+    // Alarms added meanwhile (by another process) are kept.
+    for (const AlarmPtr &alarm : std::as_const(alarms_))
+        if (!ordered.contains(alarm))
+            ordered.append(alarm);
+    if (!writeAlarmFile(ordered))
+        return false;
+    alarms_ = ordered;
+    return true;
 }
 
 void AlarmSchedule::settleRungAlarm(const AlarmPtr &alarm)

@@ -27,12 +27,23 @@ public:
     bool addOneTime(const AlarmPtr &alarm);
     bool addRepeating(const AlarmPtr &alarm);
     bool activate(const AlarmPtr &alarm);
-    void deactivate(const AlarmPtr &alarm);
+    // False when the alarm file could not be written.
+    bool deactivate(const AlarmPtr &alarm);
     void unschedule(const AlarmPtr &alarm);
     void unscheduleAll();
     bool hasBudgetFor(const AlarmPtr &alarm);
 
-    void remove(const AlarmPtr &alarm);
+    // False when the alarm file could not be written: then nothing changed and
+    // the alarm still rings. An alarm that is not stored counts as removed.
+    bool remove(const AlarmPtr &alarm);
+    // Switches the stored alarm with `identifier` on (scheduled) or off (nothing
+    // pending), keeping its place in the list. False when it is not stored, was
+    // not scheduled (it then stays off) or the file could not be written.
+    bool switchAlarm(const QString &identifier, bool on);
+    // Puts the stored alarms in the order of `identifiers` (stored order, oldest
+    // first). Alarms it does not name keep their place after the named ones;
+    // unknown identifiers are skipped. False when the file could not be written.
+    bool reorder(const QStringList &identifiers);
     // Settles an alarm that has rung: a weekly alarm gets its next occurrences,
     // a one-time alarm ends off, stored inactive, with nothing pending.
     void settleRungAlarm(const AlarmPtr &alarm);
@@ -59,6 +70,7 @@ private:
     bool scheduleAll(const AlarmPtr &alarm);
     void replaceOrAppend(const AlarmPtr &alarm);
     void storeInactive(const AlarmPtr &alarm);
+    void cancelNotifications(const AlarmPtr &alarm);
     int indexOf(const QString &identifier) const;
     // Takes the stored entry with `identifier` off the schedule; its index, or -1 when there is none.
     int unscheduleStored(const QString &identifier);

@@ -91,7 +91,10 @@ int CtlCommands::remove(const QString &identifier)
     const AlarmPtr alarm = find(identifier);
     if (!alarm)
         return Refused;
-    manager_.remove(alarm);
+    if (!manager_.remove(alarm)) {
+        err_ << "tolvekctl: could not write the alarm file; alarm " << identifier << " is kept\n";
+        return Refused;
+    }
     return Done;
 }
 
