@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
+#include <utility>
 
 namespace {
 QStringList identifiers(const AlarmList &alarms)
@@ -66,7 +67,6 @@ QVariant AlarmListModel::data(const QModelIndex &index, int role) const
 
 QString AlarmListModel::timeText(const Alarm &alarm)
 {
-    QLocale locale;
     const QString pattern = QCoreApplication::translate("HomeScreen", "Date Format");
     // An untranslated key shows itself: fall back to the 24-hour reading.
     const QString usable = pattern == QLatin1String("Date Format") ? QStringLiteral("HH:mm") : pattern;
@@ -207,7 +207,7 @@ void AlarmListModel::finishDrag(int row)
 {
     if (!isDragging())
         return;
-    const int slot = rows_.indexOf(nullptr);
+    const int slot = int(rows_.indexOf(nullptr));
     if (slot >= 0 && row >= 0 && row < count() && row != slot)
         moveDrag(slot, row);
     const int at = int(rows_.indexOf(nullptr));

@@ -9,6 +9,7 @@
 #include "weather/Reachability.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace {
 QString weatherText(const char *text) { return QCoreApplication::translate("WeatherLocalizable", text); }

@@ -14,6 +14,15 @@ class ClockFace;
 Q_MOC_INCLUDE("home/AlarmListModel.h")
 Q_MOC_INCLUDE("home/ClockFace.h")
 
+// What the app around the home screen tells it.
+struct HomeScreenSources
+{
+    // The last weather record fetched, if any.
+    std::function<std::optional<Weather>()> lastWeather;
+    // True when alarms ring only while this window is open (no notification service).
+    bool ringsOnlyWhileOpen = false;
+};
+
 // The main screen: the alarms newest first under the clock face, kept in step
 // with the alarm schedule (and with the alarm file, which the command-line
 // tool may change). A tap on a row flips it over into the in-cell editor
@@ -56,14 +65,7 @@ public:
     static inline const QString kAddPicture = QStringLiteral("home-add");
     static inline const QString kEditorScreen = QStringLiteral("AlarmSettingScreen");
 
-    // What the app around the screen tells it.
-    struct Sources
-    {
-        // The last weather record fetched, if any.
-        std::function<std::optional<Weather>()> lastWeather;
-        // True when alarms ring only while this window is open (no notification service).
-        bool ringsOnlyWhileOpen = false;
-    };
+    using Sources = HomeScreenSources;
 
     explicit HomeScreen(Sources sources = {}, QObject *parent = nullptr);
     ~HomeScreen() override;

@@ -84,7 +84,12 @@ bool KeyedArchive::writeFile(const QString &path, const QJsonValue &root)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    file.write(QJsonDocument(archive).toJson(QJsonDocument::Indented));
+    // Every step is checked: a short write must never replace a good file.
+    const QByteArray data = QJsonDocument(archive).toJson(QJsonDocument::Indented);
+    if (file.write(data) != data.size() || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
     return file.commit();
 }
 

@@ -133,8 +133,8 @@ private Q_SLOTS:
         QVERIFY(std::abs(VolumeArc::levelEndAngle(0.5) - (M_PI / 2 + 5 * M_PI / 180)) < 1e-9);
 
         // A drag released at the far left sets 0, at the far right 1, in the middle 0.5.
-        QCOMPARE(VolumeArc::volumeForX(0, 120), 0.0);
-        QCOMPARE(VolumeArc::volumeForX(500, 120), 1.0);
+        QVERIFY(std::abs(VolumeArc::volumeForX(0, 120)) < 1e-9);
+        QVERIFY(std::abs(VolumeArc::volumeForX(500, 120) - 1) < 1e-9);
         QVERIFY(std::abs(VolumeArc::volumeForX(120, 120) - 0.5) < 1e-9);
     }
 
