@@ -50,7 +50,7 @@ Item {
         Rectangle {
             objectName: "inactiveBackground"
             anchors.fill: parent
-            color: Qt.rgba(0.78, 0.78, 0.78, 0.72)
+            color: Qt.rgba(0.62, 0.62, 0.64, 0.8)
             opacity: row.active ? 0 : 1
             Behavior on opacity { NumberAnimation { duration: row.controller.crossFadeMs } }
         }
@@ -59,7 +59,7 @@ Item {
             x: 16
             y: 4
             text: row.timeText
-            color: row.active ? "#333333" : "#8A8A8A"
+            color: row.active ? "#333333" : "#5E5E5E"
             font.family: Kit.lightFontFamily
             font.pixelSize: 38
             Accessible.ignored: true
@@ -92,7 +92,7 @@ Item {
             maximumLineCount: 1
             wrapMode: Text.NoWrap
             horizontalAlignment: Text.AlignLeft
-            color: row.active ? "#555555" : "#8A8A8A"
+            color: row.active ? "#555555" : "#505050"
             font.family: Kit.lightFontFamily
             font.pixelSize: 12
             Accessible.ignored: true

@@ -16,7 +16,7 @@ Item {
     Item {
         id: weather
         objectName: "weatherPlane"
-        y: 52
+        y: 58
         width: parent.width
         height: 48
         opacity: face.clock && !face.clock.noteShown ? 1 : 0
@@ -81,7 +81,7 @@ Item {
     }
     Text {
         objectName: "weatherNote"
-        y: 52
+        y: 58
         x: 20
         width: parent.width - 40
         height: 48
@@ -102,7 +102,7 @@ Item {
     Item {
         id: dial
         objectName: "volumeDial"
-        y: 100
+        y: 104
         width: 240
         height: 240
         anchors.horizontalCenter: parent.horizontalCenter

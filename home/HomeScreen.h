@@ -3,7 +3,6 @@
 #include "ui/TopLevelScreen.h"
 #include "weather/Weather.h"
 
-#include <QPointer>
 #include <QTimer>
 #include <functional>
 #include <optional>
@@ -141,7 +140,7 @@ private:
 
     Sources sources_;
     AlarmListModel *alarms_;
-    QPointer<ClockFace> clockFace_;
+    ClockFace *clockFace_ = nullptr; // made on load, a child of the screen
     AlarmFileWatcher *watcher_;
     OverlayState overlayState_ = OverlayState::Closed;
     QString selectedIdentifier_;

@@ -17,8 +17,8 @@ Role names are AT-SPI's ("push button", "check box", "slider", ...). The app's
 contract of names: "Add alarm", "Menu", each alarm row "HH:MM, <days or Once>,
 <slogan>, on|off" (days as "Mon Tue Wed Thu Fri"), its switch "Alarm on", the
 in-cell editor's "Edit", "Preview", "Delete", alert buttons by their titles
-("Yes", "No"), "Temperature unit" (text "°C"/"°F"), "Volume" (a slider 0-100),
-"Next alarm".
+("Yes", "No"), "Temperature unit" (its description "°C"/"°F"), "Volume" (a slider 0-100),
+"Next alarm" (the time left as its description).
 """
 import configparser
 import json
@@ -188,17 +188,6 @@ class Session:
         label = name if isinstance(name, str) else getattr(name, "__doc__", None) or "a matching name"
         return self.wait_for(lambda: self._search(root, role, name), "%s %r" % (role, label), timeout)
 
-    def find_all(self, role, name):
-        found, queue = [], [self.app]
-        while queue:
-            node = queue.pop(0)
-            if node is None:
-                continue
-            if self._matches(node, role, name):
-                found.append(node)
-            queue.extend(node.getChildAtIndex(i) for i in range(node.childCount))
-        return found
-
     def absent(self, role, name):
         return self._search(self.app, role, name) is None
 
@@ -226,12 +215,6 @@ class Session:
     def set_value(self, node, value):
         node.queryValue().currentValue = value
 
-    def text(self, node):
-        try:
-            text = node.queryText()
-            return text.getText(0, text.characterCount)
-        except NotImplementedError:
-            return node.name
 
     # --- what the app stored ------------------------------------------
     def ctl_json(self, *command):

@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """The home screen as a person meets it on a first launch: one 07:00 weekday
 alarm; switched off, nothing rings; on again; deleted; the unit toggled."""
 from journey import JourneyFailure, run
@@ -38,15 +38,15 @@ def home_journey(s):
     s.press(s.find("push button", "Yes"))
     s.wait_for(lambda: s.ctl_json("list") == [], "an empty alarm file")
     s.wait_for(lambda: s.ctl_json("pending") == [], "nothing pending after the delete")
-    s.wait_for(lambda: not s.find_all("push button", default_row("on")), "the row gone")
+    s.wait_for(lambda: s.absent("push button", default_row("on")), "the row gone")
 
     unit = s.find("push button", "Temperature unit")
     before = s.preference("DefaultWeatherUnit")
-    if before != "C" or s.text(unit) != "°C":
-        raise JourneyFailure("first launch unit %r shown as %r" % (before, s.text(unit)))
+    if before != "C" or unit.description != "°C":
+        raise JourneyFailure("first launch unit %r shown as %r" % (before, unit.description))
     s.press(unit)
     s.wait_for(lambda: s.preference("DefaultWeatherUnit") == "F", "the preference F")
-    s.wait_for(lambda: s.text(s.find("push button", "Temperature unit")) == "°F", "the toggle reading °F")
+    s.wait_for(lambda: s.find("push button", "Temperature unit").description == "°F", "the toggle reading °F")
 
     volume = s.find("slider", "Volume")
     s.set_value(volume, 30)
