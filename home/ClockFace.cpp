@@ -62,14 +62,6 @@ void ClockFace::refresh()
         fetchBegan(); // the launch's fetch is under way
 }
 
-void ClockFace::setWeatherTapEnabled(bool enabled)
-{
-    if (enabled == weatherTapEnabled_)
-        return;
-    weatherTapEnabled_ = enabled;
-    Q_EMIT weatherChanged();
-}
-
 void ClockFace::layoutWeather(const Weather &weather)
 {
     loadingTimeout_.stop();
@@ -78,7 +70,6 @@ void ClockFace::layoutWeather(const Weather &weather)
     conditionText_ = QCoreApplication::translate("WeatherLocalizable", weather.conditionText.toUtf8().constData());
     iconName_ = TemperatureText::iconForConditionCode(weather.conditionCode);
     weather_ = weather;
-    weatherTapEnabled_ = true;
     noteShown_ = false;
     noteText_.clear();
     Q_EMIT weatherChanged();

@@ -21,7 +21,6 @@ class ClockFace : public QObject
     Q_PROPERTY(QString iconName READ iconName NOTIFY weatherChanged)
     Q_PROPERTY(QString noteText READ noteText NOTIFY weatherChanged)
     Q_PROPERTY(bool noteShown READ noteShown NOTIFY weatherChanged)
-    Q_PROPERTY(bool weatherTapEnabled READ weatherTapEnabled NOTIFY weatherChanged)
     Q_PROPERTY(qreal volume READ volume NOTIFY volumeChanged)
     Q_PROPERTY(int volumePercent READ volumePercent NOTIFY volumeChanged)
     Q_PROPERTY(QString knobPicture READ knobPicture NOTIFY volumeChanged)
@@ -48,9 +47,6 @@ public:
     QString iconName() const { return iconName_; }
     QString noteText() const { return noteText_; }
     bool noteShown() const { return noteShown_; }
-    bool weatherTapEnabled() const { return weatherTapEnabled_; }
-    void setWeatherTapEnabled(bool enabled);
-    std::optional<Weather> weather() const { return weather_; }
 
     qreal volume() const { return volume_; }
     int volumePercent() const { return qRound(volume_ * 100); }
@@ -62,6 +58,7 @@ public:
     // Shows a record in the preferred unit and hides the note.
     void layoutWeather(const Weather &weather);
     // The unit toggle: stores the other unit and lays the kept record out again.
+    // It works before any record arrived too: the choice is kept for the first one.
     Q_INVOKABLE void toggleUnit();
 
     // The knob follows a drag; the media volume is set when the drag ends.
@@ -91,7 +88,6 @@ private:
     std::optional<Weather> weather_;
     QString temperatureText_, conditionText_, iconName_, noteText_;
     bool noteShown_ = true;
-    bool weatherTapEnabled_ = false;
     qreal volume_ = 0;
     bool knobOn_ = false;
     bool dragging_ = false;

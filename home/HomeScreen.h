@@ -49,7 +49,6 @@ class HomeScreen : public TopLevelScreen
     Q_PROPERTY(int crossFadeMs READ crossFadeMs CONSTANT)
     Q_PROPERTY(qreal maskAlpha READ maskAlpha CONSTANT)
     Q_PROPERTY(int longPressMs READ longPressMs CONSTANT)
-    Q_PROPERTY(QString addButtonPicture READ addButtonPicture CONSTANT)
 public:
     enum class OverlayState { Closed, Opening, Open, Closing };
     Q_ENUM(OverlayState)
@@ -86,7 +85,6 @@ public:
     int crossFadeMs() const { return kCrossFadeMs; }
     qreal maskAlpha() const { return kMaskAlpha; }
     int longPressMs() const { return kLongPressMs; }
-    QString addButtonPicture() const { return kAddPicture; }
 
     // The background's blur for a scroll offset: offset / 200, within 0..1.
     Q_INVOKABLE static qreal blurAlphaForOffset(qreal offset);

@@ -18,8 +18,6 @@ public:
     void setName(const QString &name);
     bool greyed() const { return greyed_; }
     void setGreyed(bool greyed);
-    // The picture as drawn; null when there is no picture of that name.
-    QImage image() const { return image_; }
 
     void paint(QPainter *painter) override;
 

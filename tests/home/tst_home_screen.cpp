@@ -13,13 +13,16 @@
 #include "platform/Broadcaster.h"
 #include "platform/KeyedArchive.h"
 #include "platform/StoredNames.h"
+#include "sound/MediaVolume.h"
 #include "ui/AlertQueue.h"
 #include "ui/AlertView.h"
 #include "ui/ModalLayer.h"
 #include "ui/NavigationStack.h"
 #include "unlockers/UnlockScreen.h"
 
+#include <QElapsedTimer>
 #include <QJsonArray>
+#include <QProcess>
 #include <QQuickItem>
 #include <QSignalSpy>
 #include <QTest>
@@ -424,6 +427,37 @@ private Q_SLOTS:
         QCOMPARE(face.noteText(), QStringLiteral("Fetching weather information needs location service."));
     }
 
+    // Another program turns the volume fast (a held volume key, a mixer's slider):
+    // the ring ends where the sink ends, and a drag of the user's own wins meanwhile.
+    void theRingFollowsTheRealMediaVolume()
+    {
+        if (!MediaVolume::shared().hasAudioServer())
+            QSKIP("no PulseAudio server (scripts/session-services.sh starts one)");
+        auto screen = loadedScreen();
+        ClockFace &face = *screen->clockFace();
+        // One pactl per step: each one is a change made by another process.
+        QElapsedTimer took;
+        took.start();
+        for (int percent = 0; percent <= 100; percent += 2) {
+            QProcess pactl;
+            pactl.start(QStringLiteral("pactl"), {QStringLiteral("set-sink-volume"), QStringLiteral("@DEFAULT_SINK@"),
+                                                  QStringLiteral("%1%").arg(percent)});
+            QVERIFY(pactl.waitForFinished(5000));
+        }
+        qInfo("51 volume changes from pactl in %lld ms", took.elapsed());
+        QTRY_COMPARE(face.volumePercent(), 100);
+        QCOMPARE(face.knobPicture(), ClockFace::kKnobOn);
+        face.dragVolume(0.25, false);
+        MediaVolume::shared().setVolume(0.8f); // as if from outside: ignored while the finger holds the knob
+        QCOMPARE(face.volumePercent(), 25);
+        face.dragVolume(0.5, true);
+        QTRY_COMPARE(qRound(MediaVolume::shared().volume() * 100), 50);
+        face.setVolumePercent(3); // a screen reader's value
+        QCOMPARE(face.volumePercent(), 3);
+        QCOMPARE(face.knobPicture(), ClockFace::kKnobOff);
+        QTRY_COMPARE(qRound(MediaVolume::shared().volume() * 100), 3);
+    }
+
     // The view: rows drawn from the model, the editor's flips, long slogans elided.
     void theViewFlipsTheEditorInAndOut()
     {
@@ -471,6 +505,23 @@ private Q_SLOTS:
         QTRY_COMPARE(screen->overlayState(), HomeScreen::OverlayState::Closed);
         QVERIFY(!findItem(root, QStringLiteral("cellEditor"))->isVisible());
         QVERIFY(screen->rightBarButtonEnabled());
+
+        // A long press picks the top row up; dragged one row down and dropped, it stays there.
+        const AlarmListModel &model = *screen->alarms();
+        const QString top = model.data(model.index(0), AlarmListModel::IdentifierRole).toString();
+        QQuickItem *row = nullptr;
+        QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, row), Q_ARG(int, 0));
+        QVERIFY(row);
+        const QPoint start = row->mapToScene(QPointF(100, 40)).toPoint();
+        QTest::mousePress(window.window(), Qt::LeftButton, {}, start);
+        QTRY_VERIFY(screen->reordering());
+        for (int dy = 10; dy <= 110; dy += 10)
+            QTest::mouseMove(window.window(), start + QPoint(0, dy));
+        QTest::mouseRelease(window.window(), Qt::LeftButton, {}, start + QPoint(0, 110));
+        QTRY_VERIFY(!screen->reordering());
+        QCOMPARE(model.data(model.index(1), AlarmListModel::IdentifierRole).toString(), top);
+        QCOMPARE(AlarmSchedule::shared().reload().first()->identifier, top); // stored order: the display reversed
+        QCOMPARE(screen->overlayState(), HomeScreen::OverlayState::Closed); // a drag is no tap
     }
 };
 
