@@ -26,8 +26,6 @@
 #include <QQuickItem>
 #include <QSignalSpy>
 #include <QTest>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 class RecordingAlerts : public AlertPresenter
@@ -51,30 +49,6 @@ public:
         return false;
     }
     QList<AlertRequest> shown;
-};
-
-// Files larger than a few bytes cannot be written while it lives: a full
-// disk as the process sees it (root ignores permissions, not this limit).
-class FileSizeLimit
-{
-public:
-    FileSizeLimit()
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved_;
-        small.rlim_cur = 16;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
 };
 
 AlarmPtr storeAlarm(int hour, int minute, quint32 mask, const QString &slogan, int kind = Unlocker::Tap)
@@ -237,7 +211,7 @@ private Q_SLOTS:
         screen->deleteSelected();
         QSignalSpy failed(screen.get(), &HomeScreen::changeFailed);
         {
-            FileSizeLimit diskFull;
+            TestSupport::FileSizeLimit diskFull;
             QVERIFY(alerts.press(QStringLiteral("Yes")));
         }
         QCOMPARE(failed.count(), 1);
