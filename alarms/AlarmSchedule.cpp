@@ -386,6 +386,47 @@ bool AlarmSchedule::remove(const AlarmPtr &alarm)
     return commit(next, cancel, {});
 }
 
+bool AlarmSchedule::switchAlarm(const QString &identifier, bool on)
+{
+    ListLock lock(*this);
+    if (!lock.allowsChanges())
+        return false;
+    const int place = indexOf(identifier);
+    if (place < 0)
+        return false;
+    const AlarmPtr alarm = alarms_[place];
+    if (!on)
+        return deactivate(alarm);
+    alarm->active = true;
+    bool done = activate(alarm);
+    // Scheduling stores it last; it goes back where the user had it.
+    const int now = indexOf(identifier);
+    if (now >= 0 && now != place) {
+        AlarmList next = alarms_;
+        next.move(now, place);
+        done = commit(next, {}, {}) && done;
+    }
+    return done;
+}
+
+bool AlarmSchedule::reorder(const QStringList &identifiers)
+{
+    ListLock lock(*this);
+    if (!lock.allowsChanges())
+        return false;
+    AlarmList ordered;
+    for (const QString &identifier : identifiers) {
+        const int i = indexOf(identifier);
+        if (i >= 0 && !ordered.contains(alarms_[i]))
+            ordered.append(alarms_[i]);
+    }
+    // Alarms added meanwhile (by another process) are kept.
+    for (const AlarmPtr &alarm : std::as_const(alarms_))
+        if (!ordered.contains(alarm))
+            ordered.append(alarm);
+    return commit(ordered, {}, {});
+}
+
 bool AlarmSchedule::settleRungAlarm(const AlarmPtr &alarm)
 {
     if (!alarm)

@@ -43,6 +43,14 @@ public:
     // No alarms and nothing pending.
     bool unscheduleAll();
     bool remove(const AlarmPtr &alarm);
+    // Switches the stored alarm with `identifier` on (scheduled) or off (nothing
+    // pending), keeping its place in the list. False when it is not stored, was
+    // not scheduled (it then stays off) or the change could not be saved.
+    bool switchAlarm(const QString &identifier, bool on);
+    // Puts the stored alarms in the order of `identifiers` (stored order, oldest
+    // first). Alarms it does not name keep their place after the named ones;
+    // unknown identifiers are skipped. False when the file could not be written.
+    bool reorder(const QStringList &identifiers);
     // Settles an alarm that has rung: a weekly alarm gets its next occurrences,
     // a one-time alarm ends off, stored inactive, with nothing pending.
     bool settleRungAlarm(const AlarmPtr &alarm);

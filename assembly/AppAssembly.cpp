@@ -11,6 +11,7 @@
 #ifdef TOLVEK_HAVE_SCREENS
 #include "assembly/AppWindow.h"
 #include "assembly/ScreenLibraries.h"
+#include "home/HomeScreens.h"
 
 #include <QQuickWindow>
 #endif
@@ -51,9 +52,6 @@ bool AppAssembly::start()
     }
 #endif
     ApplicationLifecycle &lifecycle = ApplicationLifecycle::shared();
-    // Without a home screen, becoming active is what asks whether an alarm rings.
-    connect(&lifecycle, &ApplicationLifecycle::didBecomeActive, &core_,
-            [] { Broadcaster::shared().post(AppCore::HomeScreenDidLoad); });
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &lifecycle,
             &ApplicationLifecycle::terminate, Qt::UniqueConnection);
 
@@ -61,6 +59,10 @@ bool AppAssembly::start()
 #ifdef TOLVEK_HAVE_SCREENS
     if (options_.window) {
         registerScreens();
+        setHomeScreenSources({[this]() -> std::optional<Weather> {
+                                  return weather_ ? weather_->weather() : std::nullopt;
+                              },
+                              !scheduler_.viaService});
         window_ = new AppWindow(AppWindow::Height::Tall, this);
         if (window_->load())
             window_->show();
@@ -68,6 +70,11 @@ bool AppAssembly::start()
         connect(&endpoint_, &AlarmBusEndpoint::raiseRequested, this, &AppAssembly::raiseWindow);
     }
 #endif
+    // The home screen asks whether an alarm rings each time the app becomes
+    // active; without one (no window), becoming active asks by itself.
+    if (!window_)
+        connect(&lifecycle, &ApplicationLifecycle::didBecomeActive, &core_,
+                [] { Broadcaster::shared().post(AppCore::HomeScreenDidLoad); });
     lifecycle.becomeActive();
     return true;
 }

@@ -1,5 +1,6 @@
 #include "assembly/ScreenLibraries.h"
 
+#include "home/HomeScreens.h"
 #include "menu/MenuScreens.h"
 #include "skins/SkinScreens.h"
 #include "themes/Themes.h"
@@ -18,5 +19,6 @@ void registerScreenLibraries()
     registerSumGame();
     registerSmileGame();
     registerSkinScreens();
+    registerHomeScreen();
     registerMenuScreens();
 }

@@ -20,6 +20,7 @@ PACKAGES=(
   faketime dbus dbus-user-session
   tzdata
   fonts-open-sans fonts-wqy-microhei fontconfig
+  xvfb at-spi2-core python3 python3-pyatspi
 )
 
 missing=()

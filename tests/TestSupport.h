@@ -9,6 +9,8 @@
 
 #include <QDir>
 #include <QTimeZone>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace TestSupport {
 
@@ -48,6 +50,31 @@ public:
 
 private:
     InProcessNotificationScheduler scheduler_{false};
+};
+
+// No file of more than a few bytes can be written while it lives: a full
+// disk as this process sees it (tests run as root, which ignores permissions
+// but not this limit). Reading is unaffected.
+class FileSizeLimit
+{
+public:
+    FileSizeLimit()
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved_;
+        small.rlim_cur = 16;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
 };
 
 } // namespace TestSupport

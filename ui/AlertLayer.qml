@@ -48,6 +48,8 @@ Item {
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 text: alertLayer.alert ? alertLayer.alert.title : ""
+                Accessible.role: Accessible.Heading
+                Accessible.name: text
                 font.pixelSize: 18
                 font.bold: true
                 color: "#222222"
@@ -57,6 +59,8 @@ Item {
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 text: alertLayer.alert ? alertLayer.alert.message : ""
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 font.pixelSize: 14
                 color: "#444444"
             }
@@ -72,6 +76,9 @@ Item {
                         required property var modelData
                         required property int index
                         objectName: "alertButton" + index
+                        Accessible.role: Accessible.Button
+                        Accessible.name: modelData.title
+                        Accessible.onPressAction: alertLayer.alert.pressButton(index)
                         width: (buttons.width - (buttons.columns - 1) * buttons.spacing) / buttons.columns
                         height: 44
                         radius: 4

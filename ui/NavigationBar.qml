@@ -21,9 +21,31 @@ Rectangle {
         visible: bar.screen !== null && bar.screen.leftBarButtonPicture !== "" && !bar.canGoBack
         source: visible ? Kit.pictureUrl(bar.screen.leftBarButtonPicture) : ""
         fillMode: Image.Pad
+        Accessible.role: Accessible.Button
+        Accessible.name: bar.screen ? bar.screen.leftBarButtonName : ""
+        Accessible.onPressAction: bar.screen.triggerLeftBarButton()
         MouseArea {
             anchors.fill: parent
             onClicked: bar.screen.triggerLeftBarButton()
+        }
+    }
+    Image {
+        objectName: "rightBarButton"
+        anchors.right: parent.right
+        anchors.rightMargin: 6
+        width: 44
+        height: 44
+        visible: bar.screen !== null && bar.screen.rightBarButtonPicture !== ""
+        opacity: visible && bar.screen.rightBarButtonEnabled ? 1 : 0.4
+        source: visible ? Kit.pictureUrl(bar.screen.rightBarButtonPicture) : ""
+        fillMode: Image.Pad
+        Accessible.role: Accessible.Button
+        Accessible.name: bar.screen ? bar.screen.rightBarButtonName : ""
+        Accessible.onPressAction: bar.screen.triggerRightBarButton()
+        MouseArea {
+            anchors.fill: parent
+            enabled: parent.visible && bar.screen.rightBarButtonEnabled
+            onClicked: bar.screen.triggerRightBarButton()
         }
     }
     Text {
@@ -33,6 +55,9 @@ Rectangle {
         visible: bar.canGoBack
         verticalAlignment: Text.AlignVCenter
         text: "‹"
+        Accessible.role: Accessible.Button
+        Accessible.name: qsTr("Back")
+        Accessible.onPressAction: bar.navigation.pop(true)
         color: Kit.brandColor
         font.pixelSize: 34
         font.family: Kit.lightFontFamily
@@ -44,6 +69,8 @@ Rectangle {
     }
     TitleLabel {
         anchors.centerIn: parent
+        Accessible.role: Accessible.Heading
+        Accessible.name: text
         visible: bar.screen !== null && bar.screen.titleViewText !== ""
         text: visible ? bar.screen.titleViewText : ""
     }

@@ -7,7 +7,7 @@ TopLevelScreen::TopLevelScreen(QObject *parent) : ScreenController(parent) { }
 void TopLevelScreen::didLoad()
 {
     if (navigationStack()) {
-        setLeftBarButtonItem(kMenuPicture, [this] { showMenu(); });
+        setLeftBarButtonItem(kMenuPicture, [this] { showMenu(); }, tr("Menu"));
     } else {
         menuButtonFrame_ = QRectF(10, 10, 50, 50);
         Q_EMIT menuButtonChanged();

@@ -293,6 +293,44 @@ private Q_SLOTS:
         QCOMPARE(broadcasts[0][1], QVariant(false));
     }
 
+    void aDeleteThatCannotBeWrittenChangesNothing()
+    {
+        const AlarmPtr alarm = alarmAt(7, 0, Alarm::kWeekdays);
+        QVERIFY(manager.addRepeating(alarm));
+        {
+            TestSupport::FileSizeLimit diskFull;
+            QVERIFY(!manager.remove(alarm));
+        }
+        // Still stored and still ringing: not a stored alarm whose notifications are gone.
+        QCOMPARE(manager.reload().size(), 1);
+        QCOMPARE(scheduler().scheduledLocalNotifications().size(), 5);
+        QVERIFY(manager.remove(alarm));
+        QVERIFY(manager.reload().isEmpty());
+        QVERIFY(scheduler().scheduledLocalNotifications().isEmpty());
+        QVERIFY(manager.remove(alarm)); // already gone counts as removed
+    }
+
+    void switchingKeepsThePlaceAndReorderingKeepsNewcomers()
+    {
+        const AlarmPtr a = alarmAt(6, 0, Alarm::kWeekdays), b = alarmAt(7, 0, Alarm::kWeekdays),
+                       c = alarmAt(8, 0, Alarm::kWeekdays);
+        for (const AlarmPtr &alarm : {a, b, c})
+            QVERIFY(manager.addRepeating(alarm));
+        QVERIFY(manager.switchAlarm(a->identifier, false));
+        QCOMPARE(scheduler().scheduledLocalNotifications().size(), 10);
+        QVERIFY(manager.switchAlarm(a->identifier, true));
+        QCOMPARE(scheduler().scheduledLocalNotifications().size(), 15);
+        QCOMPARE(manager.reload().first()->identifier, a->identifier);
+        QVERIFY(!manager.switchAlarm(QStringLiteral("nobody"), true));
+
+        // c was added by someone else after the order was taken: it stays.
+        QVERIFY(manager.reorder({b->identifier, a->identifier, QStringLiteral("gone")}));
+        QStringList order;
+        for (const AlarmPtr &alarm : manager.reload())
+            order << alarm->identifier;
+        QCOMPARE(order, (QStringList{b->identifier, a->identifier, c->identifier}));
+    }
+
     void changesByAnotherProcessAreKept()
     {
         TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));

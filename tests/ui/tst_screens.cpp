@@ -85,8 +85,10 @@ private Q_SLOTS:
         QCOMPARE(root.aboutStack().first()->className(), QStringLiteral("AboutScreen"));
         auto *content = qobject_cast<NavigationStack *>(root.contentScreen());
         QVERIFY(content);
-        // Until the home screen is built in, the about screen is the first content.
-        QCOMPARE(content->topScreen(), root.aboutStack().first());
+        // The home screen is the first content.
+        QCOMPARE(root.homeStack().size(), 1);
+        QCOMPARE(content->topScreen(), root.homeStack().first());
+        QCOMPARE(content->topScreen()->className(), QStringLiteral("HomeScreen"));
         QCOMPARE(content->topScreen()->sideMenu(), &root);
     }
 
