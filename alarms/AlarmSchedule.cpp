@@ -1,6 +1,7 @@
 #include "alarms/AlarmSchedule.h"
 #include "platform/StoredNames.h"
 
+#include "alarms/AlarmChanges.h"
 #include "alarms/RingTime.h"
 #include "alarms/SoundCatalogue.h"
 #include "platform/AlertPresenter.h"
@@ -14,6 +15,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
+#include <bit>
 
 namespace {
 } // namespace
@@ -141,6 +143,24 @@ bool AlarmSchedule::addRepeating(const AlarmPtr &alarm)
     return scheduleAndStore(alarm);
 }
 
+bool AlarmSchedule::saveChanges(const AlarmPtr &alarm, const AlarmChanges &changes)
+{
+    if (!alarm)
+        return false;
+    ListLock lock(*this);
+    const int i = indexOf(alarm->identifier);
+    // A copy, so a refusal leaves the list in memory as the file has it; it
+    // shares the stored entry's notifications, which the add then cancels.
+    const AlarmPtr saved = i >= 0 ? alarms_[i]->copy() : alarm->copy();
+    changes.applyTo(*saved);
+    saved->active = true;
+    const qsizetype needed = saved->repeatMask != 0 ? std::popcount(saved->repeatMask) : 1;
+    const LocalNotificationList freed = i >= 0 ? alarms_[i]->scheduledNotifications->values() : LocalNotificationList();
+    if (!hasRoomFor(needed, freed))
+        return false;
+    return activate(saved);
+}
+
 bool AlarmSchedule::scheduleAndStore(const AlarmPtr &alarm)
 {
     if (!hasBudgetFor(alarm) || !scheduleAll(alarm)) {
@@ -221,9 +241,15 @@ void AlarmSchedule::unscheduleAll()
 
 bool AlarmSchedule::hasBudgetFor(const AlarmPtr &alarm)
 {
-    const qsizetype pending = LocalNotificationScheduler::shared().scheduledLocalNotifications().size();
-    const qsizetype needed = alarm->scheduledNotifications->size();
-    if (needed <= LocalNotification::kMaxPending - pending)
+    return hasRoomFor(alarm->scheduledNotifications->size(), {});
+}
+
+bool AlarmSchedule::hasRoomFor(qsizetype needed, const LocalNotificationList &freed)
+{
+    LocalNotificationList pending = LocalNotificationScheduler::shared().scheduledLocalNotifications();
+    for (const LocalNotification &n : freed)
+        pending.removeOne(n);
+    if (needed <= LocalNotification::kMaxPending - pending.size())
         return true;
     AlertRequest alert;
     alert.title = QCoreApplication::translate("AlarmSchedule", "Add Alarm Failed");

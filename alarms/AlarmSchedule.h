@@ -2,6 +2,8 @@
 #include "alarms/Alarm.h"
 #include "platform/StoredNames.h"
 
+struct AlarmChanges;
+
 #include <QObject>
 #include <QRecursiveMutex>
 
@@ -27,6 +29,12 @@ public:
     bool addOneTime(const AlarmPtr &alarm);
     bool addRepeating(const AlarmPtr &alarm);
     bool activate(const AlarmPtr &alarm);
+    // The setting screen's save, all or nothing: `changes` go onto the alarm
+    // with `alarm`'s identifier as the alarm file has it now (so what another
+    // process changed meanwhile stays), or onto `alarm` itself when the file
+    // has none; the result is switched on and scheduled. When its
+    // notifications do not fit, the budget alert is shown and nothing changes.
+    bool saveChanges(const AlarmPtr &alarm, const AlarmChanges &changes);
     void deactivate(const AlarmPtr &alarm);
     void unschedule(const AlarmPtr &alarm);
     void unscheduleAll();
@@ -57,6 +65,8 @@ private:
     // The budget check, scheduling and storing shared by both add operations.
     bool scheduleAndStore(const AlarmPtr &alarm);
     bool scheduleAll(const AlarmPtr &alarm);
+    // Whether `needed` more notifications fit once `freed` have left; the budget alert when not.
+    bool hasRoomFor(qsizetype needed, const LocalNotificationList &freed);
     void replaceOrAppend(const AlarmPtr &alarm);
     void storeInactive(const AlarmPtr &alarm);
     int indexOf(const QString &identifier) const;

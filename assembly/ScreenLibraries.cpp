@@ -1,5 +1,6 @@
 #include "assembly/ScreenLibraries.h"
 
+#include "editor/EditorScreens.h"
 #include "menu/MenuScreens.h"
 #include "themes/Themes.h"
 #include "ui/UiSetup.h"
@@ -15,4 +16,5 @@ void registerScreenLibraries()
     registerTapGame();
     registerSumGame();
     registerMenuScreens();
+    registerEditorScreens();
 }
