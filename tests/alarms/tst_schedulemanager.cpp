@@ -12,14 +12,8 @@
 using TestSupport::at;
 
 namespace {
-class RecordingAlerts : public AlertPresenter
-{
-public:
-    RecordingAlerts() { AlertPresenter::setShared(this); }
-    ~RecordingAlerts() override { AlertPresenter::setShared(nullptr); }
-    void presentAlert(const AlertRequest &alert) override { shown.append(alert); }
-    QList<AlertRequest> shown;
-};
+using TestSupport::fillPending;
+using TestSupport::RecordingAlerts;
 
 AlarmPtr alarmAt(int hour, int minute, quint32 mask)
 {
@@ -29,17 +23,6 @@ AlarmPtr alarmAt(int hour, int minute, quint32 mask)
     return alarm;
 }
 
-void fillPending(int count)
-{
-    NotificationStore::Contents contents = NotificationStore::load();
-    for (int i = 0; i < count; ++i) {
-        LocalNotification n;
-        n.fireDate = QDateTime(QDate(2030, 1, 1), QTime(0, 0), QTimeZone::utc()).addSecs(60 * i);
-        n.alertBody = QStringLiteral("other");
-        contents.pending.append(n);
-    }
-    NotificationStore::save(contents);
-}
 } // namespace
 
 class TestScheduleManager : public QObject

@@ -1,10 +1,8 @@
 #pragma once
 // Shared by the editor's tests: the screens registered as the app registers
-// them, a navigation stack standing in for the home screen's, and the core's
-// alerts recorded.
+// them, and a navigation stack standing in for the home screen's.
 #include "assembly/AppAssembly.h"
 #include "editor/AlarmSettingScreen.h"
-#include "platform/AlertPresenter.h"
 #include "ui/NavigationStack.h"
 
 #include <QCoreApplication>
@@ -35,15 +33,6 @@ public:
     QObject keeper; // owns the bottom screen, so the stack never deletes it
     ScreenController home{&keeper};
     NavigationStack stack;
-};
-
-class RecordingAlerts : public AlertPresenter
-{
-public:
-    RecordingAlerts() { AlertPresenter::setShared(this); }
-    ~RecordingAlerts() override { AlertPresenter::setShared(nullptr); }
-    void presentAlert(const AlertRequest &alert) override { shown.append(alert); }
-    QList<AlertRequest> shown;
 };
 
 } // namespace EditorTestSupport
