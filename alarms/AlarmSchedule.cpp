@@ -1,6 +1,7 @@
 #include "alarms/AlarmSchedule.h"
 #include "platform/StoredNames.h"
 
+#include "alarms/AlarmChanges.h"
 #include "alarms/RingTime.h"
 #include "alarms/SoundCatalogue.h"
 #include "platform/AlertPresenter.h"
@@ -16,6 +17,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QJsonArray>
+#include <bit>
 
 namespace {
 // Puts back the alarm file as it was before a change whose second half failed.
@@ -239,6 +241,25 @@ bool AlarmSchedule::addRepeating(const AlarmPtr &alarm)
     const LocalNotificationList cancel = takeOffSchedule(alarm);
     armNotifications(alarm);
     return scheduleAndStore(alarm, cancel);
+}
+
+bool AlarmSchedule::saveChanges(const AlarmPtr &alarm, const AlarmChanges &changes)
+{
+    if (!alarm)
+        return false;
+    ListLock lock(*this);
+    if (!lock.allowsChanges())
+        return false;
+    const int i = indexOf(alarm->identifier);
+    // A copy, so a refusal leaves the list in memory as the file has it.
+    const AlarmPtr saved = i >= 0 ? alarms_[i]->copy() : alarm->copy();
+    changes.applyTo(*saved);
+    saved->active = true;
+    const qsizetype needed = saved->repeatMask != 0 ? std::popcount(saved->repeatMask) : 1;
+    const LocalNotificationList freed = i >= 0 ? alarms_[i]->scheduledNotifications->values() : LocalNotificationList();
+    if (!hasRoomFor(needed, freed))
+        return false;
+    return activate(saved);
 }
 
 bool AlarmSchedule::scheduleAndStore(const AlarmPtr &alarm, const LocalNotificationList &cancel)

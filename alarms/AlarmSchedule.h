@@ -2,6 +2,8 @@
 #include "alarms/Alarm.h"
 #include "platform/StoredNames.h"
 
+struct AlarmChanges;
+
 #include <QObject>
 #include <QRecursiveMutex>
 
@@ -38,6 +40,12 @@ public:
     bool addOneTime(const AlarmPtr &alarm);
     bool addRepeating(const AlarmPtr &alarm);
     bool activate(const AlarmPtr &alarm);
+    // The setting screen's save, all or nothing: `changes` go onto the alarm
+    // with `alarm`'s identifier as the alarm file has it now (so what another
+    // process changed meanwhile stays), or onto `alarm` itself when the file
+    // has none; the result is switched on and scheduled. When its
+    // notifications do not fit, the budget alert is shown and nothing changes.
+    bool saveChanges(const AlarmPtr &alarm, const AlarmChanges &changes);
     // The off switch: takes the alarm's notifications off the schedule and stores it inactive.
     bool deactivate(const AlarmPtr &alarm);
     // No alarms and nothing pending.

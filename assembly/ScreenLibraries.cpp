@@ -1,6 +1,7 @@
 #include "assembly/ScreenLibraries.h"
 
 #include "home/HomeScreens.h"
+#include "editor/EditorScreens.h"
 #include "menu/MenuScreens.h"
 #include "skins/SkinScreens.h"
 #include "themes/Themes.h"
@@ -21,4 +22,5 @@ void registerScreenLibraries()
     registerSkinScreens();
     registerHomeScreen();
     registerMenuScreens();
+    registerEditorScreens();
 }

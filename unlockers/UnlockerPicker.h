@@ -27,6 +27,7 @@ class UnlockerPicker : public ScreenController
 {
     Q_OBJECT
     Q_PROPERTY(QStringList illustrationUrls READ illustrationUrls NOTIFY unlockersChanged)
+    Q_PROPERTY(QStringList pageNames READ pageNames NOTIFY unlockersChanged)
     Q_PROPERTY(int pageCount READ pageCount NOTIFY unlockersChanged)
     Q_PROPERTY(int currentPage READ currentPage NOTIFY currentPageChanged)
     Q_PROPERTY(QString titleText READ titleText NOTIFY currentPageChanged)
@@ -35,6 +36,7 @@ class UnlockerPicker : public ScreenController
     Q_PROPERTY(qreal textAlpha READ textAlpha NOTIFY textAlphaChanged)
     Q_PROPERTY(QString useButtonPictureUrl READ useButtonPictureUrl NOTIFY useButtonChanged)
     Q_PROPERTY(QString useLabelText READ useLabelText NOTIFY useButtonChanged)
+    Q_PROPERTY(bool pageInUse READ isPageInUse NOTIFY useButtonChanged)
     Q_PROPERTY(QString previewLabelText READ previewLabelText CONSTANT)
     Q_PROPERTY(qreal scrollViewWidth READ scrollViewWidth CONSTANT)
     Q_PROPERTY(qreal scrollViewHeight READ scrollViewHeight CONSTANT)
@@ -56,7 +58,7 @@ public:
     // Builds one page per descriptor and shows the first one's texts.
     void setUnlockers(const QList<UnlockerPtr> &unlockers);
     // Scrolls to the page when 0 <= index < count; otherwise nothing.
-    void scrollToUnlocker(int index, bool animated);
+    Q_INVOKABLE void scrollToUnlocker(int index, bool animated);
     // 0: "not used" picture; 1: "in use" picture; both say "Use". Other kinds: no picture, no text.
     void showUseButton(int kind);
     // The scroll view moved to `contentOffsetX` points.
@@ -65,6 +67,8 @@ public:
     Q_INVOKABLE void useCurrentUnlocker();
 
     QStringList illustrationUrls() const;
+    // Each page as assistive tools name it: "Unlocker: <title>".
+    QStringList pageNames() const;
     int pageCount() const { return int(unlockers_.size()); }
     int currentPage() const { return currentPage_; }
     QString titleText() const { return titleText_; }
@@ -73,6 +77,8 @@ public:
     QString useButtonPicture() const { return useButtonPicture_; }
     QString useButtonPictureUrl() const;
     QString useLabelText() const { return useLabelText_; }
+    // Whether the page in view is the chosen unlocker.
+    bool isPageInUse() const { return currentPage_ == chosenUnlockerIndex_; }
     QString previewLabelText() const { return tr("Preview"); }
     qreal scrollViewWidth() const { return kScrollViewWidth; }
     qreal scrollViewHeight() const { return kScrollViewHeight; }

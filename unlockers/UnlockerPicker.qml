@@ -34,15 +34,26 @@ Item {
         highlightRangeMode: ListView.StrictlyEnforceRange
         boundsBehavior: Flickable.StopAtBounds
         clip: true
+        // Every page stays made, so assistive tools can reach each one.
+        cacheBuffer: Math.max(0, picker.controller.pageCount * width)
         model: picker.controller.illustrationUrls
         onContentXChanged: picker.controller.scrolledTo(contentX - originX)
+        Accessible.role: Accessible.List
+        Accessible.name: qsTr("Unlockers")
 
         delegate: Image {
             required property string modelData
+            required property int index
             width: strip.width
             height: strip.height
             source: modelData
             fillMode: Image.PreserveAspectCrop
+            // A page for assistive tools, selected while in view: pressing it brings it into view.
+            Accessible.role: Accessible.Button
+            Accessible.name: picker.controller.pageNames[index]
+            Accessible.selectable: true
+            Accessible.selected: index === picker.controller.currentPage
+            Accessible.onPressAction: picker.controller.scrollToUnlocker(index, true)
             MouseArea {
                 anchors.fill: parent
                 onClicked: picker.controller.preview()
@@ -79,6 +90,13 @@ Item {
         height: 22
         radius: 11
         color: Qt.rgba(0, 0, 0, 0.45)
+        Accessible.role: Accessible.Button
+        Accessible.name: picker.controller.previewLabelText
+        Accessible.onPressAction: picker.controller.preview()
+        MouseArea {
+            anchors.fill: parent
+            onClicked: picker.controller.preview()
+        }
         Text {
             id: previewText
             anchors.centerIn: parent
@@ -115,6 +133,8 @@ Item {
             x: 12
             y: 8
             width: 200
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             text: picker.controller.titleText
             opacity: picker.controller.textAlpha
             color: "white"
@@ -127,6 +147,8 @@ Item {
             y: 34
             width: 200
             text: picker.controller.subtitleText
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             opacity: picker.controller.textAlpha
             color: Qt.rgba(1, 1, 1, 0.75)
             font.family: Kit.lightFontFamily
@@ -153,6 +175,11 @@ Item {
             y: 20
             width: 82
             height: 40
+            Accessible.role: Accessible.Button
+            Accessible.name: picker.controller.useLabelText
+            Accessible.checkable: true
+            Accessible.checked: picker.controller.pageInUse
+            Accessible.onPressAction: picker.controller.useCurrentUnlocker()
             Image {
                 anchors.fill: parent
                 source: picker.controller.useButtonPictureUrl

@@ -1,3 +1,4 @@
+#include "alarms/AlarmChanges.h"
 #include "alarms/AlarmSchedule.h"
 #include "platform/AlertPresenter.h"
 #include "platform/Broadcaster.h"
@@ -10,20 +11,12 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
-#include <csignal>
-#include <sys/resource.h>
 
 using TestSupport::at;
 
 namespace {
-class RecordingAlerts : public AlertPresenter
-{
-public:
-    RecordingAlerts() { AlertPresenter::setShared(this); }
-    ~RecordingAlerts() override { AlertPresenter::setShared(nullptr); }
-    void presentAlert(const AlertRequest &alert) override { shown.append(alert); }
-    QList<AlertRequest> shown;
-};
+using TestSupport::fillPending;
+using TestSupport::RecordingAlerts;
 
 AlarmPtr alarmAt(int hour, int minute, quint32 mask)
 {
@@ -49,40 +42,6 @@ QJsonValue archivedRoot()
     return QJsonDocument::fromJson(readAll(AlarmSchedule::alarmFilePath())).object().value(QStringLiteral("root"));
 }
 
-// While it lives, no file of this process may grow past `bytes`, as on a full
-// disk: writes fail (SIGXFSZ ignored) instead of reaching the disk.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limited{bytes, saved_.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
-
-void fillPending(int count)
-{
-    NotificationStore::Contents contents = NotificationStore::load();
-    for (int i = 0; i < count; ++i) {
-        LocalNotification n;
-        n.fireDate = QDateTime(QDate(2030, 1, 1), QTime(0, 0), QTimeZone::utc()).addSecs(60 * i);
-        n.alertBody = QStringLiteral("other");
-        contents.pending.append(n);
-    }
-    NotificationStore::save(contents);
-}
 } // namespace
 
 class TestScheduleManager : public QObject
@@ -197,6 +156,74 @@ private Q_SLOTS:
         QVERIFY(!stored[0]->active);
         QVERIFY(stored[0]->scheduledNotifications->isEmpty());
         QCOMPARE(scheduler().scheduledLocalNotifications().size(), 63);
+    }
+
+    void savedChangesGoOntoTheAlarmAsStoredNow()
+    {
+        TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
+        TestSupport::StoreOnlyScheduler store;
+        const AlarmPtr alarm = alarmAt(6, 0, Alarm::kWeekdays);
+        QVERIFY(manager.addRepeating(alarm));
+        const AlarmPtr screenCopy = manager.reload().first()->copy(); // what a setting screen holds
+        // Another process changes the slogan meanwhile.
+        const AlarmPtr elsewhere = manager.reload().first();
+        elsewhere->slogan = QStringLiteral("changed elsewhere");
+        QVERIFY(manager.writeAlarmFile({elsewhere}));
+
+        AlarmChanges changes;
+        changes.time = QTime(6, 15);
+        QVERIFY(manager.saveChanges(screenCopy, changes));
+        const AlarmList stored = manager.reload();
+        QCOMPARE(stored.size(), 1);
+        QCOMPARE(stored[0]->timeOfDay(), QTime(6, 15));
+        QCOMPARE(stored[0]->slogan, QStringLiteral("changed elsewhere"));
+        QVERIFY(stored[0]->active);
+        const LocalNotificationList pending = scheduler().scheduledLocalNotifications();
+        QCOMPARE(pending.size(), 5);
+        for (const LocalNotification &n : pending) {
+            QCOMPARE(n.fireDate.toTimeZone(QTimeZone("Europe/Berlin")).time(), QTime(6, 15));
+            QCOMPARE(n.alertBody, QStringLiteral("changed elsewhere"));
+        }
+
+        // Not in the file: the alarm given is added as it is, switched on.
+        const AlarmPtr fresh = alarmAt(21, 0, 0);
+        fresh->active = false;
+        QVERIFY(manager.saveChanges(fresh, {}));
+        QCOMPARE(manager.reload().size(), 2);
+        QVERIFY(manager.reload().last()->active);
+        QCOMPARE(scheduler().scheduledLocalNotifications().size(), 6);
+    }
+
+    void refusedSavedChangesChangeNothing()
+    {
+        TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
+        TestSupport::StoreOnlyScheduler store;
+        RecordingAlerts alerts;
+        const AlarmPtr alarm = alarmAt(6, 0, Alarm::kMonday);
+        QVERIFY(manager.addRepeating(alarm));
+        fillPending(60);
+        QFile file(AlarmSchedule::alarmFilePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        const LocalNotificationList pendingBefore = scheduler().scheduledLocalNotifications();
+
+        AlarmChanges changes;
+        changes.mask = Alarm::kWeekdays; // five, where four fit once its own one is freed
+        changes.slogan = QStringLiteral("edited");
+        QVERIFY(!manager.saveChanges(alarm, changes));
+        QCOMPARE(alerts.shown.size(), 1);
+        QCOMPARE(alerts.shown[0].title, QStringLiteral("Add Alarm Failed"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        file.close();
+        QCOMPARE(scheduler().scheduledLocalNotifications(), pendingBefore);
+        QCOMPARE(manager.alarms().first()->slogan, alarm->slogan); // the list in memory too
+
+        changes.mask = Alarm::kMonday | Alarm::kTuesday | Alarm::kWednesday | Alarm::kThursday;
+        QVERIFY(manager.saveChanges(alarm, changes));
+        QCOMPARE(scheduler().scheduledLocalNotifications().size(), 64);
+        QCOMPARE(manager.reload().first()->slogan, QStringLiteral("edited"));
     }
 
     void replaceOrAppend()
@@ -441,7 +468,7 @@ private Q_SLOTS:
         const QByteArray pending = readAll(NotificationStore::path());
         bool done = true;
         {
-            FileSizeLimit full(64);
+            TestSupport::FileSizeLimit full(64);
             const AlarmPtr target = manager.alarmWithIdentifier(stored->identifier);
             if (change == QLatin1String("add")) {
                 done = manager.addOneTime(alarmAt(9, 0, 0));

@@ -126,18 +126,9 @@ public:
     bool loaded = false;
 };
 
-struct Command
+TestSupport::Command tolvekctl(const QStringList &arguments)
 {
-    int exitCode = -1;
-    QByteArray out;
-};
-
-Command tolvekctl(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(TOLVEKCTL_PATH), arguments);
-    process.waitForFinished(30000);
-    return {process.exitCode(), process.readAllStandardOutput()};
+    return TestSupport::run(QStringLiteral(TOLVEKCTL_PATH), arguments);
 }
 
 QJsonArray tolvekctlJson(const QStringList &arguments)
