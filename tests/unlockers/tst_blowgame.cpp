@@ -67,7 +67,7 @@ private Q_SLOTS:
         QVERIFY(screen->startedRing());
         QVERIFY(sound()->playing());
         QVERIFY(sound()->audioPlayer()->isLooping());
-        QCOMPARE(screen->noticeText(), QStringLiteral("Blow Notice"));
+        QCOMPARE(screen->noticeText(), QStringLiteral("Blow the UFO away"));
         QVERIFY(screen->challenge().isListening());
         QCOMPARE(screen->ufoAngle(), BlowGame::kUfoStartAngle);
         WinRecorder recorder(screen);

@@ -114,7 +114,7 @@ private Q_SLOTS:
         QPointer<ShakeGame> guard(screen);
         WinRecorder recorder(screen);
         QVERIFY(!screen->usesStandIn());
-        QCOMPARE(screen->noticeText(), QStringLiteral("Shake Notice"));
+        QCOMPARE(screen->noticeText(), QStringLiteral("Shake to launch"));
         QList<int> levels;
         connect(screen, &ShakeGame::gaugeChanged, this, [&] {
             if (levels.isEmpty() || levels.last() != screen->gaugeLevel())
