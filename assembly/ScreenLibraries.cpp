@@ -7,6 +7,8 @@
 #include "themes/Themes.h"
 #include "ui/UiSetup.h"
 #include "unlockers/UnlockerScreens.h"
+#include "unlockers/games/blow/Registration.h"
+#include "unlockers/games/shake/Registration.h"
 #include "unlockers/games/smile/Registration.h"
 #include "unlockers/games/sum/Registration.h"
 #include "unlockers/games/tap/Registration.h"
@@ -19,6 +21,8 @@ void registerScreenLibraries()
     registerTapGame();
     registerSumGame();
     registerSmileGame();
+    registerShakeGame();
+    registerBlowGame();
     registerSkinScreens();
     registerHomeScreen();
     registerMenuScreens();

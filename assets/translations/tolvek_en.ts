@@ -320,4 +320,54 @@ Open Sans · Qt · OpenCV</translation>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>ShakeGame</name>
+    <message>
+        <source>Drag fast to shake</source>
+        <translation>Drag fast to shake</translation>
+    </message>
+    <message>
+        <source>Shake Notice</source>
+        <translation>Shake to launch</translation>
+    </message>
+    <message>
+        <source>Drag the screen fast back and forth to fill the gauge.</source>
+        <translation>Drag the screen fast back and forth to fill the gauge.</translation>
+    </message>
+    <message>
+        <source>Shake gauge</source>
+        <translation>Shake gauge</translation>
+    </message>
+</context>
+<context>
+    <name>BlowGame</name>
+    <message>
+        <source>Tap Close to wake up</source>
+        <translation>Tap Close to wake up</translation>
+    </message>
+    <message>
+        <source>Blow Notice</source>
+        <translation>Blow the UFO away</translation>
+    </message>
+    <message>
+        <source>Tap Close to stop the alarm.</source>
+        <translation>Tap Close to stop the alarm.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>There are</source>
+        <translation>There are</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>Blow gauge</source>
+        <translation>Blow gauge</translation>
+    </message>
+</context>
 </TS>

@@ -320,4 +320,107 @@ Open Sans 字体 · Qt · OpenCV</translation>
         <translation>使用</translation>
     </message>
 </context>
+<context>
+    <name>ShakeGame</name>
+    <message>
+        <source>Drag fast to shake</source>
+        <translation>快速拖动来摇动</translation>
+    </message>
+    <message>
+        <source>Shake Notice</source>
+        <translation>摇动手机发射</translation>
+    </message>
+    <message>
+        <source>Drag the screen fast back and forth to fill the gauge.</source>
+        <translation>在屏幕上快速来回拖动来加满燃料。</translation>
+    </message>
+    <message>
+        <source>Shake gauge</source>
+        <translation>摇动进度</translation>
+    </message>
+</context>
+<context>
+    <name>BlowGame</name>
+    <message>
+        <source>Tap Close to wake up</source>
+        <translation>点击“关闭”停止闹钟</translation>
+    </message>
+    <message>
+        <source>Blow Notice</source>
+        <translation>吹走飞碟</translation>
+    </message>
+    <message>
+        <source>Tap Close to stop the alarm.</source>
+        <translation>点击“关闭”停止闹钟。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>There are</source>
+        <translation>还有</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>公里</translation>
+    </message>
+    <message>
+        <source>Blow gauge</source>
+        <translation>吹气进度</translation>
+    </message>
+</context>
+<context>
+    <name>SensorAcceleration</name>
+    <message>
+        <source>There is no motion sensor here.</source>
+        <translation>这台设备没有运动传感器。</translation>
+    </message>
+    <message>
+        <source>The motion sensor cannot be reached.</source>
+        <translation>无法连接运动传感器。</translation>
+    </message>
+    <message>
+        <source>The motion sensor does not start.</source>
+        <translation>运动传感器无法启动。</translation>
+    </message>
+</context>
+<context>
+    <name>SensorWatch</name>
+    <message>
+        <source>The motion sensor sends readings that make no sense.</source>
+        <translation>运动传感器的读数无效。</translation>
+    </message>
+    <message>
+        <source>The motion sensor stopped answering.</source>
+        <translation>运动传感器没有响应了。</translation>
+    </message>
+    <message>
+        <source>The motion sensor is stuck on one value.</source>
+        <translation>运动传感器的读数卡住了。</translation>
+    </message>
+</context>
+<context>
+    <name>BlowDetector</name>
+    <message>
+        <source>There is no microphone here.</source>
+        <translation>这台设备没有麦克风。</translation>
+    </message>
+    <message>
+        <source>The microphone cannot be opened; access may be refused.</source>
+        <translation>无法打开麦克风，可能没有访问权限。</translation>
+    </message>
+    <message>
+        <source>The microphone delivers no sound.</source>
+        <translation>麦克风没有传来声音。</translation>
+    </message>
+    <message>
+        <source>The microphone is muted or hears nothing.</source>
+        <translation>麦克风已静音或听不到任何声音。</translation>
+    </message>
+    <message>
+        <source>The microphone stopped working.</source>
+        <translation>麦克风停止工作了。</translation>
+    </message>
+</context>
 </TS>

@@ -4,7 +4,11 @@
 // ringing mode with the ring looping on the audio server, the game is won by
 // taps on the window, and the alarm is settled as the command-line tool sees
 // it. Also: killed while ringing (a child run of this program, SIGKILLed) and
-// started again, the app shows the same unlock screen.
+// started again, the app shows the same unlock screen. The shake game is won
+// by fast drags across the window (this machine has no accelerometer), the
+// blow game by blowing into a PulseAudio pipe microphone; their gauges are
+// read the way assistive tools read them.
+#include "PipeMicrophone.h"
 #include "TestSupport.h"
 #include "UnlockHarness.h"
 
@@ -15,8 +19,12 @@
 #include "assembly/AppWindow.h"
 #include "platform/NotificationStore.h"
 #include "ui/UiSetup.h"
+#include "unlockers/games/blow/BlowGame.h"
+#include "unlockers/games/shake/ShakeGame.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
+#include <QMediaDevices>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -99,6 +107,8 @@ public:
         UnlockScreen *screen = unlockScreen();
         if (qobject_cast<TapGame *>(screen))
             return tap(QStringLiteral("closeButton"));
+        if (auto *blow = qobject_cast<BlowGame *>(screen))
+            return blow->usesFallback() && tap(QStringLiteral("closeButton"));
         auto *calculate = qobject_cast<SumGame *>(screen);
         if (!calculate)
             return false;
@@ -106,6 +116,53 @@ public:
             if (!tap(QStringLiteral("key%1").arg(digit.digitValue())))
                 return false;
         return true;
+    }
+
+    // Fast drags back and forth across the middle of the window, until the
+    // shake game's gauge is full.
+    bool shakeByDrags() const
+    {
+        auto *shake = qobject_cast<ShakeGame *>(unlockScreen());
+        QQuickItem *area = tappableItem(QStringLiteral("dragArea"));
+        if (!shake || !area)
+            return false;
+        QWindow *w = assembly.window()->window();
+        const QPointF centre = area->mapToScene(QPointF(area->width() / 2, area->height() / 2));
+        QTest::mousePress(w, Qt::LeftButton, {}, centre.toPoint());
+        QElapsedTimer clock;
+        clock.start();
+        while (shake && !shake->flashing() && clock.elapsed() < 15000) {
+            const double t = clock.elapsed() / 1000.0;
+            QTest::mouseMove(w, (centre + QPointF(40 * std::sin(2 * M_PI * 2.5 * t), 0)).toPoint());
+            QTest::qWait(15);
+        }
+        if (shake)
+            QTest::mouseRelease(w, Qt::LeftButton, {}, centre.toPoint());
+        return true;
+    }
+
+    // What an assistive tool reads of the item named `name`: role, name and value.
+    struct Reading
+    {
+        QAccessible::Role role = QAccessible::NoRole;
+        QString name;
+        QVariant value, minimum, maximum;
+    };
+    Reading read(const QString &name) const
+    {
+        Reading reading;
+        QQuickItem *item = findItem(assembly.window()->window()->contentItem(), name);
+        QAccessibleInterface *accessible = item ? QAccessible::queryAccessibleInterface(item) : nullptr;
+        if (!accessible)
+            return reading;
+        reading.role = accessible->role();
+        reading.name = accessible->text(QAccessible::Name);
+        if (QAccessibleValueInterface *value = accessible->valueInterface()) {
+            reading.value = value->currentValue();
+            reading.minimum = value->minimumValue();
+            reading.maximum = value->maximumValue();
+        }
+        return reading;
     }
 
     // The last item named `name` in the visual tree below `item` (the front screen's, when several are).
@@ -228,11 +285,11 @@ private:
         QTRY_VERIFY(sinkInputsOfThisProcess() >= 1);
     }
 
-    void winAndWaitForTheEnd(const RunningApp &app)
+    void winAndWaitForTheEnd(const RunningApp &app, std::function<bool()> play = {})
     {
         QPointer<UnlockScreen> screen = app.unlockScreen();
         QSignalSpy settled(&app.delegate, &AppCore::alarmSettled);
-        QVERIFY(app.winByTaps());
+        QVERIFY(play ? play() : app.winByTaps());
         QTRY_VERIFY_WITH_TIMEOUT(!screen, kWinTimeoutMs);
         QCOMPARE(settled.count(), 1);
         QVERIFY(!app.delegate.alarmRinging());
@@ -264,6 +321,19 @@ private Q_SLOTS:
         TestSupport::wipeUserData();
         AlarmSchedule::shared().reload();
         clock.setOffsetMs(0);
+    }
+
+    void gaugeReadsAsAProgressBar(const RunningApp &app, const QString &item, const QString &name, int level)
+    {
+        const RunningApp::Reading gauge = app.read(item);
+        QCOMPARE(gauge.role, QAccessible::ProgressBar);
+        QCOMPARE(gauge.name, name);
+        QCOMPARE(gauge.value.toInt(), level);
+        QCOMPARE(gauge.minimum.toInt(), 0);
+        QCOMPARE(gauge.maximum.toInt(), 100);
+        const RunningApp::Reading notice = app.read(QStringLiteral("noticeLabel"));
+        QCOMPARE(notice.role, QAccessible::StaticText);
+        QCOMPARE(notice.name, app.unlockScreen()->noticeText());
     }
 
     void weeklyAlarmArrivingAtLaunch()
@@ -356,6 +426,81 @@ private Q_SLOTS:
                          ring.addSecs(60).addDays(7));
             }
         }
+    }
+
+    // No accelerometer here: the notice says so and drags on the window win.
+    void weeklyShakeAlarmWonByDrags()
+    {
+        const QDateTime ring = nextRingMoment();
+        clock.setNow(ring.addSecs(-3));
+        const AlarmPtr alarm = makeAlarm(ring, Alarm::maskBitForQtDayOfWeek(ring.date().dayOfWeek()),
+                                         Unlocker::ShakeToLaunch);
+        const LocalNotification fired = schedule(alarm);
+        clock.setNow(ring.addSecs(2));
+
+        RunningApp app(deliverAtLaunch(fired));
+        checkRinging(app, alarm, kShake);
+        auto *shake = qobject_cast<ShakeGame *>(app.unlockScreen());
+        QVERIFY(shake->usesStandIn());
+        QVERIFY(app.tappableItem(QStringLiteral("standInLabel")));
+        QCOMPARE(app.read(QStringLiteral("standInLabel")).name, shake->standInText());
+        gaugeReadsAsAProgressBar(app, QStringLiteral("shakeGauge"), QStringLiteral("Shake gauge"), 0);
+        if (QTest::currentTestFailed())
+            return;
+        winAndWaitForTheEnd(app, [&] { return app.shakeByDrags(); });
+        if (!QTest::currentTestFailed())
+            checkWeeklySettled(alarm, ring);
+    }
+
+    // A one-time blow alarm fires while the app runs and is blown away.
+    void oneTimeBlowAlarmWonByBlowing()
+    {
+        PipeMicrophone microphone(QStringLiteral("tolvek_road_mic"));
+        QVERIFY(microphone.isReady());
+        QTRY_VERIFY(QMediaDevices::defaultAudioInput().id() == "tolvek_road_mic");
+        microphone.play(Sox::quietRoom(30));
+        const QDateTime ring = nextRingMoment();
+        clock.setNow(ring.addMSecs(-2500));
+        const AlarmPtr alarm = makeAlarm(ring, 0, Unlocker::BlowUFO);
+        QCOMPARE(schedule(alarm).fireDate, ring);
+
+        RunningApp app({QStringLiteral("tolvek-alarm")});
+        checkRinging(app, alarm, kBlow);
+        auto *blow = qobject_cast<BlowGame *>(app.unlockScreen());
+        QVERIFY(!blow->usesFallback());
+        gaugeReadsAsAProgressBar(app, QStringLiteral("blowGauge"), QStringLiteral("Blow gauge"), 0);
+        if (QTest::currentTestFailed())
+            return;
+        microphone.playInstead(Sox::blow(1.5, -6) + Sox::quietRoom(30));
+        QTRY_VERIFY_WITH_TIMEOUT(blow->pushLevel() >= 30, 5000);
+        QCOMPARE(app.read(QStringLiteral("blowGauge")).value.toInt(), blow->pushLevel());
+        winAndWaitForTheEnd(app, [&] {
+            microphone.playInstead(Sox::blow(6, -6));
+            return true;
+        });
+        const QJsonArray alarms = tolvekctlJson({QStringLiteral("list"), QStringLiteral("--json")});
+        QCOMPARE(alarms.size(), 1);
+        QCOMPARE(alarms.first().toObject().value("active").toBool(true), false);
+    }
+
+    // Without a microphone the blow alarm is stopped by the tap challenge.
+    void blowAlarmWithoutMicrophoneWonByTap()
+    {
+        const QDateTime ring = nextRingMoment();
+        clock.setNow(ring.addSecs(-3));
+        const AlarmPtr alarm = makeAlarm(ring, Alarm::maskBitForQtDayOfWeek(ring.date().dayOfWeek()),
+                                         Unlocker::BlowUFO);
+        const LocalNotification fired = schedule(alarm);
+        clock.setNow(ring.addSecs(2));
+
+        RunningApp app(deliverAtLaunch(fired));
+        checkRinging(app, alarm, kBlow);
+        auto *blow = qobject_cast<BlowGame *>(app.unlockScreen());
+        QTRY_VERIFY_WITH_TIMEOUT(blow->usesFallback(), 5000);
+        QCOMPARE(app.read(QStringLiteral("closeButton")).role, QAccessible::Button);
+        QCOMPARE(app.read(QStringLiteral("fallbackLabel")).name, blow->fallbackText());
+        winAndWaitForTheEnd(app);
+        checkWeeklySettled(alarm, ring);
     }
 
     void killedWhileRingingComesBack()
