@@ -17,6 +17,7 @@
 #include <QLocale>
 #include <QSysInfo>
 #include <QTimer>
+#include <utility>
 
 namespace {
 AppCore *theDelegate = nullptr;
@@ -61,8 +62,18 @@ bool AppCore::launch(const LaunchOptions &options)
         ringingNotification_ = options.localNotification;
         needsUnlockScreen_ = true;
     }
+    if (options.newAlarm)
+        requestNewAlarm();
     return true;
 }
+
+void AppCore::requestNewAlarm()
+{
+    newAlarmWaiting_ = true;
+    Q_EMIT newAlarmRequested();
+}
+
+bool AppCore::takeNewAlarmRequest() { return std::exchange(newAlarmWaiting_, false); }
 
 void AppCore::initialize()
 {

@@ -10,8 +10,12 @@ class NotificationService;
 class NotificationBusApi : public QObject, protected QDBusContext
 {
     Q_OBJECT
+    Q_PROPERTY(bool WakesFromSuspend READ wakesFromSuspend CONSTANT)
 public:
-    explicit NotificationBusApi(NotificationService &service, QObject *parent = nullptr);
+    // `wakesFromSuspend`: whether the service's timer can wake the machine (see TimerFdWakeupSource).
+    NotificationBusApi(NotificationService &service, bool wakesFromSuspend, QObject *parent = nullptr);
+
+    bool wakesFromSuspend() const { return wakesFromSuspend_; }
 
 public Q_SLOTS:
     bool Schedule(const QString &notification);
@@ -21,4 +25,5 @@ public Q_SLOTS:
 
 private:
     NotificationService &service_;
+    bool wakesFromSuspend_;
 };
