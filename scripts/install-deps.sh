@@ -20,6 +20,8 @@ PACKAGES=(
   faketime dbus dbus-user-session
   tzdata
   fonts-open-sans fontconfig
+  desktop-file-utils appstream lintian dpkg-dev fakeroot file libcap2-bin util-linux systemd
+  xvfb xauth
 )
 
 missing=()
