@@ -55,7 +55,7 @@ for f in "$root/$datadir/dbus-1/services/org.tolvek.NotificationService.service"
 done
 ok "activation file and unit start the installed service"
 
-cp "$here/run-installed.sh" "$stage/run-installed.sh"
+cp "$here/run-installed.sh" "$here/../../dist/render-screenshots.sh" "$stage/"
 runner=(bash "$stage/run-installed.sh" "$stage" "$root" "$prefix" "$bindir" "$datadir")
 # Hide the build and source folders from everything the installed programs do.
 if unshare --mount true 2>/dev/null; then

@@ -20,6 +20,12 @@ unset TOLVEK_ALARM_BINARY TOLVEK_SOURCE_DIR
 ldd "$bin/tolvek-alarm" "$bin/tolvek-notifyd" | grep -q "not found" && fail "an installed program misses a library"
 "$bin/tolvek-alarm" --self-test >"$stage/self-test.log" 2>&1 || { cat "$stage/self-test.log"; fail "installed self-test"; }
 ok "installed app passes its self-test"
+shots=$(bash "$stage/render-screenshots.sh" "$bin/tolvek-alarm" "$root/$datadir/metainfo/org.tolvek.Alarm.metainfo.xml" \
+        "$stage/screenshots") || fail "the metainfo's screenshots"
+for png in $shots; do
+  file -b "$png" | grep -q "PNG image data, 640 x 1136" || fail "$png: $(file -b "$png")"
+done
+ok "the installed app renders the metainfo's $(echo "$shots" | wc -l) screenshots"
 
 # A private session bus whose activation folder holds the installed activation file, pointed at the stage.
 sed "s|^Exec=$prefix/|Exec=$root/|" "$root/$datadir/dbus-1/services/org.tolvek.NotificationService.service" \
