@@ -114,6 +114,7 @@ void AppWindow::place()
         window_->show();
         return;
     }
+    window_->create(); // platforms that draw their own decorations know their size from here on
     const QSize remembered = WindowPlacement::sizeFromText(Preferences::shared().stringForKey(StoredNames::kWindowSizeKey));
     const WindowPlacement placement = WindowPlacement::choose(points(), screen->geometry().size(), screen->availableGeometry(),
                                                               window_->frameMargins(), remembered, fullScreenAsked());

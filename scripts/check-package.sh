@@ -40,7 +40,9 @@ bus_pid=$(echo "$out" | sed -n 2p)
 dbus-send --session --print-reply --dest=org.tolvek.NotificationService /org/tolvek/NotificationService \
   org.tolvek.NotificationService.Pending >/dev/null || fail "the installed service does not answer"
 service_running() {
-  for exe in /proc/[0-9]*/exe; do [ "$(readlink "$exe" 2>/dev/null)" = /usr/bin/tolvek-notifyd ] && return 0; done
+  for exe in /proc/[0-9]*/exe; do
+    case "$(readlink "$exe" 2>/dev/null)" in /usr/bin/tolvek-notifyd*) return 0 ;; esac
+  done
   return 1
 }
 service_running || fail "no installed service runs"

@@ -111,8 +111,10 @@ private Q_SLOTS:
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(window.window()));
             QCOMPARE(window.window()->visibility(), QWindow::Windowed);
-            QCOMPARE(window.window()->height(), 768);
+            // As tall as the screen, its decorations included, and no taller.
+            QCOMPARE(window.window()->frameGeometry().height(), 768);
             QVERIFY(screen->availableGeometry().contains(window.window()->frameGeometry()));
+            QVERIFY(qAbs(aspect(window.window()->size()) - 320.0 / 568.0) < 0.005);
             QVERIFY(window.window()->minimumSize().width() > 0);
             // Only the user's own size is kept; back at the fitted size, the window follows the screen again.
             const QSize fitted = window.window()->size();
