@@ -85,6 +85,11 @@ grep -q "member=DeliverNotification" "$stage/monitor.log" && grep -q "Installed 
   || fail "the service did not deliver the notification to the running app"
 ok "the installed service delivered a notification to the running installed app"
 
+# The launcher's "New alarm" while the app runs: the second start hands it over and exits.
+"$bin/tolvek-alarm" --new-alarm >"$stage/second-start.log" 2>&1 || fail "a second start for a new alarm failed"
+grep -q "member=NewAlarm" "$stage/monitor.log" || fail "the running app was not asked for a new alarm"
+ok "the desktop entry's New alarm reaches the running installed app"
+
 # With no app on the bus, the service starts the installed app next to it.
 app_pid=$(owner_pid org.tolvek.Alarm)
 kill "$app_pid"
