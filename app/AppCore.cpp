@@ -19,6 +19,7 @@
 #include <QLocale>
 #include <QSysInfo>
 #include <QTimer>
+#include <utility>
 
 namespace {
 AppCore *theDelegate = nullptr;
@@ -64,8 +65,18 @@ bool AppCore::launch(const LaunchOptions &options)
     if (options.localNotification && options.localNotification->isValid()) {
         wait(*options.localNotification);
     }
+    if (options.newAlarm)
+        requestNewAlarm();
     return repaired && defaultsStored_;
 }
+
+void AppCore::requestNewAlarm()
+{
+    newAlarmWaiting_ = true;
+    Q_EMIT newAlarmRequested();
+}
+
+bool AppCore::takeNewAlarmRequest() { return std::exchange(newAlarmWaiting_, false); }
 
 void AppCore::initialize()
 {

@@ -1,5 +1,6 @@
 #pragma once
 #include "alarms/Alarm.h"
+#include "app/ServiceStatus.h"
 #include "platform/StoredNames.h"
 #include "platform/LocalNotification.h"
 
@@ -13,6 +14,8 @@ struct LaunchOptions
 {
     // The notification whose delivery started the app, if one did.
     std::optional<LocalNotification> localNotification;
+    // Started from the launcher's "New alarm" action.
+    bool newAlarm = false;
 };
 
 // The one object that lives for the whole run: launch sequence, first-run
@@ -74,6 +77,17 @@ public:
     bool checkingForUnlockScreen() const { return checkingForUnlockScreen_; }
     AlarmPtr presentedAlarm() const { return presentedAlarm_; }
 
+    // How alarms reach the sleeper, for the home screen's status line.
+    ServiceStatus &serviceStatus() { return serviceStatus_; }
+
+    // The launcher's "New alarm" action (command line --new-alarm, or the
+    // running app's NewAlarm call). The home screen opens its add action:
+    // on load it calls takeNewAlarmRequest(), and it follows newAlarmRequested()
+    // while it is up. Without a home screen the request only raises the app.
+    void requestNewAlarm();
+    // True once per request: whether a "New alarm" waits to be opened.
+    bool takeNewAlarmRequest();
+
     // Starts a weather fetch; installed by the weather library when present.
     std::function<void()> fetchWeather;
 
@@ -86,6 +100,8 @@ Q_SIGNALS:
     void alarmSettled(const QString &identifier);
     // An alarm fell due while nothing could ring it; the app shows a notice.
     void alarmMissed(const AlarmPtr &alarm, const LocalNotification &notification);
+    // The user asked for a new alarm (see requestNewAlarm()).
+    void newAlarmRequested();
 
 private:
     void initialize();
@@ -107,4 +123,6 @@ private:
     bool checkingForUnlockScreen_ = false;
     bool cleanUpQueued_ = false;
     bool defaultsStored_ = true; // false when the first-run alarm could not be stored
+    bool newAlarmWaiting_ = false;
+    ServiceStatus serviceStatus_;
 };

@@ -44,6 +44,8 @@ bool AppAssembly::start()
     }
     if (options_.busEndpoint && !endpoint_.registerOn() && handOverToRunningApp())
         return false;
+    core_.serviceStatus().follow(scheduler_);
+    connect(&endpoint_, &AlarmBusEndpoint::newAlarmRequested, &core_, &AppCore::requestNewAlarm);
 
 #ifdef TOLVEK_HAVE_WEATHER
     if (options_.fetchWeather) {
@@ -63,11 +65,12 @@ bool AppAssembly::start()
                                   return weather_ ? weather_->weather() : std::nullopt;
                               },
                               !scheduler_.viaService});
-        window_ = new AppWindow(AppWindow::Height::Tall, this);
+        window_ = new AppWindow(AppWindow::Height::Tall, AppWindow::Sizing::FitScreen, this);
         if (window_->load())
             window_->show();
         // A fired alarm (or its desktop notification's "Rock & Roll") brings the window forward.
         connect(&endpoint_, &AlarmBusEndpoint::raiseRequested, this, &AppAssembly::raiseWindow);
+        connect(&core_, &AppCore::newAlarmRequested, this, &AppAssembly::raiseWindow);
     }
 #endif
     // The home screen asks whether an alarm rings each time the app becomes
@@ -95,6 +98,8 @@ bool AppAssembly::handOverToRunningApp() const
         return false;
     if (launch_.options.localNotification)
         running.call(QStringLiteral("DeliverNotification"), NotificationBus::toWire(*launch_.options.localNotification));
+    if (launch_.options.newAlarm)
+        running.call(QStringLiteral("NewAlarm"));
     running.call(QStringLiteral("Raise"));
     qInfo("tolvek: the app is already running; brought it forward");
     return true;
@@ -103,10 +108,6 @@ bool AppAssembly::handOverToRunningApp() const
 void AppAssembly::raiseWindow()
 {
 #ifdef TOLVEK_HAVE_SCREENS
-    if (QQuickWindow *w = window_->window()) {
-        w->show();
-        w->raise();
-        w->requestActivate();
-    }
+    window_->raise();
 #endif
 }

@@ -20,7 +20,8 @@ PACKAGES=(
   faketime dbus dbus-user-session
   tzdata
   fonts-open-sans fonts-wqy-microhei fontconfig
-  xvfb at-spi2-core python3 python3-pyatspi
+  desktop-file-utils appstream lintian dpkg-dev fakeroot file libcap2-bin util-linux systemd
+  xvfb xauth at-spi2-core python3 python3-pyatspi
 )
 
 missing=()

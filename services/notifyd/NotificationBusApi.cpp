@@ -5,8 +5,8 @@
 #include "services/notifyd/NotificationLimits.h"
 #include "services/notifyd/NotificationService.h"
 
-NotificationBusApi::NotificationBusApi(NotificationService &service, QObject *parent)
-    : QObject(parent), service_(service)
+NotificationBusApi::NotificationBusApi(NotificationService &service, bool wakesFromSuspend, QObject *parent)
+    : QObject(parent), service_(service), wakesFromSuspend_(wakesFromSuspend)
 {
 }
 

@@ -13,8 +13,12 @@ class NotificationService;
 class NotificationBusApi : public QObject, protected QDBusContext
 {
     Q_OBJECT
+    Q_PROPERTY(bool WakesFromSuspend READ wakesFromSuspend CONSTANT)
 public:
-    explicit NotificationBusApi(NotificationService &service, QObject *parent = nullptr);
+    // `wakesFromSuspend`: whether the service's timer can wake the machine (see TimerFdWakeupSource).
+    NotificationBusApi(NotificationService &service, bool wakesFromSuspend, QObject *parent = nullptr);
+
+    bool wakesFromSuspend() const { return wakesFromSuspend_; }
 
 public Q_SLOTS:
     bool Schedule(const QString &notification);
@@ -30,4 +34,5 @@ private:
     std::nullopt_t refuse(const QString &problem);
 
     NotificationService &service_;
+    bool wakesFromSuspend_;
 };

@@ -49,7 +49,7 @@ int main(int argc, char **argv)
         return 1;
 
     NotificationService service(&wakeup);
-    NotificationBusApi api(service);
+    NotificationBusApi api(service, wakeup.wakesFromSuspend());
     new NotificationServiceAdaptor(&api);
     bus.registerObject(NotificationBus::kServicePath, &api);
     // The bus name is the one guard against two services firing the same alarms.
