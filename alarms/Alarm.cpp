@@ -88,6 +88,9 @@ std::shared_ptr<Alarm> Alarm::fromArchive(const QJsonValue &value)
     alarm->snooze = coder.decodeBool(StoredNames::AlarmKey::kSnooze);
     alarm->active = coder.decodeBool(StoredNames::AlarmKey::kActive);
     alarm->stop = coder.decodeBool(StoredNames::AlarmKey::kStop);
+    // Without these nobody could address it or know when it rings.
+    if (alarm->identifier.isEmpty() || !alarm->alarmTime.isValid())
+        return nullptr;
     const QJsonObject dictionary = coder.decodeValue(StoredNames::AlarmKey::kNotifications).toObject();
     for (auto it = dictionary.constBegin(); it != dictionary.constEnd(); ++it) {
         bool ok = false;

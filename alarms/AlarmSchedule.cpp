@@ -1,21 +1,44 @@
 #include "alarms/AlarmSchedule.h"
 #include "platform/StoredNames.h"
 
+#include "alarms/AlarmChanges.h"
 #include "alarms/RingTime.h"
 #include "alarms/SoundCatalogue.h"
 #include "platform/AlertPresenter.h"
+#include "platform/AtomicFile.h"
+#include "platform/Broadcaster.h"
 #include "platform/Clock.h"
 #include "platform/DataLock.h"
 #include "platform/KeyedArchive.h"
 #include "platform/LocalNotificationScheduler.h"
-#include "platform/Broadcaster.h"
 #include "platform/Paths.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QFile>
 #include <QJsonArray>
+#include <bit>
 
 namespace {
+// Puts back the alarm file as it was before a change whose second half failed.
+void restoreAlarmFile(const QString &path, const AtomicFile::Read &before)
+{
+    QString error;
+    const bool restored = before.status == AtomicFile::Read::Status::Ok ? AtomicFile::write(path, before.bytes, &error)
+                                                                        : QFile::remove(path) || !QFile::exists(path);
+    if (!restored)
+        qCritical().noquote() << "tolvek: could not put back the alarm file after a failed change:" << error
+                              << "- the next start arms what it holds";
+}
+
+void presentAlert(const QString &title, const QString &message)
+{
+    AlertRequest alert;
+    alert.title = title;
+    alert.message = message;
+    alert.buttons.append({QCoreApplication::translate("AlarmSchedule", "Dismiss"), AlertButton::Type::Cancel, {}});
+    AlertPresenter::shared().presentAlert(alert);
+}
 } // namespace
 
 // Held by every operation: the list in memory and the alarm file change together.
@@ -27,10 +50,25 @@ class AlarmSchedule::ListLock
 public:
     explicit ListLock(AlarmSchedule &manager, bool reload = true) : manager_(manager), guard_(&manager.mutex_)
     {
-        if (manager_.depth_++ == 0 && reload)
+        if (manager_.depth_++ > 0)
+            return;
+        manager_.failure_ = Failure::None;
+        manager_.problem_.clear();
+        if (reload && files_.acquired())
             manager_.loadFromFile();
     }
     ~ListLock() { --manager_.depth_; }
+    bool held() const { return files_.acquired(); }
+    QString lockProblem() const { return files_.problem(); }
+    // False, with the failure reported, when no change may be made now.
+    bool allowsChanges()
+    {
+        if (!files_.acquired())
+            return manager_.fail(Failure::Storage, files_.problem());
+        if (!manager_.fileProblem_.isEmpty())
+            return manager_.fail(Failure::Storage, manager_.fileProblem_);
+        return true;
+    }
 
 private:
     AlarmSchedule &manager_;
@@ -49,19 +87,59 @@ QString AlarmSchedule::alarmFilePath() { return Paths::documentPath(StoredNames:
 AlarmList AlarmSchedule::reload()
 {
     ListLock lock(*this, false);
-    loadFromFile();
+    if (lock.held()) {
+        loadFromFile();
+    } else {
+        failure_ = Failure::Storage;
+        problem_ = lock.lockProblem();
+    }
     return alarms_;
 }
 
 void AlarmSchedule::loadFromFile()
 {
     alarms_.clear();
-    const KeyedArchive::ReadResult read = KeyedArchive::readFile(alarmFilePath());
-    if (read.status == KeyedArchive::ReadStatus::Ok && read.root.isArray()) {
-        for (const QJsonValue &value : read.root.toArray())
-            if (AlarmPtr alarm = Alarm::fromArchive(value))
-                alarms_.append(alarm);
+    fileProblem_.clear();
+    const KeyedArchive::ReadResult read
+        = KeyedArchive::readFile(alarmFilePath(), [](const QJsonValue &root) { return root.isArray(); });
+    if (read.status == KeyedArchive::ReadStatus::Unreadable) {
+        fileProblem_ = read.error;
+        return;
     }
+    if (read.status != KeyedArchive::ReadStatus::Ok)
+        return;
+    int bad = 0;
+    for (const QJsonValue &value : read.root.toArray()) {
+        const AlarmPtr alarm = Alarm::fromArchive(value);
+        // Not an alarm, or one nobody could address: never loaded as a blank one.
+        if (!alarm || indexOf(alarm->identifier) >= 0) {
+            ++bad;
+            continue;
+        }
+        alarms_.append(alarm);
+    }
+    if (bad > 0)
+        keepBadRecordsAside(bad);
+}
+
+void AlarmSchedule::keepBadRecordsAside(int count)
+{
+    // A copy of the whole file keeps the records this build cannot use; the
+    // file itself then holds the good ones, so the copy is made once.
+    QString error;
+    const QString aside = AtomicFile::keepAside(alarmFilePath(), false, &error);
+    if (aside.isEmpty()) {
+        fileProblem_ = QStringLiteral("%1 holds %2 records that cannot be read, and they could not be kept aside: %3")
+                           .arg(alarmFilePath())
+                           .arg(count)
+                           .arg(error);
+        qWarning().noquote() << "tolvek:" << fileProblem_;
+        return;
+    }
+    qWarning().noquote() << "tolvek:" << count << "records in" << alarmFilePath() << "cannot be read; kept them in"
+                         << aside;
+    if (!writeAlarmFile(alarms_, &error))
+        qWarning().noquote() << "tolvek: could not rewrite the alarm file without them:" << error;
 }
 
 AlarmList AlarmSchedule::alarms() const
@@ -70,16 +148,18 @@ AlarmList AlarmSchedule::alarms() const
     return alarms_;
 }
 
-bool AlarmSchedule::writeAlarmFile(const AlarmList &alarms)
+bool AlarmSchedule::writeAlarmFile(const AlarmList &alarms, QString *error)
 {
     DataLock lock;
+    if (!lock.acquired()) {
+        if (error)
+            *error = lock.problem();
+        return false;
+    }
     QJsonArray root;
     for (const AlarmPtr &alarm : alarms)
         root.append(KeyedArchiver::archivedObject(alarm.get()));
-    const bool written = KeyedArchive::writeFile(alarmFilePath(), root);
-    if (!written)
-        qWarning().noquote() << "tolvek: could not write the alarm file" << alarmFilePath();
-    return written;
+    return KeyedArchive::writeFile(alarmFilePath(), root, error);
 }
 
 LocalNotification AlarmSchedule::notificationTemplate(const AlarmPtr &alarm)
@@ -95,20 +175,45 @@ LocalNotification AlarmSchedule::notificationTemplate(const AlarmPtr &alarm)
     return n;
 }
 
-AlarmPtr AlarmSchedule::nextRingCopy(const AlarmPtr &alarm, unsigned mask)
+void AlarmSchedule::armNotifications(const AlarmPtr &alarm)
 {
     const Clock &clock = Clock::current();
-    const QTime timeOfDay = alarm->timeOfDay();
     const QDateTime now = clock.now();
+    const QTime timeOfDay = alarm->timeOfDay();
+    LocalNotification n = notificationTemplate(alarm);
+    alarm->scheduledNotifications->clear();
+    if (alarm->repeatMask == 0) {
+        n.fireDate = RingTime::nextRingTime(timeOfDay, 0, now, clock.timeZone());
+        alarm->alarmTime = n.fireDate;
+        alarm->scheduledNotifications->insert(Alarm::notificationKeyForBit(0), n);
+        return;
+    }
     alarm->setTimeOfDay(timeOfDay, now.date());
-    AlarmPtr result = alarm->copy();
-    result->alarmTime = RingTime::nextRingTime(timeOfDay, mask, now, clock.timeZone());
-    return result;
+    for (unsigned bit = 1; bit <= 64; bit <<= 1) {
+        if (!(alarm->repeatMask & bit))
+            continue;
+        n.fireDate = RingTime::nextRingTime(timeOfDay, bit, now, clock.timeZone());
+        alarm->scheduledNotifications->insert(Alarm::notificationKeyForBit(bit), n);
+    }
 }
 
-unsigned AlarmSchedule::daysFromWeekdayToWeekday(unsigned nowMask, unsigned targetMask)
+bool AlarmSchedule::hasAllNotifications(const Alarm &alarm)
 {
-    return RingTime::daysFromWeekdayToWeekday(nowMask, targetMask);
+    QStringList expected;
+    if (alarm.repeatMask == 0)
+        expected << Alarm::notificationKeyForBit(0);
+    for (unsigned bit = 1; bit <= 64; bit <<= 1)
+        if (alarm.repeatMask & bit)
+            expected << Alarm::notificationKeyForBit(bit);
+    QStringList keys = alarm.scheduledNotifications->keys();
+    expected.sort();
+    keys.sort();
+    if (keys != expected)
+        return false;
+    for (const LocalNotification &n : std::as_const(*alarm.scheduledNotifications))
+        if (!n.isValid())
+            return false;
+    return true;
 }
 
 bool AlarmSchedule::addOneTime(const AlarmPtr &alarm)
@@ -116,12 +221,14 @@ bool AlarmSchedule::addOneTime(const AlarmPtr &alarm)
     if (!alarm)
         return false;
     ListLock lock(*this);
-    deactivate(alarm);
-    AlarmPtr ring = nextRingCopy(alarm, 0);
-    LocalNotification n = notificationTemplate(alarm);
-    n.fireDate = ring->alarmTime;
-    ring->scheduledNotifications->insert(Alarm::notificationKeyForBit(0), n);
-    return scheduleAndStore(ring);
+    if (!lock.allowsChanges())
+        return false;
+    const LocalNotificationList cancel = takeOffSchedule(alarm);
+    // The stored record is a copy whose time is the ring; the given one keeps today.
+    alarm->setTimeOfDay(alarm->timeOfDay(), Clock::current().now().date());
+    const AlarmPtr ring = alarm->copy();
+    armNotifications(ring);
+    return scheduleAndStore(ring, cancel);
 }
 
 bool AlarmSchedule::addRepeating(const AlarmPtr &alarm)
@@ -129,58 +236,108 @@ bool AlarmSchedule::addRepeating(const AlarmPtr &alarm)
     if (!alarm)
         return false;
     ListLock lock(*this);
-    deactivate(alarm);
-    LocalNotification n = notificationTemplate(alarm);
-    alarm->scheduledNotifications->clear();
-    for (unsigned bit = 1; bit <= 64; bit <<= 1) {
-        if (!(alarm->repeatMask & bit))
-            continue;
-        n.fireDate = nextRingCopy(alarm, bit)->alarmTime;
-        alarm->scheduledNotifications->insert(Alarm::notificationKeyForBit(bit), n);
-    }
-    return scheduleAndStore(alarm);
-}
-
-bool AlarmSchedule::scheduleAndStore(const AlarmPtr &alarm)
-{
-    if (!hasBudgetFor(alarm) || !scheduleAll(alarm)) {
-        storeInactive(alarm);
+    if (!lock.allowsChanges())
         return false;
-    }
-    replaceOrAppend(alarm);
-    // Unstored notifications would be taken for strays and cancelled: say so.
-    return writeAlarmFile(alarms_);
+    const LocalNotificationList cancel = takeOffSchedule(alarm);
+    armNotifications(alarm);
+    return scheduleAndStore(alarm, cancel);
 }
 
-bool AlarmSchedule::scheduleAll(const AlarmPtr &alarm)
+bool AlarmSchedule::saveChanges(const AlarmPtr &alarm, const AlarmChanges &changes)
 {
-    LocalNotificationScheduler &scheduler = LocalNotificationScheduler::shared();
-    const NotificationDictionary dictionary = *alarm->scheduledNotifications;
-    for (const LocalNotification &n : dictionary) {
-        if (scheduler.scheduleLocalNotification(n))
-            continue;
-        // Half an alarm is worse than none: take back what went in and say so.
-        for (const LocalNotification &done : dictionary) {
-            if (done == n)
-                break;
-            scheduler.cancelLocalNotification(done);
-        }
-        qWarning("tolvek: the notification scheduler refused an alarm's notification");
+    if (!alarm)
         return false;
-    }
-    return true;
+    ListLock lock(*this);
+    if (!lock.allowsChanges())
+        return false;
+    const int i = indexOf(alarm->identifier);
+    // A copy, so a refusal leaves the list in memory as the file has it.
+    const AlarmPtr saved = i >= 0 ? alarms_[i]->copy() : alarm->copy();
+    changes.applyTo(*saved);
+    saved->active = true;
+    const qsizetype needed = saved->repeatMask != 0 ? std::popcount(saved->repeatMask) : 1;
+    const LocalNotificationList freed = i >= 0 ? alarms_[i]->scheduledNotifications->values() : LocalNotificationList();
+    if (!hasRoomFor(needed, freed))
+        return false;
+    return activate(saved);
 }
 
-void AlarmSchedule::storeInactive(const AlarmPtr &alarm)
+bool AlarmSchedule::scheduleAndStore(const AlarmPtr &alarm, const LocalNotificationList &cancel)
 {
+    const LocalNotificationList schedule = alarm->scheduledNotifications->values();
+    if (hasRoomFor(schedule.size(), cancel))
+        return commit(replaced(alarms_, alarm, true), cancel, schedule);
     // Refused: nothing rings, so the stored record must not claim to be on.
     alarm->scheduledNotifications->clear();
     alarm->active = false;
+    if (indexOf(alarm->identifier) >= 0)
+        commit(replaced(alarms_, alarm, false), cancel, {});
+    return false;
+}
+
+LocalNotificationList AlarmSchedule::takeOffSchedule(const AlarmPtr &alarm)
+{
+    // The given record may be an older copy (from the ring-status file): its
+    // notifications are the ones that rang, so they leave too.
+    LocalNotificationList cancel;
     const int i = indexOf(alarm->identifier);
-    if (i >= 0) {
-        alarms_[i] = alarm;
-        writeAlarmFile(alarms_);
+    if (i >= 0)
+        cancel = alarms_[i]->scheduledNotifications->values();
+    for (const LocalNotification &n : std::as_const(*alarm->scheduledNotifications))
+        if (!cancel.contains(n))
+            cancel.append(n);
+    alarm->scheduledNotifications->clear();
+    return cancel;
+}
+
+bool AlarmSchedule::hasRoomFor(qsizetype needed, const LocalNotificationList &freed)
+{
+    LocalNotificationList pending = LocalNotificationScheduler::shared().scheduledLocalNotifications();
+    for (const LocalNotification &n : freed)
+        pending.removeOne(n);
+    if (needed <= LocalNotification::kMaxPending - pending.size())
+        return true;
+    failure_ = Failure::NoRoom;
+    problem_ = QStringLiteral("no room for %1 more notifications (%2 of %3 pending)")
+                   .arg(needed)
+                   .arg(pending.size())
+                   .arg(LocalNotification::kMaxPending);
+    presentAlert(QCoreApplication::translate("AlarmSchedule", "Add Alarm Failed"),
+                 QCoreApplication::translate("AlarmSchedule", "Fail to add alarm. The alarm clock resource is not "
+                                                              "enough, delete some alarms and try again."));
+    return false;
+}
+
+bool AlarmSchedule::commit(const AlarmList &next, const LocalNotificationList &cancel,
+                           const LocalNotificationList &schedule)
+{
+    const QString path = alarmFilePath();
+    const AtomicFile::Read before = AtomicFile::read(path, KeyedArchive::kMaxFileBytes);
+    QString error;
+    if (!writeAlarmFile(next, &error)) {
+        loadFromFile();
+        return fail(Failure::Storage, error);
     }
+    if ((!cancel.isEmpty() || !schedule.isEmpty())
+        && !LocalNotificationScheduler::shared().changeLocalNotifications(cancel, schedule, &error)) {
+        restoreAlarmFile(path, before);
+        loadFromFile();
+        return fail(Failure::Storage, error);
+    }
+    alarms_ = next;
+    return true;
+}
+
+bool AlarmSchedule::fail(Failure kind, const QString &why)
+{
+    failure_ = kind;
+    problem_ = why;
+    qWarning().noquote() << "tolvek: a change of the alarms was not made:" << why;
+    presentAlert(QCoreApplication::translate("AlarmSchedule", "Alarms Not Saved"),
+                 QCoreApplication::translate("AlarmSchedule", "Your change could not be saved, so your alarms are "
+                                                              "as they were. %1")
+                     .arg(why));
+    return false;
 }
 
 bool AlarmSchedule::activate(const AlarmPtr &alarm)
@@ -190,57 +347,41 @@ bool AlarmSchedule::activate(const AlarmPtr &alarm)
     return alarm->repeatMask != 0 ? addRepeating(alarm) : addOneTime(alarm);
 }
 
-void AlarmSchedule::deactivate(const AlarmPtr &alarm)
+bool AlarmSchedule::deactivate(const AlarmPtr &alarm)
 {
     if (!alarm)
-        return;
+        return false;
     ListLock lock(*this);
-    LocalNotificationScheduler &scheduler = LocalNotificationScheduler::shared();
-    for (const LocalNotification &n : std::as_const(*alarm->scheduledNotifications))
-        scheduler.cancelLocalNotification(n);
-    alarm->scheduledNotifications->clear();
-    const int i = indexOf(alarm->identifier);
-    if (i >= 0)
-        alarms_[i] = alarm;
-    writeAlarmFile(alarms_);
+    if (!lock.allowsChanges())
+        return false;
+    const LocalNotificationList cancel = takeOffSchedule(alarm);
+    alarm->active = false;
+    return commit(replaced(alarms_, alarm, false), cancel, {});
 }
 
-void AlarmSchedule::unschedule(const AlarmPtr &alarm)
-{
-    if (alarm)
-        deactivate(alarm);
-}
-
-void AlarmSchedule::unscheduleAll()
+bool AlarmSchedule::unscheduleAll()
 {
     ListLock lock(*this);
-    alarms_.clear();
-    QFile::remove(alarmFilePath());
-    LocalNotificationScheduler::shared().cancelAllLocalNotifications();
+    if (!lock.allowsChanges())
+        return false;
+    return commit({}, LocalNotificationScheduler::shared().scheduledLocalNotifications(), {});
 }
 
-bool AlarmSchedule::hasBudgetFor(const AlarmPtr &alarm)
+AlarmList AlarmSchedule::replaced(AlarmList list, const AlarmPtr &alarm, bool moveToEnd)
 {
-    const qsizetype pending = LocalNotificationScheduler::shared().scheduledLocalNotifications().size();
-    const qsizetype needed = alarm->scheduledNotifications->size();
-    if (needed <= LocalNotification::kMaxPending - pending)
-        return true;
-    AlertRequest alert;
-    alert.title = QCoreApplication::translate("AlarmSchedule", "Add Alarm Failed");
-    alert.message = QCoreApplication::translate(
-        "AlarmSchedule",
-        "Fail to add alarm. The alarm clock resource is not enough, delete some alarms and try again.");
-    alert.buttons.append({QCoreApplication::translate("AlarmSchedule", "Dismiss"), AlertButton::Type::Cancel, {}});
-    AlertPresenter::shared().presentAlert(alert);
-    return false;
-}
-
-void AlarmSchedule::replaceOrAppend(const AlarmPtr &alarm)
-{
-    const int i = indexOf(alarm->identifier);
-    if (i >= 0)
-        alarms_.removeAt(i);
-    alarms_.append(alarm);
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (list[i]->identifier != alarm->identifier)
+            continue;
+        if (!moveToEnd) {
+            list[i] = alarm;
+            return list;
+        }
+        list.removeAt(i);
+        break;
+    }
+    if (moveToEnd)
+        list.append(alarm);
+    return list;
 }
 
 int AlarmSchedule::indexOf(const QString &identifier) const
@@ -251,48 +392,87 @@ int AlarmSchedule::indexOf(const QString &identifier) const
     return -1;
 }
 
-int AlarmSchedule::unscheduleStored(const QString &identifier)
-{
-    const int i = indexOf(identifier);
-    if (i >= 0)
-        unschedule(alarms_[i]);
-    return i;
-}
-
-void AlarmSchedule::remove(const AlarmPtr &alarm)
+bool AlarmSchedule::remove(const AlarmPtr &alarm)
 {
     if (!alarm)
-        return;
+        return false;
     ListLock lock(*this);
-    const int i = unscheduleStored(alarm->identifier);
-    if (i < 0)
-        return;
-    alarms_.removeAt(i);
-    writeAlarmFile(alarms_);
+    if (!lock.allowsChanges())
+        return false;
+    if (indexOf(alarm->identifier) < 0)
+        return true; // not stored: nothing to remove
+    const LocalNotificationList cancel = takeOffSchedule(alarm);
+    AlarmList next = alarms_;
+    next.removeAt(indexOf(alarm->identifier));
+    return commit(next, cancel, {});
 }
 
-void AlarmSchedule::settleRungAlarm(const AlarmPtr &alarm)
+bool AlarmSchedule::switchAlarm(const QString &identifier, bool on)
+{
+    ListLock lock(*this);
+    if (!lock.allowsChanges())
+        return false;
+    const int place = indexOf(identifier);
+    if (place < 0)
+        return false;
+    const AlarmPtr alarm = alarms_[place];
+    if (!on)
+        return deactivate(alarm);
+    alarm->active = true;
+    bool done = activate(alarm);
+    // Scheduling stores it last; it goes back where the user had it.
+    const int now = indexOf(identifier);
+    if (now >= 0 && now != place) {
+        AlarmList next = alarms_;
+        next.move(now, place);
+        done = commit(next, {}, {}) && done;
+    }
+    return done;
+}
+
+bool AlarmSchedule::reorder(const QStringList &identifiers)
+{
+    ListLock lock(*this);
+    if (!lock.allowsChanges())
+        return false;
+    AlarmList ordered;
+    for (const QString &identifier : identifiers) {
+        const int i = indexOf(identifier);
+        if (i >= 0 && !ordered.contains(alarms_[i]))
+            ordered.append(alarms_[i]);
+    }
+    // Alarms added meanwhile (by another process) are kept.
+    for (const AlarmPtr &alarm : std::as_const(alarms_))
+        if (!ordered.contains(alarm))
+            ordered.append(alarm);
+    return commit(ordered, {}, {});
+}
+
+bool AlarmSchedule::settleRungAlarm(const AlarmPtr &alarm)
 {
     if (!alarm)
-        return;
+        return false;
     {
         ListLock lock(*this);
-        if (unscheduleStored(alarm->identifier) < 0)
-            return;
-        // The given record may be an older copy (from the ring-status file): its
-        // notifications are the ones that rang, so cancel them too.
-        deactivate(alarm);
+        if (!lock.allowsChanges())
+            return false;
+        if (indexOf(alarm->identifier) < 0)
+            return true; // deleted meanwhile: nothing to settle
+        const LocalNotificationList cancel = takeOffSchedule(alarm);
         if (alarm->repeatMask != 0) {
             // Re-adding moves it to the end; a refusal stores it inactive in place, never drops it.
-            addRepeating(alarm);
-            return;
+            armNotifications(alarm);
+            if (!scheduleAndStore(alarm, cancel) && failure_ == Failure::Storage)
+                return false;
+        } else {
+            // A one-time alarm that has rung is over: off, nothing pending.
+            alarm->active = false;
+            if (!commit(replaced(alarms_, alarm, true), cancel, {}))
+                return false;
         }
-        // A one-time alarm that has rung is over: off, nothing pending.
-        alarm->active = false;
-        replaceOrAppend(alarm);
-        writeAlarmFile(alarms_);
     }
     Broadcaster::shared().post(AlarmStatusChanged, QVariant(false));
+    return true;
 }
 
 void AlarmSchedule::setActive(const AlarmPtr &alarm, bool active)

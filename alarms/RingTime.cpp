@@ -20,7 +20,11 @@ unsigned RingTime::daysFromWeekdayToWeekday(unsigned n, unsigned g)
 
 unsigned RingTime::weekdayBit(const QDate &date) { return Alarm::maskBitForQtDayOfWeek(date.dayOfWeek()); }
 
-QDateTime RingTime::wallClockMoment(const QDate &date, const QTime &timeOfDay, const QTimeZone &zone)
+namespace {
+// The moments `timeOfDay` happens on `date` in `zone`, earliest first: one as a
+// rule, two in a repeated hour, and in a skipped hour the one the same
+// distance past the jump.
+QList<QDateTime> occurrences(const QDate &date, const QTime &timeOfDay, const QTimeZone &zone)
 {
     const QTime wall(timeOfDay.hour(), timeOfDay.minute());
     // The wall-clock reading taken as if it were UTC; a real moment is this minus an offset.
@@ -33,14 +37,25 @@ QDateTime RingTime::wallClockMoment(const QDate &date, const QTime &timeOfDay, c
     };
     const qint64 withBefore = naiveMs - qint64(offsetBefore) * 1000;
     const qint64 withAfter = naiveMs - qint64(offsetAfter) * 1000;
-    qint64 chosen = withBefore; // also the answer inside a skipped hour: the same distance past the jump
     const bool beforeValid = readsAsWall(withBefore, offsetBefore);
     const bool afterValid = readsAsWall(withAfter, offsetAfter);
-    if (beforeValid && afterValid)
-        chosen = std::min(withBefore, withAfter); // repeated hour: the first occurrence
-    else if (afterValid)
-        chosen = withAfter;
-    return QDateTime::fromMSecsSinceEpoch(chosen, zone);
+    QList<qint64> moments;
+    if (beforeValid && afterValid && withBefore != withAfter)
+        moments = {std::min(withBefore, withAfter), std::max(withBefore, withAfter)}; // repeated hour
+    else if (afterValid && !beforeValid)
+        moments = {withAfter};
+    else
+        moments = {withBefore}; // also the answer inside a skipped hour
+    QList<QDateTime> result;
+    for (qint64 ms : moments)
+        result.append(QDateTime::fromMSecsSinceEpoch(ms, zone));
+    return result;
+}
+} // namespace
+
+QDateTime RingTime::wallClockMoment(const QDate &date, const QTime &timeOfDay, const QTimeZone &zone)
+{
+    return occurrences(date, timeOfDay, zone).first();
 }
 
 QDateTime RingTime::nextRingTime(const QTime &timeOfDay, unsigned maskBit, const QDateTime &now,
@@ -59,9 +74,10 @@ QDateTime RingTime::nextRingTime(const QTime &timeOfDay, unsigned maskBit, const
     else if (!(ahead && maskBit == todayBit))
         days = daysFromWeekdayToWeekday(todayBit, maskBit);
 
-    QDateTime ring = wallClockMoment(today.addDays(days), timeOfDay, zone);
-    // On the day the clocks go back, a wall-clock time can be "ahead" yet already past.
-    if (ring <= now)
-        ring = wallClockMoment(today.addDays(days + (maskBit == 0 ? 1 : 7)), timeOfDay, zone);
-    return ring;
+    // In a repeated hour a wall-clock time still ahead may have passed once
+    // already: then its second occurrence that night is the ring.
+    for (const QDateTime &ring : occurrences(today.addDays(days), timeOfDay, zone))
+        if (ring > now)
+            return ring;
+    return wallClockMoment(today.addDays(days + (maskBit == 0 ? 1 : 7)), timeOfDay, zone);
 }

@@ -7,7 +7,8 @@
 // local time zone, so an alarm keeps its wall-clock time across
 // daylight-saving changes:
 // - a time in a skipped hour rings the same distance after the jump (02:30 -> 03:30);
-// - a time in a repeated hour rings once, at its first occurrence.
+// - a time in a repeated hour rings once, at its first occurrence; set while
+//   that first occurrence has passed (in the hour's second pass), at its second.
 namespace RingTime {
 
 // Days from weekday bit `nowBit` forward to weekday bit `targetBit`: 1..6, or

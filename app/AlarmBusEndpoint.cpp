@@ -34,3 +34,5 @@ void AlarmBusEndpoint::NotifyMissed(const QString &notification)
 }
 
 void AlarmBusEndpoint::Raise() { Q_EMIT raiseRequested(); }
+
+void AlarmBusEndpoint::NewAlarm() { Q_EMIT newAlarmRequested(); }

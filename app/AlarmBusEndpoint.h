@@ -20,8 +20,10 @@ public Q_SLOTS:
     void DeliverNotification(const QString &notification);
     void NotifyMissed(const QString &notification);
     void Raise();
+    void NewAlarm();
 
 Q_SIGNALS:
     // Bring the window to the front and make it active.
     void raiseRequested();
+    void newAlarmRequested();
 };

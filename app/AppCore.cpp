@@ -3,9 +3,11 @@
 
 #include "alarms/SoundCatalogue.h"
 #include "alarms/AlarmSchedule.h"
+#include "alarms/ScheduleRepair.h"
 #include "app/RingStatusFile.h"
 #include "app/ScreenPresenter.h"
 #include "app/ScreenRegistry.h"
+#include "platform/AlertPresenter.h"
 #include "platform/ApplicationLifecycle.h"
 #include "platform/Clock.h"
 #include "platform/DataLock.h"
@@ -17,6 +19,7 @@
 #include <QLocale>
 #include <QSysInfo>
 #include <QTimer>
+#include <utility>
 
 namespace {
 AppCore *theDelegate = nullptr;
@@ -36,6 +39,7 @@ AppCore *AppCore::instance() { return theDelegate; }
 bool AppCore::launch(const LaunchOptions &options)
 {
     alarmRinging_ = false;
+    defaultsStored_ = true;
     soundDisplayNames_ = SoundCatalogue::displayNames();
     soundFiles_ = SoundCatalogue::fileNames();
     initialize();
@@ -54,15 +58,25 @@ bool AppCore::launch(const LaunchOptions &options)
     connect(&lifecycle, &ApplicationLifecycle::didReceiveMemoryWarning, this,
             &AppCore::applicationDidReceiveMemoryWarning);
 
-    checkForRingingAlarm();
+    // Whatever a killed process or a full disk left half done is mended before anything rings.
+    const bool repaired = repairSchedule();
     if (fetchWeather)
         fetchWeather();
     if (options.localNotification && options.localNotification->isValid()) {
-        ringingNotification_ = options.localNotification;
-        needsUnlockScreen_ = true;
+        wait(*options.localNotification);
     }
-    return true;
+    if (options.newAlarm)
+        requestNewAlarm();
+    return repaired && defaultsStored_;
 }
+
+void AppCore::requestNewAlarm()
+{
+    newAlarmWaiting_ = true;
+    Q_EMIT newAlarmRequested();
+}
+
+bool AppCore::takeNewAlarmRequest() { return std::exchange(newAlarmWaiting_, false); }
 
 void AppCore::initialize()
 {
@@ -85,14 +99,14 @@ void AppCore::installFirstRunDefaults()
     defaults.setString(StoredNames::kWeatherUnitKey, QStringLiteral("C"));
     defaults.setString(StoredNames::kSkinKey, QStringLiteral("skin-1-big"));
     defaults.synchronize();
-    if (alarmsExist)
+    // An alarm file that cannot be read is the user's, not an empty one: the
+    // repair that follows says why.
+    if (alarmsExist || !manager.fileProblem().isEmpty() || !lock.acquired())
         return;
-    manager.unscheduleAll();
-    LocalNotificationScheduler::shared().cancelAllLocalNotifications();
     auto alarm = std::make_shared<Alarm>();
     alarm->setTimeOfDay(QTime(7, 0));
     alarm->repeatMask = Alarm::kWeekdays;
-    manager.addRepeating(alarm);
+    defaultsStored_ = manager.unscheduleAll() && manager.addRepeating(alarm);
 }
 
 void AppCore::subscribe()
@@ -114,8 +128,7 @@ void AppCore::notificationReceived(const LocalNotification &notification)
     // A snooze repeat of the alarm whose screen is already up changes nothing.
     if (alarmRinging_ && presentedNotification_ && presentedNotification_->fireDate == notification.fireDate)
         return;
-    ringingNotification_ = notification;
-    needsUnlockScreen_ = true;
+    wait(notification);
     // An alarm clock that is open in front must not wait for the next activation.
     if (ApplicationLifecycle::shared().state() == ApplicationLifecycle::State::Active)
         QTimer::singleShot(0, this, &AppCore::showUnlockScreenIfNeeded);
@@ -155,25 +168,21 @@ void AppCore::checkForRingingAlarm()
     cleanUpQueued_ = true;
     QTimer::singleShot(0, this, [this] {
         cleanUpQueued_ = false;
-        cleanUpStrayNotifications();
+        repairSchedule();
     });
 }
 
-void AppCore::cleanUpStrayNotifications()
+bool AppCore::repairSchedule()
 {
-    DataLock lock;
-    LocalNotificationList claimed;
-    for (const AlarmPtr &alarm : AlarmSchedule::shared().reload())
-        for (const LocalNotification &n : std::as_const(*alarm->scheduledNotifications))
-            claimed.append(n);
-    LocalNotificationScheduler &scheduler = LocalNotificationScheduler::shared();
-    if (claimed.isEmpty()) {
-        scheduler.cancelAllLocalNotifications();
-        return;
-    }
-    for (const LocalNotification &pending : scheduler.scheduledLocalNotifications())
-        if (!claimed.contains(pending))
-            scheduler.cancelLocalNotification(pending);
+    const ScheduleRepair::Report report = ScheduleRepair::run();
+    if (report.ok())
+        return true;
+    AlertRequest alert;
+    alert.title = tr("Alarms May Not Ring");
+    alert.message = tr("Your alarms could not be checked: %1").arg(report.problem);
+    alert.buttons.append({tr("Dismiss"), AlertButton::Type::Cancel, {}});
+    AlertPresenter::shared().presentAlert(alert);
+    return false;
 }
 
 QList<AlarmPtr> AppCore::alarmsMatching(const LocalNotification &notification)
@@ -190,22 +199,41 @@ QList<AlarmPtr> AppCore::alarmsMatching(const LocalNotification &notification)
     return matches;
 }
 
+void AppCore::wait(const LocalNotification &notification)
+{
+    // Several can arrive before the first screen is up (the service hands over
+    // everything that fell due at once): each waits its turn. A snooze repeat
+    // of one already waiting adds nothing.
+    for (const LocalNotification &waiting : std::as_const(waiting_))
+        if (waiting.fireDate == notification.fireDate)
+            return;
+    waiting_.append(notification);
+}
+
+std::optional<std::pair<LocalNotification, AlarmPtr>> AppCore::nextWaiting()
+{
+    for (const LocalNotification &notification : std::as_const(waiting_)) {
+        const QList<AlarmPtr> matches = alarmsMatching(notification);
+        if (!matches.isEmpty())
+            return std::make_pair(notification, matches.last());
+    }
+    return std::nullopt;
+}
+
 AlarmPtr AppCore::ringingAlarm()
 {
-    if (!ringingNotification_)
-        return nullptr;
-    const QList<AlarmPtr> matches = alarmsMatching(*ringingNotification_);
-    return matches.isEmpty() ? nullptr : matches.last();
+    const auto next = nextWaiting();
+    return next ? next->second : nullptr;
 }
 
 void AppCore::showUnlockScreenIfNeeded()
 {
     if (checkingForUnlockScreen_)
         return;
-    if (needsUnlockScreen_) {
-        if (AlarmPtr alarm = ringingAlarm()) {
+    if (!waiting_.isEmpty()) {
+        if (const auto next = nextWaiting()) {
             checkingForUnlockScreen_ = true;
-            showUnlockScreen(alarm, true);
+            showUnlockScreen(next->second, true, next->first);
         }
         return;
     }
@@ -215,10 +243,11 @@ void AppCore::showUnlockScreenIfNeeded()
     }
 }
 
-void AppCore::showUnlockScreen(const AlarmPtr &alarm, bool animated)
+void AppCore::showUnlockScreen(const AlarmPtr &alarm, bool animated, const std::optional<LocalNotification> &notification)
 {
-    if (alarmRinging_) {
-        // Its screen is already up; this decision is done.
+    // A screen is up, or a won one is still closing: closing it would take a
+    // screen shown above it along. The next one comes once it is gone.
+    if (alarmRinging_ || screenUp_) {
         checkingForUnlockScreen_ = false;
         return;
     }
@@ -235,13 +264,21 @@ void AppCore::showUnlockScreen(const AlarmPtr &alarm, bool animated)
         return;
     }
     alarmRinging_ = true;
+    screenUp_ = screen;
+    connect(screen, &QObject::destroyed, this, [this] {
+        if (!waiting_.isEmpty())
+            QTimer::singleShot(0, this, &AppCore::showUnlockScreenIfNeeded);
+    });
     presentedAlarm_ = alarm;
-    presentedNotification_ = needsUnlockScreen_ ? ringingNotification_ : std::nullopt;
+    presentedNotification_ = notification;
+    // Answered now, not when the slide-in ends: a notification that arrives
+    // while it slides in waits and is shown after this one.
+    if (notification)
+        waiting_.removeIf([&](const LocalNotification &n) { return n.fireDate == notification->fireDate; });
     // Written at once: a crash or kill while ringing still brings this screen back.
     RingStatusFile::write(alarm);
     presenter->presentModal(screen, animated, [this, alarm, className] {
         checkingForUnlockScreen_ = false;
-        needsUnlockScreen_ = false;
         Q_EMIT unlockScreenPresented(alarm, className);
     });
 }
@@ -274,8 +311,8 @@ void AppCore::settleRingingAlarm()
     alarmRinging_ = false;
     presentedAlarm_.reset();
     presentedNotification_.reset();
-    // Another alarm fired while this one rang: show it next.
-    if (needsUnlockScreen_)
+    // Another alarm fired while this one rang: it is shown once this screen is gone.
+    if (!waiting_.isEmpty() && !screenUp_)
         QTimer::singleShot(0, this, &AppCore::showUnlockScreenIfNeeded);
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 #include "alarms/Alarm.h"
+#include "app/ServiceStatus.h"
 #include "platform/StoredNames.h"
 #include "platform/LocalNotification.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <functional>
 #include <optional>
@@ -12,6 +14,8 @@ struct LaunchOptions
 {
     // The notification whose delivery started the app, if one did.
     std::optional<LocalNotification> localNotification;
+    // Started from the launcher's "New alarm" action.
+    bool newAlarm = false;
 };
 
 // The one object that lives for the whole run: launch sequence, first-run
@@ -31,6 +35,8 @@ public:
     ~AppCore() override;
     static AppCore *instance();
 
+    // False (the user told by an alert) when the first-run alarm could not be
+    // stored or the alarms could not be checked against the pending notifications.
     bool launch(const LaunchOptions &options);
 
     // Life cycle (the application layer calls these through ApplicationLifecycle).
@@ -43,13 +49,19 @@ public:
 
     // Ring detection and dispatch.
     void checkForRingingAlarm();
+    // The alarm the oldest waiting notification that matches one rings (the
+    // last stored, when several share its moment); nullptr when none does.
     AlarmPtr ringingAlarm();
     void showUnlockScreenIfNeeded();
-    void showUnlockScreen(const AlarmPtr &alarm, bool animated);
+    // `notification`: the waiting one this screen answers (none when restored from the ring-status file).
+    void showUnlockScreen(const AlarmPtr &alarm, bool animated,
+                          const std::optional<LocalNotification> &notification = std::nullopt);
     void writeRingStatus();
     void settleRingingAlarm();
-    // The stray-notification clean-up itself (checkForRingingAlarm runs it soon after).
-    void cleanUpStrayNotifications();
+    // Makes the pending notifications agree with the alarms (ScheduleRepair);
+    // false, with an alert, when they could not be checked. Runs at launch, and
+    // soon after checkForRingingAlarm.
+    bool repairSchedule();
 
     // Version bookkeeping under "UpdateVersionKey".
     static void storeCurrentAppVersionString();
@@ -60,10 +72,21 @@ public:
     QStringList soundDisplayNames() const { return soundDisplayNames_; }
     QStringList soundFiles() const { return soundFiles_; }
     bool alarmRinging() const { return alarmRinging_; }
-    bool needsUnlockScreen() const { return needsUnlockScreen_; }
+    // Notifications have arrived whose screens are not up yet.
+    bool needsUnlockScreen() const { return !waiting_.isEmpty(); }
     bool checkingForUnlockScreen() const { return checkingForUnlockScreen_; }
-    std::optional<LocalNotification> ringingNotification() const { return ringingNotification_; }
     AlarmPtr presentedAlarm() const { return presentedAlarm_; }
+
+    // How alarms reach the sleeper, for the home screen's status line.
+    ServiceStatus &serviceStatus() { return serviceStatus_; }
+
+    // The launcher's "New alarm" action (command line --new-alarm, or the
+    // running app's NewAlarm call). The home screen opens its add action:
+    // on load it calls takeNewAlarmRequest(), and it follows newAlarmRequested()
+    // while it is up. Without a home screen the request only raises the app.
+    void requestNewAlarm();
+    // True once per request: whether a "New alarm" waits to be opened.
+    bool takeNewAlarmRequest();
 
     // Starts a weather fetch; installed by the weather library when present.
     std::function<void()> fetchWeather;
@@ -77,6 +100,8 @@ Q_SIGNALS:
     void alarmSettled(const QString &identifier);
     // An alarm fell due while nothing could ring it; the app shows a notice.
     void alarmMissed(const AlarmPtr &alarm, const LocalNotification &notification);
+    // The user asked for a new alarm (see requestNewAlarm()).
+    void newAlarmRequested();
 
 private:
     void initialize();
@@ -87,11 +112,17 @@ private:
 
     QStringList soundDisplayNames_;
     QStringList soundFiles_;
-    std::optional<LocalNotification> ringingNotification_;
+    void wait(const LocalNotification &notification);
+    std::optional<std::pair<LocalNotification, AlarmPtr>> nextWaiting();
+
+    LocalNotificationList waiting_; // received, screen not shown yet, oldest first
+    QPointer<QObject> screenUp_;    // the unlock screen shown last, until the presenter deletes it
     std::optional<LocalNotification> presentedNotification_;
     AlarmPtr presentedAlarm_;
     bool alarmRinging_ = false;
-    bool needsUnlockScreen_ = false;
     bool checkingForUnlockScreen_ = false;
     bool cleanUpQueued_ = false;
+    bool defaultsStored_ = true; // false when the first-run alarm could not be stored
+    bool newAlarmWaiting_ = false;
+    ServiceStatus serviceStatus_;
 };

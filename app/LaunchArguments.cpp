@@ -9,6 +9,8 @@ LaunchArguments LaunchArguments::parse(const QStringList &arguments)
         const QString &arg = arguments.at(i);
         if (arg == QLatin1String("--once")) {
             result.once = true;
+        } else if (arg == QLatin1String("--new-alarm")) {
+            result.options.newAlarm = true;
         } else if (arg == QLatin1String("--launch-notification") && i + 1 < arguments.size()) {
             const QJsonDocument doc = QJsonDocument::fromJson(arguments.at(++i).toUtf8());
             bool ok = false;

@@ -5,6 +5,7 @@
 
 // The app's command line:
 //   --launch-notification JSON   the notification whose delivery starts the app
+//   --new-alarm                  open the home screen's add action (the launcher's "New alarm")
 //   --once                       run the launch sequence, then quit (scripts, tests)
 struct LaunchArguments
 {

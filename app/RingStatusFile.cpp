@@ -4,6 +4,7 @@
 #include "platform/DataLock.h"
 #include "platform/Paths.h"
 
+#include <QDebug>
 #include <QFile>
 
 QString RingStatusFile::path() { return Paths::documentPath(StoredNames::kRingStatusFile); }
@@ -13,15 +14,23 @@ bool RingStatusFile::write(const AlarmPtr &ringingAlarm)
     if (!ringingAlarm)
         return false;
     DataLock lock;
+    if (!lock.acquired())
+        return false;
     const QJsonObject root{{StoredNames::kRingStatusKey, true},
                            {StoredNames::kRingingAlarmKey, KeyedArchiver::archivedObject(ringingAlarm.get())}};
-    return KeyedArchive::writeFile(path(), root);
+    QString error;
+    if (KeyedArchive::writeFile(path(), root, &error))
+        return true;
+    qWarning().noquote() << "tolvek: cannot write the ring status:" << error;
+    return false;
 }
 
 AlarmPtr RingStatusFile::read()
 {
     DataLock lock;
-    const KeyedArchive::ReadResult result = KeyedArchive::readFile(path());
+    const KeyedArchive::ReadResult result = KeyedArchive::readFile(path(), [](const QJsonValue &root) {
+        return root.isObject() && root.toObject().value(StoredNames::kRingStatusKey).isBool();
+    });
     if (result.status != KeyedArchive::ReadStatus::Ok || !result.root.isObject())
         return nullptr;
     const QJsonObject root = result.root.toObject();
@@ -33,7 +42,8 @@ AlarmPtr RingStatusFile::read()
 void RingStatusFile::remove()
 {
     DataLock lock;
-    QFile::remove(path());
+    if (lock.acquired())
+        QFile::remove(path());
 }
 
 bool RingStatusFile::exists() { return QFile::exists(path()); }

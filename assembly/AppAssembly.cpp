@@ -11,6 +11,7 @@
 #ifdef TOLVEK_HAVE_SCREENS
 #include "assembly/AppWindow.h"
 #include "assembly/ScreenLibraries.h"
+#include "home/HomeScreens.h"
 
 #include <QQuickWindow>
 #endif
@@ -25,7 +26,9 @@ AppAssembly::AppAssembly(const LaunchArguments &launch, Options options, QObject
 
 AppAssembly::~AppAssembly()
 {
+#ifdef TOLVEK_HAVE_SCREENS
     delete window_; // before the core: screens still look at it while they close
+#endif
     if (scheduler_.scheduler)
         LocalNotificationScheduler::setShared(nullptr);
 }
@@ -41,6 +44,8 @@ bool AppAssembly::start()
     }
     if (options_.busEndpoint && !endpoint_.registerOn() && handOverToRunningApp())
         return false;
+    core_.serviceStatus().follow(scheduler_);
+    connect(&endpoint_, &AlarmBusEndpoint::newAlarmRequested, &core_, &AppCore::requestNewAlarm);
 
 #ifdef TOLVEK_HAVE_WEATHER
     if (options_.fetchWeather) {
@@ -49,9 +54,6 @@ bool AppAssembly::start()
     }
 #endif
     ApplicationLifecycle &lifecycle = ApplicationLifecycle::shared();
-    // Without a home screen, becoming active is what asks whether an alarm rings.
-    connect(&lifecycle, &ApplicationLifecycle::didBecomeActive, &core_,
-            [] { Broadcaster::shared().post(AppCore::HomeScreenDidLoad); });
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &lifecycle,
             &ApplicationLifecycle::terminate, Qt::UniqueConnection);
 
@@ -59,13 +61,23 @@ bool AppAssembly::start()
 #ifdef TOLVEK_HAVE_SCREENS
     if (options_.window) {
         registerScreens();
-        window_ = new AppWindow(AppWindow::Height::Tall, this);
+        setHomeScreenSources({[this]() -> std::optional<Weather> {
+                                  return weather_ ? weather_->weather() : std::nullopt;
+                              },
+                              !scheduler_.viaService});
+        window_ = new AppWindow(AppWindow::Height::Tall, AppWindow::Sizing::FitScreen, this);
         if (window_->load())
             window_->show();
         // A fired alarm (or its desktop notification's "Rock & Roll") brings the window forward.
         connect(&endpoint_, &AlarmBusEndpoint::raiseRequested, this, &AppAssembly::raiseWindow);
+        connect(&core_, &AppCore::newAlarmRequested, this, &AppAssembly::raiseWindow);
     }
 #endif
+    // The home screen asks whether an alarm rings each time the app becomes
+    // active; without one (no window), becoming active asks by itself.
+    if (!window_)
+        connect(&lifecycle, &ApplicationLifecycle::didBecomeActive, &core_,
+                [] { Broadcaster::shared().post(AppCore::HomeScreenDidLoad); });
     lifecycle.becomeActive();
     return true;
 }
@@ -86,6 +98,8 @@ bool AppAssembly::handOverToRunningApp() const
         return false;
     if (launch_.options.localNotification)
         running.call(QStringLiteral("DeliverNotification"), NotificationBus::toWire(*launch_.options.localNotification));
+    if (launch_.options.newAlarm)
+        running.call(QStringLiteral("NewAlarm"));
     running.call(QStringLiteral("Raise"));
     qInfo("tolvek: the app is already running; brought it forward");
     return true;
@@ -94,10 +108,6 @@ bool AppAssembly::handOverToRunningApp() const
 void AppAssembly::raiseWindow()
 {
 #ifdef TOLVEK_HAVE_SCREENS
-    if (QQuickWindow *w = window_->window()) {
-        w->show();
-        w->raise();
-        w->requestActivate();
-    }
+    window_->raise();
 #endif
 }

@@ -2,6 +2,7 @@
 
 #include "app/ScreenRegistry.h"
 #include "platform/AlertPresenter.h"
+#include "ui/AccessibleProgressBar.h"
 #include "ui/LifecycleDriver.h"
 #include "ui/ModalLayer.h"
 #include "ui/NavigationStack.h"
@@ -10,18 +11,40 @@
 #include "ui/ScreenMetrics.h"
 #include "ui/UiSetup.h"
 #include "ui/WindowPresence.h"
+#include "assembly/WindowPlacement.h"
+#include "platform/Preferences.h"
+#include "platform/StoredNames.h"
 
 #include <QDebug>
 
 namespace {
 const QString kRootClass = QStringLiteral("AppSideMenu");
 const QUrl kMainView(QStringLiteral("qrc:/Tolvek/Main.qml"));
+constexpr int kResizeSettleMs = 500;
+
+std::optional<bool> fullScreenAsked()
+{
+    const QByteArray asked = qgetenv("TOLVEK_FULLSCREEN");
+    if (asked == "1")
+        return true;
+    if (asked == "0")
+        return false;
+    return std::nullopt;
+}
 } // namespace
 
-AppWindow::AppWindow(Height height, QObject *parent) : QObject(parent), height_(height) { }
+AppWindow::AppWindow(Height height, Sizing sizing, QObject *parent)
+    : QObject(parent), height_(height), sizing_(sizing)
+{
+    rememberTimer_.setSingleShot(true);
+    rememberTimer_.setInterval(kResizeSettleMs);
+    connect(&rememberTimer_, &QTimer::timeout, this, &AppWindow::rememberSize);
+}
 
 AppWindow::~AppWindow()
 {
+    if (rememberTimer_.isActive())
+        rememberSize();
     if (&AlertPresenter::shared() == alertPresenter_.get())
         AlertPresenter::setShared(nullptr);
     if (ScreenPresenter::shared() == &ModalLayer::shared())
@@ -56,6 +79,7 @@ bool AppWindow::load()
     window_ = qobject_cast<QQuickWindow *>(engine_.rootObjects().first());
     if (!window_)
         return false;
+    AccessibleProgressBar::install(); // after QtQuick's own accessibility, so it is asked first
     WindowPresence::setAnimatesTransitions(true);
     lifecycle_ = new LifecycleDriver(window_, this);
     root_->beginAppearance(false);
@@ -66,11 +90,71 @@ void AppWindow::show()
 {
     if (!window_)
         return;
-    if (qEnvironmentVariableIntValue("TOLVEK_FULLSCREEN") == 1)
-        window_->showFullScreen();
+    if (sizing_ == Sizing::FitScreen)
+        place();
     else
         window_->show();
     window_->requestActivate();
+}
+
+void AppWindow::raise()
+{
+    if (!window_)
+        return;
+    if (!window_->isVisible())
+        show();
+    window_->raise();
+    window_->requestActivate();
+}
+
+void AppWindow::place()
+{
+    QScreen *screen = window_->screen();
+    if (!screen) {
+        window_->show();
+        return;
+    }
+    window_->create(); // platforms that draw their own decorations know their size from here on
+    const QSize remembered = WindowPlacement::sizeFromText(Preferences::shared().stringForKey(StoredNames::kWindowSizeKey));
+    const WindowPlacement placement = WindowPlacement::choose(points(), screen->geometry().size(), screen->availableGeometry(),
+                                                              window_->frameMargins(), remembered, fullScreenAsked());
+    if (placement.fullScreen) {
+        window_->showFullScreen();
+        return;
+    }
+    window_->setMinimumSize(WindowPlacement::minimumSize(points()));
+    window_->setGeometry(placement.geometry);
+    placedSize_ = placement.geometry.size();
+    window_->show();
+    // The decorations' size is known once the window is on screen; fit again if they push it past the screen.
+    if (window_->frameMargins().isNull())
+        connect(window_, &QQuickWindow::frameSwapped, this, &AppWindow::refitToDecorations, Qt::SingleShotConnection);
+    connect(window_, &QWindow::widthChanged, &rememberTimer_, qOverload<>(&QTimer::start), Qt::UniqueConnection);
+    connect(window_, &QWindow::heightChanged, &rememberTimer_, qOverload<>(&QTimer::start), Qt::UniqueConnection);
+}
+
+void AppWindow::refitToDecorations()
+{
+    QScreen *screen = window_ ? window_->screen() : nullptr;
+    if (!screen || window_->frameMargins().isNull() || screen->availableGeometry().contains(window_->frameGeometry()))
+        return;
+    const WindowPlacement placement = WindowPlacement::choose(points(), screen->geometry().size(), screen->availableGeometry(),
+                                                              window_->frameMargins(), window_->size(), false);
+    window_->setGeometry(placement.geometry);
+    placedSize_ = placement.geometry.size();
+}
+
+void AppWindow::rememberSize()
+{
+    if (!window_ || window_->visibility() != QWindow::Windowed)
+        return;
+    // Only a size the user chose is kept; the fitted one follows the screen.
+    Preferences &preferences = Preferences::shared();
+    if (window_->size() == placedSize_)
+        preferences.remove(StoredNames::kWindowSizeKey);
+    else
+        preferences.setString(StoredNames::kWindowSizeKey, WindowPlacement::sizeToText(window_->size()));
+    preferences.synchronize();
 }
 
 SideMenu *AppWindow::rootScreen() const { return root_.get(); }

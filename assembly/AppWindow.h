@@ -4,6 +4,7 @@
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QSize>
+#include <QTimer>
 #include <memory>
 
 #include "ui/ScreenHost.h"
@@ -13,25 +14,31 @@ class NavigationStack;
 class LifecycleDriver;
 class AlertViewPresenter;
 
-// The app's window: a phone-sized window (320 x 568 points, or 320 x 480 for
-// the short screen) whose root is the side-menu container, above it the
+// The app's window: the phone's design space (320 x 568 points, or 320 x 480
+// for the short screen) whose root is the side-menu container, above it the
 // modal layer and the alert layer. Loading it installs the window's screen
 // presenter and alert presenter for the core and drives the life cycle.
+// The app's own window fits the screen (WindowPlacement) and remembers the
+// size the user gives it; screenshots and tests keep the design size.
 class AppWindow : public QObject, public ScreenHost
 {
     Q_OBJECT
 public:
     enum class Height { Tall, Short };
+    enum class Sizing { Design, FitScreen };
     static constexpr QSize kTallPoints{320, 568};
     static constexpr QSize kShortPoints{320, 480};
 
-    explicit AppWindow(Height height = Height::Tall, QObject *parent = nullptr);
+    explicit AppWindow(Height height = Height::Tall, Sizing sizing = Sizing::Design, QObject *parent = nullptr);
     ~AppWindow() override;
 
     // Creates the root container and the window; false when the QML failed to load.
     bool load();
-    // Shows the window: full-screen when TOLVEK_FULLSCREEN=1 (phones), else phone-sized.
+    // Shows the window. FitScreen: full screen on a phone (TOLVEK_FULLSCREEN=1, or a
+    // screen narrower than it is tall; TOLVEK_FULLSCREEN=0 never), else fitted to the screen.
     void show();
+    // Brings the window to the front, showing it as show() would when hidden.
+    void raise();
 
     QQuickWindow *window() const override { return window_; }
     QQmlEngine &qmlEngine() override { return engine_; }
@@ -41,7 +48,14 @@ public:
     QSize points() const override { return height_ == Height::Tall ? kTallPoints : kShortPoints; }
 
 private:
+    void place();
+    void refitToDecorations();
+    void rememberSize();
+
     Height height_;
+    Sizing sizing_;
+    QSize placedSize_;     // the size place() chose; a different one is the user's
+    QTimer rememberTimer_; // stores the size once a resize has settled
     // Declared before the engine, so the screens outlive the window showing them.
     std::unique_ptr<SideMenu> root_;
     QQmlApplicationEngine engine_; // owns the window

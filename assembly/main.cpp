@@ -1,4 +1,5 @@
 #include "app/LaunchArguments.h"
+#include "platform/StoredNames.h"
 #include "assembly/AppAssembly.h"
 
 #ifdef TOLVEK_HAVE_SCREENS
@@ -24,6 +25,8 @@ An alarm clock: to stop a ringing alarm, win a small game.
 
   --launch-notification JSON   start with this fired notification (the
                                notification service passes it)
+  --new-alarm                  open a new alarm (the launcher's "New alarm";
+                               raises the running app when there is one)
   --once                       run the launch sequence and quit
   --screenshot NAME OUT.png [--short]
                                render one screen offscreen into a PNG, with
@@ -60,6 +63,8 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("tolvek-alarm"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TOLVEK_VERSION));
 #ifdef TOLVEK_HAVE_SCREENS
+    // Wayland shells match the window to its desktop entry (icon, name, actions) by this id.
+    QGuiApplication::setDesktopFileName(StoredNames::kDesktopEntryId);
     if (const auto exitCode = ScreenshotCommand::run(QCoreApplication::arguments()))
         return *exitCode;
     if (hasArgument(argc, argv, "--self-test"))

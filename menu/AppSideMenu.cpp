@@ -30,3 +30,12 @@ void AppSideMenu::build()
     setMenuScreen(make(QStringLiteral("MenuScreen")));
     setBackgroundImage(Pictures::backgroundName(QStringLiteral("menu-bg.jpg"), ScreenMetrics::shared().isTall()));
 }
+
+void AppSideMenu::showTopLevel(TopLevel screen)
+{
+    const QList<ScreenController *> &stack = screen == Home ? homeStack_ : screen == Skin ? skinStack_ : aboutStack_;
+    auto *content = qobject_cast<NavigationStack *>(contentScreen());
+    if (!stack.isEmpty() && content)
+        content->setScreens(stack, false);
+    hideMenu();
+}

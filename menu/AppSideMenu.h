@@ -10,6 +10,8 @@ class AppSideMenu : public SideMenu
 {
     Q_OBJECT
 public:
+    enum TopLevel { Home, Skin, About };
+
     explicit AppSideMenu(QObject *parent = nullptr);
 
     // The one-screen stacks of the menu entries home, skin and about; empty
@@ -20,6 +22,8 @@ public:
 
     // Builds the container from the screens registered under their class names.
     void build();
+    // Makes `screen` the content and closes the menu (nothing happens for a screen not built in).
+    void showTopLevel(TopLevel screen);
 
 private:
     QList<ScreenController *> homeStack_, skinStack_, aboutStack_;

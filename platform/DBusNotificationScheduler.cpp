@@ -26,22 +26,18 @@ DBusNotificationScheduler::DBusNotificationScheduler(const QDBusConnection &bus,
         setProblem(serviceGone());
 }
 
-bool DBusNotificationScheduler::scheduleLocalNotification(const LocalNotification &n)
+bool DBusNotificationScheduler::changeLocalNotifications(const LocalNotificationList &cancel,
+                                                         const LocalNotificationList &schedule, QString *error)
 {
-    const bool scheduled = fileOnly_.scheduleLocalNotification(n);
-    if (scheduled && !problem().isEmpty()) {
+    const bool scheduled = fileOnly_.changeLocalNotifications(cancel, schedule, error);
+    if (scheduled && !schedule.isEmpty() && !problem().isEmpty()) {
         // Ask the bus to start the service without waiting: it needs the data lock the caller may hold.
         bus_.interface()->asyncCall(QStringLiteral("StartServiceByName"), NotificationBus::kServiceName, 0u);
     }
     return scheduled;
 }
 
-void DBusNotificationScheduler::cancelLocalNotification(const LocalNotification &n)
-{
-    fileOnly_.cancelLocalNotification(n);
-}
-
-void DBusNotificationScheduler::cancelAllLocalNotifications() { fileOnly_.cancelAllLocalNotifications(); }
+bool DBusNotificationScheduler::cancelAllLocalNotifications() { return fileOnly_.cancelAllLocalNotifications(); }
 
 LocalNotificationList DBusNotificationScheduler::scheduledLocalNotifications() const
 {

@@ -18,9 +18,9 @@ class DBusNotificationScheduler : public LocalNotificationScheduler
 public:
     explicit DBusNotificationScheduler(const QDBusConnection &bus, QObject *parent = nullptr);
 
-    bool scheduleLocalNotification(const LocalNotification &n) override;
-    void cancelLocalNotification(const LocalNotification &n) override;
-    void cancelAllLocalNotifications() override;
+    bool changeLocalNotifications(const LocalNotificationList &cancel, const LocalNotificationList &schedule,
+                                  QString *error = nullptr) override;
+    bool cancelAllLocalNotifications() override;
     LocalNotificationList scheduledLocalNotifications() const override;
     QString problem() const override;
 

@@ -4,9 +4,19 @@
 #include "platform/DataLock.h"
 #include "platform/NotificationDelivery.h"
 
+#include <QDebug>
+
 namespace {
 // Timers run on the monotonic clock; waking at least this often catches wall-clock changes.
 constexpr qint64 kMaxSleepMs = 30 * 1000;
+constexpr qint64 kRetryMs = 1000;
+
+bool fail(QString *error, const QString &why)
+{
+    if (error)
+        *error = why;
+    return false;
+}
 } // namespace
 
 InProcessNotificationScheduler::InProcessNotificationScheduler(bool deliver, QObject *parent)
@@ -20,33 +30,37 @@ InProcessNotificationScheduler::InProcessNotificationScheduler(bool deliver, QOb
     }
 }
 
-bool InProcessNotificationScheduler::scheduleLocalNotification(const LocalNotification &n)
+bool InProcessNotificationScheduler::changeLocalNotifications(const LocalNotificationList &cancel,
+                                                              const LocalNotificationList &schedule, QString *error)
 {
-    bool scheduled = false;
     {
         DataLock lock;
+        if (!lock.acquired())
+            return fail(error, lock.problem());
         NotificationStore::Contents contents = NotificationStore::load();
-        scheduled = NotificationStore::schedule(contents, n) && NotificationStore::save(contents);
+        for (const LocalNotification &n : cancel)
+            NotificationStore::cancel(contents, n);
+        for (const LocalNotification &n : schedule) {
+            if (!NotificationStore::schedule(contents, n))
+                return fail(error, QStringLiteral("no room for another notification (at most %1 may be pending)")
+                                       .arg(LocalNotification::kMaxPending));
+        }
+        if (!NotificationStore::save(contents, error))
+            return false;
     }
-    if (scheduled && deliver_)
+    if (!schedule.isEmpty() && deliver_)
         arm(NotificationDelivery::nextWake(scheduledLocalNotifications(), Clock::current().now()));
-    return scheduled;
+    return true;
 }
 
-void InProcessNotificationScheduler::cancelLocalNotification(const LocalNotification &n)
+bool InProcessNotificationScheduler::cancelAllLocalNotifications()
 {
     DataLock lock;
-    NotificationStore::Contents contents = NotificationStore::load();
-    if (NotificationStore::cancel(contents, n))
-        NotificationStore::save(contents);
-}
-
-void InProcessNotificationScheduler::cancelAllLocalNotifications()
-{
-    DataLock lock;
+    if (!lock.acquired())
+        return fail(nullptr, lock.problem());
     NotificationStore::Contents contents = NotificationStore::load();
     contents.pending.clear();
-    NotificationStore::save(contents);
+    return NotificationStore::save(contents);
 }
 
 LocalNotificationList InProcessNotificationScheduler::scheduledLocalNotifications() const
@@ -62,9 +76,17 @@ void InProcessNotificationScheduler::checkNow()
     NotificationDelivery::Outcome outcome;
     {
         DataLock lock;
+        if (!lock.acquired()) {
+            // Never judged without the lock; soon again instead.
+            qWarning().noquote() << "tolvek:" << lock.problem();
+            arm(Clock::current().now().addMSecs(kRetryMs));
+            return;
+        }
         NotificationStore::Contents contents = NotificationStore::load();
         outcome = NotificationDelivery::evaluate(contents, Clock::current().now());
-        NotificationStore::save(contents);
+        QString error;
+        if (!NotificationStore::save(contents, &error))
+            qWarning().noquote() << "tolvek: cannot store the pending notifications:" << error;
     }
     arm(outcome.nextWake);
     for (const LocalNotification &n : std::as_const(outcome.missed))

@@ -13,9 +13,9 @@ public:
     // With `deliver` false it only manages the store (the command-line tool).
     explicit InProcessNotificationScheduler(bool deliver = true, QObject *parent = nullptr);
 
-    bool scheduleLocalNotification(const LocalNotification &n) override;
-    void cancelLocalNotification(const LocalNotification &n) override;
-    void cancelAllLocalNotifications() override;
+    bool changeLocalNotifications(const LocalNotificationList &cancel, const LocalNotificationList &schedule,
+                                  QString *error = nullptr) override;
+    bool cancelAllLocalNotifications() override;
     LocalNotificationList scheduledLocalNotifications() const override;
 
     // Delivers whatever is due now and re-arms the timer. Also runs by itself.

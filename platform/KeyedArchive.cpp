@@ -1,9 +1,10 @@
 #include "platform/KeyedArchive.h"
 
+#include "platform/AtomicFile.h"
+
 #include <QDebug>
 #include <QFile>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 namespace {
 const QString kClassKey = QStringLiteral("$class");
@@ -77,42 +78,58 @@ QString KeyedUnarchiver::classNameOf(const QJsonValue &value)
     return value.isObject() ? value.toObject().value(kClassKey).toString() : QString();
 }
 
-bool KeyedArchive::writeFile(const QString &path, const QJsonValue &root)
+bool KeyedArchive::writeFile(const QString &path, const QJsonValue &root, QString *error)
 {
     const QJsonObject archive{{QStringLiteral("archive"), kArchiveTag}, {QStringLiteral("version"), 1},
                               {QStringLiteral("root"), root}};
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(QJsonDocument(archive).toJson(QJsonDocument::Indented));
-    return file.commit();
+    return AtomicFile::write(path, QJsonDocument(archive).toJson(QJsonDocument::Indented), error);
 }
 
-KeyedArchive::ReadResult KeyedArchive::readFile(const QString &path)
+KeyedArchive::ReadResult KeyedArchive::readFile(const QString &path, const RootCheck &fits)
 {
     ReadResult result;
-    QFile file(path);
-    if (!file.exists() || !file.open(QIODevice::ReadOnly))
+    const AtomicFile::Read file = AtomicFile::read(path, kMaxFileBytes);
+    switch (file.status) {
+    case AtomicFile::Read::Status::Missing:
         return result;
-    QJsonParseError error{};
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
-    file.close();
-    const QJsonObject archive = doc.object();
-    if (error.error == QJsonParseError::NoError && archive.value(QStringLiteral("archive")).toString() == kArchiveTag
-        && archive.contains(QStringLiteral("root"))) {
-        result.status = ReadStatus::Ok;
-        result.root = archive.value(QStringLiteral("root"));
+    case AtomicFile::Read::Status::Unreadable:
+        result.status = ReadStatus::Unreadable;
+        result.error = file.error;
+        qWarning().noquote() << "tolvek:" << file.error;
         return result;
+    case AtomicFile::Read::Status::TooLarge:
+        result.error = file.error;
+        break;
+    case AtomicFile::Read::Status::Ok: {
+        QJsonParseError parse{};
+        const QJsonDocument doc = QJsonDocument::fromJson(file.bytes, &parse);
+        const QJsonObject archive = doc.object();
+        const QJsonValue root = archive.value(QStringLiteral("root"));
+        if (parse.error != QJsonParseError::NoError)
+            result.error = parse.errorString();
+        else if (archive.value(QStringLiteral("archive")).toString() != kArchiveTag || !archive.contains(QStringLiteral("root")))
+            result.error = QStringLiteral("not an archive");
+        else if (fits && !fits(root))
+            result.error = QStringLiteral("the contents have another shape");
+        if (result.error.isEmpty()) {
+            result.status = ReadStatus::Ok;
+            result.root = root;
+            return result;
+        }
+        break;
+    }
     }
     // Keep the damaged file for the user or support to inspect; start afresh.
-    const QString aside = path + QStringLiteral(".damaged-")
-                          + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddTHHmmsszzz"));
-    if (QFile::rename(path, aside)) {
-        result.movedAsidePath = aside;
-        qWarning().noquote() << "tolvek: damaged file" << path << "kept as" << aside;
-    } else {
-        qWarning().noquote() << "tolvek: damaged file" << path << "could not be moved aside";
-    }
     result.status = ReadStatus::Damaged;
+    QString why;
+    result.movedAsidePath = AtomicFile::keepAside(path, true, &why);
+    if (result.movedAsidePath.isEmpty()) {
+        // Not kept: it must not be replaced either.
+        result.status = ReadStatus::Unreadable;
+        result.error = QStringLiteral("%1 is damaged (%2) and could not be kept aside: %3").arg(path, result.error, why);
+        qWarning().noquote() << "tolvek:" << result.error;
+        return result;
+    }
+    qWarning().noquote() << "tolvek: damaged file" << path << "(" + result.error + ") kept as" << result.movedAsidePath;
     return result;
 }

@@ -63,16 +63,26 @@ private:
 
 // Whole archive files: {"archive": "tolvek-keyed-archive", "version": 1, "root": ...}
 namespace KeyedArchive {
-enum class ReadStatus { Ok, Missing, Damaged };
+// Far above any real list of alarms or notifications; anything bigger is not one of ours.
+constexpr qint64 kMaxFileBytes = 16 << 20;
+
+enum class ReadStatus { Ok, Missing, Damaged, Unreadable };
 struct ReadResult
 {
     ReadStatus status = ReadStatus::Missing;
     QJsonValue root;
     QString movedAsidePath; // where a damaged file was kept
+    QString error;          // what was wrong (Damaged) or why it could not be read (Unreadable)
 };
+// Whether a root has the shape its file needs; a root that has not is damage like a broken file.
+using RootCheck = std::function<bool(const QJsonValue &root)>;
 
-// Atomic replace (write to a temporary file, then rename). False when the write failed.
-bool writeFile(const QString &path, const QJsonValue &root);
-// A damaged file is renamed to "<name>.damaged-<timestamp>" (never deleted) and reads as missing.
-ReadResult readFile(const QString &path);
+// Replaces the file whole (see AtomicFile::write). False, with the reason in `error`, when
+// any step failed; the previous file is then intact.
+bool writeFile(const QString &path, const QJsonValue &root, QString *error = nullptr);
+// A damaged or wrong-shaped file (also one too large to be ours) is renamed to
+// "<name>.damaged-<timestamp>" (never deleted) and reads as Damaged, with no root.
+// A file that exists but cannot be read (a folder in its place, no permission)
+// reads as Unreadable and is left where it is: callers must not replace it.
+ReadResult readFile(const QString &path, const RootCheck &fits = {});
 } // namespace KeyedArchive

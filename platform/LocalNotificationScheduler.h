@@ -12,12 +12,19 @@ class LocalNotificationScheduler : public QObject
 public:
     using QObject::QObject;
 
+    // One change of the pending list, all or nothing: each of `cancel` takes the
+    // first pending notification equal to it away (if any), then `schedule`
+    // comes in. False, with the reason in `error` and nothing changed, when
+    // more than 64 would be pending, a notification has no fire date, or the
+    // change could not be stored.
+    virtual bool changeLocalNotifications(const LocalNotificationList &cancel, const LocalNotificationList &schedule,
+                                          QString *error = nullptr) = 0;
     // False (and nothing scheduled) when 64 notifications are already pending
     // or the scheduler cannot be reached.
-    virtual bool scheduleLocalNotification(const LocalNotification &n) = 0;
+    bool scheduleLocalNotification(const LocalNotification &n) { return changeLocalNotifications({}, {n}); }
     // Cancels the first pending notification equal to `n`.
-    virtual void cancelLocalNotification(const LocalNotification &n) = 0;
-    virtual void cancelAllLocalNotifications() = 0;
+    bool cancelLocalNotification(const LocalNotification &n) { return changeLocalNotifications({n}, {}); }
+    virtual bool cancelAllLocalNotifications() = 0;
     virtual LocalNotificationList scheduledLocalNotifications() const = 0;
     // Human-readable state for the app's status line ("" when all is well).
     virtual QString problem() const { return {}; }

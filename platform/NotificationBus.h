@@ -13,6 +13,7 @@ inline const QString kServiceName = StoredNames::kServiceBusName;
 inline const QString kServicePath = StoredNames::kServiceBusPath;
 inline const QString kAppName = StoredNames::kAppBusName;
 inline const QString kAppPath = StoredNames::kAppBusPath;
+inline const QString kWakesFromSuspendProperty = StoredNames::kServiceWakeProperty;
 // Error name for a call whose notification text is not a notification.
 inline const QString kInvalidNotificationError = StoredNames::kInvalidNotificationError;
 

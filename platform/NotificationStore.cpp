@@ -7,11 +7,22 @@
 
 QString NotificationStore::path() { return Paths::documentPath(StoredNames::kPendingFile); }
 
+namespace {
+bool hasPendingShape(const QJsonValue &root)
+{
+    const QJsonValue lastCheck = root.toObject().value(QStringLiteral("lastCheck"));
+    return root.isObject() && root.toObject().value(QStringLiteral("pending")).isArray()
+           && (lastCheck.isNull() || lastCheck.isUndefined() || lastCheck.isObject());
+}
+} // namespace
+
 NotificationStore::Contents NotificationStore::load()
 {
     Contents contents;
-    const KeyedArchive::ReadResult read = KeyedArchive::readFile(path());
+    const KeyedArchive::ReadResult read = KeyedArchive::readFile(path(), hasPendingShape);
     contents.movedAsidePath = read.movedAsidePath;
+    if (read.status == KeyedArchive::ReadStatus::Unreadable)
+        contents.readError = read.error;
     if (read.status != KeyedArchive::ReadStatus::Ok)
         return contents;
     const QJsonObject root = read.root.toObject();
@@ -25,14 +36,19 @@ NotificationStore::Contents NotificationStore::load()
     return contents;
 }
 
-bool NotificationStore::save(const Contents &contents)
+bool NotificationStore::save(const Contents &contents, QString *error)
 {
+    if (!contents.readError.isEmpty()) {
+        if (error)
+            *error = contents.readError;
+        return false;
+    }
     QJsonArray pending;
     for (const LocalNotification &n : contents.pending)
         pending.append(n.toJson());
     const QJsonObject root{{QStringLiteral("pending"), pending},
                            {QStringLiteral("lastCheck"), KeyedArchiver::archivedDate(contents.lastCheck)}};
-    return KeyedArchive::writeFile(path(), root);
+    return KeyedArchive::writeFile(path(), root, error);
 }
 
 bool NotificationStore::schedule(Contents &contents, const LocalNotification &n)

@@ -13,10 +13,13 @@ struct Contents
 {
     LocalNotificationList pending;
     QDateTime lastCheck; // last moment the deliverer looked at the list (for missed alarms)
-    QString movedAsidePath; // set by load() when the file was damaged and kept aside there
+    QString movedAsidePath; // set by load() when the file was damaged or wrong-shaped and kept aside there
+    QString readError;      // set by load() when the file exists but cannot be read: it must not be replaced
 };
 Contents load();
-bool save(const Contents &contents);
+// False (with the reason in `error`) when the write failed, the previous file then intact, or when
+// `contents` came from a file that could not be read.
+bool save(const Contents &contents, QString *error = nullptr);
 
 // Operations shared by every scheduler. `schedule` refuses (false) past the 64 limit.
 bool schedule(Contents &contents, const LocalNotification &n);

@@ -3,7 +3,9 @@
 #include <QString>
 
 // The user-preference store: an INI file in the config directory, keys as the
-// app names them ("DefaultWeatherUnit", "DefaultSkinFileKey", ...).
+// app names them ("DefaultWeatherUnit", "DefaultSkinFileKey", ...). A damaged
+// file is kept aside (NAME.damaged-TIME) before anything is written over it,
+// and a symbolic link in its place is replaced, never written through.
 class Preferences
 {
 public:

@@ -11,6 +11,7 @@ namespace StoredNames {
 inline const QString kAlarmFile = QStringLiteral("accache");
 inline const QString kRingStatusFile = QStringLiteral("acstatus");
 inline const QString kPendingFile = QStringLiteral("notifications");
+inline const QString kDataLockFile = QStringLiteral(".data.lock");
 
 // Class tags ("$class") of archived objects.
 inline const QString kAlarmClass = QStringLiteral("ZEBAlarmClock");
@@ -72,6 +73,7 @@ inline const QString kSkinKey = QStringLiteral("DefaultSkinFileKey");
 inline const QString kVersionKey = QStringLiteral("UpdateVersionKey");
 inline const QString kRingingNoticeDoNotShowKey = QStringLiteral("tAlarmRingingNoticeDoNotShow");
 inline const QString kWeatherServiceKey = QStringLiteral("WeatherServiceBaseURL");
+inline const QString kWindowSizeKey = QStringLiteral("WindowSize"); // the desktop window's last size, in points
 
 // Broadcasts on the app-wide notification centre.
 namespace Broadcast {
@@ -96,6 +98,10 @@ inline const QString kServiceBusName = QStringLiteral("org.tolvek.NotificationSe
 inline const QString kServiceBusPath = QStringLiteral("/org/tolvek/NotificationService");
 inline const QString kAppBusName = QStringLiteral("org.tolvek.Alarm");
 inline const QString kAppBusPath = QStringLiteral("/org/tolvek/Alarm");
+// The desktop entry (org.tolvek.Alarm.desktop) and AppStream id the window belongs to.
+inline const QString kDesktopEntryId = QStringLiteral("org.tolvek.Alarm");
+// The service's property: whether its timer wakes the machine from suspend.
+inline const QString kServiceWakeProperty = QStringLiteral("WakesFromSuspend");
 inline const QString kInvalidNotificationError = QStringLiteral("org.tolvek.Error.InvalidNotification");
 
 } // namespace StoredNames

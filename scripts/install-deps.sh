@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build ccache pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools
-  qt6-multimedia-dev qt6-sensors-dev qt6-positioning-dev qt6-httpserver-dev
+  qt6-multimedia-dev qt6-sensors-dev qt6-positioning-dev
   qt6-websockets-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-qpa-plugins libqt6positioning6-plugins libqt6svg6 qt6-image-formats-plugins
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-window
@@ -19,7 +19,9 @@ PACKAGES=(
   sox libsox-fmt-mp3 ffmpeg
   faketime dbus dbus-user-session
   tzdata
-  fonts-open-sans fontconfig
+  fonts-open-sans fonts-wqy-microhei fontconfig
+  desktop-file-utils appstream lintian dpkg-dev fakeroot file libcap2-bin util-linux systemd
+  xvfb xauth at-spi2-core python3 python3-pyatspi
 )
 
 missing=()

@@ -11,6 +11,14 @@ source "$here/scripts/session-services.sh"
 BUILD_DIR=$here/build "$here/scripts/build.sh" -DTOLVEK_WERROR=ON
 (cd "$here/build" && ctest --output-on-failure -j 2 --timeout 300)
 
+# The Debian package from the same build, checked by lintian; in CI (as root)
+# also installed, its service run, and removed again.
+echo "== the Debian package"
+install_check=0
+[ "${CI:-}" = true ] && [ "$(id -u)" = 0 ] && install_check=1
+BUILD_DIR=$here/build TOLVEK_PACKAGE_INSTALL_CHECK=${TOLVEK_PACKAGE_INSTALL_CHECK:-$install_check} \
+  "$here/scripts/package.sh"
+
 if [ "${TOLVEK_SKIP_SANITIZERS:-0}" != 1 ]; then
   # The screens' tests stay out of this pass to keep a run well under half an
   # hour on two cores; everything below the window runs again here.

@@ -38,6 +38,8 @@ public:
     // Milliseconds from the start of the file.
     qint64 position() const { return player_.position(); }
     bool hasFailed() const { return failed_; }
+    // The file it plays (empty without an audio server).
+    QUrl source() const { return player_.source(); }
 
 Q_SIGNALS:
     // Played to its end by itself (never for an endless loop).

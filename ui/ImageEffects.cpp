@@ -259,8 +259,20 @@ QImage ImageEffects::applyLightEffect(const QImage &image, qreal scale)
 
 QImage ImageEffects::greyscale(const QImage &image)
 {
-    QImage out = image.convertToFormat(QImage::Format_Grayscale8);
-    out.setDevicePixelRatio(image.devicePixelRatio());
+    if (!image.hasAlphaChannel()) {
+        QImage out = image.convertToFormat(QImage::Format_Grayscale8);
+        out.setDevicePixelRatio(image.devicePixelRatio());
+        return out;
+    }
+    // A grey-only format would drop the transparency and put the picture on black.
+    QImage out = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            const int grey = qGray(line[x]);
+            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]));
+        }
+    }
     return out;
 }
 

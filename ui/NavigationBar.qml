@@ -2,7 +2,7 @@ import QtQuick
 import Tolvek
 
 // The bar of a navigation stack: the screen's left button (or a back button
-// when there is a screen below), and its title.
+// when there is a screen below), its right button, and its title.
 Rectangle {
     id: bar
     property NavigationStack navigation
@@ -22,11 +22,30 @@ Rectangle {
         source: visible ? Kit.pictureUrl(bar.screen.leftBarButtonPicture) : ""
         fillMode: Image.Pad
         Accessible.role: Accessible.Button
-        Accessible.name: bar.screen ? bar.screen.leftBarButtonTitle : ""
+        Accessible.name: bar.screen ? bar.screen.leftBarButtonName : ""
         Accessible.onPressAction: bar.screen.triggerLeftBarButton()
         MouseArea {
             anchors.fill: parent
             onClicked: bar.screen.triggerLeftBarButton()
+        }
+    }
+    Image {
+        objectName: "rightBarButton"
+        anchors.right: parent.right
+        anchors.rightMargin: 6
+        width: 44
+        height: 44
+        visible: bar.screen !== null && bar.screen.rightBarButtonPicture !== ""
+        opacity: visible && bar.screen.rightBarButtonEnabled ? 1 : 0.4
+        source: visible ? Kit.pictureUrl(bar.screen.rightBarButtonPicture) : ""
+        fillMode: Image.Pad
+        Accessible.role: Accessible.Button
+        Accessible.name: bar.screen ? bar.screen.rightBarButtonName : ""
+        Accessible.onPressAction: bar.screen.triggerRightBarButton()
+        MouseArea {
+            anchors.fill: parent
+            enabled: parent.visible && bar.screen.rightBarButtonEnabled
+            onClicked: bar.screen.triggerRightBarButton()
         }
     }
     Text {

@@ -14,7 +14,7 @@ QUrl RatingPrompt::ratingsURL() const
 {
     if (appStoreID == 0)
         return {};
-    return QUrl(kStoreAddress + QStringLiteral("/app/id%1?action=write-review").arg(appStoreID));
+    return QUrl(kRatingPage + QStringLiteral("?app=%1").arg(appStoreID));
 }
 
 bool RatingPrompt::openRatingsPage()

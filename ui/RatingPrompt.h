@@ -4,11 +4,11 @@
 #include <functional>
 
 // The rating prompt's shared settings and the call that opens the app's
-// rating page in the store (in the desktop's browser here).
+// rating page on the project's site, in the desktop's browser.
 class RatingPrompt
 {
 public:
-    static inline const QString kStoreAddress = QStringLiteral("https://apps.apple.com");
+    static inline const QString kRatingPage = QStringLiteral("https://tolvek.org/alarm/rate");
 
     static RatingPrompt &shared();
 
@@ -17,7 +17,7 @@ public:
     bool previewMode = false;
     quint32 appStoreID = 0;
 
-    // <store>/app/id<appStoreID>?action=write-review; empty without an identifier.
+    // The rating page of the app with `appStoreID`; empty without an identifier.
     QUrl ratingsURL() const;
     // Opens the rating page; false when there is no identifier or nothing opened it.
     bool openRatingsPage();

@@ -21,10 +21,9 @@ void ScreenController::setTitleViewText(const QString &text)
     Q_EMIT titleChanged();
 }
 
-void ScreenController::setLeftBarButtonItem(const QString &picture, std::function<void()> action,
-                                            const QString &title)
+void ScreenController::setLeftBarButtonItem(const QString &picture, std::function<void()> action, const QString &name)
 {
-    leftBarButton_ = {picture, std::move(action), title};
+    leftBarButton_ = {picture, std::move(action), name};
     Q_EMIT navigationItemChanged();
 }
 
@@ -32,6 +31,26 @@ void ScreenController::triggerLeftBarButton()
 {
     if (leftBarButton_.action)
         leftBarButton_.action();
+}
+
+void ScreenController::setRightBarButtonItem(const QString &picture, const QString &name, std::function<void()> action)
+{
+    rightBarButton_ = {picture, std::move(action), name};
+    Q_EMIT navigationItemChanged();
+}
+
+void ScreenController::setRightBarButtonEnabled(bool enabled)
+{
+    if (rightBarButton_.enabled == enabled)
+        return;
+    rightBarButton_.enabled = enabled;
+    Q_EMIT navigationItemChanged();
+}
+
+void ScreenController::triggerRightBarButton()
+{
+    if (rightBarButton_.enabled && rightBarButton_.action)
+        rightBarButton_.action();
 }
 
 void ScreenController::setParentScreen(ScreenController *parent)

@@ -23,7 +23,10 @@ class ScreenController : public QObject
     Q_PROPERTY(QString titleViewText READ titleViewText NOTIFY titleChanged)
     Q_PROPERTY(QUrl viewUrl READ viewUrl CONSTANT)
     Q_PROPERTY(QString leftBarButtonPicture READ leftBarButtonPicture NOTIFY navigationItemChanged)
-    Q_PROPERTY(QString leftBarButtonTitle READ leftBarButtonTitle NOTIFY navigationItemChanged)
+    Q_PROPERTY(QString leftBarButtonName READ leftBarButtonName NOTIFY navigationItemChanged)
+    Q_PROPERTY(QString rightBarButtonPicture READ rightBarButtonPicture NOTIFY navigationItemChanged)
+    Q_PROPERTY(QString rightBarButtonName READ rightBarButtonName NOTIFY navigationItemChanged)
+    Q_PROPERTY(bool rightBarButtonEnabled READ rightBarButtonEnabled NOTIFY navigationItemChanged)
     Q_PROPERTY(NavigationStack *navigationStack READ navigationStack NOTIFY parentChanged)
 public:
     explicit ScreenController(QObject *parent = nullptr);
@@ -37,11 +40,17 @@ public:
     QString titleViewText() const { return titleViewText_; }
     void setTitleViewText(const QString &text);
 
+    // The bar buttons: a picture, the name a screen reader says, an action.
     QString leftBarButtonPicture() const { return leftBarButton_.picture; }
-    // What the button is called for screen readers.
-    QString leftBarButtonTitle() const { return leftBarButton_.title; }
-    void setLeftBarButtonItem(const QString &picture, std::function<void()> action, const QString &title = {});
+    QString leftBarButtonName() const { return leftBarButton_.name; }
+    void setLeftBarButtonItem(const QString &picture, std::function<void()> action, const QString &name = {});
     Q_INVOKABLE void triggerLeftBarButton();
+    QString rightBarButtonPicture() const { return rightBarButton_.picture; }
+    QString rightBarButtonName() const { return rightBarButton_.name; }
+    bool rightBarButtonEnabled() const { return rightBarButton_.enabled; }
+    void setRightBarButtonItem(const QString &picture, const QString &name, std::function<void()> action);
+    void setRightBarButtonEnabled(bool enabled);
+    Q_INVOKABLE void triggerRightBarButton();
 
     // The container chain: navigation controller, side menu, presenting screen.
     ScreenController *parentScreen() const { return parent_; }
@@ -79,10 +88,11 @@ private:
     {
         QString picture;
         std::function<void()> action;
-        QString title;
+        QString name;
+        bool enabled = true;
     };
     QString title_, titleViewText_;
-    BarButton leftBarButton_;
+    BarButton leftBarButton_, rightBarButton_;
     QPointer<ScreenController> parent_;
     bool loaded_ = false;
     bool onScreen_ = false;

@@ -30,6 +30,14 @@ QStringList UnlockerPicker::illustrationUrls() const
     return urls;
 }
 
+QStringList UnlockerPicker::pageNames() const
+{
+    QStringList names;
+    for (const UnlockerPtr &unlocker : unlockers_)
+        names.append(tr("Unlocker: %1").arg(unlocker->title));
+    return names;
+}
+
 void UnlockerPicker::showUnlocker(int index)
 {
     const UnlockerPtr &unlocker = unlockers_.at(index);
@@ -120,8 +128,8 @@ void UnlockerPicker::useCurrentUnlocker()
     currentUnlockerIndex_ = currentPage_;
     if (currentUnlockerIndex_ == chosenUnlockerIndex_)
         return;
-    showUseButton(1);
     chosenUnlockerIndex_ = currentUnlockerIndex_;
+    showUseButton(1);
     if (delegate_)
         delegate_->unlockerChosen(this, currentUnlockerIndex_);
 }

@@ -31,6 +31,7 @@ class UnlockerPicker : public ScreenController
     QML_ELEMENT
     QML_UNCREATABLE("made by the screen registry")
     Q_PROPERTY(QStringList illustrationUrls READ illustrationUrls NOTIFY unlockersChanged)
+    Q_PROPERTY(QStringList pageNames READ pageNames NOTIFY unlockersChanged)
     Q_PROPERTY(int pageCount READ pageCount NOTIFY unlockersChanged)
     Q_PROPERTY(int currentPage READ currentPage NOTIFY currentPageChanged)
     Q_PROPERTY(QString titleText READ titleText NOTIFY currentPageChanged)
@@ -39,6 +40,7 @@ class UnlockerPicker : public ScreenController
     Q_PROPERTY(qreal textAlpha READ textAlpha NOTIFY textAlphaChanged)
     Q_PROPERTY(QString useButtonPictureUrl READ useButtonPictureUrl NOTIFY useButtonChanged)
     Q_PROPERTY(QString useLabelText READ useLabelText NOTIFY useButtonChanged)
+    Q_PROPERTY(bool pageInUse READ isPageInUse NOTIFY useButtonChanged)
     Q_PROPERTY(QString previewLabelText READ previewLabelText CONSTANT)
     Q_PROPERTY(int pageScrollMs READ pageScrollMs CONSTANT)
 public:
@@ -57,7 +59,7 @@ public:
     void setUnlockers(const QList<UnlockerPtr> &unlockers);
     // Scrolls to the page when 0 <= index < count; otherwise nothing. Without
     // animation the page is the current one at once.
-    void scrollToUnlocker(int index, bool animated);
+    Q_INVOKABLE void scrollToUnlocker(int index, bool animated);
     // 0: "not used" picture; 1: "in use" picture; both say "Use". Other kinds: no picture, no text.
     void showUseButton(int kind);
     // The strip has scrolled `position` pages from the first one (2.5: halfway
@@ -67,6 +69,8 @@ public:
     Q_INVOKABLE void useCurrentUnlocker();
 
     QStringList illustrationUrls() const;
+    // Each page as assistive tools name it: "Unlocker: <title>".
+    QStringList pageNames() const;
     int pageCount() const { return int(unlockers_.size()); }
     int currentPage() const { return currentPage_; }
     QString titleText() const { return titleText_; }
@@ -75,6 +79,8 @@ public:
     QString useButtonPicture() const { return useButtonPicture_; }
     QString useButtonPictureUrl() const;
     QString useLabelText() const { return useLabelText_; }
+    // Whether the page in view is the chosen unlocker.
+    bool isPageInUse() const { return currentPage_ == chosenUnlockerIndex_; }
     QString previewLabelText() const { return tr("Preview"); }
     int pageScrollMs() const { return kPageScrollMs; }
 

@@ -39,19 +39,27 @@ Item {
         highlightRangeMode: ListView.StrictlyEnforceRange
         boundsBehavior: Flickable.StopAtBounds
         clip: true
+        // Every page stays made, so assistive tools can reach each one.
+        cacheBuffer: Math.max(0, picker.controller.pageCount * width)
         model: picker.controller.illustrationUrls
         onContentXChanged: if (width > 0) picker.controller.scrolledTo((contentX - originX) / width)
         Component.onCompleted: positionViewAtIndex(picker.controller.currentPage, ListView.Beginning)
+        Accessible.role: Accessible.List
+        Accessible.name: qsTr("Unlockers")
 
         delegate: Image {
             required property string modelData
+            required property int index
             width: strip.width
             height: strip.height
             source: modelData
             fillMode: Image.PreserveAspectCrop
+            // A page for assistive tools, selected while in view: pressing it brings it into view.
             Accessible.role: Accessible.Button
-            Accessible.name: picker.controller.previewLabelText + " " + picker.controller.titleText
-            Accessible.onPressAction: picker.controller.preview()
+            Accessible.name: picker.controller.pageNames[index]
+            Accessible.selectable: true
+            Accessible.selected: index === picker.controller.currentPage
+            Accessible.onPressAction: picker.controller.scrollToUnlocker(index, true)
             MouseArea {
                 anchors.fill: parent
                 onClicked: picker.controller.preview()
@@ -89,6 +97,13 @@ Item {
         height: 22
         radius: 11
         color: Qt.rgba(0, 0, 0, 0.45)
+        Accessible.role: Accessible.Button
+        Accessible.name: picker.controller.previewLabelText
+        Accessible.onPressAction: picker.controller.preview()
+        MouseArea {
+            anchors.fill: parent
+            onClicked: picker.controller.preview()
+        }
         Text {
             id: previewText
             anchors.centerIn: parent
@@ -96,8 +111,7 @@ Item {
             color: "white"
             font.family: Kit.lightFontFamily
             font.pixelSize: 12
-            Accessible.role: Accessible.StaticText
-            Accessible.name: text
+            Accessible.ignored: true
         }
     }
     Row {
@@ -175,6 +189,8 @@ Item {
             height: 40
             Accessible.role: Accessible.Button
             Accessible.name: picker.controller.useLabelText
+            Accessible.checkable: true
+            Accessible.checked: picker.controller.pageInUse
             Accessible.onPressAction: picker.controller.useCurrentUnlocker()
             Image {
                 anchors.fill: parent

@@ -165,6 +165,76 @@ Open Sans · Qt · OpenCV</translation>
     </message>
 </context>
 <context>
+    <name>SmileGame</name>
+    <message>
+        <source>Smile Notice</source>
+        <translation>Smile into the camera to wake up</translation>
+    </message>
+    <message>
+        <source>camera off</source>
+        <translation>camera off</translation>
+    </message>
+    <message>
+        <source>smile %1 of %2</source>
+        <translation>smile %1 of %2</translation>
+    </message>
+    <message>
+        <source>face seen</source>
+        <translation>face seen</translation>
+    </message>
+    <message>
+        <source>looking for a face</source>
+        <translation>looking for a face</translation>
+    </message>
+    <message>
+        <source>starting the camera</source>
+        <translation>starting the camera</translation>
+    </message>
+    <message>
+        <source>Solve the sum instead.</source>
+        <translation>Solve the sum instead.</translation>
+    </message>
+    <message>
+        <source>No camera found.</source>
+        <translation>No camera found.</translation>
+    </message>
+    <message>
+        <source>The camera could not be started.</source>
+        <translation>The camera could not be started.</translation>
+    </message>
+    <message>
+        <source>The camera stopped working.</source>
+        <translation>The camera stopped working.</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s pictures cannot be read.</source>
+        <translation>The camera&apos;s pictures cannot be read.</translation>
+    </message>
+    <message>
+        <source>Face detection is not available.</source>
+        <translation>Face detection is not available.</translation>
+    </message>
+    <message>
+        <source>No face seen for a minute.</source>
+        <translation>No face seen for a minute.</translation>
+    </message>
+    <message>
+        <source>Camera picture</source>
+        <translation>Camera picture</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Camera</translation>
+    </message>
+</context>
+<context>
+    <name>SumPad</name>
+    <message>
+        <source>Answer</source>
+        <translation>Answer</translation>
+    </message>
+</context>
+<context>
     <name>TapGame</name>
     <message>
         <source>Tap Notice</source>
@@ -269,6 +339,56 @@ Open Sans · Qt · OpenCV</translation>
     <message>
         <source>Please wait</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ShakeGame</name>
+    <message>
+        <source>Drag fast to shake</source>
+        <translation>Drag fast to shake</translation>
+    </message>
+    <message>
+        <source>Shake Notice</source>
+        <translation>Shake to launch</translation>
+    </message>
+    <message>
+        <source>Drag the screen fast back and forth to fill the gauge.</source>
+        <translation>Drag the screen fast back and forth to fill the gauge.</translation>
+    </message>
+    <message>
+        <source>Shake gauge</source>
+        <translation>Shake gauge</translation>
+    </message>
+</context>
+<context>
+    <name>BlowGame</name>
+    <message>
+        <source>Tap Close to wake up</source>
+        <translation>Tap Close to wake up</translation>
+    </message>
+    <message>
+        <source>Blow Notice</source>
+        <translation>Blow the UFO away</translation>
+    </message>
+    <message>
+        <source>Tap Close to stop the alarm.</source>
+        <translation>Tap Close to stop the alarm.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>There are</source>
+        <translation>There are</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>Blow gauge</source>
+        <translation>Blow gauge</translation>
     </message>
 </context>
 </TS>

@@ -165,6 +165,76 @@ Open Sans 字体 · Qt · OpenCV</translation>
     </message>
 </context>
 <context>
+    <name>SmileGame</name>
+    <message>
+        <source>Smile Notice</source>
+        <translation>对着摄像头微笑即可停止闹钟</translation>
+    </message>
+    <message>
+        <source>camera off</source>
+        <translation>摄像头已关闭</translation>
+    </message>
+    <message>
+        <source>smile %1 of %2</source>
+        <translation>微笑 %1/%2</translation>
+    </message>
+    <message>
+        <source>face seen</source>
+        <translation>看到脸了</translation>
+    </message>
+    <message>
+        <source>looking for a face</source>
+        <translation>正在寻找人脸</translation>
+    </message>
+    <message>
+        <source>starting the camera</source>
+        <translation>正在打开摄像头</translation>
+    </message>
+    <message>
+        <source>Solve the sum instead.</source>
+        <translation>请改为完成算术题。</translation>
+    </message>
+    <message>
+        <source>No camera found.</source>
+        <translation>没有找到摄像头。</translation>
+    </message>
+    <message>
+        <source>The camera could not be started.</source>
+        <translation>摄像头无法打开。</translation>
+    </message>
+    <message>
+        <source>The camera stopped working.</source>
+        <translation>摄像头停止工作了。</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s pictures cannot be read.</source>
+        <translation>无法读取摄像头画面。</translation>
+    </message>
+    <message>
+        <source>Face detection is not available.</source>
+        <translation>人脸检测不可用。</translation>
+    </message>
+    <message>
+        <source>No face seen for a minute.</source>
+        <translation>一分钟内没有看到人脸。</translation>
+    </message>
+    <message>
+        <source>Camera picture</source>
+        <translation>摄像头画面</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>摄像头</translation>
+    </message>
+</context>
+<context>
+    <name>SumPad</name>
+    <message>
+        <source>Answer</source>
+        <translation>答案</translation>
+    </message>
+</context>
+<context>
     <name>TapGame</name>
     <message>
         <source>Tap Notice</source>
@@ -269,6 +339,109 @@ Open Sans 字体 · Qt · OpenCV</translation>
     <message>
         <source>Please wait</source>
         <translation>请稍候</translation>
+    </message>
+</context>
+<context>
+    <name>ShakeGame</name>
+    <message>
+        <source>Drag fast to shake</source>
+        <translation>快速拖动来摇动</translation>
+    </message>
+    <message>
+        <source>Shake Notice</source>
+        <translation>摇动手机发射</translation>
+    </message>
+    <message>
+        <source>Drag the screen fast back and forth to fill the gauge.</source>
+        <translation>在屏幕上快速来回拖动来加满燃料。</translation>
+    </message>
+    <message>
+        <source>Shake gauge</source>
+        <translation>摇动进度</translation>
+    </message>
+</context>
+<context>
+    <name>BlowGame</name>
+    <message>
+        <source>Tap Close to wake up</source>
+        <translation>点击“关闭”停止闹钟</translation>
+    </message>
+    <message>
+        <source>Blow Notice</source>
+        <translation>吹走飞碟</translation>
+    </message>
+    <message>
+        <source>Tap Close to stop the alarm.</source>
+        <translation>点击“关闭”停止闹钟。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>There are</source>
+        <translation>还有</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>公里</translation>
+    </message>
+    <message>
+        <source>Blow gauge</source>
+        <translation>吹气进度</translation>
+    </message>
+</context>
+<context>
+    <name>SensorAcceleration</name>
+    <message>
+        <source>There is no motion sensor here.</source>
+        <translation>这台设备没有运动传感器。</translation>
+    </message>
+    <message>
+        <source>The motion sensor cannot be reached.</source>
+        <translation>无法连接运动传感器。</translation>
+    </message>
+    <message>
+        <source>The motion sensor does not start.</source>
+        <translation>运动传感器无法启动。</translation>
+    </message>
+</context>
+<context>
+    <name>SensorWatch</name>
+    <message>
+        <source>The motion sensor sends readings that make no sense.</source>
+        <translation>运动传感器的读数无效。</translation>
+    </message>
+    <message>
+        <source>The motion sensor stopped answering.</source>
+        <translation>运动传感器没有响应了。</translation>
+    </message>
+    <message>
+        <source>The motion sensor is stuck on one value.</source>
+        <translation>运动传感器的读数卡住了。</translation>
+    </message>
+</context>
+<context>
+    <name>BlowDetector</name>
+    <message>
+        <source>There is no microphone here.</source>
+        <translation>这台设备没有麦克风。</translation>
+    </message>
+    <message>
+        <source>The microphone cannot be opened; access may be refused.</source>
+        <translation>无法打开麦克风，可能没有访问权限。</translation>
+    </message>
+    <message>
+        <source>The microphone delivers no sound.</source>
+        <translation>麦克风没有传来声音。</translation>
+    </message>
+    <message>
+        <source>The microphone is muted or hears nothing.</source>
+        <translation>麦克风已静音或听不到任何声音。</translation>
+    </message>
+    <message>
+        <source>The microphone stopped working.</source>
+        <translation>麦克风停止工作了。</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,8 @@
 // Figures for the notification service: delivery latency from fire date to the
-// app receiving the notification (100 notifications), and the idle service's
-// wake-ups, CPU time and memory. Runs its own private bus; prints, asserts nothing.
+// app receiving the notification (100 notifications), the idle service's
+// wake-ups, CPU time and memory, and its memory and pending list under hostile
+// calls (huge bodies, absurd dates, zones and repeats). Runs its own private
+// bus; prints, asserts nothing. --hostile runs only the hostile calls.
 #include "NotifydHarness.h"
 #include "app/AlarmBusEndpoint.h"
 #include "platform/DBusNotificationScheduler.h"
@@ -8,12 +10,15 @@
 #include "platform/NotificationStore.h"
 
 #include <QCoreApplication>
+#include <QDBusMessage>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <unistd.h>
 
 namespace {
@@ -27,6 +32,7 @@ struct ProcessSample
     qint64 cpuTicks = 0;        // user + system, all threads
     qint64 contextSwitches = 0; // voluntary + involuntary, all threads: each wake-up is at least one
     qint64 rssKb = 0;
+    qint64 peakRssKb = 0; // the most the process ever held
 };
 
 qint64 statusField(const QByteArray &status, const QByteArray &field)
@@ -51,13 +57,65 @@ ProcessSample sample(qint64 pid)
     const QList<QByteArray> stat = readProcFile(base + QStringLiteral("/stat")).split(')').value(1).split(' ');
     // After the command name: state is field 3, utime 14 and stime 15 (1-based, counting pid and comm).
     s.cpuTicks = stat.value(12).toLongLong() + stat.value(13).toLongLong();
-    s.rssKb = statusField(readProcFile(base + QStringLiteral("/status")), "VmRSS");
+    const QByteArray status = readProcFile(base + QStringLiteral("/status"));
+    s.rssKb = statusField(status, "VmRSS");
+    s.peakRssKb = statusField(status, "VmHWM");
     for (const QString &task : QDir(base + QStringLiteral("/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QByteArray status = readProcFile(base + QStringLiteral("/task/") + task + QStringLiteral("/status"));
         s.contextSwitches += statusField(status, "voluntary_ctxt_switches")
                              + statusField(status, "nonvoluntary_ctxt_switches");
     }
     return s;
+}
+
+QDBusMessage callService(const QDBusConnection &bus, const QString &method, const QString &argument)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(NotificationBus::kServiceName, NotificationBus::kServicePath,
+                                                       NotificationBus::kServiceName, method);
+    call << argument;
+    return bus.call(call, QDBus::Block, 120000);
+}
+
+// What a hostile caller sends: 64 Schedule calls with a 20 MB body (the pending
+// list's limit), then dates, zones and repeats no alarm has. The service's
+// memory is sampled before, at its peak, and once the calls are answered.
+void reportHostile(const QDBusConnection &bus, qint64 pid)
+{
+    const qint64 before = sample(pid).rssKb;
+    const auto notification = [](auto change) {
+        LocalNotification n;
+        n.fireDate = QDateTime::currentDateTime().addSecs(3600);
+        n.timeZone = QStringLiteral("Europe/Oslo");
+        n.repeatCalendar = QStringLiteral("gregorian");
+        n.alertAction = QStringLiteral("Rock & Roll");
+        change(n);
+        return NotificationBus::toWire(n);
+    };
+    const QString huge = notification([](LocalNotification &n) { n.alertBody = QString(20 << 20, QLatin1Char('z')); });
+    int refused = 0;
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < LocalNotification::kMaxPending; ++i)
+        refused += callService(bus, QStringLiteral("Schedule"), huge).type() == QDBusMessage::ErrorMessage;
+    const qint64 hugeMs = timer.elapsed();
+    const QString odd[] = {
+        notification([](LocalNotification &n) { n.fireDate = QDateTime(QDate(1, 1, 1), QTime(7, 0)); }),
+        notification([](LocalNotification &n) { n.fireDate = QDateTime(QDate(9999, 12, 31), QTime(7, 0)); }),
+        notification([](LocalNotification &n) { n.timeZone = QStringLiteral("../../../etc/passwd"); }),
+        notification([](LocalNotification &n) { n.repeatInterval = std::numeric_limits<int>::min(); }),
+    };
+    int oddRefused = 0;
+    for (const QString &text : odd)
+        oddRefused += callService(bus, QStringLiteral("Schedule"), text).type() == QDBusMessage::ErrorMessage;
+    QTest::qWait(1000);
+    const ProcessSample after = sample(pid);
+    std::printf("hostile: %d of %d Schedule calls with a 20 MB body refused (%lld ms); %d of 4 with year 1, year "
+                "9999, zone ../../../etc/passwd, repeat -2^31 refused\n",
+                refused, LocalNotification::kMaxPending, hugeMs, oddRefused);
+    std::printf("hostile: service RSS %.1f MB before, %.1f MB at its peak, %.1f MB a second after; pending file %lld "
+                "bytes (target: back to the start, file under 1 KB)\n",
+                double(before) / 1024.0, double(after.peakRssKb) / 1024.0, double(after.rssKb) / 1024.0,
+                qint64(QFileInfo(NotificationStore::path()).size()));
 }
 
 void reportIdle(const char *label, qint64 pid)
@@ -94,6 +152,10 @@ int main(int argc, char **argv)
         return 1;
     }
     const qint64 pid = service.process().processId();
+    if (app.arguments().contains(QStringLiteral("--hostile"))) {
+        reportHostile(bus.connection(), pid);
+        return 0;
+    }
 
     DBusNotificationScheduler scheduler(bus.connection());
     LocalNotificationScheduler::setShared(&scheduler);
@@ -142,5 +204,6 @@ int main(int argc, char **argv)
     QTest::qWait(500);
     reportIdle("one notification an hour ahead", pid);
     LocalNotificationScheduler::setShared(nullptr);
+    reportHostile(bus.connection(), pid);
     return 0;
 }

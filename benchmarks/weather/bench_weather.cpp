@@ -3,7 +3,6 @@
 // from location fix to weather record against it.
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QGeoPositionInfoSource>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -11,8 +10,8 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
-#include <unistd.h>
 
+#include "ProcessStats.h"
 #include "platform/Broadcaster.h"
 #include "platform/Preferences.h"
 #include "weather/WeatherFetcher.h"
@@ -25,17 +24,6 @@ static QByteArray get(QNetworkAccessManager &network, const QByteArray &url)
     loop.exec();
     reply->deleteLater();
     return reply->readAll();
-}
-
-// CPU seconds a process has used so far (user + system), from /proc.
-static double cpuSeconds(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = stat.readAll().split(')').value(1).split(' ');
-    // After the command name: state is field 3; utime and stime are fields 14 and 15.
-    return (fields.value(12).toLongLong() + fields.value(13).toLongLong()) / double(sysconf(_SC_CLK_TCK));
 }
 
 static double answersPerSecond(const QByteArray &url, int total, int inFlight)
@@ -96,10 +84,10 @@ int main(int argc, char *argv[])
 
     for (int inFlight : {1, 6}) {
         answersPerSecond(forecast, 500, inFlight); // warm-up
-        const double cpuBefore = cpuSeconds(gateway.processId());
+        const double cpuBefore = ProcessStats::cpuSeconds(gateway.processId());
         const int total = 20000;
         const double rate = answersPerSecond(forecast, total, inFlight);
-        const double cpuPerAnswer = (cpuSeconds(gateway.processId()) - cpuBefore) / total;
+        const double cpuPerAnswer = (ProcessStats::cpuSeconds(gateway.processId()) - cpuBefore) / total;
         // The client shares the machine's cores with the gateway; the gateway's own CPU
         // time per answer says what one core of it can serve.
         std::printf("cached forecast, %d request(s) in flight: %.0f answers/s (target > 2000); "

@@ -1,5 +1,6 @@
 #include "services/notifyd/NotificationService.h"
 
+#include "alarms/ScheduleRepair.h"
 #include "platform/Clock.h"
 #include "platform/DataLock.h"
 #include "platform/NotificationDelivery.h"
@@ -7,6 +8,11 @@
 #include "services/notifyd/WakeupSource.h"
 
 #include <QDebug>
+#include <QTimer>
+
+namespace {
+constexpr int kRetryMs = 1000;
+} // namespace
 
 NotificationService::NotificationService(WakeupSource *wakeup, QObject *parent)
     : QObject(parent), wakeup_(wakeup), storeWatcher_(NotificationStore::path())
@@ -16,14 +22,30 @@ NotificationService::NotificationService(WakeupSource *wakeup, QObject *parent)
     connect(&storeWatcher_, &StoreFileWatcher::changedByOthers, this, &NotificationService::evaluate);
 }
 
-void NotificationService::start() { evaluate(); }
+void NotificationService::start()
+{
+    // What a killed writer or a damaged list left behind is mended before anything fires.
+    ScheduleRepair::run();
+    evaluate();
+}
 
 template <typename Change>
 bool NotificationService::apply(Change change)
 {
     DataLock lock;
+    if (!lock.acquired()) {
+        // Never changed or fired without the lock: looked at again shortly.
+        qWarning().noquote() << "tolvek-notifyd:" << lock.problem() << "- trying again shortly";
+        QTimer::singleShot(kRetryMs, this, &NotificationService::evaluate);
+        return false;
+    }
     NotificationStore::Contents contents = NotificationStore::load();
     noteDamage(contents.movedAsidePath);
+    if (!contents.readError.isEmpty()) {
+        // Unreadable is not empty: nothing is fired from it and it is never replaced.
+        qCritical().noquote() << "tolvek-notifyd: cannot read the pending notifications:" << contents.readError;
+        return false;
+    }
     const bool changed = change(contents);
     const NotificationDelivery::Outcome outcome = NotificationDelivery::evaluate(contents, Clock::current().now());
     if (outcome.nextWake.isValid())
@@ -40,9 +62,10 @@ bool NotificationService::apply(Change change)
         qInfo().noquote() << "tolvek-notifyd: firing the notification due" << n.fireDate.toString(Qt::ISODate);
         Q_EMIT fired(n);
     }
-    const bool saved = NotificationStore::save(contents);
+    QString error;
+    const bool saved = NotificationStore::save(contents, &error);
     if (!saved)
-        qWarning().noquote() << "tolvek-notifyd: cannot write" << NotificationStore::path();
+        qWarning().noquote() << "tolvek-notifyd: cannot write the pending notifications:" << error;
     storeWatcher_.rememberCurrent();
     return changed && saved;
 }
@@ -67,7 +90,7 @@ void NotificationService::cancelAll()
 
 LocalNotificationList NotificationService::pending() const
 {
-    DataLock lock;
+    DataLock lock; // a read only: the files are replaced whole, so it is whole even without the lock
     const NotificationStore::Contents contents = NotificationStore::load();
     noteDamage(contents.movedAsidePath);
     return contents.pending;

@@ -16,7 +16,8 @@ class NotificationService : public QObject
 public:
     explicit NotificationService(WakeupSource *wakeup, QObject *parent = nullptr);
 
-    // Judges what fell due while the service was not running, then waits for the next.
+    // Makes the pending list agree with the alarm file (ScheduleRepair), judges
+    // what fell due while the service was not running, then waits for the next.
     void start();
 
     // False when 64 are already pending or the notification has no fire date.

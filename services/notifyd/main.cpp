@@ -14,9 +14,15 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <malloc.h>
 
 int main(int argc, char **argv)
 {
+    // A call as big as the bus allows (tens of MB) is read whole before it can be
+    // refused. Blocks that large come from and go back to the system directly;
+    // otherwise the allocator keeps them after the first one and memory never
+    // returns to the idle size.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tolvek-notifyd"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TOLVEK_VERSION));
@@ -43,7 +49,7 @@ int main(int argc, char **argv)
         return 1;
 
     NotificationService service(&wakeup);
-    NotificationBusApi api(service);
+    NotificationBusApi api(service, wakeup.wakesFromSuspend());
     new NotificationServiceAdaptor(&api);
     bus.registerObject(NotificationBus::kServicePath, &api);
     // The bus name is the one guard against two services firing the same alarms.

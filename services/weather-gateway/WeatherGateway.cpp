@@ -1,92 +1,77 @@
 #include "WeatherGateway.h"
 
 #include <QDateTime>
-#include <QHttpServerRequest>
 #include <QUrlQuery>
 
 #include "GatewayAnswers.h"
 #include "PlaceId.h"
 
-static const char *reasonPhrase(int status)
-{
-    switch (status) {
-    case 200: return "OK";
-    case 400: return "Bad Request";
-    case 404: return "Not Found";
-    case 405: return "Method Not Allowed";
-    case 502: return "Bad Gateway";
-    default: return "Error";
-    }
-}
-
 WeatherGateway::WeatherGateway(std::unique_ptr<WeatherProvider> provider, const GatewayOptions &options,
                                TimedCache<QByteArray>::MonotonicClock clock, QObject *parent)
-    : QAbstractHttpServer(parent),
+    : QObject(parent),
+      front_(options.limits, &GatewayAnswers::error),
       provider_(std::move(provider)),
       cache_(options.cacheLifetimeMsecs, options.cacheCapacity, std::move(clock))
 {
+    connect(&front_, &HttpFront::requestReceived, this, &WeatherGateway::handleRequest);
 }
 
-bool WeatherGateway::handleRequest(const QHttpServerRequest &request, QTcpSocket *socket)
+quint16 WeatherGateway::listen(const QHostAddress &address, quint16 port) { return front_.listen(address, port); }
+
+void WeatherGateway::handleRequest(HttpConnection *connection, const HttpRequest &request)
 {
-    if (request.url().toEncoded().size() > MaxTargetLength) {
-        respondError(socket, 400, {QStringLiteral("request-too-long"), QStringLiteral("The request is too long.")}, {});
-        return true;
+    if (request.url.toEncoded().size() > MaxTargetLength) {
+        respondError(connection, 400, {QStringLiteral("request-too-long"), QStringLiteral("The request is too long.")}, {});
+        return;
     }
-    if (request.url().path() != u"/v1/public/yql") {
-        respondError(socket, 404, {QStringLiteral("not-found"), QStringLiteral("The only path is /v1/public/yql.")}, {});
-        return true;
+    if (request.url.path() != u"/v1/public/yql") {
+        respondError(connection, 404, {QStringLiteral("not-found"), QStringLiteral("The only path is /v1/public/yql.")}, {});
+        return;
     }
-    if (request.method() != QHttpServerRequest::Method::Get) {
-        respondError(socket, 405, {QStringLiteral("method-not-allowed"), QStringLiteral("Only GET is answered.")}, {});
-        return true;
+    if (request.method != "GET") {
+        respondError(connection, 405, {QStringLiteral("method-not-allowed"), QStringLiteral("Only GET is answered.")}, {});
+        return;
     }
-    const QUrlQuery parameters(request.url());
+    const QUrlQuery parameters = request.formQuery();
     const QStringList queries = parameters.allQueryItemValues(QStringLiteral("q"), QUrl::FullyDecoded);
     const QString query = queries.value(0);
     if (queries.size() != 1 || parameters.queryItemValue(QStringLiteral("format")) != u"json") {
-        respondError(socket, 400,
+        respondError(connection, 400,
                      {QStringLiteral("bad-request"), QStringLiteral("Send exactly one q=QUERY and format=json.")}, query);
-        return true;
+        return;
     }
-    answerQuery(query, socket);
-    return true;
+    answerQuery(query, connection);
 }
 
-void WeatherGateway::missingHandler(const QHttpServerRequest &, QTcpSocket *socket)
-{
-    respondError(socket, 404, {QStringLiteral("not-found"), QStringLiteral("The only path is /v1/public/yql.")}, {});
-}
-
-void WeatherGateway::answerQuery(const QString &query, QTcpSocket *socket)
+void WeatherGateway::answerQuery(const QString &query, HttpConnection *connection)
 {
     const auto parsed = GatewayQuery::parse(query);
     if (const auto *error = std::get_if<QueryError>(&parsed)) {
-        respondError(socket, 400, *error, query);
+        respondError(connection, 400, *error, query);
     } else if (const auto *lookup = std::get_if<PlaceLookupQuery>(&parsed)) {
         // The identifier is the place itself: no upstream call needed.
         const QString woeid = PlaceId::mint(lookup->latitude, lookup->longitude);
-        respond(socket, 200,
+        respond(connection, 200,
                 GatewayAnswers::placeLookup(*PlaceId::decode(woeid), woeid, QDateTime::currentDateTimeUtc()), query);
     } else {
-        answerForecast(std::get<ForecastQuery>(parsed).woeid, query, socket);
+        answerForecast(std::get<ForecastQuery>(parsed).woeid, query, connection);
     }
 }
 
-void WeatherGateway::answerForecast(const QString &woeid, const QString &query, QTcpSocket *socket)
+void WeatherGateway::answerForecast(const QString &woeid, const QString &query, HttpConnection *connection)
 {
     const auto place = PlaceId::decode(woeid);
     if (!place) {
-        respondError(socket, 400,
+        respondError(connection, 400,
                      {QStringLiteral("bad-woeid"), QStringLiteral("The woeid is not one this service gave out.")}, query);
         return;
     }
     if (const auto cached = cache_.find(woeid)) {
-        respond(socket, 200, *cached, query);
+        respond(connection, 200, *cached, query);
         return;
     }
     QList<Waiting> &waiting = waiting_[woeid];
-    waiting.append({socket, query});
+    waiting.append({connection, query});
     if (waiting.size() == 1)
         fetchForecast(woeid, *place);
 }
@@ -119,22 +104,18 @@ void WeatherGateway::finishForecast(const QString &woeid, int status, const QByt
 {
     const QList<Waiting> waiting = waiting_.take(woeid);
     for (const Waiting &client : waiting) {
-        if (client.socket)
-            respond(client.socket, status, body, client.query);
+        if (client.connection)
+            respond(client.connection, status, body, client.query);
     }
 }
 
-void WeatherGateway::respond(QTcpSocket *socket, int status, const QByteArray &body, const QString &query)
+void WeatherGateway::respond(HttpConnection *connection, int status, const QByteArray &body, const QString &query)
 {
-    if (socket->state() == QAbstractSocket::ConnectedState) {
-        QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reasonPhrase(status) + "\r\n";
-        head += "Content-Type: application/json\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n";
-        socket->write(head + body);
-    }
+    connection->respond(status, body);
     Q_EMIT answered(query, status);
 }
 
-void WeatherGateway::respondError(QTcpSocket *socket, int status, const QueryError &error, const QString &query)
+void WeatherGateway::respondError(HttpConnection *connection, int status, const QueryError &error, const QString &query)
 {
-    respond(socket, status, GatewayAnswers::error(error.code, error.description), query);
+    respond(connection, status, GatewayAnswers::error(error.code, error.description), query);
 }

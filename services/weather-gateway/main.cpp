@@ -46,7 +46,18 @@ int main(int argc, char *argv[])
                                      QString::number(upstreamDefaults.timeoutMsecs));
     const QCommandLineOption cacheSeconds(QStringLiteral("cache-seconds"), QStringLiteral("How long answers are kept."),
                                           QStringLiteral("S"), QStringLiteral("600"));
-    parser.addOptions({port, listen, provider, fixtures, forecastUrl, geocoderUrl, timeout, cacheSeconds});
+    const HttpLimits limitDefaults;
+    const QCommandLineOption readTimeout(QStringLiteral("read-timeout-ms"),
+                                         QStringLiteral("Time a client has to send a whole request, and to take its answer."),
+                                         QStringLiteral("MS"), QString::number(limitDefaults.readTimeoutMsecs));
+    const QCommandLineOption idleTimeout(QStringLiteral("idle-timeout-ms"),
+                                         QStringLiteral("Time a connection may stay open with nothing in progress."),
+                                         QStringLiteral("MS"), QString::number(limitDefaults.idleTimeoutMsecs));
+    const QCommandLineOption maxConnections(QStringLiteral("max-connections"),
+                                            QStringLiteral("Connections served at once; more are answered \"busy\"."),
+                                            QStringLiteral("N"), QString::number(limitDefaults.maxConnections));
+    parser.addOptions({port, listen, provider, fixtures, forecastUrl, geocoderUrl, timeout, cacheSeconds, readTimeout,
+                       idleTimeout, maxConnections});
     parser.process(app);
 
     bool ok = false;
@@ -63,6 +74,18 @@ int main(int argc, char *argv[])
     if (!ok || cacheSecs < 0)
         return fail(QStringLiteral("--cache-seconds needs a number of seconds"));
 
+    GatewayOptions options;
+    options.cacheLifetimeMsecs = cacheSecs * 1000;
+    options.limits.readTimeoutMsecs = parser.value(readTimeout).toInt(&ok);
+    if (!ok || options.limits.readTimeoutMsecs <= 0)
+        return fail(QStringLiteral("--read-timeout-ms needs a positive number"));
+    options.limits.idleTimeoutMsecs = parser.value(idleTimeout).toInt(&ok);
+    if (!ok || options.limits.idleTimeoutMsecs <= 0)
+        return fail(QStringLiteral("--idle-timeout-ms needs a positive number"));
+    options.limits.maxConnections = parser.value(maxConnections).toInt(&ok);
+    if (!ok || options.limits.maxConnections <= 0)
+        return fail(QStringLiteral("--max-connections needs a positive number"));
+
     std::unique_ptr<WeatherProvider> weatherProvider;
     if (parser.value(provider) == u"fixture") {
         weatherProvider = std::make_unique<FixtureProvider>(parser.value(fixtures));
@@ -78,12 +101,13 @@ int main(int argc, char *argv[])
         return fail(QStringLiteral("--provider is fixture or open-meteo"));
     }
 
-    GatewayOptions options;
-    options.cacheLifetimeMsecs = cacheSecs * 1000;
     WeatherGateway gateway(std::move(weatherProvider), options);
     const quint16 boundPort = gateway.listen(address, quint16(portNumber));
     if (boundPort == 0)
-        return fail(QStringLiteral("cannot listen on %1 port %2").arg(address.toString()).arg(portNumber));
+        return fail(QStringLiteral("cannot listen on %1 port %2: %3")
+                        .arg(address.toString())
+                        .arg(portNumber)
+                        .arg(gateway.errorString()));
     // Scripts and tests read the address from this line.
     std::printf("listening on http://%s:%u\n", qPrintable(address.toString()), boundPort);
     std::fflush(stdout);

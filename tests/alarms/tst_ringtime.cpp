@@ -84,9 +84,36 @@ private Q_SLOTS:
             << at(ny, 2027, 3, 12, 9, 0) << QTime(6, 0) << 1u << at(ny, 2027, 3, 14, 6, 0);
         QTest::newRow("new york: sunday 06:00 on the autumn change day")
             << at(ny, 2027, 11, 5, 9, 0) << QTime(6, 0) << 1u << at(ny, 2027, 11, 7, 6, 0);
-        QTest::newRow("new york: after the repeated hour's first pass, next day")
-            << QDateTime::fromMSecsSinceEpoch(at("UTC", 2027, 11, 7, 6, 10).toMSecsSinceEpoch(), QTimeZone(ny))
-            << QTime(1, 40) << 0u << at(ny, 2027, 11, 8, 1, 40);
+        // Repeated hours, set during the second pass (all three nights are Sundays): a time
+        // whose first occurrence has passed but whose second is ahead rings that night.
+        // Moments are given in UTC, where the two passes cannot be confused.
+        const auto utcIn = [](const char *zone, int y, int mo, int d, int h, int mi) {
+            return QDateTime::fromMSecsSinceEpoch(at("UTC", y, mo, d, h, mi).toMSecsSinceEpoch(), QTimeZone(zone));
+        };
+        QTest::newRow("new york: 01:10 EST, 01:40 rings 01:40 EST that night")
+            << utcIn(ny, 2027, 11, 7, 6, 10) << QTime(1, 40) << 0u << utcIn(ny, 2027, 11, 7, 6, 40);
+        QTest::newRow("new york: 01:15 EST, 01:45 rings 01:45 EST")
+            << utcIn(ny, 2027, 11, 7, 6, 15) << QTime(1, 45) << 0u << utcIn(ny, 2027, 11, 7, 6, 45);
+        QTest::newRow("new york: 01:15 EST, sunday 01:45 rings tonight, not next week")
+            << utcIn(ny, 2027, 11, 7, 6, 15) << QTime(1, 45) << 1u << utcIn(ny, 2027, 11, 7, 6, 45);
+        QTest::newRow("new york: 01:50 EDT, 01:40 has passed: the next day")
+            << utcIn(ny, 2027, 11, 7, 5, 50) << QTime(1, 40) << 0u << at(ny, 2027, 11, 8, 1, 40);
+        QTest::newRow("new york: 01:15 EST, 01:10 has passed twice: the next day")
+            << utcIn(ny, 2027, 11, 7, 6, 15) << QTime(1, 10) << 0u << at(ny, 2027, 11, 8, 1, 10);
+        QTest::newRow("berlin: 02:15 second pass, 02:40 rings 02:40 CET that night")
+            << utcIn(berlin, 2027, 10, 31, 1, 15) << QTime(2, 40) << 0u << utcIn(berlin, 2027, 10, 31, 1, 40);
+        QTest::newRow("berlin: 02:15 second pass, sunday 02:40 rings tonight, not next week")
+            << utcIn(berlin, 2027, 10, 31, 1, 15) << QTime(2, 40) << 1u << utcIn(berlin, 2027, 10, 31, 1, 40);
+        QTest::newRow("berlin: 02:15 first pass, 02:40 rings its first occurrence")
+            << utcIn(berlin, 2027, 10, 31, 0, 15) << QTime(2, 40) << 0u << utcIn(berlin, 2027, 10, 31, 0, 40);
+        // Lord Howe: clocks go back half an hour, 02:00 +11:00 -> 01:30 +10:30, on 2027-04-04.
+        const char *lordHowe = "Australia/Lord_Howe";
+        QTest::newRow("lord howe: 01:35 second pass, 01:50 rings 01:50 +10:30")
+            << utcIn(lordHowe, 2027, 4, 3, 15, 5) << QTime(1, 50) << 0u << utcIn(lordHowe, 2027, 4, 3, 15, 20);
+        QTest::newRow("lord howe: 01:35 second pass, sunday 01:50 rings tonight")
+            << utcIn(lordHowe, 2027, 4, 3, 15, 5) << QTime(1, 50) << 1u << utcIn(lordHowe, 2027, 4, 3, 15, 20);
+        QTest::newRow("lord howe: before the change, 01:50 rings its first occurrence")
+            << at(lordHowe, 2027, 4, 3, 22, 0) << QTime(1, 50) << 0u << utcIn(lordHowe, 2027, 4, 3, 14, 50);
     }
     void nextRing()
     {

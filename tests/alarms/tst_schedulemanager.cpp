@@ -1,3 +1,4 @@
+#include "alarms/AlarmChanges.h"
 #include "alarms/AlarmSchedule.h"
 #include "platform/AlertPresenter.h"
 #include "platform/Broadcaster.h"
@@ -5,20 +6,17 @@
 #include "TestSupport.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
 using TestSupport::at;
 
 namespace {
-class RecordingAlerts : public AlertPresenter
-{
-public:
-    RecordingAlerts() { AlertPresenter::setShared(this); }
-    ~RecordingAlerts() override { AlertPresenter::setShared(nullptr); }
-    void presentAlert(const AlertRequest &alert) override { shown.append(alert); }
-    QList<AlertRequest> shown;
-};
+using TestSupport::fillPending;
+using TestSupport::RecordingAlerts;
 
 AlarmPtr alarmAt(int hour, int minute, quint32 mask)
 {
@@ -28,17 +26,22 @@ AlarmPtr alarmAt(int hour, int minute, quint32 mask)
     return alarm;
 }
 
-void fillPending(int count)
+QByteArray readAll(const QString &path)
 {
-    NotificationStore::Contents contents = NotificationStore::load();
-    for (int i = 0; i < count; ++i) {
-        LocalNotification n;
-        n.fireDate = QDateTime(QDate(2030, 1, 1), QTime(0, 0), QTimeZone::utc()).addSecs(60 * i);
-        n.alertBody = QStringLiteral("other");
-        contents.pending.append(n);
-    }
-    NotificationStore::save(contents);
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+QStringList asideCopies(const QString &name)
+{
+    return QDir(Paths::documentsDirectory()).entryList({name + QStringLiteral(".damaged-*")}, QDir::Files);
+}
+
+QJsonValue archivedRoot()
+{
+    return QJsonDocument::fromJson(readAll(AlarmSchedule::alarmFilePath())).object().value(QStringLiteral("root"));
+}
+
 } // namespace
 
 class TestScheduleManager : public QObject
@@ -155,6 +158,74 @@ private Q_SLOTS:
         QCOMPARE(scheduler().scheduledLocalNotifications().size(), 63);
     }
 
+    void savedChangesGoOntoTheAlarmAsStoredNow()
+    {
+        TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
+        TestSupport::StoreOnlyScheduler store;
+        const AlarmPtr alarm = alarmAt(6, 0, Alarm::kWeekdays);
+        QVERIFY(manager.addRepeating(alarm));
+        const AlarmPtr screenCopy = manager.reload().first()->copy(); // what a setting screen holds
+        // Another process changes the slogan meanwhile.
+        const AlarmPtr elsewhere = manager.reload().first();
+        elsewhere->slogan = QStringLiteral("changed elsewhere");
+        QVERIFY(manager.writeAlarmFile({elsewhere}));
+
+        AlarmChanges changes;
+        changes.time = QTime(6, 15);
+        QVERIFY(manager.saveChanges(screenCopy, changes));
+        const AlarmList stored = manager.reload();
+        QCOMPARE(stored.size(), 1);
+        QCOMPARE(stored[0]->timeOfDay(), QTime(6, 15));
+        QCOMPARE(stored[0]->slogan, QStringLiteral("changed elsewhere"));
+        QVERIFY(stored[0]->active);
+        const LocalNotificationList pending = scheduler().scheduledLocalNotifications();
+        QCOMPARE(pending.size(), 5);
+        for (const LocalNotification &n : pending) {
+            QCOMPARE(n.fireDate.toTimeZone(QTimeZone("Europe/Berlin")).time(), QTime(6, 15));
+            QCOMPARE(n.alertBody, QStringLiteral("changed elsewhere"));
+        }
+
+        // Not in the file: the alarm given is added as it is, switched on.
+        const AlarmPtr fresh = alarmAt(21, 0, 0);
+        fresh->active = false;
+        QVERIFY(manager.saveChanges(fresh, {}));
+        QCOMPARE(manager.reload().size(), 2);
+        QVERIFY(manager.reload().last()->active);
+        QCOMPARE(scheduler().scheduledLocalNotifications().size(), 6);
+    }
+
+    void refusedSavedChangesChangeNothing()
+    {
+        TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
+        TestSupport::StoreOnlyScheduler store;
+        RecordingAlerts alerts;
+        const AlarmPtr alarm = alarmAt(6, 0, Alarm::kMonday);
+        QVERIFY(manager.addRepeating(alarm));
+        fillPending(60);
+        QFile file(AlarmSchedule::alarmFilePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        const LocalNotificationList pendingBefore = scheduler().scheduledLocalNotifications();
+
+        AlarmChanges changes;
+        changes.mask = Alarm::kWeekdays; // five, where four fit once its own one is freed
+        changes.slogan = QStringLiteral("edited");
+        QVERIFY(!manager.saveChanges(alarm, changes));
+        QCOMPARE(alerts.shown.size(), 1);
+        QCOMPARE(alerts.shown[0].title, QStringLiteral("Add Alarm Failed"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        file.close();
+        QCOMPARE(scheduler().scheduledLocalNotifications(), pendingBefore);
+        QCOMPARE(manager.alarms().first()->slogan, alarm->slogan); // the list in memory too
+
+        changes.mask = Alarm::kMonday | Alarm::kTuesday | Alarm::kWednesday | Alarm::kThursday;
+        QVERIFY(manager.saveChanges(alarm, changes));
+        QCOMPARE(scheduler().scheduledLocalNotifications().size(), 64);
+        QCOMPARE(manager.reload().first()->slogan, QStringLiteral("edited"));
+    }
+
     void replaceOrAppend()
     {
         TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
@@ -249,6 +320,44 @@ private Q_SLOTS:
         QCOMPARE(broadcasts[0][1], QVariant(false));
     }
 
+    void aDeleteThatCannotBeWrittenChangesNothing()
+    {
+        const AlarmPtr alarm = alarmAt(7, 0, Alarm::kWeekdays);
+        QVERIFY(manager.addRepeating(alarm));
+        {
+            TestSupport::FileSizeLimit diskFull;
+            QVERIFY(!manager.remove(alarm));
+        }
+        // Still stored and still ringing: not a stored alarm whose notifications are gone.
+        QCOMPARE(manager.reload().size(), 1);
+        QCOMPARE(scheduler().scheduledLocalNotifications().size(), 5);
+        QVERIFY(manager.remove(alarm));
+        QVERIFY(manager.reload().isEmpty());
+        QVERIFY(scheduler().scheduledLocalNotifications().isEmpty());
+        QVERIFY(manager.remove(alarm)); // already gone counts as removed
+    }
+
+    void switchingKeepsThePlaceAndReorderingKeepsNewcomers()
+    {
+        const AlarmPtr a = alarmAt(6, 0, Alarm::kWeekdays), b = alarmAt(7, 0, Alarm::kWeekdays),
+                       c = alarmAt(8, 0, Alarm::kWeekdays);
+        for (const AlarmPtr &alarm : {a, b, c})
+            QVERIFY(manager.addRepeating(alarm));
+        QVERIFY(manager.switchAlarm(a->identifier, false));
+        QCOMPARE(scheduler().scheduledLocalNotifications().size(), 10);
+        QVERIFY(manager.switchAlarm(a->identifier, true));
+        QCOMPARE(scheduler().scheduledLocalNotifications().size(), 15);
+        QCOMPARE(manager.reload().first()->identifier, a->identifier);
+        QVERIFY(!manager.switchAlarm(QStringLiteral("nobody"), true));
+
+        // c was added by someone else after the order was taken: it stays.
+        QVERIFY(manager.reorder({b->identifier, a->identifier, QStringLiteral("gone")}));
+        QStringList order;
+        for (const AlarmPtr &alarm : manager.reload())
+            order << alarm->identifier;
+        QCOMPARE(order, (QStringList{b->identifier, a->identifier, c->identifier}));
+    }
+
     void changesByAnotherProcessAreKept()
     {
         TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
@@ -281,17 +390,123 @@ private Q_SLOTS:
         QVERIFY(kept.readAll().contains("$class"));
     }
 
-    void foreignElementsAreDropped()
+    // Records nobody could use are never loaded as blank alarms, and never lost:
+    // the file as it was is kept aside once, and the good records stay in it.
+    void badRecordsAreKeptAsideAndGoodOnesStay()
     {
         TestSupport::StoreOnlyScheduler store;
         const Alarm alarm;
-        QJsonArray root{KeyedArchiver::archivedObject(&alarm), QJsonObject{{"$class", "Something"}}, 42};
+        QJsonObject blank = KeyedArchiver::archivedObject(&alarm).toObject();
+        blank.remove(QStringLiteral("Identifier"));
+        const QJsonArray root{KeyedArchiver::archivedObject(&alarm), QJsonObject{{"$class", "Something"}}, 42, blank,
+                              KeyedArchiver::archivedObject(&alarm)};
         QVERIFY(KeyedArchive::writeFile(AlarmSchedule::alarmFilePath(), root));
+        const QByteArray original = readAll(AlarmSchedule::alarmFilePath());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("4 records in .* cannot be read; kept them in .*accache.damaged-"));
         const AlarmList list = manager.reload();
         QCOMPARE(list.size(), 1);
         QCOMPARE(list[0]->identifier, alarm.identifier);
-        KeyedArchive::writeFile(AlarmSchedule::alarmFilePath(), QJsonObject{{"not", "an array"}});
+        const QStringList aside = asideCopies(QStringLiteral("accache"));
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(readAll(Paths::documentPath(aside[0])), original);
+        // Kept once: the file now holds the good record only.
+        QCOMPARE(manager.reload().size(), 1);
+        QCOMPARE(asideCopies(QStringLiteral("accache")).size(), 1);
+        QCOMPARE(archivedRoot().toArray().size(), 1);
+    }
+
+    // Valid JSON of another shape is damage like any other: kept aside, not overwritten.
+    void wrongShapeIsKeptAside()
+    {
+        TestSupport::StoreOnlyScheduler store;
+        QVERIFY(KeyedArchive::writeFile(AlarmSchedule::alarmFilePath(), QJsonObject{{"not", "an array"}}));
+        const QByteArray original = readAll(AlarmSchedule::alarmFilePath());
         QVERIFY(manager.reload().isEmpty());
+        QVERIFY(manager.fileProblem().isEmpty());
+        const QStringList aside = asideCopies(QStringLiteral("accache"));
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(readAll(Paths::documentPath(aside[0])), original);
+        QVERIFY(manager.addOneTime(alarmAt(6, 0, 0)));
+    }
+
+    // A file that exists but cannot be read is an error, never an empty list to write over.
+    void unreadableAlarmFileRefusesEveryChange()
+    {
+        TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
+        TestSupport::StoreOnlyScheduler store;
+        RecordingAlerts alerts;
+        QVERIFY(QDir().mkpath(AlarmSchedule::alarmFilePath())); // a folder in its place
+        QVERIFY(manager.reload().isEmpty());
+        QVERIFY(manager.fileProblem().contains(QLatin1String("folder")));
+        const AlarmPtr alarm = alarmAt(6, 0, 0);
+        QVERIFY(!manager.addOneTime(alarm));
+        QCOMPARE(manager.lastFailure(), AlarmSchedule::Failure::Storage);
+        QVERIFY(!manager.unscheduleAll());
+        QCOMPARE(alerts.shown.size(), 2);
+        QCOMPARE(alerts.shown[0].title, QStringLiteral("Alarms Not Saved"));
+        QVERIFY(alerts.shown[0].message.contains(QLatin1String("folder")));
+        QVERIFY(QFileInfo(AlarmSchedule::alarmFilePath()).isDir());
+        QVERIFY(scheduler().scheduledLocalNotifications().isEmpty());
+    }
+
+    // A full disk: the write fails, the previous files stay byte for byte, the user is told.
+    void failedWriteChangesNothingAndSaysSo_data()
+    {
+        QTest::addColumn<QString>("change");
+        for (const char *change : {"add", "edit", "off", "delete", "settle"})
+            QTest::newRow(change) << QString::fromLatin1(change);
+    }
+    void failedWriteChangesNothingAndSaysSo()
+    {
+        QFETCH(QString, change);
+        TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
+        TestSupport::StoreOnlyScheduler store;
+        RecordingAlerts alerts;
+        const AlarmPtr stored = alarmAt(7, 30, 62);
+        QVERIFY(manager.addRepeating(stored));
+        const QByteArray alarms = readAll(AlarmSchedule::alarmFilePath());
+        const QByteArray pending = readAll(NotificationStore::path());
+        bool done = true;
+        {
+            TestSupport::FileSizeLimit full(64);
+            const AlarmPtr target = manager.alarmWithIdentifier(stored->identifier);
+            if (change == QLatin1String("add")) {
+                done = manager.addOneTime(alarmAt(9, 0, 0));
+            } else if (change == QLatin1String("edit")) {
+                target->setTimeOfDay(QTime(6, 15));
+                done = manager.activate(target);
+            } else if (change == QLatin1String("off")) {
+                done = manager.deactivate(target);
+            } else if (change == QLatin1String("delete")) {
+                done = manager.remove(target);
+            } else {
+                done = manager.settleRungAlarm(target);
+            }
+        }
+        QVERIFY(!done);
+        QCOMPARE(manager.lastFailure(), AlarmSchedule::Failure::Storage);
+        QCOMPARE(alerts.shown.size(), 1);
+        QCOMPARE(alerts.shown[0].title, QStringLiteral("Alarms Not Saved"));
+        QCOMPARE(readAll(AlarmSchedule::alarmFilePath()), alarms);
+        QCOMPARE(readAll(NotificationStore::path()), pending);
+        QCOMPARE(manager.reload().size(), 1);
+        QVERIFY(manager.reload()[0]->active);
+    }
+
+    // The second of the two writes fails: the alarm file is put back as it was.
+    void failedPendingWritePutsTheAlarmFileBack()
+    {
+        TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
+        TestSupport::StoreOnlyScheduler store;
+        RecordingAlerts alerts;
+        QVERIFY(manager.addOneTime(alarmAt(7, 30, 0)));
+        const QByteArray alarms = readAll(AlarmSchedule::alarmFilePath());
+        QVERIFY(QFile::remove(NotificationStore::path()));
+        QVERIFY(QDir().mkpath(NotificationStore::path()));
+        QVERIFY(!manager.addRepeating(alarmAt(8, 0, 2)));
+        QCOMPARE(readAll(AlarmSchedule::alarmFilePath()), alarms);
+        QCOMPARE(manager.reload().size(), 1);
+        QCOMPARE(alerts.shown.size(), 1);
     }
 };
 

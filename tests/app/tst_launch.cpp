@@ -4,7 +4,9 @@
 #include "platform/NotificationStore.h"
 #include "TestSupport.h"
 
+#include <QDir>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QTest>
 
 using TestSupport::at;
@@ -84,6 +86,102 @@ private Q_SLOTS:
         QCOMPARE(alarms[0]->identifier, mine->identifier);
         QCOMPARE(store.scheduler().scheduledLocalNotifications().size(), 2);
         QCOMPARE(Preferences::shared().stringForKey("DefaultWeatherUnit"), QStringLiteral("C"));
+    }
+
+    // The start-up repair: the alarm file is the truth, the pending list follows it.
+    void launchArmsEveryActiveAlarmAndDropsStrays()
+    {
+        TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
+        TestSupport::StoreOnlyScheduler store;
+        Preferences::shared().setString("DefaultWeatherUnit", "C"); // not a first run
+        auto weekly = std::make_shared<Alarm>();
+        weekly->setTimeOfDay(QTime(6, 30));
+        weekly->repeatMask = Alarm::kWeekend;
+        QVERIFY(manager.addRepeating(weekly));
+        const LocalNotificationList armed = weekly->scheduledNotifications->values();
+        // Killed between the two writes: its notifications never reached the pending
+        // list, and one that no alarm has is there instead.
+        LocalNotification stray = armed.first();
+        stray.fireDate = stray.fireDate.addDays(3);
+        NotificationStore::Contents contents;
+        contents.pending = {stray};
+        QVERIFY(NotificationStore::save(contents));
+        // An alarm on with no notifications at all (left so by an older build).
+        auto unarmed = std::make_shared<Alarm>();
+        unarmed->setTimeOfDay(QTime(9, 15));
+        QVERIFY(manager.writeAlarmFile({weekly, unarmed}));
+
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression("repaired: alarm .* was not pending; armed again"));
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression("repaired: alarm .* was on without its notifications"));
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression("repaired: removed a notification .* that no alarm has"));
+        launch();
+        const AlarmPtr rearmed = manager.alarmWithIdentifier(unarmed->identifier);
+        QCOMPARE(rearmed->scheduledNotifications->value("0").fireDate, at("Europe/Berlin", 2026, 12, 9, 9, 15));
+        LocalNotificationList expected = armed;
+        expected.append(rearmed->scheduledNotifications->value("0"));
+        LocalNotificationList pending = store.scheduler().scheduledLocalNotifications();
+        const auto byMoment = [](const LocalNotification &a, const LocalNotification &b) { return a.fireDate < b.fireDate; };
+        std::sort(expected.begin(), expected.end(), byMoment);
+        std::sort(pending.begin(), pending.end(), byMoment);
+        QCOMPARE(pending, expected);
+    }
+
+    void damagedPendingListIsRebuiltFromTheAlarms()
+    {
+        TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
+        TestSupport::StoreOnlyScheduler store;
+        Preferences::shared().setString("DefaultWeatherUnit", "C");
+        auto alarm = std::make_shared<Alarm>();
+        alarm->setTimeOfDay(QTime(6, 30));
+        alarm->repeatMask = Alarm::kWeekdays;
+        QVERIFY(manager.addRepeating(alarm));
+        QFile damaged(NotificationStore::path());
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("{\"archive\": \"tolvek-keyed-archive\", \"root\": [1, 2, 3]}");
+        damaged.close();
+        launch();
+        QCOMPARE(store.scheduler().scheduledLocalNotifications().size(), 5);
+        QCOMPARE(QDir(Paths::documentsDirectory()).entryList({"notifications.damaged-*"}).size(), 1);
+    }
+
+    // Whatever already fired is left for the app to settle (it finds the alarm by
+    // that notification); what fired long ago and was never settled is settled now.
+    void firedNotificationsAreSettledNotRearmed()
+    {
+        TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 7, 0));
+        TestSupport::StoreOnlyScheduler store;
+        Preferences::shared().setString("DefaultWeatherUnit", "C");
+        const auto wednesday = [](int hour, int minute, quint32 mask, bool snooze) {
+            auto alarm = std::make_shared<Alarm>();
+            alarm->setTimeOfDay(QTime(hour, minute));
+            alarm->repeatMask = mask;
+            alarm->snooze = snooze;
+            return alarm;
+        };
+        const AlarmPtr justFired = wednesday(8, 1, 8, false);
+        const AlarmPtr ringing = wednesday(8, 0, 0, true);
+        const AlarmPtr longAgo = wednesday(7, 40, 8, true);
+        const AlarmPtr onceLongAgo = wednesday(7, 10, 0, false);
+        for (const auto &alarm : {justFired, ringing, longAgo, onceLongAgo})
+            QVERIFY(manager.activate(alarm));
+        // The deliverer fired them all and last looked at the list at 08:04.
+        pinned.clock().setNow(at("Europe/Berlin", 2026, 12, 9, 8, 5));
+        NotificationStore::Contents contents;
+        contents.lastCheck = at("Europe/Berlin", 2026, 12, 9, 8, 4);
+        QVERIFY(NotificationStore::save(contents));
+        launch();
+        // Fired four minutes ago: left as it is, for the app to settle.
+        QCOMPARE(manager.alarmWithIdentifier(justFired->identifier)->scheduledNotifications->value("8").fireDate,
+                 at("Europe/Berlin", 2026, 12, 9, 8, 1));
+        // Snoozing, five minutes in: it goes on ringing until it is won.
+        const LocalNotification snoozing = manager.alarmWithIdentifier(ringing->identifier)->scheduledNotifications->value("0");
+        QCOMPARE(snoozing.fireDate, at("Europe/Berlin", 2026, 12, 9, 8, 0));
+        QCOMPARE(manager.alarmWithIdentifier(longAgo->identifier)->scheduledNotifications->value("8").fireDate,
+                 at("Europe/Berlin", 2026, 12, 16, 7, 40));
+        QVERIFY(!manager.alarmWithIdentifier(onceLongAgo->identifier)->active);
+        const LocalNotificationList pending = store.scheduler().scheduledLocalNotifications();
+        QCOMPARE(pending.size(), 2);
+        QVERIFY(pending.contains(snoozing));
     }
 
     void versionBookkeeping()

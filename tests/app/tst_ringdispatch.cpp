@@ -24,7 +24,8 @@ public:
     ~HoldingPresenter() override
     {
         ScreenPresenter::setShared(nullptr);
-        qDeleteAll(screens);
+        for (const QPointer<QObject> &screen : std::as_const(screens))
+            delete screen.data();
     }
     void presentModal(QObject *screen, bool, std::function<void()> completion) override
     {
@@ -38,7 +39,9 @@ public:
         if (pending)
             std::exchange(pending, {})();
     }
-    QList<QObject *> screens;
+    // A won screen closes and is deleted, as the modal layer does.
+    void close(int i) { delete screens[i].data(); }
+    QList<QPointer<QObject>> screens;
     std::function<void()> pending;
     bool completeAtOnce = true;
 };
@@ -243,8 +246,56 @@ private Q_SLOTS:
         winGame(); // settles the first only
         QVERIFY(!manager.alarmWithIdentifier(first->identifier)->active);
         QVERIFY(manager.alarmWithIdentifier(second->identifier)->active);
+        // Not over the first while it closes (closing it would take the second along).
+        becomeActive();
+        QCOMPARE(presenter->screens.size(), 1);
+        presenter->close(0);
         QTRY_COMPARE(presenter->screens.size(), 2);
         QCOMPARE(presenter->screens[1]->property("alarmIdentifier").toString(), second->identifier);
+    }
+
+    // The service hands over everything that fell due at once, or a second
+    // alarm arrives while the first screen still slides in: each one rings in
+    // turn and each one is settled.
+    void alarmsArrivingTogetherEachRingAndSettle_data()
+    {
+        QTest::addColumn<bool>("whileSlidingIn");
+        QTest::newRow("back to back before any screen") << false;
+        QTest::newRow("the second while the first slides in") << true;
+    }
+    void alarmsArrivingTogetherEachRingAndSettle()
+    {
+        QFETCH(bool, whileSlidingIn);
+        presenter->completeAtOnce = false;
+        const AlarmPtr first = addAlarm(7, 30, 0);
+        const AlarmPtr second = addAlarm(7, 31, 8, 1); // weekly, Wednesday
+        pinned->clock().setNow(at("Europe/Berlin", 2026, 12, 9, 7, 31));
+        delegate->notificationReceived(stored(first, "0"));
+        if (whileSlidingIn) {
+            becomeActive();
+            QCOMPARE(presenter->screens.size(), 1);
+            QVERIFY(presenter->pending); // still sliding in
+        }
+        delegate->notificationReceived(stored(second, "8"));
+        becomeActive();
+        presenter->finish();
+        QCOMPARE(presenter->screens.size(), 1);
+        QCOMPARE(presenter->screens[0]->property("alarmIdentifier").toString(), first->identifier);
+        QVERIFY(delegate->needsUnlockScreen());
+
+        pinned->clock().setNow(at("Europe/Berlin", 2026, 12, 9, 7, 33));
+        QSignalSpy settled(delegate.get(), &AppCore::alarmSettled);
+        winGame();
+        presenter->close(0);
+        QTRY_COMPARE(presenter->screens.size(), 2);
+        QCOMPARE(presenter->screens[1]->property("alarmIdentifier").toString(), second->identifier);
+        presenter->finish();
+        winGame();
+        QCOMPARE(settled.size(), 2);
+        QVERIFY(!delegate->needsUnlockScreen() && !delegate->alarmRinging());
+        QVERIFY(!manager.alarmWithIdentifier(first->identifier)->active);
+        QCOMPARE(stored(second, "8").fireDate, at("Europe/Berlin", 2026, 12, 16, 7, 31));
+        QCOMPARE(store->scheduler().scheduledLocalNotifications(), LocalNotificationList{stored(second, "8")});
     }
 
     void unknownOrMissingUnlockerRingsWithTheTapGame()
@@ -255,6 +306,7 @@ private Q_SLOTS:
         QCOMPARE(presenter->screens.size(), 1);
         QCOMPARE(presenter->screens[0]->objectName(), QString::fromLatin1(kTap));
         winGame();
+        presenter->close(0);
 
         auto none = addAlarm(7, 40, 0);
         none->unlocker.reset();
@@ -326,7 +378,7 @@ private Q_SLOTS:
         stray.fireDate = at("Europe/Berlin", 2026, 12, 20, 6, 0);
         contents.pending.append(stray);
         NotificationStore::save(contents);
-        delegate->cleanUpStrayNotifications();
+        delegate->repairSchedule();
         const LocalNotificationList pending = store->scheduler().scheduledLocalNotifications();
         QCOMPARE(pending.size(), 5);
         QVERIFY(!pending.contains(stray));
@@ -335,7 +387,7 @@ private Q_SLOTS:
         contents = NotificationStore::load();
         contents.pending.append(stray);
         NotificationStore::save(contents);
-        delegate->cleanUpStrayNotifications(); // no alarm claims anything: all go
+        delegate->repairSchedule(); // no alarm claims anything: all go
         QVERIFY(store->scheduler().scheduledLocalNotifications().isEmpty());
     }
 
@@ -360,13 +412,13 @@ private Q_SLOTS:
         });
         writer->start();
         while (!writer->isFinished()) {
-            delegate->cleanUpStrayNotifications();
+            delegate->repairSchedule();
             QCoreApplication::processEvents();
         }
         writer->wait();
         delete writer;
         QCOMPARE(added_count.load(), 8);
-        delegate->cleanUpStrayNotifications();
+        delegate->repairSchedule();
         QCOMPARE(store->scheduler().scheduledLocalNotifications().size(), 7 + 8);
         int claimed = 0;
         for (const auto &alarm : manager.reload())

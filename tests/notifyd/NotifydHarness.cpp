@@ -111,9 +111,12 @@ ServiceProcess::~ServiceProcess()
 
 QString ServiceProcess::binary() { return QStringLiteral(TOLVEK_NOTIFYD_BINARY); }
 
-bool ServiceProcess::start()
+bool ServiceProcess::start(const QStringList &wrapper)
 {
-    process_.start(binary(), {});
+    if (wrapper.isEmpty())
+        process_.start(binary(), {});
+    else
+        process_.start(wrapper.first(), wrapper.mid(1) + QStringList{binary()});
     if (!process_.waitForStarted(5000))
         return false;
     QDeadlineTimer deadline(10000);

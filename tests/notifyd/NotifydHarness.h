@@ -34,8 +34,9 @@ class ServiceProcess
 public:
     ServiceProcess(const PrivateBus &bus, const QProcessEnvironment &env);
     ~ServiceProcess();
-    // Starts tolvek-notifyd and waits until it owns its name.
-    bool start();
+    // Starts tolvek-notifyd (through `wrapper`, a command line it is appended to,
+    // when given) and waits until it owns its name.
+    bool start(const QStringList &wrapper = {});
     void killHard(); // SIGKILL, as a crash would
     QProcess &process() { return process_; }
     QByteArray output() const { return output_; }

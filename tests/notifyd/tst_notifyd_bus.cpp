@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QTimeZone>
 #include <csignal>
+#include <limits>
 
 namespace {
 LocalNotification notificationIn(qint64 msecs, const QString &body = QStringLiteral("Rise and shine"))
@@ -327,6 +328,128 @@ private Q_SLOTS:
         const QDBusMessage pending = callService(QStringLiteral("Pending"), {});
         QCOMPARE(pending.type(), QDBusMessage::ReplyMessage);
         QCOMPARE(pending.arguments().value(0).toString(), QStringLiteral("[]"));
+    }
+
+    void scheduleRefusesWhatCannotBeKeptOrFired_data()
+    {
+        QTest::addColumn<LocalNotification>("notification");
+        QTest::addColumn<QString>("reason"); // part of the error message
+        const LocalNotification good = notificationIn(3600 * 1000);
+        const QDateTime now = QDateTime::currentDateTime();
+        const auto with = [&](auto change) {
+            LocalNotification n = good;
+            change(n);
+            return n;
+        };
+        // Refused before it is read as JSON (20 MB bodies: bench_notifyd, as they take seconds on the bus).
+        QTest::newRow("256 KB body") << with([](LocalNotification &n) { n.alertBody = QString(256 << 10, QLatin1Char('z')); })
+                                     << "characters long; at most";
+        QTest::newRow("body one byte over") << with([](LocalNotification &n) { n.alertBody = QString(4097, QLatin1Char('z')); })
+                                            << "alertBody is 4097 bytes long";
+        // 1366 three-byte characters: 4098 bytes in 1366 characters.
+        QTest::newRow("body over in bytes") << with([](LocalNotification &n) { n.alertBody = QString(1366, QChar(0x263C)); })
+                                            << "alertBody is 4098 bytes long";
+        QTest::newRow("long action") << with([](LocalNotification &n) { n.alertAction = QString(5000, QLatin1Char('a')); })
+                                     << "alertAction";
+        QTest::newRow("long sound") << with([](LocalNotification &n) { n.soundName = QString(5000, QLatin1Char('s')); })
+                                    << "soundName";
+        QTest::newRow("year 1") << with([](LocalNotification &n) { n.fireDate = QDateTime(QDate(1, 1, 1), QTime(7, 0)); })
+                                << "years away";
+        QTest::newRow("year 9999") << with([](LocalNotification &n) { n.fireDate = QDateTime(QDate(9999, 12, 31), QTime(7, 0)); })
+                                   << "years away";
+        QTest::newRow("101 years ahead") << with([&](LocalNotification &n) { n.fireDate = now.addYears(101); })
+                                         << "years away";
+        QTest::newRow("101 years ago") << with([&](LocalNotification &n) { n.fireDate = now.addYears(-101); })
+                                       << "years away";
+        QTest::newRow("path for a zone") << with([](LocalNotification &n) { n.timeZone = QStringLiteral("../../../etc/passwd"); })
+                                         << "not a known time zone";
+        QTest::newRow("made-up zone") << with([](LocalNotification &n) { n.timeZone = QStringLiteral("Nowhere/Atlantis"); })
+                                      << "not a known time zone";
+        QTest::newRow("other calendar") << with([](LocalNotification &n) { n.repeatCalendar = QStringLiteral("hebrew"); })
+                                        << "repeatCalendar";
+        QTest::newRow("interval -2^31") << with([](LocalNotification &n) { n.repeatInterval = std::numeric_limits<int>::min(); })
+                                        << "repeatInterval -2147483648 is not supported";
+        QTest::newRow("interval every day") << with([](LocalNotification &n) { n.repeatInterval = 16; })
+                                            << "repeatInterval 16 is not supported";
+    }
+
+    void scheduleRefusesWhatCannotBeKeptOrFired()
+    {
+        QFETCH(LocalNotification, notification);
+        QFETCH(QString, reason);
+        QVERIFY(startService());
+        const QDBusMessage reply = callService(QStringLiteral("Schedule"), {NotificationBus::toWire(notification)});
+        QCOMPARE(reply.type(), QDBusMessage::ErrorMessage);
+        QCOMPARE(reply.errorName(), NotificationBus::kInvalidNotificationError);
+        QVERIFY2(reply.errorMessage().contains(reason), qPrintable(reply.errorMessage().left(200)));
+        QCOMPARE(callService(QStringLiteral("Pending"), {}).arguments().value(0).toString(), QStringLiteral("[]"));
+        QVERIFY(!QFile::exists(NotificationStore::path()) || QFileInfo(NotificationStore::path()).size() < 1024);
+    }
+
+    void scheduleAcceptsEverythingTheAppSends()
+    {
+        QVERIFY(startService());
+        const QDateTime now = QDateTime::currentDateTime();
+        LocalNotificationList accepted;
+        LocalNotification longest = notificationIn(3600 * 1000, QString(4096, QLatin1Char('z')));
+        longest.alertAction = QString(1365, QChar(0x263C)); // 4095 bytes
+        longest.soundName = QString(4096, QLatin1Char('s'));
+        accepted.append(longest);
+        LocalNotification snooze = notificationIn(7200 * 1000);
+        snooze.repeatInterval = LocalNotification::kRepeatSecond;
+        accepted.append(snooze);
+        LocalNotification absolute = notificationIn(9000 * 1000);
+        absolute.timeZone.clear();
+        absolute.repeatCalendar.clear();
+        accepted.append(absolute);
+        for (const char *zone : {"UTC", "Australia/Lord_Howe", "America/New_York"}) {
+            LocalNotification zoned = notificationIn(10000 * 1000);
+            zoned.timeZone = QString::fromLatin1(zone);
+            accepted.append(zoned);
+        }
+        LocalNotification farAhead = notificationIn(0);
+        farAhead.fireDate = now.addYears(99);
+        accepted.append(farAhead);
+        for (const LocalNotification &n : accepted) {
+            const QDBusMessage reply = callService(QStringLiteral("Schedule"), {NotificationBus::toWire(n)});
+            QVERIFY2(reply.type() == QDBusMessage::ReplyMessage, qPrintable(reply.errorMessage()));
+            QCOMPARE(reply.arguments().value(0).toBool(), true);
+        }
+        bool ok = false;
+        QCOMPARE(NotificationBus::listFromWire(callService(QStringLiteral("Pending"), {}).arguments().value(0).toString(), &ok),
+                 accepted);
+        QVERIFY(ok);
+    }
+
+    void oversizedCallsNeverFillTheList()
+    {
+        QVERIFY(startService());
+        const QString huge = NotificationBus::toWire(notificationIn(3600 * 1000, QString(256 << 10, QLatin1Char('z'))));
+        for (int i = 0; i < LocalNotification::kMaxPending; ++i) {
+            const QDBusMessage reply = callService(i % 2 ? QStringLiteral("Cancel") : QStringLiteral("Schedule"), {huge});
+            QCOMPARE(reply.errorName(), NotificationBus::kInvalidNotificationError);
+        }
+        // Room for every alarm afterwards.
+        const LocalNotification n = notificationIn(3600 * 1000);
+        const QDBusMessage reply = callService(QStringLiteral("Schedule"), {NotificationBus::toWire(n)});
+        QVERIFY2(reply.type() == QDBusMessage::ReplyMessage, qPrintable(reply.errorMessage()));
+        QCOMPARE(NotificationStore::load().pending, LocalNotificationList{n});
+        QVERIFY(QFileInfo(NotificationStore::path()).size() < 4096);
+    }
+
+    void cancelFindsAPendingNotificationOutsideTheLimits()
+    {
+        // The app and the command-line tool write the list themselves; an alarm
+        // slogan has no length limit there, and its notification must still go.
+        NotificationStore::Contents contents;
+        const LocalNotification wordy = notificationIn(3600 * 1000, QString(6000, QLatin1Char('w')));
+        contents.pending = {wordy};
+        QVERIFY(NotificationStore::save(contents));
+        QVERIFY(startService());
+        const QDBusMessage reply = callService(QStringLiteral("Cancel"), {NotificationBus::toWire(wordy)});
+        QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
+        QCOMPARE(reply.arguments().value(0).toBool(), true);
+        QVERIFY(NotificationStore::load().pending.isEmpty());
     }
 
     void appEndpointRefusesMalformedNotifications()

@@ -3,6 +3,8 @@
 #include <QJsonDocument>
 #include <QProcess>
 #include <QStandardPaths>
+#include <csignal>
+#include <sys/resource.h>
 
 QString ToolHome::Result::describe() const
 {
@@ -25,7 +27,16 @@ ToolHome::Result ToolHome::app(const QStringList &arguments) const
 
 QString ToolHome::preferencesFile() const { return dir_.filePath(QStringLiteral("config/tolvek-alarm/preferences.conf")); }
 
-QString ToolHome::alarmFile() const { return dir_.filePath(QStringLiteral("data/tolvek-alarm/accache")); }
+QString ToolHome::alarmFile() const { return dataFile(QStringLiteral("accache")); }
+
+QString ToolHome::dataFile(const QString &name) const { return dir_.filePath(QStringLiteral("data/tolvek-alarm/") + name); }
+
+std::unique_ptr<QProcess> ToolHome::startCtl(const QStringList &arguments) const
+{
+    auto process = std::make_unique<QProcess>();
+    start(*process, QStringLiteral(TOLVEKCTL_PATH), arguments);
+    return process;
+}
 
 QProcessEnvironment ToolHome::environment() const
 {
@@ -53,16 +64,29 @@ QProcessEnvironment ToolHome::environment() const
     return env;
 }
 
-ToolHome::Result ToolHome::run(const QString &program, const QStringList &arguments) const
+void ToolHome::start(QProcess &process, const QString &program, const QStringList &arguments) const
 {
-    QProcess process;
     process.setProcessEnvironment(environment());
+    if (fileSizeLimit_ > 0) {
+        const rlim_t limit = rlim_t(fileSizeLimit_);
+        process.setChildProcessModifier([limit] {
+            const rlimit fileSize{limit, limit};
+            ::setrlimit(RLIMIT_FSIZE, &fileSize);
+            ::signal(SIGXFSZ, SIG_IGN);
+        });
+    }
     if (fakeTime_.isEmpty()) {
         process.start(program, arguments);
     } else {
         const QString faketime = QStandardPaths::findExecutable(QStringLiteral("faketime"));
         process.start(faketime, QStringList{QStringLiteral("-m"), fakeTime_, program} + arguments);
     }
+}
+
+ToolHome::Result ToolHome::run(const QString &program, const QStringList &arguments) const
+{
+    QProcess process;
+    start(process, program, arguments);
     Result result;
     if (!process.waitForFinished(60000)) {
         process.kill();

@@ -92,10 +92,10 @@ private Q_SLOTS:
         QCOMPARE(window.window()->size(), AppWindow::kTallPoints);
         QVERIFY(window.rootScreen()->isOnScreen());
         QCOMPARE(window.contentStack()->topScreen()->className(),
-                 QStringLiteral("AboutScreen"));
-        auto *appName = findItem(window.window()->contentItem(), QStringLiteral("appNameLabel"));
-        QVERIFY(appName);
-        QCOMPARE(appName->property("text").toString(), QStringLiteral("Tolvek"));
+                 QStringLiteral("HomeScreen"));
+        QTRY_VERIFY(findItem(window.window()->contentItem(), QStringLiteral("alarmList")));
+        auto *add = findItem(window.window()->contentItem(), QStringLiteral("rightBarButton"));
+        QVERIFY(add && add->isVisible());
 
         // The core's alerts come up in the window and go away with their button.
         bool pressed = false;
@@ -172,6 +172,8 @@ private Q_SLOTS:
         QTest::newRow("about tall") << "about" << false;
         QTest::newRow("more short") << "more" << true;
         QTest::newRow("blurred skin") << "skin-5-blur" << false;
+        QTest::newRow("home tall") << "home" << false;
+        QTest::newRow("home short") << "home-overlay" << true;
     }
     void screenshotsInBothHeights()
     {

@@ -153,6 +153,13 @@ private Q_SLOTS:
         image.fill(QColor(200, 40, 40));
         const QImage grey = ImageEffects::greyscale(image);
         QCOMPARE(grey.pixelColor(5, 5).red(), grey.pixelColor(5, 5).blue());
+        QImage seeThrough(4, 4, QImage::Format_ARGB32);
+        seeThrough.fill(qRgba(200, 40, 40, 0));
+        seeThrough.setPixel(1, 1, qRgba(200, 40, 40, 255));
+        const QImage greyKeepsAlpha = ImageEffects::greyscale(seeThrough);
+        QCOMPARE(qAlpha(greyKeepsAlpha.pixel(0, 0)), 0); // a picture's transparent corners stay transparent
+        QCOMPARE(qAlpha(greyKeepsAlpha.pixel(1, 1)), 255);
+        QCOMPARE(qRed(greyKeepsAlpha.pixel(1, 1)), qBlue(greyKeepsAlpha.pixel(1, 1)));
         QCOMPARE(ImageEffects::resized(image, QSize(7, 3)).size(), QSize(7, 3));
         const QImage rounded = ImageEffects::withRoundedCorners(image, 5);
         QCOMPARE(qAlpha(rounded.pixel(0, 0)), 0);

@@ -36,7 +36,7 @@ private Q_SLOTS:
         navigation->setScreens({screen}, false);
         screen->loadIfNeeded();
         QCOMPARE(screen->leftBarButtonPicture(), QStringLiteral("home-menu"));
-        QCOMPARE(screen->leftBarButtonTitle(), QStringLiteral("Menu"));
+        QCOMPARE(screen->leftBarButtonName(), QStringLiteral("Menu"));
         QVERIFY(!screen->hasMenuCornerButton());
         QSignalSpy willShow(&container, &SideMenu::menuWillShow);
         screen->triggerLeftBarButton();
@@ -84,8 +84,10 @@ private Q_SLOTS:
         QCOMPARE(root.aboutStack().first()->className(), QStringLiteral("AboutScreen"));
         auto *content = qobject_cast<NavigationStack *>(root.contentScreen());
         QVERIFY(content);
-        // Until the home screen is built in, the about screen is the first content.
-        QCOMPARE(content->topScreen(), root.aboutStack().first());
+        // The home screen is the first content.
+        QCOMPARE(root.homeStack().size(), 1);
+        QCOMPARE(content->topScreen(), root.homeStack().first());
+        QCOMPARE(content->topScreen()->className(), QStringLiteral("HomeScreen"));
         QCOMPARE(content->topScreen()->sideMenu(), &root);
     }
 
@@ -127,7 +129,7 @@ private Q_SLOTS:
 
         more->rateUs();
         QCOMPARE(RatingPrompt::shared().appStoreID, 556203718u);
-        QCOMPARE(opened, QUrl(QStringLiteral("https://apps.apple.com/app/id556203718?action=write-review")));
+        QCOMPARE(opened, QUrl(QStringLiteral("https://tolvek.org/alarm/rate?app=556203718")));
 
         more->aboutUs();
         QCOMPARE(navigation.screens().size(), 2);

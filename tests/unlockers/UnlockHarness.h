@@ -29,10 +29,16 @@ Q_COREAPP_STARTUP_FUNCTION(registerScreensForTest)
 namespace UnlockHarness {
 inline const QString kTap = StoredNames::kTapScreen;
 inline const QString kCalculate = StoredNames::kSumScreen;
+inline const QString kShake = StoredNames::kShakeScreen;
+inline const QString kBlow = StoredNames::kBlowScreen;
 // The class of the game that plays under a stored screen name.
 inline QString gameClass(const QString &screenName)
 {
-    return screenName == kTap ? QStringLiteral("TapGame") : screenName == kCalculate ? QStringLiteral("SumGame") : QString();
+    const QHash<QString, QString> games{{kTap, QStringLiteral("TapGame")},
+                                        {kCalculate, QStringLiteral("SumGame")},
+                                        {kShake, QStringLiteral("ShakeGame")},
+                                        {kBlow, QStringLiteral("BlowGame")}};
+    return games.value(screenName);
 }
 // The tap game's farewell takes 3 s; the jingle about 2 s.
 constexpr int kWinTimeoutMs = 20000;

@@ -5,8 +5,12 @@
 // ringing mode with the ring looping on the audio server, the game is won by
 // taps on the window, and the alarm is settled as the command-line tool sees
 // it. Also: killed while ringing (a child run of this program, SIGKILLed) and
-// started again, the app shows the same unlock screen.
+// started again, the app shows the same unlock screen. The shake game is won
+// by fast drags across the window (this machine has no accelerometer), the
+// blow game by blowing into a PulseAudio pipe microphone; their gauges are
+// read the way assistive tools read them.
 #include "ItemLookup.h"
+#include "PipeMicrophone.h"
 #include "TestSupport.h"
 #include "UnlockHarness.h"
 
@@ -15,9 +19,14 @@
 #include "platform/ApplicationLifecycle.h"
 #include "assembly/AppAssembly.h"
 #include "assembly/AppWindow.h"
+#include "platform/NotificationStore.h"
 #include "ui/UiSetup.h"
+#include "unlockers/games/blow/BlowGame.h"
+#include "unlockers/games/shake/ShakeGame.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
+#include <QMediaDevices>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -76,11 +85,11 @@ public:
     QQuickItem *tappableItem(const QString &name) const
     {
         QQuickItem *found = nullptr;
-        QTest::qWaitFor([&] {
+        const bool tappable = QTest::qWaitFor([&] {
             found = findItem(assembly.window()->window()->contentItem(), name);
             return found && found->isVisible() && found->opacity() > 0.99 && found->scale() > 0.99;
         }, 5000);
-        return found;
+        return tappable ? found : nullptr;
     }
 
     bool tap(const QString &name) const
@@ -99,6 +108,8 @@ public:
         UnlockScreen *screen = unlockScreen();
         if (qobject_cast<TapGame *>(screen))
             return tap(QStringLiteral("closeButton"));
+        if (auto *blow = qobject_cast<BlowGame *>(screen))
+            return blow->usesFallback() && tap(QStringLiteral("closeButton"));
         auto *calculate = qobject_cast<SumGame *>(screen);
         if (!calculate)
             return false;
@@ -106,6 +117,53 @@ public:
             if (!tap(QStringLiteral("key%1").arg(digit.digitValue())))
                 return false;
         return true;
+    }
+
+    // Fast drags back and forth across the middle of the window, until the
+    // shake game's gauge is full.
+    bool shakeByDrags() const
+    {
+        auto *shake = qobject_cast<ShakeGame *>(unlockScreen());
+        QQuickItem *area = tappableItem(QStringLiteral("dragArea"));
+        if (!shake || !area)
+            return false;
+        QWindow *w = assembly.window()->window();
+        const QPointF centre = area->mapToScene(QPointF(area->width() / 2, area->height() / 2));
+        QTest::mousePress(w, Qt::LeftButton, {}, centre.toPoint());
+        QElapsedTimer clock;
+        clock.start();
+        while (shake && !shake->flashing() && clock.elapsed() < 15000) {
+            const double t = clock.elapsed() / 1000.0;
+            QTest::mouseMove(w, (centre + QPointF(40 * std::sin(2 * M_PI * 2.5 * t), 0)).toPoint());
+            QTest::qWait(15);
+        }
+        if (shake)
+            QTest::mouseRelease(w, Qt::LeftButton, {}, centre.toPoint());
+        return true;
+    }
+
+    // What an assistive tool reads of the item named `name`: role, name and value.
+    struct Reading
+    {
+        QAccessible::Role role = QAccessible::NoRole;
+        QString name;
+        QVariant value, minimum, maximum;
+    };
+    Reading read(const QString &name) const
+    {
+        Reading reading;
+        QQuickItem *item = findItem(assembly.window()->window()->contentItem(), name);
+        QAccessibleInterface *accessible = item ? QAccessible::queryAccessibleInterface(item) : nullptr;
+        if (!accessible)
+            return reading;
+        reading.role = accessible->role();
+        reading.name = accessible->text(QAccessible::Name);
+        if (QAccessibleValueInterface *value = accessible->valueInterface()) {
+            reading.value = value->currentValue();
+            reading.minimum = value->minimumValue();
+            reading.maximum = value->maximumValue();
+        }
+        return reading;
     }
 
     AppAssembly assembly;
@@ -116,18 +174,9 @@ public:
     bool loaded = false;
 };
 
-struct Command
+TestSupport::Command tolvekctl(const QStringList &arguments)
 {
-    int exitCode = -1;
-    QByteArray out;
-};
-
-Command tolvekctl(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(TOLVEKCTL_PATH), arguments);
-    process.waitForFinished(30000);
-    return {process.exitCode(), process.readAllStandardOutput()};
+    return TestSupport::run(QStringLiteral(TOLVEKCTL_PATH), arguments);
 }
 
 QJsonArray tolvekctlJson(const QStringList &arguments)
@@ -175,6 +224,17 @@ QStringList deliverAtLaunch(const LocalNotification &notification)
             QString::fromUtf8(QJsonDocument(notification.toJson().toObject()).toJson(QJsonDocument::Compact))};
 }
 
+// What the notification service does with notifications that fell due: takes
+// them off the pending list (it has looked at them now) and hands them over.
+void fireInService(const LocalNotificationList &fired)
+{
+    NotificationStore::Contents contents = NotificationStore::load();
+    for (const LocalNotification &n : fired)
+        NotificationStore::cancel(contents, n);
+    contents.lastCheck = Clock::current().now();
+    NotificationStore::save(contents);
+}
+
 // The child run of the kill test: launch with the notification, ring, say so, wait to be killed.
 int runRingingChild(const QStringList &arguments)
 {
@@ -216,11 +276,11 @@ private:
         QTRY_VERIFY(sinkInputsOfThisProcess() >= 1);
     }
 
-    void winAndWaitForTheEnd(const RunningApp &app)
+    void winAndWaitForTheEnd(const RunningApp &app, std::function<bool()> play = {})
     {
         QPointer<UnlockScreen> screen = app.unlockScreen();
         QSignalSpy settled(&app.delegate, &AppCore::alarmSettled);
-        QVERIFY(app.winByTaps());
+        QVERIFY(play ? play() : app.winByTaps());
         QTRY_VERIFY_WITH_TIMEOUT(!screen, kWinTimeoutMs);
         QCOMPARE(settled.count(), 1);
         QVERIFY(!app.delegate.alarmRinging());
@@ -254,6 +314,19 @@ private Q_SLOTS:
         clock.setOffsetMs(0);
     }
 
+    void gaugeReadsAsAProgressBar(const RunningApp &app, const QString &item, const QString &name, int level)
+    {
+        const RunningApp::Reading gauge = app.read(item);
+        QCOMPARE(gauge.role, QAccessible::ProgressBar);
+        QCOMPARE(gauge.name, name);
+        QCOMPARE(gauge.value.toInt(), level);
+        QCOMPARE(gauge.minimum.toInt(), 0);
+        QCOMPARE(gauge.maximum.toInt(), 100);
+        const RunningApp::Reading notice = app.read(QStringLiteral("noticeLabel"));
+        QCOMPARE(notice.role, QAccessible::StaticText);
+        QCOMPARE(notice.name, app.unlockScreen()->noticeText());
+    }
+
     void weeklyAlarmArrivingAtLaunch()
     {
         const QDateTime ring = nextRingMoment();
@@ -268,6 +341,134 @@ private Q_SLOTS:
         QVERIFY(app.error.isEmpty());
         QVERIFY(app.loaded);
         checkRinging(app, alarm, kTap);
+        winAndWaitForTheEnd(app);
+        checkWeeklySettled(alarm, ring);
+    }
+
+    // Two alarms fell due together; the service starts the app with the first
+    // and hands the second over while the first screen still slides in. The
+    // second rings once the first is won, and both are settled.
+    void secondAlarmArrivingWhileTheFirstSlidesIn()
+    {
+        const QDateTime ring = nextRingMoment();
+        clock.setNow(ring.addSecs(-3));
+        const AlarmPtr first = makeAlarm(ring, 0, Unlocker::Tap);
+        const AlarmPtr second = makeAlarm(ring.addSecs(60), Alarm::maskBitForQtDayOfWeek(ring.date().dayOfWeek()),
+                                          Unlocker::Calculate);
+        const LocalNotification firstFired = schedule(first);
+        const LocalNotification secondFired = schedule(second);
+        clock.setNow(ring.addSecs(62));
+        fireInService({firstFired, secondFired});
+
+        RunningApp app({QStringLiteral("tolvek-alarm"), QStringLiteral("--launch-notification"),
+                        QString::fromUtf8(QJsonDocument(firstFired.toJson().toObject()).toJson(QJsonDocument::Compact))});
+        QVERIFY(app.loaded);
+        QCOMPARE(ModalLayer::shared().presentedScreens().size(), 1);
+        QCOMPARE(app.presented.count(), 0); // sliding in
+        app.delegate.notificationReceived(secondFired);
+        checkRinging(app, first, kTap);
+
+        QPointer<UnlockScreen> firstScreen = app.unlockScreen();
+        QSignalSpy settled(&app.delegate, &AppCore::alarmSettled);
+        QVERIFY(app.winByTaps());
+        QTRY_VERIFY_WITH_TIMEOUT(!firstScreen, kWinTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(app.presented.count(), 2, kScreenTimeoutMs);
+        QCOMPARE(app.presented.last().at(1).toString(), kCalculate);
+        QPointer<UnlockScreen> secondScreen = app.unlockScreen();
+        QCOMPARE(secondScreen->alarm()->identifier, second->identifier);
+        QVERIFY(app.winByTaps());
+        QTRY_VERIFY_WITH_TIMEOUT(!secondScreen, kWinTimeoutMs);
+        QCOMPARE(settled.count(), 2);
+        QVERIFY(!RingStatusFile::exists());
+
+        const QJsonArray alarms = tolvekctlJson({QStringLiteral("list"), QStringLiteral("--json")});
+        QCOMPARE(alarms.size(), 2);
+        for (const QJsonValue &value : alarms) {
+            const QJsonObject alarm = value.toObject();
+            const QJsonArray notifications = alarm.value("notifications").toArray();
+            if (alarm.value("id").toString() == first->identifier) {
+                QVERIFY(!alarm.value("active").toBool(true));
+                QVERIFY(notifications.isEmpty());
+            } else {
+                QVERIFY(alarm.value("active").toBool());
+                QCOMPARE(notifications.size(), 1);
+                QCOMPARE(QDateTime::fromString(notifications.first().toObject().value("fireDate").toString(), Qt::ISODate),
+                         ring.addSecs(60).addDays(7));
+            }
+        }
+    }
+
+    // No accelerometer here: the notice says so and drags on the window win.
+    void weeklyShakeAlarmWonByDrags()
+    {
+        const QDateTime ring = nextRingMoment();
+        clock.setNow(ring.addSecs(-3));
+        const AlarmPtr alarm = makeAlarm(ring, Alarm::maskBitForQtDayOfWeek(ring.date().dayOfWeek()),
+                                         Unlocker::ShakeToLaunch);
+        const LocalNotification fired = schedule(alarm);
+        clock.setNow(ring.addSecs(2));
+
+        RunningApp app(deliverAtLaunch(fired));
+        checkRinging(app, alarm, kShake);
+        auto *shake = qobject_cast<ShakeGame *>(app.unlockScreen());
+        QVERIFY(shake->usesStandIn());
+        QVERIFY(app.tappableItem(QStringLiteral("standInLabel")));
+        QCOMPARE(app.read(QStringLiteral("standInLabel")).name, shake->standInText());
+        gaugeReadsAsAProgressBar(app, QStringLiteral("shakeGauge"), QStringLiteral("Shake gauge"), 0);
+        if (QTest::currentTestFailed())
+            return;
+        winAndWaitForTheEnd(app, [&] { return app.shakeByDrags(); });
+        if (!QTest::currentTestFailed())
+            checkWeeklySettled(alarm, ring);
+    }
+
+    // A one-time blow alarm fires while the app runs and is blown away.
+    void oneTimeBlowAlarmWonByBlowing()
+    {
+        PipeMicrophone microphone(QStringLiteral("tolvek_road_mic"));
+        QVERIFY(microphone.isReady());
+        QTRY_VERIFY(QMediaDevices::defaultAudioInput().id() == "tolvek_road_mic");
+        microphone.play(Sox::quietRoom(30));
+        const QDateTime ring = nextRingMoment();
+        clock.setNow(ring.addMSecs(-2500));
+        const AlarmPtr alarm = makeAlarm(ring, 0, Unlocker::BlowUFO);
+        QCOMPARE(schedule(alarm).fireDate, ring);
+
+        RunningApp app({QStringLiteral("tolvek-alarm")});
+        checkRinging(app, alarm, kBlow);
+        auto *blow = qobject_cast<BlowGame *>(app.unlockScreen());
+        QVERIFY(!blow->usesFallback());
+        gaugeReadsAsAProgressBar(app, QStringLiteral("blowGauge"), QStringLiteral("Blow gauge"), 0);
+        if (QTest::currentTestFailed())
+            return;
+        microphone.playInstead(Sox::blow(1.5, -6) + Sox::quietRoom(30));
+        QTRY_VERIFY_WITH_TIMEOUT(blow->pushLevel() >= 30, 5000);
+        QCOMPARE(app.read(QStringLiteral("blowGauge")).value.toInt(), blow->pushLevel());
+        winAndWaitForTheEnd(app, [&] {
+            microphone.playInstead(Sox::blow(6, -6));
+            return true;
+        });
+        const QJsonArray alarms = tolvekctlJson({QStringLiteral("list"), QStringLiteral("--json")});
+        QCOMPARE(alarms.size(), 1);
+        QCOMPARE(alarms.first().toObject().value("active").toBool(true), false);
+    }
+
+    // Without a microphone the blow alarm is stopped by the tap challenge.
+    void blowAlarmWithoutMicrophoneWonByTap()
+    {
+        const QDateTime ring = nextRingMoment();
+        clock.setNow(ring.addSecs(-3));
+        const AlarmPtr alarm = makeAlarm(ring, Alarm::maskBitForQtDayOfWeek(ring.date().dayOfWeek()),
+                                         Unlocker::BlowUFO);
+        const LocalNotification fired = schedule(alarm);
+        clock.setNow(ring.addSecs(2));
+
+        RunningApp app(deliverAtLaunch(fired));
+        checkRinging(app, alarm, kBlow);
+        auto *blow = qobject_cast<BlowGame *>(app.unlockScreen());
+        QTRY_VERIFY_WITH_TIMEOUT(blow->usesFallback(), 5000);
+        QCOMPARE(app.read(QStringLiteral("closeButton")).role, QAccessible::Button);
+        QCOMPARE(app.read(QStringLiteral("fallbackLabel")).name, blow->fallbackText());
         winAndWaitForTheEnd(app);
         checkWeeklySettled(alarm, ring);
     }

@@ -143,13 +143,14 @@ private Q_SLOTS:
     {
         auto *screen = presentSeeded(7, true);
         QCOMPARE(screen->shownKeyCount(), 0);
-        QSignalSpy popped(screen, &SumGame::shownKeyCountChanged);
+        QCOMPARE(screen->keySlots().size(), 11);
+        QSignalSpy popped(screen->sumChallenge(), &SumChallenge::shownKeyCountChanged);
         // A key that has not popped up yet cannot be pressed.
         screen->pressKey(9);
         QCOMPARE(screen->resultText(), QStringLiteral("?"));
         QTRY_COMPARE(screen->shownKeyCount(), 11);
         QCOMPARE(popped.count(), 11);
-        QVERIFY(!popped.wait(3 * SumGame::kKeyPopIntervalMs)); // and no more
+        QVERIFY(!popped.wait(3 * SumChallenge::kKeyPopIntervalMs)); // and no more
         screen->dismiss();
     }
 
@@ -159,10 +160,10 @@ private Q_SLOTS:
         QTRY_COMPARE(screen->shownKeyCount(), 11);
         const int wrong = screen->result() == 99 ? 98 : 99;
         screen->pressKey(wrong / 10);
-        QCOMPARE(screen->lastKeySound(), SumGame::kButtonClickSound);
+        QCOMPARE(screen->lastKeySound(), SumChallenge::kButtonClickSound);
         screen->pressKey(wrong % 10);
         QCOMPARE(screen->resultText(), QString::number(wrong));
-        QCOMPARE(screen->lastKeySound(), SumGame::kWrongAnswerSound);
+        QCOMPARE(screen->lastKeySound(), SumChallenge::kWrongAnswerSound);
         QVERIFY(screen->userInteractionEnabled());
         QVERIFY(!screen->isExiting());
         const QString problem = screen->arithmeticString();
@@ -227,7 +228,7 @@ private Q_SLOTS:
         int pressed = 0;
         while (!screen->isExiting() && pressed < 400) {
             if (pressed % 40 == 0 && screen->shownKeyCount() < 11) // let keys pop up meanwhile
-                QSignalSpy(screen, &SumGame::shownKeyCountChanged).wait(1000);
+                QSignalSpy(screen->sumChallenge(), &SumChallenge::shownKeyCountChanged).wait(1000);
             screen->pressKey(taps.bounded(-1, 13));
             ++pressed;
             const QString text = screen->resultText();

@@ -1,5 +1,5 @@
 // The gateway's pieces without the network: query shapes, place identifiers,
-// condition codes, the upstream formats and the answer cache.
+// condition codes, the upstream formats, the answer cache and the HTTP text.
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -7,6 +7,7 @@
 
 #include "GatewayAnswers.h"
 #include "GatewayQuery.h"
+#include "HttpMessage.h"
 #include "OpenMeteoFormat.h"
 #include "PlaceId.h"
 #include "TimedCache.h"
@@ -286,6 +287,109 @@ private Q_SLOTS:
         QCOMPARE(cache.find("young").value_or(0), 3);
         QCOMPARE(cache.find("fourth").value_or(0), 4);
         QCOMPARE(cache.find("again").value_or(0), 5);
+    }
+
+    void requestHeads_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<int>("refusal"); // status, or 0 when the head is read
+        QTest::addColumn<QByteArray>("method");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("keepAlive");
+        QTest::addColumn<qint64>("bodyLength");
+        QTest::newRow("GET") << QByteArray("GET /v1/public/yql?q=x HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n") << 0
+                             << QByteArray("GET") << "/v1/public/yql" << true << 0LL;
+        QTest::newRow("bare line feeds") << QByteArray("GET /a HTTP/1.1\nHost: x\n\n") << 0 << QByteArray("GET") << "/a"
+                                         << true << 0LL;
+        QTest::newRow("closing") << QByteArray("GET / HTTP/1.1\r\nConnection: Close\r\n\r\n") << 0 << QByteArray("GET")
+                                 << "/" << false << 0LL;
+        QTest::newRow("HTTP/1.0") << QByteArray("GET / HTTP/1.0\r\n\r\n") << 0 << QByteArray("GET") << "/" << false << 0LL;
+        QTest::newRow("HTTP/1.0 kept") << QByteArray("GET / HTTP/1.0\r\nconnection: keep-alive\r\n\r\n") << 0
+                                       << QByteArray("GET") << "/" << true << 0LL;
+        QTest::newRow("body") << QByteArray("POST /x HTTP/1.1\r\nContent-Length:  12 \r\n\r\n") << 0 << QByteArray("POST")
+                              << "/x" << true << 12LL;
+        QTest::newRow("same length twice") << QByteArray("POST /x HTTP/1.1\r\nContent-Length: 3\r\ncontent-length: 3\r\n\r\n")
+                                           << 0 << QByteArray("POST") << "/x" << true << 3LL;
+        QTest::newRow("two lengths") << QByteArray("POST /x HTTP/1.1\r\nContent-Length: 3\r\nContent-Length: 4\r\n\r\n")
+                                     << 400 << QByteArray() << "" << false << 0LL;
+        QTest::newRow("negative length") << QByteArray("POST /x HTTP/1.1\r\nContent-Length: -1\r\n\r\n") << 400
+                                         << QByteArray() << "" << false << 0LL;
+        QTest::newRow("huge length") << QByteArray("POST /x HTTP/1.1\r\nContent-Length: 99999999999999999999\r\n\r\n")
+                                     << 400 << QByteArray() << "" << false << 0LL;
+        QTest::newRow("chunked") << QByteArray("POST /x HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n") << 411
+                                 << QByteArray() << "" << false << 0LL;
+        QTest::newRow("folded header") << QByteArray("GET / HTTP/1.1\r\nHost: a\r\n b\r\n\r\n") << 400 << QByteArray() << ""
+                                       << false << 0LL;
+        QTest::newRow("no colon") << QByteArray("GET / HTTP/1.1\r\nHost\r\n\r\n") << 400 << QByteArray() << "" << false << 0LL;
+        QTest::newRow("HTTP/2") << QByteArray("GET / HTTP/2.0\r\n\r\n") << 400 << QByteArray() << "" << false << 0LL;
+        QTest::newRow("no version") << QByteArray("GET /\r\n\r\n") << 400 << QByteArray() << "" << false << 0LL;
+        QTest::newRow("full address") << QByteArray("GET http://x/ HTTP/1.1\r\n\r\n") << 400 << QByteArray() << "" << false
+                                      << 0LL;
+        QTest::newRow("space in target") << QByteArray("GET /a b HTTP/1.1\r\n\r\n") << 400 << QByteArray() << "" << false
+                                         << 0LL;
+        QTest::newRow("binary") << QByteArray("\x16\x03\x01\x02\x00\x01\r\n\r\n", 10) << 400 << QByteArray() << ""
+                                << false << 0LL;
+    }
+    void requestHeads()
+    {
+        QFETCH(QByteArray, head);
+        QFETCH(int, refusal);
+        QCOMPARE(HttpMessage::endOfHead(head), head.size());
+        const auto parsed = HttpMessage::parseRequestHead(head);
+        if (refusal) {
+            QVERIFY(std::holds_alternative<HttpRefusal>(parsed));
+            QCOMPARE(std::get<HttpRefusal>(parsed).status, refusal);
+            QVERIFY(!std::get<HttpRefusal>(parsed).description.isEmpty());
+            return;
+        }
+        QFETCH(QByteArray, method);
+        QFETCH(QString, path);
+        QFETCH(bool, keepAlive);
+        QFETCH(qint64, bodyLength);
+        QVERIFY(std::holds_alternative<HttpRequest>(parsed));
+        const HttpRequest &request = std::get<HttpRequest>(parsed);
+        QCOMPARE(request.method, method);
+        QCOMPARE(request.url.path(), path);
+        QCOMPARE(request.keepAlive, keepAlive);
+        QCOMPARE(request.bodyLength, bodyLength);
+    }
+
+    void headEndsAtTheFirstBlankLine()
+    {
+        QCOMPARE(HttpMessage::endOfHead("GET / HTTP/1.1\r\nHost: x\r\n"), -1);
+        QCOMPARE(HttpMessage::endOfHead("GET / HTTP/1.1\r\n"), -1);
+        QCOMPARE(HttpMessage::endOfHead(""), -1);
+        QCOMPARE(HttpMessage::endOfHead("GET / HTTP/1.1\r\n\r\nbody"), 18);
+        QCOMPARE(HttpMessage::endOfHead("GET / HTTP/1.1\n\nGET / HTTP/1.1\n\n"), 16);
+    }
+
+    void formQueriesReadPlusAsSpace_data()
+    {
+        QTest::addColumn<QByteArray>("target");
+        QTest::addColumn<QString>("q");
+        QTest::newRow("plus") << QByteArray("/p?q=select+*+from+x&format=json") << "select * from x";
+        QTest::newRow("percent-encoded space") << QByteArray("/p?q=a%20b") << "a b";
+        QTest::newRow("encoded plus") << QByteArray("/p?q=1%2B1+%3D+2") << "1+1 = 2";
+        QTest::newRow("quotes and comma") << QByteArray("/p?q=text%3D%221.5%2C+2%22") << "text=\"1.5, 2\"";
+        QTest::newRow("UTF-8") << QByteArray("/p?q=Troms%C3%B8+sentrum") << QString::fromUtf8("Tromsø sentrum");
+        QTest::newRow("encoded ampersand") << QByteArray("/p?q=a%26b&format=json") << "a&b";
+    }
+    void formQueriesReadPlusAsSpace()
+    {
+        QFETCH(QByteArray, target);
+        QFETCH(QString, q);
+        HttpRequest request;
+        request.url = QUrl::fromEncoded(target);
+        QCOMPARE(request.formQuery().queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded), q);
+    }
+
+    void answersSayWhenTheyClose()
+    {
+        QCOMPARE(HttpMessage::answer(200, "{}", false),
+                 QByteArray("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\nContent-Length: 2\r\n\r\n{}"));
+        QCOMPARE(HttpMessage::answer(408, "{\"e\":1}", true),
+                 QByteArray("HTTP/1.1 408 Request Timeout\r\nContent-Type: application/json\r\nContent-Length: 7\r\n"
+                            "Connection: close\r\n\r\n{\"e\":1}"));
     }
 };
 

@@ -1,6 +1,9 @@
 // The gateway over real HTTP on loopback: both query shapes, every refusal,
 // the cache, the Open-Meteo path against a local stand-in for the provider,
-// upstream failures, random queries, and the program's command line.
+// upstream failures, random queries, the program's command line, and its
+// limits against hostile clients: quiet and slow connections, oversized
+// requests, too many connections, and running out of file descriptors.
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -9,11 +12,15 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
+#include <sys/resource.h>
 
 #include "FixtureProvider.h"
 #include "OpenMeteoProvider.h"
 #include "PlaceId.h"
+#include "ProcessStats.h"
 #include "WeatherGateway.h"
 #include "weather/ScriptedHttpServer.h"
 #include "weather/WeatherFields.h"
@@ -75,6 +82,41 @@ private:
     QNetworkAccessManager network_;
 };
 
+// A client that speaks raw bytes, to send what ordinary HTTP clients never do.
+class RawClient
+{
+public:
+    explicit RawClient(quint16 port)
+    {
+        QObject::connect(&socket_, &QTcpSocket::readyRead, [this] { received_ += socket_.readAll(); });
+        QObject::connect(&socket_, &QTcpSocket::connected, [this] { wasConnected_ = true; });
+        socket_.connectToHost(QHostAddress::LocalHost, port);
+    }
+    bool waitForConnected() { return socket_.waitForConnected(5000); }
+    void send(const QByteArray &bytes) { socket_.write(bytes); }
+    bool isClosed() const { return socket_.state() == QAbstractSocket::UnconnectedState; }
+    // Was connected, and the gateway closed the connection since.
+    bool wasClosed() const { return wasConnected_ && isClosed(); }
+    // Everything the gateway sent before it closed the connection.
+    QByteArray untilClosed()
+    {
+        if (!QTest::qWaitFor([this] { return isClosed(); }, 10000))
+            return "(still open after 10 s) " + received_;
+        return received_;
+    }
+    QByteArray received() const { return received_; }
+
+private:
+    QTcpSocket socket_;
+    QByteArray received_;
+    bool wasConnected_ = false;
+};
+
+QByteArray getRequest(const QString &query, const QByteArray &extraHeaders = {})
+{
+    return "GET " + target(query) + " HTTP/1.1\r\nHost: 127.0.0.1\r\n" + extraHeaders + "\r\n";
+}
+
 } // namespace
 
 class WeatherGatewayTest : public QObject
@@ -85,29 +127,41 @@ private:
     std::unique_ptr<ScriptedHttpServer> upstream_;
     std::unique_ptr<WeatherGateway> gateway_;
     std::unique_ptr<Client> client_;
+    quint16 port_ = 0;
 
-    void startFixtureGateway()
+    void startFixtureGateway(const HttpLimits &limits = {})
     {
-        start(std::make_unique<FixtureProvider>());
+        start(std::make_unique<FixtureProvider>(), limits);
     }
 
     // A gateway whose Open-Meteo provider talks to a local stand-in answering from `script`.
-    void startOpenMeteoGateway(ScriptedHttpServer::Script script, int timeoutMsecs = 5000)
+    void startOpenMeteoGateway(ScriptedHttpServer::Script script, int timeoutMsecs = 5000, const HttpLimits &limits = {})
     {
         upstream_ = std::make_unique<ScriptedHttpServer>(std::move(script));
         UpstreamOptions options;
         options.forecastUrl = QUrl(upstream_->address() + "/v1/forecast");
         options.geocoderUrl = QUrl(upstream_->address() + "/reverse");
         options.timeoutMsecs = timeoutMsecs;
-        start(std::make_unique<OpenMeteoProvider>(options));
+        start(std::make_unique<OpenMeteoProvider>(options), limits);
     }
 
-    void start(std::unique_ptr<WeatherProvider> provider)
+    void start(std::unique_ptr<WeatherProvider> provider, const HttpLimits &limits)
     {
-        gateway_ = std::make_unique<WeatherGateway>(std::move(provider), GatewayOptions{}, [this] { return now_; });
-        const quint16 port = gateway_->listen(QHostAddress::LocalHost, 0);
-        QVERIFY(port != 0);
-        client_ = std::make_unique<Client>(port);
+        GatewayOptions options;
+        options.limits = limits;
+        gateway_ = std::make_unique<WeatherGateway>(std::move(provider), options, [this] { return now_; });
+        port_ = gateway_->listen(QHostAddress::LocalHost, 0);
+        QVERIFY2(port_ != 0, qPrintable(gateway_->errorString()));
+        client_ = std::make_unique<Client>(port_);
+    }
+
+    static HttpLimits limits(int readTimeoutMsecs, int idleTimeoutMsecs, int maxConnections = 1000)
+    {
+        HttpLimits limits;
+        limits.readTimeoutMsecs = readTimeoutMsecs;
+        limits.idleTimeoutMsecs = idleTimeoutMsecs;
+        limits.maxConnections = maxConnections;
+        return limits;
     }
 
     static ScriptedHttpServer::Script provider(ScriptedHttpServer::Reply forecast, ScriptedHttpServer::Reply place)
@@ -320,6 +374,209 @@ private Q_SLOTS:
         QCOMPARE(client_->get(target(seeds[1])).status, 200);
     }
 
+    void plusInAQueryIsASpace()
+    {
+        startFixtureGateway();
+        QSignalSpy answered(gateway_.get(), &WeatherGateway::answered);
+        // As HTML forms and many HTTP clients encode a query.
+        const QByteArray woeid = PlaceId::mint(30.25, 120.16).toLatin1();
+        const Answer forecast = client_->get("/v1/public/yql?q=select+*+from+weather.forecast+where+woeid%3D" + woeid
+                                             + "&format=json");
+        QCOMPARE(forecast.status, 200);
+        QCOMPARE(fieldsOfAnswer(forecast.body).at(0), "Hangzhou");
+        const Answer lookup = client_->get("/v1/public/yql?q=select+*+from+geo.placefinder+where+text%3D%2230.25%2C+"
+                                           "120.16%22+and+gflags%3D%22R%22&format=json");
+        QCOMPARE(lookup.status, 200);
+        // A plus sent as %2B stays a plus.
+        QCOMPARE(client_->get("/v1/public/yql?q=a+b%2Bc&format=json").status, 400);
+        QCOMPARE(answered.last().at(0).toString(), "a b+c");
+    }
+
+    void quietConnectionsAreClosed()
+    {
+        startFixtureGateway(limits(60000, 300));
+        std::vector<std::unique_ptr<RawClient>> quiet;
+        for (int i = 0; i < 900; ++i)
+            quiet.push_back(std::make_unique<RawClient>(port_));
+        QTRY_VERIFY_WITH_TIMEOUT(std::all_of(quiet.cbegin(), quiet.cend(), [](const auto &c) { return c->wasClosed(); }),
+                                 10000);
+        for (const auto &client : quiet)
+            QCOMPARE(client->received(), QByteArray()); // nothing was asked, nothing is answered
+        QCOMPARE(client_->get(target(forecastQuery(PlaceId::mint(30.25, 120.16)))).status, 200);
+    }
+
+    void slowRequestsAreCutOff_data()
+    {
+        QTest::addColumn<QByteArray>("sent");
+        QTest::addColumn<bool>("trickle"); // then keeps sending one more byte every 50 ms
+        const QByteArray request = getRequest(forecastQuery(PlaceId::mint(30.25, 120.16)));
+        QTest::newRow("head never finished") << request.left(request.size() - 2) << false;
+        QTest::newRow("request line only") << QByteArray("GET /v1/public/yql") << false;
+        QTest::newRow("announced body never sent")
+            << QByteArray("POST /v1/public/yql HTTP/1.1\r\nContent-Length: 100\r\n\r\n") << false;
+        QTest::newRow("body half sent")
+            << QByteArray("POST /v1/public/yql HTTP/1.1\r\nContent-Length: 100\r\n\r\n" + QByteArray(50, 'x')) << false;
+        QTest::newRow("one byte at a time") << QByteArray("GET /v1/public/yql?q=") << true;
+    }
+    void slowRequestsAreCutOff()
+    {
+        QFETCH(QByteArray, sent);
+        QFETCH(bool, trickle);
+        startFixtureGateway(limits(300, 60000));
+        RawClient slow(port_);
+        QVERIFY(slow.waitForConnected());
+        slow.send(sent);
+        QTimer drip;
+        QObject::connect(&drip, &QTimer::timeout, [&] { slow.send("x"); });
+        if (trickle)
+            drip.start(50);
+        const QByteArray answer = slow.untilClosed();
+        QVERIFY2(answer.startsWith("HTTP/1.1 408 Request Timeout\r\n"), answer);
+        QVERIFY(answer.contains("Connection: close"));
+        QVERIFY(answer.contains("\"code\":\"request-timeout\""));
+    }
+
+    void oversizedRequestsAreRefusedAtOnce_data()
+    {
+        QTest::addColumn<QByteArray>("sent");
+        QTest::addColumn<qint64>("flood"); // body bytes sent after the head
+        QTest::addColumn<QByteArray>("status");
+        QTest::addColumn<QByteArray>("code");
+        QTest::newRow("100 MB body announced") << QByteArray("POST /v1/public/yql HTTP/1.1\r\nContent-Length: 100000000\r\n\r\n")
+                                               << 0LL << QByteArray("413") << QByteArray("request-too-large");
+        QTest::newRow("body flood") << QByteArray("POST /v1/public/yql HTTP/1.1\r\nContent-Length: 300000000\r\n\r\n")
+                                    << qint64(8 << 20) << QByteArray("413") << QByteArray("request-too-large");
+        QTest::newRow("20 KB of headers") << "GET / HTTP/1.1\r\nX-Pad: " + QByteArray(20 * 1024, 'p') + "\r\n\r\n" << 0LL
+                                          << QByteArray("431") << QByteArray("request-too-large");
+        QTest::newRow("endless head") << QByteArray("GET / HTTP/1.1\r\n") << qint64(1 << 20) << QByteArray("431")
+                                      << QByteArray("request-too-large");
+        QTest::newRow("chunked body") << QByteArray("POST /v1/public/yql HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n")
+                                      << 0LL << QByteArray("411") << QByteArray("length-required");
+        QTest::newRow("not HTTP") << QByteArray("HELO gateway\r\n\r\n") << 0LL << QByteArray("400") << QByteArray("bad-request");
+        QTest::newRow("TLS hello") << QByteArray("\x16\x03\x01\x00\xa5\x01\x00\x00\xa1\x03\x03\r\n\r\n", 15) << 0LL
+                                   << QByteArray("400") << QByteArray("bad-request");
+    }
+    void oversizedRequestsAreRefusedAtOnce()
+    {
+        QFETCH(QByteArray, sent);
+        QFETCH(qint64, flood);
+        QFETCH(QByteArray, status);
+        QFETCH(QByteArray, code);
+        // Long time limits: the refusal comes from the request itself, not a timeout.
+        startFixtureGateway(limits(60000, 60000));
+        RawClient client(port_);
+        QVERIFY(client.waitForConnected());
+        client.send(sent);
+        if (flood > 0)
+            client.send(QByteArray(flood, 'x'));
+        const QByteArray answer = client.untilClosed();
+        QVERIFY2(answer.startsWith("HTTP/1.1 " + status + ' '), answer.left(200));
+        QVERIFY(answer.contains("\"code\":\"" + code + '"'));
+        QCOMPARE(client_->get(target(forecastQuery(PlaceId::mint(30.25, 120.16)))).status, 200);
+    }
+
+    void keptAliveConnectionsAnswerInTurn()
+    {
+        startFixtureGateway(limits(60000, 60000));
+        RawClient client(port_);
+        QVERIFY(client.waitForConnected());
+        // Three requests in one write, the last asking to close.
+        client.send(getRequest(forecastQuery(PlaceId::mint(30.25, 120.16))) + "\r\n"
+                    + getRequest(lookupQuery("59.91, 10.75")) + getRequest(forecastQuery("abc"), "Connection: close\r\n"));
+        const QByteArray answers = client.untilClosed();
+        const qsizetype first = answers.indexOf("Hangzhou");
+        const qsizetype second = answers.indexOf("\"latitude\":\"59.91\"");
+        const qsizetype third = answers.indexOf("bad-woeid");
+        QVERIFY2(first > 0 && second > first && third > second, answers);
+        QCOMPARE(answers.count("HTTP/1.1 "), 3);
+        QCOMPARE(answers.count("Connection: close"), 1);
+    }
+
+    void tooManyConnectionsAreToldBusyOrMakeRoom()
+    {
+        // Four places whose forecasts hang upstream keep all four connections busy.
+        startOpenMeteoGateway([](const QByteArray &) { return ScriptedHttpServer::Reply{200, {}, true}; }, 1500,
+                              limits(60000, 60000, 4));
+        QSignalSpy fetches(gateway_.get(), &WeatherGateway::upstreamFetchStarted);
+        std::vector<std::unique_ptr<RawClient>> busy;
+        for (int i = 0; i < 4; ++i) {
+            busy.push_back(std::make_unique<RawClient>(port_));
+            busy.back()->send(getRequest(forecastQuery(PlaceId::mint(10 + i, 10))));
+        }
+        QTRY_COMPARE(fetches.size(), 4);
+        RawClient fifth(port_);
+        const QByteArray refused = fifth.untilClosed();
+        QVERIFY2(refused.startsWith("HTTP/1.1 503 Service Unavailable\r\n"), refused);
+        QVERIFY(refused.contains("\"code\":\"busy\""));
+
+        // Once answered (the provider timed out) they wait idle, and a newcomer takes
+        // the place of the one idle the longest: the first, as the others ask again.
+        for (const auto &client : busy)
+            QTRY_VERIFY_WITH_TIMEOUT(client->received().contains("HTTP/1.1 502"), 10000);
+        for (auto client = busy.cbegin() + 1; client != busy.cend(); ++client) {
+            (*client)->send(getRequest(lookupQuery("59.91, 10.75")));
+            QTRY_VERIFY((*client)->received().contains("HTTP/1.1 200"));
+        }
+        // Newcomers are told "busy" while the idle ones might still be about to ask again.
+        QByteArray answer;
+        const auto askAsNewcomer = [&] {
+            RawClient newcomer(port_);
+            newcomer.send(getRequest(lookupQuery("59.91, 10.75"), "Connection: close\r\n"));
+            answer = newcomer.untilClosed();
+            return !answer.startsWith("HTTP/1.1 503");
+        };
+        QVERIFY(QTest::qWaitFor(askAsNewcomer, 10000)); // asks once more each time it is told "busy"
+        QVERIFY2(answer.startsWith("HTTP/1.1 200 OK"), answer);
+        QTRY_VERIFY(busy.front()->isClosed());
+        QVERIFY(std::none_of(busy.cbegin() + 1, busy.cend(), [](const auto &c) { return c->isClosed(); }));
+    }
+
+    void outOfDescriptorsItWaitsQuietlyAndServesAgain()
+    {
+        // The program, allowed few descriptors and many connections, so connections use them all up.
+        constexpr rlim_t kDescriptors = 64;
+        QProcess gateway;
+        gateway.setChildProcessModifier([] {
+            const rlimit limit{kDescriptors, kDescriptors};
+            ::setrlimit(RLIMIT_NOFILE, &limit);
+        });
+        gateway.start(qEnvironmentVariable("TOLVEK_WEATHER_GATEWAY"),
+                      {"--port", "0", "--provider", "fixture", "--max-connections", "1000", "--idle-timeout-ms",
+                       "60000", "--read-timeout-ms", "60000"});
+        QVERIFY(gateway.waitForStarted());
+        QTRY_VERIFY(gateway.canReadLine());
+        const QByteArray line = gateway.readLine().trimmed();
+        const quint16 port = line.mid(line.lastIndexOf(':') + 1).toUShort();
+        QVERIFY2(port != 0, line);
+
+        std::vector<std::unique_ptr<RawClient>> holders;
+        for (rlim_t i = 0; i < kDescriptors; ++i)
+            holders.push_back(std::make_unique<RawClient>(port));
+        QTRY_VERIFY(ProcessStats::openDescriptors(gateway.processId()) >= qsizetype(kDescriptors));
+
+        // Starved: every newcomer is turned away at once, and the gateway does not spin meanwhile.
+        const double cpuBefore = ProcessStats::cpuSeconds(gateway.processId());
+        QElapsedTimer starved;
+        starved.start();
+        int turnedAway = 0;
+        while (starved.elapsed() < 1000) {
+            RawClient newcomer(port);
+            const QByteArray answer = newcomer.untilClosed();
+            QVERIFY2(answer.isEmpty() || answer.startsWith("HTTP/1.1 503"), answer);
+            ++turnedAway;
+        }
+        const double cpuUsed = ProcessStats::cpuSeconds(gateway.processId()) - cpuBefore;
+        const double wall = double(starved.elapsed()) / 1000.0;
+        qInfo("starved for %.2f s: %d newcomers turned away, %.2f CPU seconds used", wall, turnedAway, cpuUsed);
+        QVERIFY2(cpuUsed < wall / 2, qPrintable(QStringLiteral("%1 CPU seconds in %2 s").arg(cpuUsed).arg(wall)));
+
+        holders.clear();
+        QTRY_VERIFY_WITH_TIMEOUT(Client(port).get(target(forecastQuery(PlaceId::mint(30.25, 120.16)))).status == 200, 10000);
+        gateway.terminate();
+        QVERIFY(gateway.waitForFinished());
+        QVERIFY(gateway.readAllStandardError().contains("out of file descriptors"));
+    }
+
     void theProgramServesOnTheGivenPort()
     {
         QProcess gateway;
@@ -342,6 +599,9 @@ private Q_SLOTS:
         QTest::newRow("port") << QStringList{"--port", "70000"};
         QTest::newRow("address") << QStringList{"--listen", "localhost; rm -rf /"};
         QTest::newRow("timeout") << QStringList{"--upstream-timeout-ms", "-1"};
+        QTest::newRow("read timeout") << QStringList{"--read-timeout-ms", "0"};
+        QTest::newRow("idle timeout") << QStringList{"--idle-timeout-ms", "soon"};
+        QTest::newRow("connections") << QStringList{"--max-connections", "-3"};
     }
     void theProgramRefusesBadOptions()
     {

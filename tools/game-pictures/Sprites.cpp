@@ -175,23 +175,32 @@ void Sprites::paintUfo(QPainter &p, QPointF centre, double size)
     p.restore();
 }
 
-void Sprites::paintTolvek(QPainter &p, QPointF centre, double size)
+void Sprites::paintFlame(QPainter &p, QRectF box)
+{
+    QLinearGradient flame(QPointF(0, box.top()), QPointF(0, box.bottom()));
+    flame.setColorAt(0, QColor(255, 230, 140));
+    flame.setColorAt(0.5, QColor(255, 140, 60, 200));
+    flame.setColorAt(1, QColor(255, 80, 40, 0));
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(flame);
+    QPainterPath tail;
+    tail.moveTo(box.left(), box.top());
+    tail.quadTo(box.center().x(), box.bottom() + box.height() * 0.2, box.right(), box.top());
+    tail.closeSubpath();
+    p.drawPath(tail);
+    p.restore();
+}
+
+void Sprites::paintTolvek(QPainter &p, QPointF centre, double size, bool flame)
 {
     // A round little creature on a flame, eyes up to the sky.
     const double r = size * 0.3;
     p.save();
     p.translate(centre);
-    QLinearGradient flame(QPointF(0, r * 0.6), QPointF(0, r * 2.6));
-    flame.setColorAt(0, QColor(255, 230, 140));
-    flame.setColorAt(0.5, QColor(255, 140, 60, 200));
-    flame.setColorAt(1, QColor(255, 80, 40, 0));
+    if (flame)
+        paintFlame(p, QRectF(-r * 0.55, r * 0.6, r * 1.1, r * 2.0));
     p.setPen(Qt::NoPen);
-    p.setBrush(flame);
-    QPainterPath tail;
-    tail.moveTo(-r * 0.55, r * 0.6);
-    tail.quadTo(0, r * 3.0, r * 0.55, r * 0.6);
-    tail.closeSubpath();
-    p.drawPath(tail);
     QRadialGradient body(QPointF(-r * 0.3, -r * 0.4), r * 1.5);
     body.setColorAt(0, Sprites::kBrand.lighter(160));
     body.setColorAt(1, Sprites::kBrand.darker(150));
@@ -375,5 +384,175 @@ QImage Sprites::cellIcon(int kind)
         paintPlanet(p, centre, 44, QColor(236, 150, 96), QColor(70, 24, 40), true);
         break;
     }
+    return image;
+}
+
+QImage Sprites::visorAstronaut(int legs)
+{
+    constexpr QRectF kVisor(64, 124, 352, 288);
+    QImage image = canvas(480, 680 + legs);
+    QPainter p(&image);
+    antialiased(p);
+    const QColor suit(240, 244, 248), seam(170, 185, 200);
+    p.setPen(QPen(seam, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // Body, arms and legs below the helmet.
+    p.setBrush(QColor(200, 210, 222));
+    p.drawRoundedRect(QRectF(70, 400, 340, 180), 40, 40);
+    p.setBrush(suit);
+    p.drawRoundedRect(QRectF(150, 540, 80, 130 + legs), 30, 30);
+    p.drawRoundedRect(QRectF(250, 540, 80, 130 + legs), 30, 30);
+    for (int side : {-1, 1}) {
+        p.save();
+        p.translate(240 + side * 170, 470);
+        p.rotate(side * -24);
+        p.drawRoundedRect(QRectF(-34, -20, 68, 170), 30, 30);
+        p.restore();
+    }
+    p.drawRoundedRect(QRectF(110, 420, 260, 200), 60, 60);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBrand);
+    p.drawRoundedRect(QRectF(200, 480, 80, 44), 8, 8);
+    // Helmet shell, round enough to look round and wide enough to hide the
+    // corners of the camera picture behind the visor; then the visor cut out.
+    p.setPen(QPen(seam, 6));
+    p.setBrush(suit);
+    p.drawRoundedRect(QRectF(8, 30, 464, 440), 140, 140);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 160));
+    p.drawEllipse(QRectF(80, 50, 120, 50));
+    QPainterPath visor;
+    visor.addRoundedRect(kVisor, kVisor.height() / 2, kVisor.height() / 2);
+    p.setPen(QPen(QColor(120, 140, 160), 14));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(visor);
+    p.setCompositionMode(QPainter::CompositionMode_Clear);
+    p.fillPath(visor, Qt::transparent);
+    return image;
+}
+
+QImage Sprites::visorMouth()
+{
+    QImage image = canvas(120, 60);
+    QPainter p(&image);
+    antialiased(p);
+    p.setPen(QPen(Qt::white, 8, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(10, -40, 100, 90), 200 * 16, 140 * 16);
+    return image;
+}
+
+QImage Sprites::ufo()
+{
+    QImage image = canvas(128, 144); // room for the fading beam
+    QPainter p(&image);
+    paintUfo(antialiased(p), QPointF(64, 40), 124);
+    return image;
+}
+
+QImage Sprites::launchCraft()
+{
+    // The creature in its launch ring, 60 x 84 points.
+    QImage image = canvas(120, 168);
+    QPainter p(&image);
+    antialiased(p);
+    p.setPen(QPen(QColor(220, 228, 238), 5));
+    p.setBrush(QColor(255, 255, 255, 30));
+    p.drawEllipse(QPointF(60, 92), 54, 54);
+    p.setPen(QPen(QColor(150, 165, 185), 6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(26, 134), QPointF(14, 164));
+    p.drawLine(QPointF(94, 134), QPointF(106, 164));
+    paintTolvek(p, QPointF(60, 96), 150, false);
+    return image;
+}
+
+QImage Sprites::launchFlame()
+{
+    QImage image = canvas(48, 96);
+    QPainter p(&image);
+    paintFlame(antialiased(p), QRectF(4, 0, 40, 80));
+    return image;
+}
+
+QImage Sprites::launchPad()
+{
+    // A platform with a service tower, 120 x 60 points.
+    QImage image = canvas(240, 120);
+    QPainter p(&image);
+    antialiased(p);
+    QLinearGradient metal(QPointF(0, 70), QPointF(0, 120));
+    metal.setColorAt(0, QColor(170, 180, 196));
+    metal.setColorAt(1, QColor(60, 66, 84));
+    p.setPen(Qt::NoPen);
+    p.setBrush(metal);
+    QPolygonF deck;
+    deck << QPointF(20, 78) << QPointF(220, 78) << QPointF(236, 118) << QPointF(4, 118);
+    p.drawPolygon(deck);
+    p.setBrush(kBrand);
+    p.drawRect(QRectF(20, 74, 200, 6));
+    p.setPen(QPen(QColor(200, 208, 220), 4));
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(QPointF(206, 74), QPointF(206, 4));
+    p.drawLine(QPointF(226, 74), QPointF(226, 4));
+    for (int y = 10; y < 74; y += 16) {
+        p.drawLine(QPointF(206, y), QPointF(226, y + 14));
+        p.drawLine(QPointF(226, y), QPointF(206, y + 14));
+    }
+    return image;
+}
+
+QImage Sprites::gaugeGlass()
+{
+    // 36 x 250 points: a tube full of orange fuel standing on a bulb. The
+    // game's brand-coloured column (20.5 x 215 points, 7.75 from the left and
+    // 8 from the top) covers the part of the fuel not yet filled.
+    QImage image = canvas(72, 500);
+    QPainter p(&image);
+    antialiased(p);
+    const QColor fuel(255, 150, 50);
+    p.setPen(QPen(QColor(255, 255, 255, 210), 4));
+    p.setBrush(QColor(255, 255, 255, 36));
+    QPainterPath tube;
+    tube.addRoundedRect(QRectF(6, 4, 60, 440), 30, 30);
+    tube.addEllipse(QPointF(36, 452), 34, 34);
+    p.drawPath(tube.simplified());
+    p.setPen(Qt::NoPen);
+    QLinearGradient level(QPointF(0, 16), QPointF(0, 480));
+    level.setColorAt(0, fuel.lighter(120));
+    level.setColorAt(1, fuel.darker(130));
+    p.setBrush(level);
+    p.drawRoundedRect(QRectF(15.5, 16, 41, 440), 20.5, 20.5);
+    p.drawEllipse(QPointF(36, 452), 27, 27);
+    p.setPen(QPen(QColor(255, 255, 255, 150), 2));
+    for (int i = 0; i <= 10; ++i) {
+        const double y = 446 - i * 36.0;
+        p.drawLine(QPointF(66, y), QPointF(i % 5 ? 60 : 56, y));
+    }
+    return image;
+}
+
+QImage Sprites::gaugeMarker()
+{
+    QImage image = canvas(32, 24);
+    QPainter p(&image);
+    antialiased(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygonF{QPointF(2, 12), QPointF(30, 2), QPointF(30, 22)});
+    return image;
+}
+
+QImage Sprites::greenPlanet()
+{
+    QImage image = canvas(320, 320);
+    QPainter p(&image);
+    paintPlanet(antialiased(p), QPointF(160, 160), 286, QColor(110, 200, 130), QColor(10, 40, 30), true);
+    return image;
+}
+
+QImage Sprites::pushedUfo()
+{
+    QImage image = canvas(140, 96);
+    QPainter p(&image);
+    paintUfo(antialiased(p), QPointF(70, 30), 136);
     return image;
 }

@@ -1,6 +1,6 @@
 // Writes the unlock screens' and the unlocker picker's pictures into the
 // folder given as the only argument:
-//   unlock-scene1-bg / unlock-scene5-bg (@2x.jpg 640 x 960, -568h@2x.jpg 640 x 1136),
+//   unlock-scene1/2/3/4/5-bg (@2x.jpg 640 x 960, -568h@2x.jpg 640 x 1136),
 //   clock-setting-unlocker-illustrate1..5@2x.jpg (640 x 400) and the sprites and icons (@2x.png).
 #include "SpaceScene.h"
 #include "Sprites.h"
@@ -28,6 +28,11 @@ using C = QColor;
 // The tap game's calm violet sky, the calculator's teal one.
 SceneSpec tapScene() { return {505, C(6, 6, 24), C(24, 12, 46), {C(70, 50, 150), C(40, 90, 170), C(140, 60, 150)}, 0.55, 0.6, 900, 8, {}, false, 0.25}; }
 SceneSpec calculateScene() { return {101, C(2, 12, 22), C(6, 26, 40), {C(20, 120, 140), C(30, 90, 160), C(20, 150, 130)}, 0.6, 0.55, 900, 8, {}, false, 0.25}; }
+// The launch site: a blue world's rim at the bottom; the UFO's green sky.
+SceneSpec shakeScene() { return {202, C(4, 6, 20), C(20, 16, 44), {C(60, 70, 160), C(170, 80, 110)}, 0.45, 0.6, 900, 6, {{{0.5, 1.32}, 0.75, C(70, 130, 200), C(5, 15, 40), C(130, 200, 255, 140)}}, false, 0.2}; }
+SceneSpec blowScene() { return {303, C(2, 8, 10), C(10, 26, 24), {C(30, 140, 90), C(40, 100, 140)}, 0.5, 0.55, 1000, 7, {}, false, 0.25}; }
+// The smile game's warm violet sky.
+SceneSpec smileScene() { return {404, C(10, 4, 20), C(36, 12, 40), {C(150, 60, 140), C(220, 120, 120), C(80, 60, 170)}, 0.6, 0.55, 800, 7, {}, false, 0.25}; }
 
 // A 640 x 400 cut of a scene around the middle of the tall canvas.
 QImage sky(const SceneSpec &spec)
@@ -103,7 +108,10 @@ int main(int argc, char **argv)
     out.mkpath(QStringLiteral("."));
     bool ok = true;
     const QList<std::pair<QString, SceneSpec>> scenes{{QStringLiteral("unlock-scene5-bg"), tapScene()},
-                                                      {QStringLiteral("unlock-scene1-bg"), calculateScene()}};
+                                                      {QStringLiteral("unlock-scene1-bg"), calculateScene()},
+                                                      {QStringLiteral("unlock-scene2-bg"), shakeScene()},
+                                                      {QStringLiteral("unlock-scene3-bg"), blowScene()},
+                                                      {QStringLiteral("unlock-scene4-bg"), smileScene()}};
     for (const auto &[name, spec] : scenes) {
         const QImage tall = SpaceScene::render(spec);
         ok &= save(SpaceScene::normalCrop(tall), out, name + QStringLiteral("@2x.jpg"));
@@ -115,6 +123,17 @@ int main(int argc, char **argv)
     ok &= save(Sprites::astronaut(), out, QStringLiteral("unlock-scene5-astronaut@2x.png"));
     ok &= save(Sprites::speechExclamation(), out, QStringLiteral("unlock-scene5-exclamation@2x.png"));
     ok &= save(Sprites::centreIllustration(), out, QStringLiteral("unlock-scene1-center-illustate@2x.png"));
+    ok &= save(Sprites::visorAstronaut(0), out, QStringLiteral("unlock-scene4-astronaut@2x.png"));
+    ok &= save(Sprites::visorAstronaut(80), out, QStringLiteral("unlock-scene4-astronaut-568h@2x.png"));
+    ok &= save(Sprites::visorMouth(), out, QStringLiteral("unlock-scene4-astronaut-mouth@2x.png"));
+    ok &= save(Sprites::ufo(), out, QStringLiteral("unlock-scene4-ufo@2x.png"));
+    ok &= save(Sprites::launchCraft(), out, QStringLiteral("unlock-scene2-tolvek@2x.png"));
+    ok &= save(Sprites::launchFlame(), out, QStringLiteral("unlock-scene2-fire@2x.png"));
+    ok &= save(Sprites::launchPad(), out, QStringLiteral("unlock-scene2-pad@2x.png"));
+    ok &= save(Sprites::gaugeGlass(), out, QStringLiteral("unlock-scene2-thermometer@2x.png"));
+    ok &= save(Sprites::gaugeMarker(), out, QStringLiteral("unlock-scene2-slider@2x.png"));
+    ok &= save(Sprites::greenPlanet(), out, QStringLiteral("unlock-scene3-planet@2x.png"));
+    ok &= save(Sprites::pushedUfo(), out, QStringLiteral("unlock-scene3-ufo@2x.png"));
     ok &= save(Sprites::noticeMark(), out, QStringLiteral("unlock-notice-excalmation-mark@2x.png"));
     ok &= save(Sprites::backArrow(), out, QStringLiteral("unlock-back-arrow@2x.png"));
     ok &= save(Sprites::levelMark(true), out, QStringLiteral("unlock-level-start-green@2x.png"));

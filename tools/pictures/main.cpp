@@ -1,6 +1,7 @@
 // Writes the app's pictures into the folder given as the only argument:
 //   skin-N-big.jpg (640 x 960), skin-N-big-568h@2x.jpg (640 x 1136), skin-N@2x.jpg (thumbnail)
-//   for N = 1..9, menu-bg@2x.jpg, menu-bg-568h@2x.jpg and the small icons.
+//   for N = 1..9, menu-bg@2x.jpg, menu-bg-568h@2x.jpg and the small icons (menu and home screen).
+#include "HomeIcons.h"
 #include "Icons.h"
 #include "SpaceScene.h"
 
@@ -107,5 +108,10 @@ int main(int argc, char **argv)
     ok &= save(Icons::feedback(), out, QStringLiteral("menu-feedback@2x.png"));
     ok &= save(Icons::currentMarker(), out, QStringLiteral("skin-current@2x.png"));
     ok &= save(Icons::shareIcon(firstSkin), out, QStringLiteral("share-icon.jpg"));
+    ok &= save(HomeIcons::addButton(), out, QStringLiteral("home-add@2x.png"));
+    ok &= save(HomeIcons::sliderKnob(true), out, QStringLiteral("clock-slider-on@2x.png"));
+    ok &= save(HomeIcons::sliderKnob(false), out, QStringLiteral("clock-slider-off@2x.png"));
+    for (const auto &[name, icon] : HomeIcons::weatherIcons())
+        ok &= save(icon, out, name + QStringLiteral("@2x.png"));
     return ok ? 0 : 1;
 }

@@ -2,7 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/NotificationDelivery.h"
-#include "tools/tolvekctl/AlarmChanges.h"
+#include "tools/tolvekctl/AlarmOptionText.h"
 
 #include <QLocale>
 #include <algorithm>

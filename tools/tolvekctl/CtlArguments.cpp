@@ -150,5 +150,6 @@ QString CtlArguments::usage()
         "                         this text, or the version\n"
         "\n"
         "Files follow XDG_DATA_HOME and XDG_CONFIG_HOME, as the app does.\n"
-        "Exit status: 0 done, 1 refused or unknown alarm id, 2 bad command line.\n");
+        "Exit status: 0 done, 1 refused or unknown alarm id, 2 bad command line,\n"
+        "3 not saved (the alarm data could not be read, locked or written; nothing changed).\n");
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "tools/tolvekctl/AlarmChanges.h"
+#include "tools/tolvekctl/AlarmOptionText.h"
 
 #include <QStringList>
 

@@ -1,6 +1,7 @@
 #include "tools/tolvekctl/CtlCommands.h"
 
 #include "alarms/AlarmSchedule.h"
+#include "alarms/ScheduleRepair.h"
 #include "platform/DataLock.h"
 #include "platform/LocalNotificationScheduler.h"
 #include "tools/tolvekctl/AlarmReport.h"
@@ -28,7 +29,15 @@ int CtlCommands::run(const CtlArguments &arguments)
     // A change reads the list and writes it back under one lock: no other
     // process's change can come in between and be lost.
     DataLock lock;
+    if (!lock.acquired()) {
+        err_ << "tolvekctl: " << lock.problem() << '\n';
+        return NotSaved;
+    }
+    // Starts from alarms and notifications that agree, whatever an earlier run left.
+    ScheduleRepair::run();
     manager_.reload();
+    if (const int status = readable(); status != Done)
+        return status;
     if (command == QLatin1String("add"))
         return add(arguments.changes);
     if (command == QLatin1String("edit"))
@@ -43,6 +52,8 @@ int CtlCommands::run(const CtlArguments &arguments)
 int CtlCommands::list(bool json)
 {
     const AlarmList alarms = manager_.reload();
+    if (const int status = readable(); status != Done)
+        return status;
     if (json) {
         QJsonArray array;
         for (const AlarmPtr &alarm : alarms)
@@ -66,7 +77,7 @@ int CtlCommands::add(const AlarmChanges &changes)
     changes.applyTo(*alarm);
     if (!manager_.activate(alarm)) {
         err_ << "tolvekctl: the alarm was not added\n";
-        return Refused;
+        return outcome(false);
     }
     out_ << alarm->identifier << '\n';
     return Done;
@@ -80,8 +91,7 @@ int CtlCommands::edit(const QString &identifier, const AlarmChanges &changes)
     changes.applyTo(*alarm);
     if (!alarm->active) {
         // Off stays off: the change is stored, nothing is scheduled.
-        manager_.deactivate(alarm);
-        return Done;
+        return outcome(manager_.deactivate(alarm));
     }
     return manager_.activate(alarm) ? Done : refused(*alarm);
 }
@@ -91,8 +101,7 @@ int CtlCommands::remove(const QString &identifier)
     const AlarmPtr alarm = find(identifier);
     if (!alarm)
         return Refused;
-    manager_.remove(alarm);
-    return Done;
+    return outcome(manager_.remove(alarm));
 }
 
 int CtlCommands::switchOn(const QString &identifier)
@@ -109,9 +118,7 @@ int CtlCommands::switchOff(const QString &identifier)
     const AlarmPtr alarm = find(identifier);
     if (!alarm)
         return Refused;
-    manager_.setActive(alarm, false);
-    manager_.deactivate(alarm);
-    return Done;
+    return outcome(manager_.deactivate(alarm));
 }
 
 int CtlCommands::pending(bool json)
@@ -147,6 +154,7 @@ int CtlCommands::next()
 QList<AlarmReport::PendingEntry> CtlCommands::pendingEntries()
 {
     const AlarmList alarms = manager_.reload();
+    readable();
     return AlarmReport::pendingEntries(LocalNotificationScheduler::shared().scheduledLocalNotifications(), alarms);
 }
 
@@ -160,6 +168,24 @@ AlarmPtr CtlCommands::find(const QString &identifier)
 
 int CtlCommands::refused(const Alarm &alarm)
 {
+    if (manager_.lastFailure() == AlarmSchedule::Failure::Storage)
+        return NotSaved; // the alert said why; the alarm is as it was
     err_ << "tolvekctl: alarm " << alarm.identifier << " was not scheduled; it is stored switched off\n";
     return Refused;
+}
+
+int CtlCommands::outcome(bool done) const
+{
+    if (done)
+        return Done;
+    return manager_.lastFailure() == AlarmSchedule::Failure::Storage ? NotSaved : Refused;
+}
+
+int CtlCommands::readable()
+{
+    const QString problem = !manager_.fileProblem().isEmpty() ? manager_.fileProblem() : manager_.problem();
+    if (problem.isEmpty())
+        return Done;
+    err_ << "tolvekctl: cannot read the alarms: " << problem << '\n';
+    return NotSaved;
 }

@@ -13,7 +13,8 @@ class AlarmSchedule;
 class CtlCommands
 {
 public:
-    enum ExitCode { Done = 0, Refused = 1, BadCommandLine = 2 };
+    // NotSaved: the alarm data could not be read, locked or written; nothing was changed.
+    enum ExitCode { Done = 0, Refused = 1, BadCommandLine = 2, NotSaved = 3 };
 
     CtlCommands(QTextStream &out, QTextStream &err);
     int run(const CtlArguments &arguments);
@@ -32,6 +33,10 @@ private:
     // The stored alarm with that id; nullptr (and a message) when there is none.
     AlarmPtr find(const QString &identifier);
     int refused(const Alarm &alarm);
+    // The exit status of a change the schedule manager made (`done`) or not.
+    int outcome(bool done) const;
+    // NotSaved (and a message) when the alarm file cannot be read; Done otherwise.
+    int readable();
 
     QTextStream &out_;
     QTextStream &err_;

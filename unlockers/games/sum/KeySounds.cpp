@@ -5,7 +5,8 @@
 
 #include <QHash>
 
-bool KeySounds::play(const QString &fileName)
+namespace {
+AudioPlayer *playerFor(const QString &fileName)
 {
     // Made on first use and kept until the process ends (see the header).
     static QHash<QString, AudioPlayer *> players;
@@ -13,10 +14,21 @@ bool KeySounds::play(const QString &fileName)
     if (!player) {
         const QString path = SoundResources::pathForSoundFile(fileName);
         if (path.isEmpty())
-            return false;
+            return nullptr;
         player = new AudioPlayer(SoundResources::urlForPath(path));
         players.insert(fileName, player);
     }
+    return player;
+}
+} // namespace
+
+bool KeySounds::prepare(const QString &fileName) { return playerFor(fileName) != nullptr; }
+
+bool KeySounds::play(const QString &fileName)
+{
+    AudioPlayer *player = playerFor(fileName);
+    if (!player)
+        return false;
     // From the start again, without stopping first: a stop waits for the
     // decoder and would hold up every key press.
     player->rewind();

@@ -1,8 +1,7 @@
-#include "tools/tolvekctl/AlarmChanges.h"
+#include "tools/tolvekctl/AlarmOptionText.h"
 
 #include "alarms/SoundCatalogue.h"
-#include "platform/Clock.h"
-#include "alarms/UnlockerCatalogue.h"
+#include "alarms/Unlocker.h"
 
 #include <QRegularExpression>
 
@@ -13,26 +12,6 @@ const char *const kLongDays[] = {"sunday", "monday", "tuesday", "wednesday", "th
 const char *const kUnlockers[] = {"tap", "calculation", "shake", "blow", "smile"};
 const QString kMp3 = QStringLiteral(".mp3");
 } // namespace
-
-void AlarmChanges::applyTo(Alarm &alarm) const
-{
-    if (time) {
-        // Only the wall-clock reading counts; today's offset keeps it exact even
-        // on a day whose clocks skip that hour.
-        const QDateTime now = Clock::current().now();
-        alarm.alarmTime = QDateTime(now.date(), *time, QTimeZone(now.offsetFromUtc()));
-    }
-    if (mask)
-        alarm.repeatMask = *mask;
-    if (sound)
-        alarm.soundFile = *sound;
-    if (slogan)
-        alarm.slogan = *slogan;
-    if (kind)
-        alarm.unlocker = UnlockerCatalogue::shared().all().at(*kind);
-    if (snooze)
-        alarm.snooze = *snooze;
-}
 
 std::optional<QTime> AlarmChangeParser::parseTime(const QString &text, QString *error)
 {

@@ -1,22 +1,9 @@
 #pragma once
-#include "alarms/Alarm.h"
+#include "alarms/AlarmChanges.h"
 
+#include <QStringList>
 #include <QTime>
 #include <optional>
-
-// What `add` and `edit` were asked to set on an alarm. Unset fields leave the
-// alarm as it is.
-struct AlarmChanges
-{
-    std::optional<QTime> time;     // hours and minutes
-    std::optional<quint32> mask;   // 0: rings once
-    std::optional<QString> sound;  // a catalogue file name or the random marker
-    std::optional<QString> slogan;
-    std::optional<int> kind;
-    std::optional<bool> snooze;
-
-    void applyTo(Alarm &alarm) const;
-};
 
 // Reading option values. Each returns nothing and sets `error` when the text is not understood.
 namespace AlarmChangeParser {

@@ -1,0 +1,530 @@
+// The alarm setting screen against the real alarm file and pending list: a
+// new alarm's defaults, the day buttons, the copy it edits, the warning's
+// answers, both save paths, refusals that change nothing, a change made
+// meanwhile by the command-line tool, a double tap on "Save", previews on a
+// copy, the slogan's limits and a sound choice outside the list.
+#include "EditorTestSupport.h"
+#include "TestSupport.h"
+#include "alarms/AlarmSchedule.h"
+#include "alarms/SoundCatalogue.h"
+#include "app/ScreenRegistry.h"
+#include "editor/SloganText.h"
+#include "editor/SoundPickerScreen.h"
+#include "editor/TimePicker.h"
+#include "platform/Broadcaster.h"
+#include "platform/NotificationStore.h"
+#include "platform/Preferences.h"
+#include "ui/AlertQueue.h"
+#include "ui/AlertView.h"
+#include "ui/ModalLayer.h"
+#include "unlockers/UnlockScreen.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace EditorTestSupport;
+using TestSupport::at;
+
+namespace {
+const QString kDoNotShow = StoredNames::kRingingNoticeDoNotShowKey;
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+AlarmPtr storedAlarm(int hour, int minute, quint32 mask)
+{
+    auto alarm = std::make_shared<Alarm>();
+    alarm->setTimeOfDay(QTime(hour, minute));
+    alarm->repeatMask = mask;
+    alarm->slogan = QStringLiteral("Stored slogan");
+    alarm->soundFile = QStringLiteral("Stars.mp3");
+    AlarmSchedule::shared().activate(alarm);
+    return AlarmSchedule::shared().reload().last();
+}
+
+TestSupport::Command tolvekctl(const QStringList &arguments)
+{
+    return TestSupport::run(QStringLiteral(TOLVEKCTL_PATH), arguments);
+}
+
+int savedBroadcasts(const QSignalSpy &posted)
+{
+    int count = 0;
+    for (const QList<QVariant> &args : posted)
+        count += args.at(0).toString() == StoredNames::Broadcast::kAlarmSaved;
+    return count;
+}
+
+// Answers the warning before a save with button `index` (0 "Do not show again", 1 "Dismiss").
+bool answerWarning(int index)
+{
+    AlertView *alert = AlertQueue::shared().current();
+    if (!alert || alert->title() != QLatin1String("WARNING"))
+        return false;
+    alert->pressButton(index);
+    return QTest::qWaitFor([] { return AlertQueue::shared().current() == nullptr; }, 5000);
+}
+} // namespace
+
+class TestAlarmSetting : public QObject
+{
+    Q_OBJECT
+    AlarmSchedule &manager = AlarmSchedule::shared();
+    std::unique_ptr<TestSupport::PinnedClock> pinned;
+    std::unique_ptr<TestSupport::StoreOnlyScheduler> store;
+
+    void skipWarning()
+    {
+        Preferences::shared().setBool(kDoNotShow, true);
+        Preferences::shared().synchronize();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        TestSupport::wipeUserData();
+        // A Wednesday morning in Berlin.
+        pinned = std::make_unique<TestSupport::PinnedClock>(at("Europe/Berlin", 2026, 12, 9, 8, 0));
+        store = std::make_unique<TestSupport::StoreOnlyScheduler>();
+        manager.reload();
+    }
+    void cleanup()
+    {
+        while (AlertView *alert = AlertQueue::shared().current())
+            alert->dismissAnimated(false);
+        store.reset();
+        pinned.reset();
+    }
+
+    void newAlarmRingsOnceAtSevenWithNoDayLit()
+    {
+        std::unique_ptr<QObject> made(ScreenRegistry::shared().create(QStringLiteral("AlarmSettingScreen"), nullptr, false));
+        auto *screen = qobject_cast<AlarmSettingScreen *>(made.get());
+        QVERIFY(screen);
+        screen->loadIfNeeded();
+        QCOMPARE(screen->titleViewText(), QStringLiteral("Alarm Setting"));
+        QCOMPARE(screen->alarm()->timeOfDay(), QTime(7, 0));
+        QCOMPARE(screen->alarm()->alarmTime.date(), QDate(2026, 12, 9));
+        QCOMPARE(screen->alarm()->repeatMask, 0u);
+        QCOMPARE(screen->daysSelected(), QVariantList(7, false));
+        QCOMPARE(screen->timeText(), QStringLiteral("07:00")); // the C locale writes 24-hour times
+        QCOMPARE(screen->soundName(), QStringLiteral("Airship"));
+        QVERIFY(screen->snooze());
+        QCOMPARE(screen->snoozeText(), QStringLiteral("Snooze On"));
+        QCOMPARE(screen->picker()->chosenUnlockerIndex(), 0);
+        QCOMPARE(screen->picker()->pageCount(), 5);
+        QCOMPARE(screen->dayTitles().first(), QStringLiteral("SUN"));
+        QCOMPARE(screen->dayNames().last(), QStringLiteral("Saturday"));
+        QCOMPARE(screen->alarm()->identifier.size(), 8);
+    }
+
+    void dayButtonsFlipTheirBits()
+    {
+        AlarmSettingScreen screen(nullptr);
+        screen.toggleDay(1); // MON
+        screen.toggleDay(5); // FRI
+        QCOMPARE(screen.alarm()->repeatMask, 34u);
+        QCOMPARE(screen.daysSelected(), (QVariantList{false, true, false, false, false, true, false}));
+        screen.toggleDay(1);
+        QCOMPARE(screen.alarm()->repeatMask, 32u);
+        screen.toggleDay(7);
+        screen.toggleDay(-1);
+        QCOMPARE(screen.alarm()->repeatMask, 32u);
+        screen.toggleSnooze();
+        QVERIFY(!screen.alarm()->snooze);
+        QCOMPARE(screen.snoozeText(), QStringLiteral("Snooze Off"));
+    }
+
+    void cancelLeavesEverythingAsItWas()
+    {
+        const AlarmPtr stored = storedAlarm(6, 30, Alarm::kWeekdays);
+        const AlarmPtr homeRecord = manager.reload().first(); // the home screen's own record
+        const QString before = homeRecord->description();
+        const QByteArray fileBefore = fileBytes(AlarmSchedule::alarmFilePath());
+        const QByteArray pendingBefore = fileBytes(NotificationStore::path());
+        QSignalSpy posted(&Broadcaster::shared(), &Broadcaster::posted);
+
+        HomeStack home;
+        AlarmSettingScreen *screen = home.open(homeRecord);
+        screen->openTimePicker();
+        screen->timePicker()->setWheelHour(9);
+        screen->timePicker()->confirm();
+        screen->toggleDay(0);
+        screen->toggleSnooze();
+        screen->setSlogan(QStringLiteral("changed"));
+        screen->soundChosen(3);
+        QCOMPARE(screen->alarm()->timeOfDay(), QTime(9, 30));
+        screen->cancel();
+
+        QVERIFY(!home.editorOpen());
+        QCOMPARE(homeRecord->description(), before);
+        QCOMPARE(homeRecord->slogan, QStringLiteral("Stored slogan"));
+        QCOMPARE(fileBytes(AlarmSchedule::alarmFilePath()), fileBefore);
+        QCOMPARE(fileBytes(NotificationStore::path()), pendingBefore);
+        QCOMPARE(savedBroadcasts(posted), 0);
+        QCOMPARE(stored->identifier, homeRecord->identifier);
+    }
+
+    void warningAnswers()
+    {
+        // Not set: the warning comes; "Dismiss" saves and the warning stays on.
+        QVERIFY(!Preferences::shared().hasKey(kDoNotShow));
+        HomeStack home;
+        AlarmSettingScreen *first = home.open(nullptr);
+        first->save();
+        AlertView *alert = AlertQueue::shared().current();
+        QVERIFY(alert);
+        QCOMPARE(alert->title(), QStringLiteral("WARNING"));
+        QCOMPARE(alert->buttonCount(), 2);
+        QCOMPARE(alert->buttonTitle(0), QStringLiteral("Do not show again"));
+        QCOMPARE(alert->buttonTitle(1), QStringLiteral("Dismiss"));
+        QVERIFY(alert->verticalLayout());
+        QCOMPARE(alert->cornerRadius(), 5.0);
+        QCOMPARE(alert->transitionStyle(), AlertView::TransitionStyle::DropDown);
+        QVERIFY(!first->canSave()); // a second tap meanwhile does nothing
+        QVERIFY(answerWarning(1));
+        QVERIFY(!home.editorOpen());
+        QCOMPARE(manager.reload().size(), 1);
+        QVERIFY(!Preferences::shared().boolForKey(kDoNotShow));
+
+        // "Do not show again" saves and turns the warning off.
+        AlarmSettingScreen *second = home.open(nullptr);
+        second->save();
+        QVERIFY(answerWarning(0));
+        QCOMPARE(manager.reload().size(), 2);
+        QVERIFY(Preferences::shared().boolForKey(kDoNotShow));
+
+        // Turned off: saving goes straight through.
+        AlarmSettingScreen *third = home.open(nullptr);
+        third->save();
+        QVERIFY(AlertQueue::shared().current() == nullptr);
+        QCOMPARE(manager.reload().size(), 3);
+        QVERIFY(!home.editorOpen());
+    }
+
+    void warningClosedWithoutAnAnswerSavesNothing()
+    {
+        HomeStack home;
+        AlarmSettingScreen *screen = home.open(nullptr);
+        screen->save();
+        AlertView *alert = AlertQueue::shared().current();
+        QVERIFY(alert);
+        alert->dismissAnimated(false);
+        QVERIFY(screen->canSave());
+        QVERIFY(home.editorOpen());
+        QVERIFY(manager.reload().isEmpty());
+    }
+
+    void repeatingAndOneTimeSaves()
+    {
+        skipWarning();
+        QSignalSpy posted(&Broadcaster::shared(), &Broadcaster::posted);
+        HomeStack home;
+        AlarmSettingScreen *weekly = home.open(nullptr);
+        weekly->toggleDay(1);
+        weekly->toggleDay(6);
+        weekly->save();
+        QVERIFY(!home.editorOpen());
+        QCOMPARE(savedBroadcasts(posted), 1);
+        AlarmList stored = manager.reload();
+        QCOMPARE(stored.size(), 1);
+        QCOMPARE(stored[0]->repeatMask, 66u);
+        QVERIFY(stored[0]->active);
+        QCOMPARE(stored[0]->scheduledNotifications->keys(), (QStringList{"2", "64"}));
+        // Monday and Saturday at 07:00 from Wednesday 08:00.
+        QCOMPARE(stored[0]->scheduledNotifications->value("2").fireDate, at("Europe/Berlin", 2026, 12, 14, 7, 0));
+        QCOMPARE(stored[0]->scheduledNotifications->value("64").fireDate, at("Europe/Berlin", 2026, 12, 12, 7, 0));
+
+        AlarmSettingScreen *once = home.open(nullptr);
+        once->openTimePicker();
+        once->timePicker()->setWheelHour(21);
+        once->timePicker()->setMinute(15);
+        once->timePicker()->confirm();
+        once->save();
+        QCOMPARE(savedBroadcasts(posted), 2);
+        stored = manager.reload();
+        QCOMPARE(stored.size(), 2);
+        QCOMPARE(stored[1]->repeatMask, 0u);
+        QVERIFY(stored[1]->active);
+        QCOMPARE(stored[1]->scheduledNotifications->keys(), QStringList{"0"});
+        QCOMPARE(stored[1]->alarmTime, at("Europe/Berlin", 2026, 12, 9, 21, 15));
+        QCOMPARE(LocalNotificationScheduler::shared().scheduledLocalNotifications().size(), 3);
+    }
+
+    void editingMovesTheNotifications()
+    {
+        skipWarning();
+        storedAlarm(6, 45, Alarm::kMonday | Alarm::kSaturday);
+        HomeStack home;
+        AlarmSettingScreen *screen = home.open(manager.reload().first());
+        screen->openTimePicker();
+        QCOMPARE(screen->timePicker()->time(), QTime(6, 45));
+        screen->timePicker()->setWheelHour(7);
+        screen->timePicker()->setMinute(10);
+        screen->timePicker()->confirm();
+        screen->save();
+        const AlarmList stored = manager.reload();
+        QCOMPARE(stored.size(), 1);
+        QCOMPARE(stored[0]->timeOfDay(), QTime(7, 10));
+        QCOMPARE(stored[0]->slogan, QStringLiteral("Stored slogan"));
+        const LocalNotificationList pending = LocalNotificationScheduler::shared().scheduledLocalNotifications();
+        QCOMPARE(pending.size(), 2);
+        for (const LocalNotification &n : pending)
+            QCOMPARE(n.fireDate.toTimeZone(QTimeZone("Europe/Berlin")).time(), QTime(7, 10));
+    }
+
+    void refusedSaveKeepsTheScreenOpenAndChangesNothing()
+    {
+        skipWarning();
+        TestSupport::RecordingAlerts alerts;
+        storedAlarm(6, 0, Alarm::kMonday);
+        TestSupport::fillPending(60); // 61 of 64 slots taken, one of them the alarm's own
+        const QByteArray fileBefore = fileBytes(AlarmSchedule::alarmFilePath());
+        const QByteArray pendingBefore = fileBytes(NotificationStore::path());
+        QSignalSpy posted(&Broadcaster::shared(), &Broadcaster::posted);
+
+        HomeStack home;
+        AlarmSettingScreen *screen = home.open(manager.reload().first());
+        for (int day = 2; day <= 5; ++day) // Monday to Friday: five, where four fit
+            screen->toggleDay(day);
+        screen->save();
+        QCOMPARE(alerts.shown.size(), 1);
+        QCOMPARE(alerts.shown[0].title, QStringLiteral("Add Alarm Failed"));
+        QVERIFY(home.editorOpen());
+        QVERIFY(screen->canSave());
+        QVERIFY(!screen->saveProblem().isEmpty());
+        QCOMPARE(savedBroadcasts(posted), 0);
+        QCOMPARE(fileBytes(AlarmSchedule::alarmFilePath()), fileBefore);
+        QCOMPARE(fileBytes(NotificationStore::path()), pendingBefore);
+        QVERIFY(manager.reload().first()->active);
+
+        // Four days fit exactly once the alarm's own slot is given back.
+        screen->toggleDay(5);
+        screen->save();
+        QVERIFY(!home.editorOpen());
+        QCOMPARE(savedBroadcasts(posted), 1);
+        QCOMPARE(manager.reload().first()->repeatMask,
+                 quint32(Alarm::kMonday | Alarm::kTuesday | Alarm::kWednesday | Alarm::kThursday));
+        QCOMPARE(LocalNotificationScheduler::shared().scheduledLocalNotifications().size(), 64);
+    }
+
+    void changesMadeMeanwhileByAnotherProcessStay()
+    {
+        skipWarning();
+        const AlarmPtr stored = storedAlarm(6, 45, Alarm::kMonday);
+        HomeStack home;
+        AlarmSettingScreen *screen = home.open(manager.reload().first());
+        screen->toggleDay(6); // Saturday too
+
+        // Meanwhile the command-line tool changes the slogan and adds an alarm.
+        QCOMPARE(tolvekctl({"edit", stored->identifier, "--slogan", "From the shell"}).exitCode, 0);
+        const TestSupport::Command added = tolvekctl({"add", "--time", "05:00", "--days", "sun"});
+        QCOMPARE(added.exitCode, 0);
+        const QString otherId = QString::fromUtf8(added.out).trimmed();
+
+        screen->save();
+        const AlarmList alarms = manager.reload();
+        QCOMPARE(alarms.size(), 2);
+        const AlarmPtr edited = manager.alarmWithIdentifier(stored->identifier);
+        QVERIFY(edited);
+        QCOMPARE(edited->repeatMask, quint32(Alarm::kMonday | Alarm::kSaturday));
+        QCOMPARE(edited->slogan, QStringLiteral("From the shell"));
+        QVERIFY(manager.alarmWithIdentifier(otherId));
+        // The edited alarm's two and the other's one, nothing left over from before.
+        QCOMPARE(LocalNotificationScheduler::shared().scheduledLocalNotifications().size(), 3);
+    }
+
+    void tappingSaveTwiceStoresOneAlarm()
+    {
+        skipWarning();
+        QSignalSpy posted(&Broadcaster::shared(), &Broadcaster::posted);
+        HomeStack home;
+        AlarmSettingScreen *screen = home.open(nullptr);
+        QPointer<AlarmSettingScreen> guard(screen);
+        screen->save();
+        if (guard)
+            screen->save();
+        QCOMPARE(manager.reload().size(), 1);
+        QCOMPARE(savedBroadcasts(posted), 1);
+        QCOMPARE(LocalNotificationScheduler::shared().scheduledLocalNotifications().size(), 1);
+
+        // With the warning up, the second tap finds nothing to do.
+        Preferences::shared().remove(kDoNotShow);
+        AlarmSettingScreen *other = home.open(nullptr);
+        other->save();
+        other->save();
+        QCOMPARE(AlertQueue::shared().count(), 1);
+        QVERIFY(answerWarning(1));
+        QCOMPARE(manager.reload().size(), 2);
+        QCOMPARE(savedBroadcasts(posted), 2);
+    }
+
+    void randomSoundStaysRandomThroughAPreview()
+    {
+        skipWarning();
+        HomeStack home;
+        AlarmSettingScreen *screen = home.open(nullptr);
+        const int randomRow = int(SoundCatalogue::fileNames().indexOf(SoundCatalogue::kRandomSoundMarker));
+        screen->soundChosen(randomRow);
+        QCOMPARE(screen->alarm()->soundFile, QStringLiteral("RandomSound"));
+        QCOMPARE(screen->soundName(), QStringLiteral("Random"));
+
+        screen->previewRequested(screen->picker(), 0);
+        QList<ScreenController *> presented = ModalLayer::shared().presentedScreens();
+        QCOMPARE(presented.size(), 1);
+        auto *game = qobject_cast<UnlockScreen *>(presented.first());
+        QVERIFY(game);
+        QVERIFY(game->previewMode());
+        QVERIFY(game->alarm()->soundFile != QLatin1String("RandomSound"));
+        QVERIFY(SoundCatalogue::fileNames().contains(game->alarm()->soundFile));
+        QVERIFY(game->alarm()->scheduledNotifications != screen->alarm()->scheduledNotifications);
+        game->dismiss();
+        QTRY_VERIFY(ModalLayer::shared().presentedScreens().isEmpty());
+
+        QCOMPARE(screen->alarm()->soundFile, QStringLiteral("RandomSound"));
+        screen->save();
+        const AlarmPtr stored = manager.reload().first();
+        QCOMPARE(stored->soundFile, QStringLiteral("RandomSound"));
+
+        // Reopened, the screen shows the same choice.
+        AlarmSettingScreen *again = home.open(stored);
+        QCOMPARE(again->soundName(), QStringLiteral("Random"));
+    }
+
+    void previewShowsThePageGame()
+    {
+        HomeStack home;
+        AlarmSettingScreen *screen = home.open(nullptr);
+        screen->previewRequested(screen->picker(), Unlocker::Calculate);
+        const QList<ScreenController *> presented = ModalLayer::shared().presentedScreens();
+        QCOMPARE(presented.size(), 1);
+        QCOMPARE(presented.first()->className(), QStringLiteral("SumGame"));
+        QCOMPARE(qobject_cast<UnlockScreen *>(presented.first())->alarm()->unlocker->kind, int(Unlocker::Calculate));
+        // The alarm being edited keeps its own game.
+        QCOMPARE(screen->alarm()->unlocker->kind, int(Unlocker::Tap));
+        qobject_cast<UnlockScreen *>(presented.first())->dismiss();
+        QTRY_VERIFY(ModalLayer::shared().presentedScreens().isEmpty());
+        screen->previewRequested(screen->picker(), 5); // no such page
+        QVERIFY(ModalLayer::shared().presentedScreens().isEmpty());
+    }
+
+    void chosenUnlockerIsSaved()
+    {
+        skipWarning();
+        HomeStack home;
+        AlarmSettingScreen *screen = home.open(nullptr);
+        screen->picker()->scrolledTo(1); // one page on
+        screen->picker()->useCurrentUnlocker();
+        // Scrolling on without "Use" changes nothing.
+        screen->picker()->scrolledTo(3); // three pages on
+        screen->save();
+        QCOMPARE(manager.reload().first()->unlocker->kind, int(Unlocker::Calculate));
+        QCOMPARE(manager.reload().first()->unlocker->screenName, StoredNames::kSumScreen);
+    }
+
+    void sloganLimits_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<bool>("notice");
+        const QString emoji = QStringLiteral("👨‍👩‍👧");
+        QTest::newRow("plain") << QStringLiteral("Up!") << QStringLiteral("Up!") << false;
+        QTest::newRow("line breaks and tabs") << QStringLiteral("one\ntwo\r\tthree\u2028four")
+                                              << QStringLiteral("one two  three four") << false;
+        QTest::newRow("control characters") << QStringLiteral("a\u0001b\u007Fc") << QStringLiteral("a b c") << false;
+        QTest::newRow("right to left") << QStringLiteral("صباح الخير") << QStringLiteral("صباح الخير") << false;
+        QTest::newRow("ten thousand") << QString(10000, QLatin1Char('x')) << QString(SloganText::kMaxLength, 'x')
+                                      << true;
+        // A family emoji straddling the limit goes whole, never in halves.
+        QTest::newRow("emoji at the limit") << QString(SloganText::kMaxLength - 3, 'x') + emoji
+                                            << QString(SloganText::kMaxLength - 3, 'x') << true;
+    }
+    void sloganLimits()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QFETCH(bool, notice);
+        skipWarning();
+        HomeStack home;
+        AlarmSettingScreen *screen = home.open(nullptr);
+        screen->setSlogan(typed);
+        QCOMPARE(screen->slogan(), kept);
+        QCOMPARE(!screen->sloganNotice().isEmpty(), notice);
+        screen->save();
+        QCOMPARE(manager.reload().first()->slogan, kept);
+        QCOMPARE(LocalNotificationScheduler::shared().scheduledLocalNotifications().first().alertBody, kept);
+    }
+
+    void longStoredSloganIsShownShortened()
+    {
+        auto alarm = std::make_shared<Alarm>();
+        alarm->slogan = QString(5000, QLatin1Char('y'));
+        AlarmSettingScreen screen(alarm);
+        QCOMPARE(screen.slogan().size(), SloganText::kMaxLength);
+        QVERIFY(!screen.sloganNotice().isEmpty());
+    }
+
+    void soundChoiceOutsideTheListRingsTheFirst()
+    {
+        const int mineral = int(SoundCatalogue::fileNames().indexOf(QStringLiteral("Mineral.mp3")));
+        AlarmSettingScreen screen(nullptr);
+        screen.soundChosen(mineral);
+        QCOMPARE(screen.alarm()->soundFile, QStringLiteral("Mineral.mp3"));
+        QCOMPARE(screen.soundName(), QStringLiteral("Mineral"));
+        screen.soundChosen(99);
+        QCOMPARE(screen.alarm()->soundFile, SoundCatalogue::fileNames().first());
+        QCOMPARE(screen.soundName(), QStringLiteral("Airship"));
+    }
+
+    void blurFollowsTheScroll()
+    {
+        QCOMPARE(AlarmSettingScreen::blurAlphaAt(-64), 0.0);
+        QCOMPARE(AlarmSettingScreen::blurAlphaAt(-20), 1.0);
+        QCOMPARE(AlarmSettingScreen::blurAlphaAt(-42), 0.5);
+        QCOMPARE(AlarmSettingScreen::blurAlphaAt(-100), 0.0);
+        QCOMPARE(AlarmSettingScreen::blurAlphaAt(300), 1.0);
+        AlarmSettingScreen screen(nullptr);
+        QSignalSpy scrolled(&screen, &AlarmSettingScreen::scrolled);
+        screen.scrolledTo(0); // at rest
+        QCOMPARE(screen.blurAlpha(), 0.0);
+        screen.scrolledTo(22);
+        QCOMPARE(screen.blurAlpha(), 0.5);
+        screen.scrolledTo(44);
+        QCOMPARE(screen.blurAlpha(), 1.0);
+        QCOMPARE(scrolled.count(), 3);
+    }
+
+    void soundPickerHandsItsChoiceBack()
+    {
+        HomeStack home;
+        AlarmSettingScreen *screen = home.open(nullptr);
+        screen->openSoundPicker();
+        SoundPickerScreen *picker = screen->soundPicker();
+        QVERIFY(picker);
+        QCOMPARE(home.stack.topScreen(), picker);
+        QCOMPARE(picker->chosenRow(), 0);
+        const int stars = int(SoundCatalogue::fileNames().indexOf(QStringLiteral("Stars.mp3")));
+        picker->tapRow(stars);
+        picker->tapRow(stars); // the second tap confirms and goes back
+        QCOMPARE(home.stack.topScreen(), screen);
+        QCOMPARE(screen->alarm()->soundFile, QStringLiteral("Stars.mp3"));
+        QCOMPARE(screen->soundName(), QStringLiteral("Stars"));
+
+        // Back without a tap: nothing changes.
+        screen->openSoundPicker();
+        QCOMPARE(screen->soundPicker()->chosenRow(), stars);
+        screen->soundPicker()->goBack();
+        QCOMPARE(home.stack.topScreen(), screen);
+        QCOMPARE(screen->alarm()->soundFile, QStringLiteral("Stars.mp3"));
+    }
+};
+
+QTEST_MAIN(TestAlarmSetting)
+#include "tst_alarmsetting.moc"

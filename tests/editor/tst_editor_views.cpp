@@ -1,0 +1,336 @@
+// The editor's screens in the app's window (offscreen): taps on their views,
+// the time panel confirmed by a tap anywhere (also while it slides in), the
+// blur following the rows, and every control reachable by its accessible
+// name, role, state and value, as assistive tools see them.
+#include "EditorTestSupport.h"
+#include "TestSupport.h"
+#include "alarms/AlarmSchedule.h"
+#include "alarms/SoundCatalogue.h"
+#include "assembly/AppWindow.h"
+#include "editor/SoundPickerScreen.h"
+#include "editor/TimePicker.h"
+#include "platform/Broadcaster.h"
+#include "platform/Preferences.h"
+
+#include <QAccessible>
+#include <QQuickItem>
+#include <QSignalSpy>
+#include <QTest>
+#include <algorithm>
+
+namespace {
+// The accessible objects on screen, by name (the front-most one wins).
+QHash<QString, QAccessibleInterface *> accessibleByName(QAccessibleInterface *root)
+{
+    QHash<QString, QAccessibleInterface *> found;
+    QList<QAccessibleInterface *> todo{root};
+    while (!todo.isEmpty()) {
+        QAccessibleInterface *node = todo.takeFirst();
+        if (node->state().invisible)
+            continue;
+        const QString name = node->text(QAccessible::Name);
+        if (!name.isEmpty())
+            found.insert(name, node);
+        for (int i = 0; i < node->childCount(); ++i)
+            if (QAccessibleInterface *child = node->child(i))
+                todo.append(child);
+    }
+    return found;
+}
+} // namespace
+
+class TestEditorViews : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<AppWindow> window;
+    std::unique_ptr<TestSupport::StoreOnlyScheduler> store;
+    QPointer<AlarmSettingScreen> screen;
+    bool barHiddenBelow = false; // the stack's own bar under the editor
+
+    QQuickItem *root() const { return window->window()->contentItem(); }
+    // The last item of that name: the front screen's.
+    QQuickItem *item(const QString &name) const
+    {
+        QQuickItem *found = nullptr;
+        std::function<void(QQuickItem *)> walk = [&](QQuickItem *node) {
+            if (node->objectName() == name && node->isVisible())
+                found = node;
+            for (QQuickItem *child : node->childItems())
+                walk(child);
+        };
+        walk(root());
+        return found;
+    }
+    bool tapAt(QQuickItem *target, QPointF at)
+    {
+        if (!target)
+            return false;
+        QTest::mouseClick(window->window(), Qt::LeftButton, {}, target->mapToScene(at).toPoint());
+        return true;
+    }
+    bool tap(const QString &name)
+    {
+        QQuickItem *target = nullptr;
+        if (!QTest::qWaitFor([&] { return (target = item(name)) != nullptr; }, 5000))
+            return false;
+        scrollIntoView(target);
+        return tapAt(target, QPointF(target->width() / 2, target->height() / 2));
+    }
+    // Scrolls the setting screen's rows until `target` lies inside the window, as a person would.
+    void scrollIntoView(QQuickItem *target)
+    {
+        QQuickItem *table = item(QStringLiteral("settingTable"));
+        const qreal bottom = target->mapToScene(QPointF(0, target->height())).y();
+        const qreal overflow = bottom - window->points().height() + 20;
+        if (table && overflow > 0 && table->isAncestorOf(target))
+            table->setProperty("contentY", table->property("contentY").toReal() + overflow);
+    }
+    QHash<QString, QAccessibleInterface *> accessible() const
+    {
+        return accessibleByName(QAccessible::queryAccessibleInterface(window->window()));
+    }
+    bool press(const QString &name)
+    {
+        QAccessibleInterface *target = accessible().value(name);
+        if (!target || !target->actionInterface())
+            return false;
+        target->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        return true;
+    }
+    void typeText(const QString &text)
+    {
+        for (QChar c : text)
+            QTest::keyClick(window->window(), c.toLatin1());
+    }
+    TimePicker *panel() const { return screen->timePicker(); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        window = std::make_unique<AppWindow>();
+        QVERIFY(window->load());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window->window()));
+    }
+
+    void init()
+    {
+        TestSupport::wipeUserData();
+        Preferences::shared().setBool(StoredNames::kRingingNoticeDoNotShowKey, true);
+        store = std::make_unique<TestSupport::StoreOnlyScheduler>();
+        barHiddenBelow = window->contentStack()->isNavigationBarHidden();
+        screen = new AlarmSettingScreen(nullptr);
+        window->contentStack()->push(screen, false);
+        QTRY_VERIFY(item(QStringLiteral("timeButton")));
+        QVERIFY(window->contentStack()->isNavigationBarHidden());
+    }
+
+    void cleanup()
+    {
+        NavigationStack *stack = window->contentStack();
+        stack->setScreens({stack->screens().first()}, false);
+        // The next test's taps must not land on this screen's view on its way out.
+        QTRY_VERIFY(!item(QStringLiteral("settingTable")));
+        store.reset();
+    }
+
+    void everyControlHasItsName()
+    {
+        auto named = accessible();
+        for (const char *name : {"Save", "Cancel", "Time", "Slogan", "Snooze", "Sound", "Use", "Preview",
+                                 "Unlocker: Peaceful Universe", "Unlocker: Mass Calculator"})
+            QVERIFY2(named.contains(QString::fromLatin1(name)), name);
+        QCOMPARE(named.value("Save")->role(), QAccessible::Button);
+        QCOMPARE(named.value("Cancel")->role(), QAccessible::Button);
+        QCOMPARE(named.value("Time")->role(), QAccessible::Button);
+        QCOMPARE(named.value("Time")->text(QAccessible::Description), QStringLiteral("07:00"));
+        QCOMPARE(named.value("Sound")->text(QAccessible::Description), QStringLiteral("Airship"));
+        QCOMPARE(named.value("Slogan")->role(), QAccessible::EditableText);
+        QVERIFY(named.value("Snooze")->state().checkable);
+        QVERIFY(named.value("Snooze")->state().checked);
+        QCOMPARE(named.value("Unlocker: Mass Calculator")->role(), QAccessible::Button);
+        const QStringList days{"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+        for (const QString &day : days) {
+            QVERIFY2(named.contains(day), qPrintable(day));
+            QVERIFY(named.value(day)->state().checkable);
+            QVERIFY(!named.value(day)->state().checked);
+        }
+        // The panel's controls appear with the panel.
+        QVERIFY(!named.contains("Hour"));
+        QVERIFY(press(QStringLiteral("Time")));
+        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Shown);
+        named = accessible();
+        QCOMPARE(named.value("Hour")->role(), QAccessible::SpinBox);
+        QCOMPARE(named.value("Minute")->role(), QAccessible::SpinBox);
+        QCOMPARE(named.value("Done")->role(), QAccessible::Button);
+        QVERIFY(!named.contains("AM/PM")); // the C locale writes 24-hour times
+    }
+
+    void wheelsThroughTheValueInterface()
+    {
+        QVERIFY(press(QStringLiteral("Time")));
+        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Shown);
+        auto named = accessible();
+        QAccessibleValueInterface *hour = named.value("Hour")->valueInterface();
+        QAccessibleValueInterface *minute = named.value("Minute")->valueInterface();
+        QVERIFY(hour && minute);
+        QCOMPARE(hour->currentValue().toInt(), 7);
+        QCOMPARE(hour->minimumValue().toInt(), 0);
+        QCOMPARE(hour->maximumValue().toInt(), 23);
+        hour->setCurrentValue(6);
+        minute->setCurrentValue(45);
+        QCOMPARE(panel()->time(), QTime(6, 45));
+        QCOMPARE(minute->currentValue().toInt(), 45);
+        // Moved by the controller, the value follows.
+        panel()->setMinute(50);
+        QCOMPARE(minute->currentValue().toInt(), 50);
+        QSignalSpy picked(panel(), &TimePicker::timePicked);
+        QVERIFY(press(QStringLiteral("Done")));
+        QCOMPARE(picked.count(), 1);
+        QCOMPARE(screen->timeText(), QStringLiteral("06:50"));
+        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Hidden);
+        QCOMPARE(accessible().value("Time")->text(QAccessible::Description), QStringLiteral("06:50"));
+    }
+
+    void aTapAnywhereOnThePanelConfirms()
+    {
+        QSignalSpy picked(panel(), &TimePicker::timePicked);
+        QVERIFY(tap(QStringLiteral("timeButton")));
+        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Shown);
+        QQuickItem *panelView = item(QStringLiteral("timePickerPanel"));
+        QVERIFY(panelView);
+        // Up, it sits on the bottom edge of the window.
+        QCOMPARE(panelView->mapToScene(QPointF(0, panelView->height())).y(), qreal(window->points().height()));
+        // The body's lower left corner, far from the "Done" mark.
+        QVERIFY(tapAt(panelView, QPointF(20, panelView->height() - 10)));
+        QCOMPARE(picked.count(), 1);
+        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Hidden);
+
+        // On a wheel, a tap (not a drag) confirms too.
+        QVERIFY(tap(QStringLiteral("timeButton")));
+        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Shown);
+        QVERIFY(tap(QStringLiteral("minuteWheel")));
+        QCOMPARE(picked.count(), 2);
+        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Hidden);
+    }
+
+    void tapOnThePanelAsItComesUp()
+    {
+        QSignalSpy picked(panel(), &TimePicker::timePicked);
+        QVERIFY(tap(QStringLiteral("timeButton")));
+        QVERIFY(panel()->isRaised());
+        // A tap on its body as soon as the body is in the window (sliding in, or just up).
+        QQuickItem *panelView = item(QStringLiteral("timePickerPanel"));
+        QVERIFY(panelView);
+        QTRY_VERIFY(panelView->y() + 70 < window->points().height());
+        QVERIFY(tapAt(panelView, QPointF(20, 60)));
+        QCOMPARE(picked.count(), 1);
+        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Hidden);
+
+        // A tap on the dimmed screen closes without a time.
+        QVERIFY(tap(QStringLiteral("timeButton")));
+        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Shown);
+        QVERIFY(tapAt(item(QStringLiteral("timePickerMask")), QPointF(160, 100)));
+        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Hidden);
+        QCOMPARE(picked.count(), 1);
+        // Right after, the time row takes taps again (the dimming fades out by itself).
+        QVERIFY(tap(QStringLiteral("timeButton")));
+        QVERIFY(panel()->isRaised());
+    }
+
+    void daysSnoozeAndSloganOnTheView()
+    {
+        QVERIFY(tap(QStringLiteral("dayButton1")));
+        QVERIFY(accessible().value("Monday")->actionInterface());
+        accessible().value("Friday")->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QCOMPARE(screen->alarm()->repeatMask, 34u);
+        QVERIFY(accessible().value("Monday")->state().checked);
+        QVERIFY(press(QStringLiteral("Monday")));
+        QCOMPARE(screen->alarm()->repeatMask, 32u);
+
+        QVERIFY(tap(QStringLiteral("snoozeSwitch")));
+        QVERIFY(!screen->alarm()->snooze);
+        QVERIFY(!accessible().value("Snooze")->state().checked);
+
+        QVERIFY(tap(QStringLiteral("sloganField")));
+        QTest::keyClick(window->window(), Qt::Key_A, Qt::ControlModifier);
+        typeText(QStringLiteral("Test"));
+        QCOMPARE(screen->alarm()->slogan, QStringLiteral("Test"));
+        QCOMPARE(accessible().value("Slogan")->text(QAccessible::Value), QStringLiteral("Test"));
+        typeText(QString(120, QLatin1Char('z')));
+        QCOMPARE(screen->alarm()->slogan.size(), 100);
+        QTRY_VERIFY(item(QStringLiteral("sloganNotice")));
+    }
+
+    void blurFollowsTheRows()
+    {
+        auto *table = item(QStringLiteral("settingTable"));
+        QVERIFY(table);
+        QCOMPARE(screen->blurAlpha(), 0.0);
+        table->setProperty("contentY", 44);
+        QCOMPARE(screen->blurAlpha(), 1.0);
+        table->setProperty("contentY", 22);
+        QCOMPARE(screen->blurAlpha(), 0.5);
+    }
+
+    void unlockerPageChosenThroughItsName()
+    {
+        QTRY_COMPARE(screen->picker()->currentPage(), 0);
+        QVERIFY(press(QStringLiteral("Unlocker: Mass Calculator")));
+        QTRY_COMPARE(screen->picker()->currentPage(), 1);
+        QTRY_VERIFY(!accessible().value("Use")->state().checked);
+        QVERIFY(press(QStringLiteral("Use")));
+        QCOMPARE(screen->picker()->chosenUnlockerIndex(), 1);
+        QVERIFY(accessible().value("Use")->state().checked);
+        QVERIFY(accessible().value("Unlocker: Mass Calculator")->state().selected);
+    }
+
+    void soundPickerOnTheView()
+    {
+        QVERIFY(tap(QStringLiteral("soundButton")));
+        QTRY_VERIFY(qobject_cast<SoundPickerScreen *>(window->contentStack()->topScreen()));
+        QTRY_VERIFY(accessible().contains("Mineral"));
+        auto named = accessible();
+        QCOMPARE(named.value("Airship")->role(), QAccessible::Button);
+        QVERIFY(named.value("Airship")->state().selected);
+        QVERIFY(!named.value("Mineral")->state().selected);
+        QVERIFY(named.contains("Back"));
+        QVERIFY(press(QStringLiteral("Mineral")));
+        QVERIFY(accessible().value("Mineral")->state().selected);
+        QVERIFY(tap(QStringLiteral("barLeftButton")));
+        QTRY_COMPARE(window->contentStack()->topScreen(), screen.data());
+        QCOMPARE(screen->soundName(), QStringLiteral("Mineral"));
+        QTRY_COMPARE(accessible().value("Sound")->text(QAccessible::Description), QStringLiteral("Mineral"));
+        // The editor draws its own bar; the stack's stays hidden.
+        QVERIFY(window->contentStack()->isNavigationBarHidden());
+    }
+
+    void saveAndCancelFromTheBar()
+    {
+        QSignalSpy posted(&Broadcaster::shared(), &Broadcaster::posted);
+        const auto saves = [&] {
+            return std::count_if(posted.cbegin(), posted.cend(), [](const QList<QVariant> &args) {
+                return args.at(0).toString() == StoredNames::Broadcast::kAlarmSaved;
+            });
+        };
+        QVERIFY(tap(QStringLiteral("dayButton3")));
+        QVERIFY(tap(QStringLiteral("barLeftButton"))); // Cancel
+        QTRY_VERIFY(!screen);
+        QCOMPARE(window->contentStack()->isNavigationBarHidden(), barHiddenBelow);
+        QCOMPARE(saves(), 0);
+        QVERIFY(AlarmSchedule::shared().reload().isEmpty());
+
+        screen = new AlarmSettingScreen(nullptr);
+        window->contentStack()->push(screen, false);
+        QVERIFY(tap(QStringLiteral("dayButton3")));
+        QVERIFY(tap(QStringLiteral("barRightButton"))); // Save
+        QTRY_VERIFY(!screen);
+        QCOMPARE(window->contentStack()->isNavigationBarHidden(), barHiddenBelow);
+        QCOMPARE(saves(), 1);
+        QCOMPARE(AlarmSchedule::shared().reload().size(), 1);
+        QCOMPARE(AlarmSchedule::shared().reload().first()->repeatMask, quint32(Alarm::kWednesday));
+    }
+};
+
+QTEST_MAIN(TestEditorViews)
+#include "tst_editor_views.moc"

@@ -1,0 +1,160 @@
+#include "home/HomeScreen.h"
+#include "home/NextRing.h"
+#include "home/TemperatureText.h"
+#include "home/VolumeArc.h"
+#include "home/WeekdayStrip.h"
+
+#include <QTest>
+#include <cmath>
+
+// The home screen's rules with figures worked out by hand.
+class TestHomeRules : public QObject
+{
+    Q_OBJECT
+    static QString litDays(quint32 mask)
+    {
+        QString lit;
+        for (const WeekdayStrip::Day &day : WeekdayStrip::days(mask))
+            lit += day.lit ? day.text.left(2) + QLatin1Char(' ') : QString();
+        return lit.trimmed();
+    }
+
+private Q_SLOTS:
+    void blurFollowsTheScrollOffset_data()
+    {
+        QTest::addColumn<qreal>("offset");
+        QTest::addColumn<qreal>("alpha");
+        QTest::newRow("pulled down") << -40.0 << 0.0;
+        QTest::newRow("top") << 0.0 << 0.0;
+        QTest::newRow("half") << 100.0 << 0.5;
+        QTest::newRow("full") << 200.0 << 1.0;
+        QTest::newRow("beyond") << 900.0 << 1.0;
+    }
+    void blurFollowsTheScrollOffset()
+    {
+        QFETCH(qreal, offset);
+        QFETCH(qreal, alpha);
+        QCOMPARE(HomeScreen::blurAlphaForOffset(offset), alpha);
+    }
+
+    void weekdayStrip_data()
+    {
+        QTest::addColumn<quint32>("mask");
+        QTest::addColumn<QString>("lit");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("weekdays") << 62u << "MO TU WE TH FR" << "Mon Tue Wed Thu Fri";
+        QTest::newRow("weekend") << 65u << "SU SA" << "Sun Sat";
+        QTest::newRow("every day") << 127u << "SU MO TU WE TH FR SA" << "Sun Mon Tue Wed Thu Fri Sat";
+        QTest::newRow("once") << 0u << "" << "Once";
+        QTest::newRow("high bits ignored") << (62u | 128u | 1024u) << "MO TU WE TH FR" << "Mon Tue Wed Thu Fri";
+    }
+    void weekdayStrip()
+    {
+        QFETCH(quint32, mask);
+        QFETCH(QString, lit);
+        QFETCH(QString, spoken);
+        QCOMPARE(WeekdayStrip::days(mask).size(), 7); // all seven always shown
+        QCOMPARE(WeekdayStrip::days(mask).first().text, QStringLiteral("SUN"));
+        QCOMPARE(litDays(mask), lit);
+        QCOMPARE(WeekdayStrip::spoken(mask), spoken);
+    }
+
+    void temperatureInThePreferredUnit_data()
+    {
+        QTest::addColumn<QString>("reading");
+        QTest::addColumn<QString>("recordUnit");
+        QTest::addColumn<QString>("preferred");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("20 C as F") << "20" << "C" << "F" << "68";
+        QTest::newRow("21 C as F, 69.8 cut") << "21" << "C" << "F" << "69";
+        QTest::newRow("70 F as C, 21.1 cut") << "70" << "F" << "C" << "21";
+        QTest::newRow("-5 C as F") << "-5" << "C" << "F" << "23";
+        QTest::newRow("-20 C as F") << "-20" << "C" << "F" << "-4";
+        QTest::newRow("same unit") << "21" << "C" << "C" << "21";
+        QTest::newRow("unknown preference is F") << "20" << "C" << "X" << "68";
+        QTest::newRow("missing") << QString() << "C" << "C" << "--";
+        QTest::newRow("words") << "warm" << "C" << "F" << "--";
+        QTest::newRow("absurdly hot") << "9999" << "C" << "C" << "--";
+        QTest::newRow("absurdly cold") << "-500" << "F" << "C" << "--";
+        QTest::newRow("not a number") << "nan" << "C" << "F" << "--";
+    }
+    void temperatureInThePreferredUnit()
+    {
+        QFETCH(QString, reading);
+        QFETCH(QString, recordUnit);
+        QFETCH(QString, preferred);
+        QFETCH(QString, shown);
+        QCOMPARE(TemperatureText::shown(reading, recordUnit, preferred), shown);
+    }
+
+    void conditionIcons_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("icon");
+        QTest::newRow("3200 not available") << "3200" << "weather-cloudy";
+        QTest::newRow("31 clear night") << "31" << "weather-night";
+        QTest::newRow("0 tornado") << "0" << "weather-thunderstorm";
+        QTest::newRow("47") << "47" << "weather-thunderstorm";
+        QTest::newRow("19 dust") << "19" << "weather-dust";
+        QTest::newRow("30") << "30" << "weather-partly-cloudy";
+        QTest::newRow("36 hot") << "36" << "weather-sunny";
+        QTest::newRow("negative") << "-3" << "weather-cloudy";
+        QTest::newRow("empty") << "" << "weather-cloudy";
+    }
+    void conditionIcons()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, icon);
+        QCOMPARE(TemperatureText::iconForConditionCode(code), icon);
+    }
+
+    void volumeRing()
+    {
+        const QPointF centre(120, 120);
+        const double a0 = std::asin(15 / 102.5); // 0.1468689
+        QVERIFY(std::abs(a0 - 0.1468689) < 1e-6);
+        // Both ends 15 points below the centre.
+        QVERIFY(std::abs(VolumeArc::knobPoint(centre, 0).y() - 135) < 1e-9);
+        QVERIFY(std::abs(VolumeArc::knobPoint(centre, 1).y() - 135) < 1e-9);
+        QVERIFY(VolumeArc::knobPoint(centre, 0).x() < centre.x());
+
+        // Volume 0: a sliver of level (0.001 of the span) and the "off" knob.
+        const double span = M_PI - 2 * a0;
+        QVERIFY(std::abs(VolumeArc::levelEndAngle(0) - (M_PI - a0 - 0.001 * span)) < 1e-9);
+        QVERIFY(!VolumeArc::knobOn(0));
+        // 0.05: still off, and the level runs right up to the knob.
+        QVERIFY(!VolumeArc::knobOn(0.05f));
+        QVERIFY(std::abs(VolumeArc::levelEndAngle(0.05) - VolumeArc::knobAngle(0.05)) < 1e-9);
+        QVERIFY(VolumeArc::knobOn(0.0625f));
+        // 0.5: the knob straight below the centre; the level stops 5 degrees before it.
+        const QPointF half = VolumeArc::knobPoint(centre, 0.5);
+        QVERIFY(std::abs(half.x() - 120) < 1e-9);
+        QVERIFY(std::abs(half.y() - 222.5) < 1e-9);
+        QVERIFY(std::abs(VolumeArc::levelEndAngle(0.5) - (M_PI / 2 + 5 * M_PI / 180)) < 1e-9);
+
+        // A drag released at the far left sets 0, at the far right 1, in the middle 0.5.
+        QVERIFY(std::abs(VolumeArc::volumeForX(0, 120)) < 1e-9);
+        QVERIFY(std::abs(VolumeArc::volumeForX(500, 120) - 1) < 1e-9);
+        QVERIFY(std::abs(VolumeArc::volumeForX(120, 120) - 0.5) < 1e-9);
+    }
+
+    void timeLeftToTheNextRing_data()
+    {
+        QTest::addColumn<qint64>("seconds");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("7 h 25 min") << qint64(7 * 3600 + 25 * 60) << "in 7 h 25 min";
+        QTest::newRow("rounded up") << qint64(7 * 3600 + 24 * 60 + 50) << "in 7 h 25 min";
+        QTest::newRow("minutes") << qint64(25 * 60) << "in 25 min";
+        QTest::newRow("days") << qint64(2 * 86400 + 3 * 3600) << "in 2 d 3 h";
+        QTest::newRow("now") << qint64(20) << "in less than a minute";
+    }
+    void timeLeftToTheNextRing()
+    {
+        QFETCH(qint64, seconds);
+        QFETCH(QString, text);
+        QCOMPARE(NextRing::timeLeftText(seconds), text);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHomeRules)
+#include "tst_home_rules.moc"

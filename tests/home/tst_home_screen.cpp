@@ -1,0 +1,503 @@
+#include "ItemLookup.h"
+#include "TestSupport.h"
+#include "alarms/AlarmSchedule.h"
+#include "alarms/UnlockerCatalogue.h"
+#include "app/ScreenRegistry.h"
+#include "assembly/AppAssembly.h"
+#include "assembly/AppWindow.h"
+#include "home/AlarmListModel.h"
+#include "home/ClockFace.h"
+#include "home/HomeScreen.h"
+#include "platform/AlertPresenter.h"
+#include "platform/ApplicationLifecycle.h"
+#include "platform/Broadcaster.h"
+#include "platform/KeyedArchive.h"
+#include "platform/StoredNames.h"
+#include "sound/MediaVolume.h"
+#include "ui/AlertQueue.h"
+#include "ui/AlertView.h"
+#include "ui/ModalLayer.h"
+#include "ui/NavigationStack.h"
+#include "unlockers/UnlockScreen.h"
+
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QProcess>
+#include <QQuickItem>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+class RecordingAlerts : public AlertPresenter
+{
+public:
+    RecordingAlerts() { AlertPresenter::setShared(this); }
+    ~RecordingAlerts() override { AlertPresenter::setShared(nullptr); }
+    void presentAlert(const AlertRequest &alert) override { shown.append(alert); }
+    // Presses the button titled `title` of the last alert.
+    bool press(const QString &title)
+    {
+        if (shown.isEmpty())
+            return false;
+        for (const AlertButton &button : shown.last().buttons) {
+            if (button.title == title) {
+                if (button.handler)
+                    button.handler();
+                return true;
+            }
+        }
+        return false;
+    }
+    QList<AlertRequest> shown;
+};
+
+AlarmPtr storeAlarm(int hour, int minute, quint32 mask, const QString &slogan, int kind = Unlocker::Tap)
+{
+    auto alarm = std::make_shared<Alarm>();
+    alarm->setTimeOfDay(QTime(hour, minute));
+    alarm->repeatMask = mask;
+    alarm->slogan = slogan;
+    alarm->unlocker = UnlockerCatalogue::shared().all().at(kind);
+    AlarmSchedule::shared().activate(alarm);
+    return alarm;
+}
+
+QStringList storedSlogans()
+{
+    QStringList slogans;
+    for (const AlarmPtr &alarm : AlarmSchedule::shared().reload())
+        slogans << alarm->slogan;
+    return slogans;
+}
+
+QStringList shownSlogans(const AlarmListModel &model)
+{
+    QStringList slogans;
+    for (int row = 0; row < model.count(); ++row)
+        slogans << model.data(model.index(row), AlarmListModel::SloganRole).toString();
+    return slogans;
+}
+
+int pendingCount() { return int(LocalNotificationScheduler::shared().scheduledLocalNotifications().size()); }
+
+// A screen as the side menu makes it, loaded.
+std::unique_ptr<HomeScreen> loadedScreen(HomeScreen::Sources sources = {})
+{
+    auto screen = std::make_unique<HomeScreen>(std::move(sources));
+    screen->loadIfNeeded();
+    return screen;
+}
+
+void openOverlay(HomeScreen &screen, int row)
+{
+    screen.selectRow(row);
+    screen.overlayDidOpen(); // what the view reports when its flip has ended
+}
+} // namespace
+
+class TestHomeScreen : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<TestSupport::StoreOnlyScheduler> scheduler_;
+
+private Q_SLOTS:
+    void initTestCase() { AppAssembly::registerScreens(); }
+
+    void init()
+    {
+        scheduler_ = std::make_unique<TestSupport::StoreOnlyScheduler>();
+        TestSupport::wipeUserData();
+        AlarmSchedule::shared().unscheduleAll();
+        // Not the first run, same version: no release notes.
+        Preferences::shared().setString(StoredNames::kVersionKey, QStringLiteral(TOLVEK_VERSION));
+        Preferences::shared().setString(StoredNames::kWeatherUnitKey, QStringLiteral("C"));
+        Preferences::shared().synchronize();
+    }
+    void cleanup() { scheduler_.reset(); }
+
+    void listsNewestFirstWithWhatEachRowShows()
+    {
+        storeAlarm(7, 0, Alarm::kWeekdays, QStringLiteral("first"));
+        storeAlarm(9, 30, 0, QStringLiteral("second"), Unlocker::Calculate);
+        auto screen = loadedScreen();
+        const AlarmListModel &model = *screen->alarms();
+        QCOMPARE(shownSlogans(model), (QStringList{"second", "first"}));
+        QCOMPARE(model.data(model.index(1), AlarmListModel::TimeTextRole).toString(), QStringLiteral("07:00"));
+        QCOMPARE(model.data(model.index(1), AlarmListModel::AccessibleNameRole).toString(),
+                 QStringLiteral("07:00, Mon Tue Wed Thu Fri, first, on"));
+        QCOMPARE(model.data(model.index(0), AlarmListModel::AccessibleNameRole).toString(),
+                 QStringLiteral("09:30, Once, second, on"));
+        QCOMPARE(model.data(model.index(0), AlarmListModel::UnlockerPictureRole).toString(),
+                 UnlockerCatalogue::shared().all().at(Unlocker::Calculate)->smallIllustration);
+        QCOMPARE(model.data(model.index(0), AlarmListModel::LevelMarksRole).toStringList().size(), 5);
+        QVERIFY(screen->nextRingText().startsWith(QStringLiteral("Next alarm in ")));
+    }
+
+    void switchingOffAndOnKeepsThePlace()
+    {
+        storeAlarm(6, 0, Alarm::kWeekdays, QStringLiteral("a"));
+        storeAlarm(7, 0, Alarm::kWeekdays, QStringLiteral("b"));
+        storeAlarm(8, 0, Alarm::kWeekdays, QStringLiteral("c"));
+        auto screen = loadedScreen();
+        QCOMPARE(pendingCount(), 15);
+        screen->setRowActive(1, false);
+        QCOMPARE(pendingCount(), 10);
+        QVERIFY(!AlarmSchedule::shared().reload().at(1)->active);
+        QVERIFY(!screen->alarms()->data(screen->alarms()->index(1), AlarmListModel::ActiveRole).toBool());
+        screen->setRowActive(1, true);
+        QCOMPARE(pendingCount(), 15);
+        QCOMPARE(storedSlogans(), (QStringList{"a", "b", "c"})); // switched on, still in its place
+        QCOMPARE(shownSlogans(*screen->alarms()), (QStringList{"c", "b", "a"}));
+    }
+
+    void dragOrderGoesReversedIntoTheStore()
+    {
+        storeAlarm(6, 0, Alarm::kWeekdays, QStringLiteral("a"));
+        storeAlarm(7, 0, Alarm::kWeekdays, QStringLiteral("b"));
+        storeAlarm(8, 0, Alarm::kWeekdays, QStringLiteral("c"));
+        auto screen = loadedScreen();
+        AlarmListModel &model = *screen->alarms();
+        QVERIFY(screen->beginReorder(0));
+        // While dragging, the dragged row's slot is blank.
+        QVERIFY(model.data(model.index(0), AlarmListModel::PlaceholderRole).toBool());
+        QCOMPARE(model.data(model.index(0), AlarmListModel::SloganRole).toString(), QString());
+        screen->moveReorder(0, 1);
+        screen->moveReorder(1, 2);
+        screen->finishReorder(2);
+        QCOMPARE(shownSlogans(model), (QStringList{"b", "a", "c"}));
+        QCOMPARE(storedSlogans(), (QStringList{"c", "a", "b"}));
+        QVERIFY(!model.isDragging());
+    }
+
+    void deleteAsksAndNoKeepsTheEditorOpen()
+    {
+        RecordingAlerts alerts;
+        storeAlarm(7, 0, Alarm::kWeekdays, QStringLiteral("keep me"));
+        auto screen = loadedScreen();
+        openOverlay(*screen, 0);
+        screen->deleteSelected();
+        QCOMPARE(alerts.shown.size(), 1);
+        QCOMPARE(alerts.shown[0].message, QStringLiteral("Do you wish to delete this alarm?"));
+        QVERIFY(alerts.press(QStringLiteral("No")));
+        QCOMPARE(screen->overlayState(), HomeScreen::OverlayState::Open);
+        QCOMPARE(storedSlogans(), QStringList{"keep me"});
+        QCOMPARE(pendingCount(), 5);
+    }
+
+    void deleteWithYesRemovesAtOnceAndTheRowOnceTheEditorClosed()
+    {
+        RecordingAlerts alerts;
+        storeAlarm(7, 0, Alarm::kWeekdays, QStringLiteral("stay"));
+        storeAlarm(8, 0, Alarm::kWeekdays, QStringLiteral("go"));
+        auto screen = loadedScreen();
+        openOverlay(*screen, 0);
+        screen->deleteSelected();
+        QVERIFY(alerts.press(QStringLiteral("Yes")));
+        QCOMPARE(storedSlogans(), QStringList{"stay"});
+        QCOMPARE(pendingCount(), 5);
+        QCOMPARE(screen->overlayState(), HomeScreen::OverlayState::Closing);
+        QCOMPARE(screen->alarms()->count(), 2); // the row waits for the flip back
+        screen->overlayDidClose();
+        QCOMPARE(shownSlogans(*screen->alarms()), QStringList{"stay"});
+        QVERIFY(screen->addEnabled());
+    }
+
+    void aDeleteThatCannotBeStoredKeepsTheRowAndSaysSo()
+    {
+        RecordingAlerts alerts;
+        storeAlarm(7, 0, Alarm::kWeekdays, QStringLiteral("precious"));
+        auto screen = loadedScreen();
+        openOverlay(*screen, 0);
+        screen->deleteSelected();
+        QSignalSpy failed(screen.get(), &HomeScreen::changeFailed);
+        {
+            TestSupport::FileSizeLimit diskFull;
+            QVERIFY(alerts.press(QStringLiteral("Yes")));
+        }
+        QCOMPARE(failed.count(), 1);
+        QCOMPARE(alerts.shown.size(), 2);
+        QVERIFY(alerts.shown[1].message.contains(QStringLiteral("could not be deleted")));
+        QCOMPARE(screen->alarms()->count(), 1);
+        QCOMPARE(screen->overlayState(), HomeScreen::OverlayState::Open);
+        QCOMPARE(storedSlogans(), QStringList{"precious"});
+        QCOMPARE(pendingCount(), 5); // it still rings
+    }
+
+    void aSaveMovesTheRowToTheTopAndANewAlarmComesInAtTheTop()
+    {
+        storeAlarm(6, 0, Alarm::kWeekdays, QStringLiteral("a"));
+        const AlarmPtr b = storeAlarm(7, 0, Alarm::kWeekdays, QStringLiteral("b"));
+        storeAlarm(8, 0, Alarm::kWeekdays, QStringLiteral("c"));
+        auto screen = loadedScreen();
+        QSignalSpy moved(screen->alarms(), &QAbstractItemModel::rowsMoved);
+        QSignalSpy inserted(screen->alarms(), &QAbstractItemModel::rowsInserted);
+        // The editor saves a changed copy, then says so.
+        const AlarmPtr edited = AlarmSchedule::shared().alarmWithIdentifier(b->identifier)->copy();
+        edited->slogan = QStringLiteral("b edited");
+        QVERIFY(AlarmSchedule::shared().activate(edited));
+        Broadcaster::shared().post(StoredNames::Broadcast::kAlarmSaved);
+        QCOMPARE(shownSlogans(*screen->alarms()), (QStringList{"b edited", "c", "a"}));
+        QCOMPARE(moved.count(), 1);
+        storeAlarm(9, 0, 0, QStringLiteral("new"));
+        Broadcaster::shared().post(StoredNames::Broadcast::kAlarmSaved);
+        QCOMPARE(shownSlogans(*screen->alarms()), (QStringList{"new", "b edited", "c", "a"}));
+        QCOMPARE(inserted.count(), 1);
+        QCOMPARE(inserted.first().at(1).toInt(), 0);
+    }
+
+    void aRungOneTimeAlarmShowsOffAndNothingElseChanges()
+    {
+        const AlarmPtr once = storeAlarm(6, 0, 0, QStringLiteral("once"));
+        storeAlarm(7, 0, Alarm::kWeekdays, QStringLiteral("weekly"));
+        auto screen = loadedScreen();
+        // Row 0 is selected last (the weekly one): the broadcast must not touch it.
+        openOverlay(*screen, 0);
+        screen->closeOverlay();
+        screen->overlayDidClose();
+        AlarmSchedule::shared().settleRungAlarm(AlarmSchedule::shared().alarmWithIdentifier(once->identifier));
+        const AlarmListModel &model = *screen->alarms();
+        QCOMPARE(model.count(), 2);
+        const int onceRow = model.rowOf(once->identifier), weeklyRow = 1 - onceRow;
+        QVERIFY(onceRow >= 0);
+        QVERIFY(!model.data(model.index(onceRow), AlarmListModel::ActiveRole).toBool());
+        QVERIFY(model.data(model.index(weeklyRow), AlarmListModel::ActiveRole).toBool());
+        QCOMPARE(model.data(model.index(weeklyRow), AlarmListModel::SloganRole).toString(), QStringLiteral("weekly"));
+        QCOMPARE(pendingCount(), 5);
+    }
+
+    void aMemoryWarningRebuildsWhatIsShown()
+    {
+        storeAlarm(7, 0, Alarm::kWeekdays, QStringLiteral("a"));
+        auto screen = loadedScreen();
+        storeAlarm(8, 0, Alarm::kWeekdays, QStringLiteral("b")); // unannounced, as by another process
+        ApplicationLifecycle::shared().memoryWarning();
+        QCOMPARE(shownSlogans(*screen->alarms()), (QStringList{"b", "a"}));
+        QVERIFY(screen->clockFace());
+    }
+
+    void followsTheAlarmFileWhenAnotherProgramChangesIt()
+    {
+        storeAlarm(7, 0, Alarm::kWeekdays, QStringLiteral("a"));
+        auto screen = loadedScreen();
+        // Another program rewrites the file (as tolvekctl does, by a rename).
+        QJsonArray root;
+        auto other = std::make_shared<Alarm>();
+        other->setTimeOfDay(QTime(5, 5));
+        other->slogan = QStringLiteral("from the shell");
+        root.append(KeyedArchiver::archivedObject(AlarmSchedule::shared().reload().first().get()));
+        root.append(KeyedArchiver::archivedObject(other.get()));
+        QVERIFY(KeyedArchive::writeFile(AlarmSchedule::alarmFilePath(), root));
+        QTRY_COMPARE_WITH_TIMEOUT(shownSlogans(*screen->alarms()), (QStringList{"from the shell", "a"}), 1000);
+    }
+
+    void editAndAddOpenTheEditorOnlyWhenThereIsOne()
+    {
+        storeAlarm(7, 0, Alarm::kWeekdays, QStringLiteral("a"));
+        NavigationStack navigation;
+        auto *screen = new HomeScreen;
+        navigation.setScreens({screen}, false);
+        screen->loadIfNeeded();
+        if (!ScreenRegistry::shared().contains(HomeScreen::kEditorScreen)) {
+            screen->addAlarm();
+            QCOMPARE(navigation.screens().size(), 1);
+        }
+        AlarmPtr given;
+        bool madeNew = false;
+        ScreenRegistry::shared().registerScreen(HomeScreen::kEditorScreen, [&](const AlarmPtr &alarm, bool) {
+            given = alarm;
+            madeNew = !alarm;
+            return new ScreenController;
+        });
+        screen->addAlarm();
+        QCOMPARE(navigation.screens().size(), 2);
+        QVERIFY(madeNew);
+        navigation.pop(false);
+        openOverlay(*screen, 0);
+        screen->editSelected();
+        QCOMPARE(navigation.screens().size(), 2);
+        QVERIFY(given);
+        QCOMPARE(given->slogan, QStringLiteral("a"));
+        QCOMPARE(screen->overlayState(), HomeScreen::OverlayState::Closing);
+        // The factory above captures this test's locals: later tests get a plain one.
+        ScreenRegistry::shared().registerScreen(HomeScreen::kEditorScreen,
+                                                [](const AlarmPtr &, bool) { return new ScreenController; });
+    }
+
+    void previewPlaysTheAlarmsGameInPreviewMode()
+    {
+        storeAlarm(7, 0, Alarm::kWeekdays, QStringLiteral("a"), Unlocker::Tap);
+        auto screen = loadedScreen();
+        openOverlay(*screen, 0);
+        screen->previewSelected();
+        QTRY_COMPARE(ModalLayer::shared().presentedScreens().size(), 1);
+        auto *game = qobject_cast<UnlockScreen *>(ModalLayer::shared().presentedScreens().first());
+        QVERIFY(game);
+        QVERIFY(game->previewMode());
+        QCOMPARE(screen->overlayState(), HomeScreen::OverlayState::Open); // the editor stays open
+        game->close(false);
+        QTRY_VERIFY(ModalLayer::shared().presentedScreens().isEmpty());
+    }
+
+    void releaseNotesOnceAfterAnUpdateNeverOnTheFirstRun()
+    {
+        RecordingAlerts alerts;
+        Preferences::shared().remove(StoredNames::kVersionKey);
+        loadedScreen();
+        QCOMPARE(alerts.shown.size(), 0);
+        Preferences::shared().setString(StoredNames::kVersionKey, QStringLiteral("0.9"));
+        loadedScreen();
+        QCOMPARE(alerts.shown.size(), 1);
+        QVERIFY(alerts.shown[0].title.startsWith(QStringLiteral("What's new in version")));
+        loadedScreen();
+        QCOMPARE(alerts.shown.size(), 1);
+    }
+
+    void becomingActiveAsksWhetherAnAlarmRings()
+    {
+        auto screen = loadedScreen();
+        QSignalSpy posted(&Broadcaster::shared(), &Broadcaster::posted);
+        Broadcaster::shared().post(StoredNames::Broadcast::kDidBecomeActive);
+        bool asked = false;
+        for (const QList<QVariant> &post : posted)
+            asked = asked || post.at(0).toString() == StoredNames::Broadcast::kHomeScreenDidLoad;
+        QVERIFY(asked);
+    }
+
+    void statusLines()
+    {
+        auto quiet = loadedScreen({{}, true});
+        QCOMPARE(quiet->serviceNotice(), QStringLiteral("Alarms ring only while this window is open"));
+        QCOMPARE(quiet->nextRingText(), QStringLiteral("No alarm is set to ring"));
+        auto served = loadedScreen({{}, false});
+        QVERIFY(served->serviceNotice().isEmpty());
+    }
+
+    void clockFaceWeather()
+    {
+        auto screen = loadedScreen();
+        ClockFace &face = *screen->clockFace();
+        Broadcaster::shared().post(StoredNames::Broadcast::kWeatherFetchBegin);
+        QVERIFY(face.noteShown());
+        QCOMPARE(face.noteText(), QStringLiteral("Loading"));
+        Weather weather;
+        weather.conditionText = QStringLiteral("Fair");
+        weather.conditionCode = QStringLiteral("34");
+        weather.temperatureUnit = QStringLiteral("C");
+        weather.nowTemp = QStringLiteral("20");
+        Broadcaster::shared().post(StoredNames::Broadcast::kWeatherFetchComplete, QVariant::fromValue(weather));
+        QVERIFY(!face.noteShown());
+        QCOMPARE(face.temperatureText(), QStringLiteral("20"));
+        QCOMPARE(face.unitText(), QStringLiteral("°C"));
+        QCOMPARE(face.iconName(), QStringLiteral("weather-sunny"));
+        face.toggleUnit();
+        QCOMPARE(Preferences::shared().stringForKey(StoredNames::kWeatherUnitKey), QStringLiteral("F"));
+        QCOMPARE(face.temperatureText(), QStringLiteral("68"));
+        QCOMPARE(face.unitText(), QStringLiteral("°F"));
+        weather.nowTemp = QStringLiteral("5000");
+        Broadcaster::shared().post(StoredNames::Broadcast::kWeatherFetchComplete, QVariant::fromValue(weather));
+        QCOMPARE(face.temperatureText(), QStringLiteral("--"));
+        // A fetch that ends without a record found no place.
+        Broadcaster::shared().post(StoredNames::Broadcast::kWeatherFetchComplete);
+        QCOMPARE(face.noteText(), QStringLiteral("Fetching weather information needs location service."));
+    }
+
+    // Another program turns the volume fast (a held volume key, a mixer's slider):
+    // the ring ends where the sink ends, and a drag of the user's own wins meanwhile.
+    void theRingFollowsTheRealMediaVolume()
+    {
+        if (!MediaVolume::shared().hasAudioServer())
+            QSKIP("no PulseAudio server (scripts/session-services.sh starts one)");
+        auto screen = loadedScreen();
+        ClockFace &face = *screen->clockFace();
+        // One pactl per step: each one is a change made by another process.
+        QElapsedTimer took;
+        took.start();
+        for (int percent = 0; percent <= 100; percent += 2) {
+            QProcess pactl;
+            pactl.start(QStringLiteral("pactl"), {QStringLiteral("set-sink-volume"), QStringLiteral("@DEFAULT_SINK@"),
+                                                  QStringLiteral("%1%").arg(percent)});
+            QVERIFY(pactl.waitForFinished(5000));
+        }
+        qInfo("51 volume changes from pactl in %lld ms", took.elapsed());
+        QTRY_COMPARE(face.volumePercent(), 100);
+        QCOMPARE(face.knobPicture(), ClockFace::kKnobOn);
+        face.dragVolume(0.25, false);
+        MediaVolume::shared().setVolume(0.8f); // as if from outside: ignored while the finger holds the knob
+        QCOMPARE(face.volumePercent(), 25);
+        face.dragVolume(0.5, true);
+        QTRY_COMPARE(qRound(MediaVolume::shared().volume() * 100), 50);
+        face.setVolumePercent(3); // a screen reader's value
+        QCOMPARE(face.volumePercent(), 3);
+        QCOMPARE(face.knobPicture(), ClockFace::kKnobOff);
+        QTRY_COMPARE(qRound(MediaVolume::shared().volume() * 100), 3);
+    }
+
+    // The view: rows drawn from the model, the editor's flips, long slogans elided.
+    void theViewFlipsTheEditorInAndOut()
+    {
+        storeAlarm(7, 0, Alarm::kWeekdays, QString(10000, QLatin1Char('W')));
+        storeAlarm(8, 0, 0, QStringLiteral("שלום עולם 🚀 مرحبا بالعالم"));
+        AppWindow window;
+        QVERIFY(window.load());
+        window.show();
+        // The window opens on the home screen.
+        auto *screen = qobject_cast<HomeScreen *>(window.contentStack()->topScreen());
+        QVERIFY(screen);
+        QQuickItem *root = window.window()->contentItem();
+        QTRY_VERIFY(findItem(root, QStringLiteral("alarmList")));
+        auto *list = findItem(root, QStringLiteral("alarmList"));
+        QTRY_COMPARE(list->property("count").toInt(), 2);
+        // Scroll the first rows into view, then look at the slogans.
+        QMetaObject::invokeMethod(list, "positionViewAtEnd");
+        QList<QQuickItem *> slogans;
+        std::function<void(QQuickItem *)> collect = [&](QQuickItem *item) {
+            if (item->objectName() == QLatin1String("sloganLabel") && item->isVisible())
+                slogans << item;
+            for (QQuickItem *child : item->childItems())
+                collect(child);
+        };
+        auto sloganCount = [&] {
+            slogans.clear();
+            collect(list);
+            return slogans.size();
+        };
+        QTRY_COMPARE(sloganCount(), 2);
+        bool longOneCut = false;
+        for (QQuickItem *slogan : slogans) {
+            QCOMPARE(slogan->property("lineCount").toInt(), 1); // one line, never over the next row
+            QCOMPARE(slogan->width(), 160.0);
+            longOneCut = longOneCut || (slogan->property("text").toString().size() == 10000
+                                        && slogan->property("truncated").toBool());
+        }
+        QVERIFY(longOneCut);
+
+        screen->selectRow(0);
+        QTRY_COMPARE(screen->overlayState(), HomeScreen::OverlayState::Open);
+        QVERIFY(findItem(root, QStringLiteral("cellEditor"))->isVisible());
+        QVERIFY(!screen->rightBarButtonEnabled());
+        screen->closeOverlay();
+        QTRY_COMPARE(screen->overlayState(), HomeScreen::OverlayState::Closed);
+        QVERIFY(!findItem(root, QStringLiteral("cellEditor"))->isVisible());
+        QVERIFY(screen->rightBarButtonEnabled());
+
+        // A long press picks the top row up; dragged one row down and dropped, it stays there.
+        const AlarmListModel &model = *screen->alarms();
+        const QString top = model.data(model.index(0), AlarmListModel::IdentifierRole).toString();
+        QQuickItem *row = nullptr;
+        QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, row), Q_ARG(int, 0));
+        QVERIFY(row);
+        const QPoint start = row->mapToScene(QPointF(100, 40)).toPoint();
+        QTest::mousePress(window.window(), Qt::LeftButton, {}, start);
+        QTRY_VERIFY(screen->reordering());
+        for (int dy = 10; dy <= 110; dy += 10)
+            QTest::mouseMove(window.window(), start + QPoint(0, dy));
+        QTest::mouseRelease(window.window(), Qt::LeftButton, {}, start + QPoint(0, 110));
+        QTRY_VERIFY(!screen->reordering());
+        QCOMPARE(model.data(model.index(1), AlarmListModel::IdentifierRole).toString(), top);
+        QCOMPARE(AlarmSchedule::shared().reload().first()->identifier, top); // stored order: the display reversed
+        QCOMPARE(screen->overlayState(), HomeScreen::OverlayState::Closed); // a drag is no tap
+    }
+};
+
+QTEST_MAIN(TestHomeScreen)
+#include "tst_home_screen.moc"

@@ -1,0 +1,108 @@
+// What the app's status line says about how alarms reach the sleeper, with a
+// real notification service on a private session bus: nothing while it runs
+// and can wake the machine from suspend; a plain sentence when it cannot, when
+// it is gone, or when there is none. The service is run once with and once
+// without CAP_WAKE_ALARM (setpriv drops it) where this process has it.
+#include "NotifydHarness.h"
+#include "app/ServiceStatus.h"
+#include "platform/LocalNotificationScheduler.h"
+#include "platform/NotificationBus.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <sys/timerfd.h>
+#include <unistd.h>
+
+namespace {
+// Whether this process (and so the service it starts) may arm a timer that wakes the machine.
+bool mayWakeTheMachine()
+{
+    const int fd = timerfd_create(CLOCK_REALTIME_ALARM, TFD_CLOEXEC);
+    if (fd < 0)
+        return false;
+    close(fd);
+    return true;
+}
+
+const QStringList kWithoutWakeCapability{QStringLiteral("setpriv"), QStringLiteral("--bounding-set"),
+                                         QStringLiteral("-wake_alarm"), QStringLiteral("--inh-caps"),
+                                         QStringLiteral("-wake_alarm")};
+} // namespace
+
+class TestServiceStatus : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<PrivateBus> bus_;
+    std::unique_ptr<ServiceProcess> service_;
+
+    bool startService(const QStringList &wrapper = {})
+    {
+        service_ = std::make_unique<ServiceProcess>(*bus_, serviceEnvironment(*bus_));
+        return service_->start(wrapper);
+    }
+
+    // The scheduler the app installs, and the status following it.
+    struct App
+    {
+        NotificationSchedulerSetup setup;
+        QObject owner;
+        ServiceStatus status;
+        App()
+        {
+            setup = installNotificationScheduler(&owner);
+            status.follow(setup);
+        }
+        ~App() { LocalNotificationScheduler::setShared(nullptr); }
+    };
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        bus_ = std::make_unique<PrivateBus>();
+        QVERIFY(bus_->isValid());
+        // The app's own connection (QDBusConnection::sessionBus()) goes to the private bus.
+        qputenv("DBUS_SESSION_BUS_ADDRESS", bus_->address().toUtf8());
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent");
+    }
+    void cleanup() { service_.reset(); }
+    void cleanupTestCase() { bus_.reset(); }
+
+    void withoutTheServiceAlarmsRingOnlyWhileTheAppIsOpen()
+    {
+        App app;
+        QVERIFY(!app.setup.viaService);
+        QVERIFY2(app.status.statusLine().contains(QStringLiteral("not installed")), qPrintable(app.status.statusLine()));
+        QVERIFY(app.status.statusLine().contains(QStringLiteral("only while the app is open")));
+        QVERIFY(!app.status.wakesFromSuspend());
+    }
+
+    void theServiceSaysWhetherItWakesTheMachine()
+    {
+        const bool mayWake = mayWakeTheMachine();
+        qInfo("this test process %s CAP_WAKE_ALARM", mayWake ? "has" : "lacks");
+        QVERIFY(startService());
+        App app;
+        QVERIFY(app.setup.viaService);
+        QTRY_COMPARE(app.status.wakesFromSuspend(), mayWake);
+        if (mayWake) {
+            QCOMPARE(app.status.statusLine(), QString());
+        } else {
+            QTRY_VERIFY(app.status.statusLine().contains(QStringLiteral("cannot wake it from suspend")));
+        }
+
+        // The service goes away: the line says so; it comes back without the
+        // capability: the app asks again and says it cannot wake the machine.
+        QSignalSpy changed(&app.status, &ServiceStatus::changed);
+        service_.reset();
+        QTRY_VERIFY(app.status.statusLine().contains(QStringLiteral("not running")));
+        QVERIFY(startService(mayWake ? kWithoutWakeCapability : QStringList()));
+        QTRY_VERIFY2(app.status.statusLine().contains(QStringLiteral("cannot wake it from suspend")),
+                     qPrintable(app.status.statusLine()));
+        QVERIFY(!app.status.wakesFromSuspend());
+        QVERIFY(changed.size() >= 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestServiceStatus)
+#include "tst_service_status.moc"

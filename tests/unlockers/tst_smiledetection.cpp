@@ -1,0 +1,308 @@
+// The smile game's eyes, without a window or a camera: camera frames of every
+// pixel format made grey and small, frames turned upright, the face and smile
+// detector on the committed photos at several sizes and turns, the win rule,
+// and the pacing that keeps the analysis at one frame a second.
+#include "FaceFrames.h"
+
+#include "unlockers/games/smile/FaceSearch.h"
+#include "unlockers/games/smile/FrameAnalyser.h"
+#include "unlockers/games/smile/FrameTurn.h"
+#include "unlockers/games/smile/GreyFrame.h"
+#include "unlockers/games/smile/SmileCount.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <opencv2/core.hpp>
+
+using Outcome = FrameFinding::Outcome;
+using Format = QVideoFrameFormat::PixelFormat;
+Q_DECLARE_METATYPE(QVideoFrameFormat::PixelFormat)
+Q_DECLARE_METATYPE(FrameFinding::Outcome)
+Q_DECLARE_METATYPE(SmileCount::Stage)
+Q_DECLARE_METATYPE(OrientationHint)
+Q_DECLARE_METATYPE(std::optional<int>)
+
+namespace {
+QVideoFrame turnedFrame(const QImage &picture, QSize size, int turn, Format format = Format::Format_BGRA8888)
+{
+    return FaceFrames::frame(FaceFrames::scene(picture, size, turn), format);
+}
+
+// The reference grey: Qt's own conversion of the same picture, at the same size.
+cv::Mat referenceGrey(const QImage &picture, QSize size)
+{
+    const QImage grey = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                            .convertToFormat(QImage::Format_Grayscale8);
+    return cv::Mat(grey.height(), grey.width(), CV_8UC1, const_cast<uchar *>(grey.constBits()),
+                   size_t(grey.bytesPerLine()))
+        .clone();
+}
+} // namespace
+
+class TestSmileDetection : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void analysisSizeKeepsShapeAndNeverEnlarges_data()
+    {
+        QTest::addColumn<QSize>("frame");
+        QTest::addColumn<QSize>("analysed");
+        QTest::newRow("camera size") << QSize(352, 288) << QSize(352, 288);
+        QTest::newRow("portrait") << QSize(288, 352) << QSize(288, 352);
+        QTest::newRow("small camera") << QSize(176, 144) << QSize(176, 144);
+        QTest::newRow("double") << QSize(704, 576) << QSize(352, 288);
+        QTest::newRow("VGA, 4:3 kept") << QSize(640, 480) << QSize(384, 288);
+        QTest::newRow("720p, 16:9 kept") << QSize(1280, 720) << QSize(512, 288);
+        QTest::newRow("square 8000") << QSize(8000, 8000) << QSize(288, 288);
+        QTest::newRow("panorama, area capped") << QSize(4000, 300) << QSize(1402, 105);
+        QTest::newRow("one line") << QSize(16000, 1) << QSize(16000, 1);
+    }
+    void analysisSizeKeepsShapeAndNeverEnlarges()
+    {
+        QFETCH(QSize, frame);
+        QTEST(GreyFrame::analysisSize(frame), "analysed");
+    }
+
+    // Every format a camera may deliver reads as the same grey picture.
+    void everyFormatReadsAsGrey_data()
+    {
+        QTest::addColumn<Format>("format");
+        for (Format f : {Format::Format_BGRA8888, Format::Format_BGRX8888, Format::Format_RGBA8888,
+                         Format::Format_RGBX8888, Format::Format_ARGB8888, Format::Format_XRGB8888,
+                         Format::Format_ABGR8888, Format::Format_XBGR8888, Format::Format_AYUV, Format::Format_Y8,
+                         Format::Format_NV12, Format::Format_NV21, Format::Format_YUV420P, Format::Format_YV12,
+                         Format::Format_YUV422P, Format::Format_IMC1, Format::Format_IMC2, Format::Format_IMC3,
+                         Format::Format_IMC4, Format::Format_YUYV, Format::Format_UYVY, Format::Format_Y16,
+                         Format::Format_P010, Format::Format_P016, Format::Format_Jpeg})
+            QTest::newRow(qPrintable(QVideoFrameFormat::pixelFormatToString(f))) << f;
+    }
+    void everyFormatReadsAsGrey()
+    {
+        QFETCH(Format, format);
+        const QImage picture = FaceFrames::scene(FaceFrames::smilingFace(), {704, 576});
+        const GreyFrame::Result result = GreyFrame::fromVideoFrame(FaceFrames::frame(picture, format));
+        QVERIFY2(result.problem.isEmpty(), qPrintable(result.problem));
+        QCOMPARE(result.grey.type(), CV_8UC1);
+        QCOMPARE(QSize(result.grey.cols, result.grey.rows), QSize(352, 288));
+        cv::Mat difference;
+        cv::absdiff(result.grey, referenceGrey(picture, {352, 288}), difference);
+        const double mean = cv::mean(difference)[0];
+        QVERIFY2(mean < 4.0, qPrintable(QStringLiteral("mean grey difference %1").arg(mean)));
+    }
+
+    // The detector finds the smile in the formats cameras deliver most.
+    void smileFoundInCameraFormats_data()
+    {
+        QTest::addColumn<Format>("format");
+        for (Format f : {Format::Format_BGRA8888, Format::Format_NV12, Format::Format_YUYV, Format::Format_Jpeg})
+            QTest::newRow(qPrintable(QVideoFrameFormat::pixelFormatToString(f))) << f;
+    }
+    void smileFoundInCameraFormats()
+    {
+        QFETCH(Format, format);
+        FaceSearch search;
+        const FrameFinding found
+            = search.search(turnedFrame(FaceFrames::smilingFace(), {352, 288}, 0, format), OrientationHint{});
+        QCOMPARE(found.outcome, Outcome::Smile);
+    }
+
+    void unusableFramesAreRefusedUnread_data()
+    {
+        QTest::addColumn<QVideoFrame>("frame");
+        QTest::newRow("no frame") << QVideoFrame();
+        QTest::newRow("0 x 0") << QVideoFrame(QVideoFrameFormat(QSize(0, 0), Format::Format_BGRA8888));
+        QTest::newRow("wider than any camera")
+            << QVideoFrame(QVideoFrameFormat(QSize(GreyFrame::kMaxSide + 1, 2), Format::Format_Y8));
+        QTest::newRow("no pixel format") << QVideoFrame(QVideoFrameFormat(QSize(352, 288), Format::Format_Invalid));
+        // Qt 6.4 lays out its own buffer for this 10-bit format with 8-bit lines.
+        QTest::newRow("fewer bytes than the size needs")
+            << QVideoFrame(QVideoFrameFormat(QSize(352, 288), Format::Format_YUV420P10));
+        QTest::newRow("texture only")
+            << QVideoFrame(QVideoFrameFormat(QSize(352, 288), Format::Format_SamplerExternalOES));
+        QVideoFrame garbage(QVideoFrameFormat(QSize(352, 288), Format::Format_Jpeg));
+        garbage.map(QVideoFrame::WriteOnly);
+        std::memset(garbage.bits(0), 0x5a, size_t(garbage.mappedBytes(0)));
+        garbage.unmap();
+        QTest::newRow("JPEG that is not one") << garbage;
+    }
+    void unusableFramesAreRefusedUnread()
+    {
+        QFETCH(QVideoFrame, frame);
+        const GreyFrame::Result result = GreyFrame::fromVideoFrame(frame);
+        QVERIFY(result.grey.empty());
+        QVERIFY(!result.problem.isEmpty());
+        FaceSearch search;
+        QCOMPARE(search.search(frame, {}).outcome, Outcome::Unreadable);
+    }
+
+    // An 8000 x 8000 frame is read scaled down, without a full-size copy, and still shows the smile.
+    void hugeFrameIsScaledAndStillSmiles()
+    {
+        const QImage picture = FaceFrames::smilingFace().scaled(8000, 8000);
+        const QVideoFrame frame = FaceFrames::frame(picture, Format::Format_Y8);
+        const GreyFrame::Result grey = GreyFrame::fromVideoFrame(frame);
+        QCOMPARE(QSize(grey.grey.cols, grey.grey.rows), QSize(288, 288));
+        FaceSearch search;
+        QCOMPARE(search.search(frame, {}).outcome, Outcome::Smile);
+    }
+
+    void turnsToTry_data()
+    {
+        QTest::addColumn<OrientationHint>("hint");
+        QTest::addColumn<std::optional<int>>("lastFound");
+        QTest::addColumn<QList<int>>("turns");
+        using Turns = QList<int>;
+        const std::optional<int> none;
+        QTest::newRow("nothing known: as it is, then the quarter turns") << OrientationHint{} << none << Turns{0, 90, 270};
+        QTest::newRow("the last face's turn first") << OrientationHint{} << std::optional<int>(270) << Turns{270, 0, 90};
+        QTest::newRow("a last turn outside the search is not tried") << OrientationHint{} << std::optional<int>(180)
+                                                                   << Turns{0, 90, 270};
+        QTest::newRow("camera known, screen not") << OrientationHint{90, {}} << none << Turns{90, 180, 0};
+        QTest::newRow("screen known, camera not") << OrientationHint{{}, 270} << none << Turns{270, 0, 180};
+        QTest::newRow("both known: that turn alone") << OrientationHint{270, 180} << std::optional<int>(0) << Turns{90};
+    }
+    void turnsToTry()
+    {
+        QFETCH(OrientationHint, hint);
+        QFETCH(std::optional<int>, lastFound);
+        QTEST(FrameTurn::turnsToTry(hint, lastFound), "turns");
+    }
+
+    void frameTurnIsReported()
+    {
+        QVideoFrame frame = turnedFrame(FaceFrames::smilingFace(), {352, 288}, 0);
+        QVERIFY(!OrientationHint::of(frame, nullptr).camera);
+        frame.setRotationAngle(QVideoFrame::Rotation270);
+        QCOMPARE(OrientationHint::of(frame, nullptr).camera, std::optional<int>(270));
+    }
+
+    // The smiling photo as cameras of several sizes deliver it, held four
+    // ways. Without any report of the turn, the face is found upright and at
+    // either quarter turn; a camera that reports its turn is followed all
+    // four ways, upside down included.
+    void smilingFaceFoundUprightAndTurned_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("turn");
+        QTest::addColumn<bool>("reported");
+        QTest::addColumn<Outcome>("expected");
+        for (QSize size : {QSize(352, 288), QSize(640, 480), QSize(1280, 720)}) {
+            for (int turn : {0, 90, 180, 270}) {
+                const QString name = QStringLiteral("%1x%2 turned %3").arg(size.width()).arg(size.height()).arg(turn);
+                QTest::newRow(qPrintable(name + QStringLiteral(" unreported")))
+                    << size << turn << false << (turn == 180 ? Outcome::NoFace : Outcome::Smile);
+                if (turn != 0) // reported upright is the same frame as unreported
+                    QTest::newRow(qPrintable(name + QStringLiteral(" reported"))) << size << turn << true << Outcome::Smile;
+            }
+        }
+    }
+    void smilingFaceFoundUprightAndTurned()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, turn);
+        QFETCH(bool, reported);
+        QVideoFrame frame = turnedFrame(FaceFrames::smilingFace(), size, turn);
+        if (reported)
+            frame.setRotationAngle(QVideoFrame::RotationAngle(turn));
+        FaceSearch search;
+        const FrameFinding found = search.search(frame, OrientationHint::of(frame, nullptr));
+        QTEST(found.outcome, "expected");
+        if (found.outcome == Outcome::Smile)
+            QCOMPARE(found.turn, turn);
+    }
+
+    // The man with the camera shows no frontal face at any size or turn.
+    void photoWithoutFrontalFaceNeverSmiles()
+    {
+        FaceSearch search;
+        for (QSize size : {QSize(352, 288), QSize(1280, 720), QSize(176, 144)}) {
+            for (int turn : {0, 90, 180, 270}) {
+                QVideoFrame frame = turnedFrame(FaceFrames::noFrontalFace(), size, turn);
+                const FrameFinding found = search.search(frame, {});
+                QVERIFY2(found.outcome == Outcome::NoFace,
+                         qPrintable(QStringLiteral("%1x%2 turned %3").arg(size.width()).arg(size.height()).arg(turn)));
+            }
+        }
+    }
+
+    void missingCascadesLeaveNoDetector()
+    {
+        FaceSearch search(QStringLiteral("/nonexistent/cascades"));
+        const FrameFinding found = search.search(turnedFrame(FaceFrames::smilingFace(), {352, 288}, 0), {});
+        QCOMPARE(found.outcome, Outcome::NoDetector);
+        QVERIFY(found.problem.contains(SmileDetector::kFaceCascade));
+    }
+
+    void secondSmilingFrameWins_data()
+    {
+        QTest::addColumn<QList<Outcome>>("frames");
+        QTest::addColumn<int>("winningFrame"); // -1: not won
+        QTest::addColumn<SmileCount::Stage>("stage");
+        using Frames = QList<Outcome>;
+        const Outcome smile = Outcome::Smile, face = Outcome::Face, none = Outcome::NoFace, bad = Outcome::Unreadable;
+        QTest::newRow("nothing yet") << Frames{none, none} << -1 << SmileCount::Stage::LookingForFace;
+        QTest::newRow("a face without a smile") << Frames{none, face} << -1 << SmileCount::Stage::FaceSeen;
+        QTest::newRow("one smile does not win") << Frames{smile, face, none} << -1 << SmileCount::Stage::Smiling;
+        QTest::newRow("two smiles in a row win") << Frames{smile, smile} << 1 << SmileCount::Stage::Won;
+        QTest::newRow("the second smile wins however late")
+            << Frames{face, smile, none, none, bad, face, none, smile} << 7 << SmileCount::Stage::Won;
+        QTest::newRow("nothing counts after the win") << Frames{smile, smile, smile, none} << 1 << SmileCount::Stage::Won;
+    }
+    void secondSmilingFrameWins()
+    {
+        QFETCH(QList<Outcome>, frames);
+        QFETCH(int, winningFrame);
+        SmileCount count;
+        int wonAt = -1;
+        for (int i = 0; i < frames.size(); ++i)
+            if (count.record(frames[i])) {
+                QCOMPARE(wonAt, -1); // wins once
+                wonAt = i;
+            }
+        QCOMPARE(wonAt, winningFrame);
+        QTEST(count.stage(), "stage");
+    }
+
+    // Frames offered faster than they can be analysed are dropped at once:
+    // one analysis at a time, at most one a second, nothing queued.
+    void analysisPacedToOneFrameASecond()
+    {
+        FrameAnalyser analyser;
+        QSignalSpy analysed(&analyser, &FrameAnalyser::analysed);
+        const QVideoFrame smile = turnedFrame(FaceFrames::smilingFace(), {352, 288}, 0);
+        QElapsedTimer clock;
+        clock.start();
+        int offered = 0, taken = 0;
+        while (clock.elapsed() < 2200) {
+            taken += analyser.offer(smile, {});
+            ++offered;
+            QCoreApplication::processEvents();
+        }
+        QTRY_VERIFY(!analyser.isBusy());
+        const qint64 seconds = clock.elapsed() / 1000;
+        QVERIFY2(taken >= 2 && taken <= seconds + 1, qPrintable(QStringLiteral("%1 analysed").arg(taken)));
+        QCOMPARE(analyser.analysedCount(), taken);
+        QCOMPARE(analyser.droppedCount(), offered - taken);
+        QCOMPARE(analysed.count(), taken);
+        for (const QList<QVariant> &result : analysed)
+            QCOMPARE(result.first().value<FrameFinding>().outcome, Outcome::Smile);
+    }
+
+    void analyserGoneBeforeItsResult()
+    {
+        auto *analyser = new FrameAnalyser;
+        QVERIFY(analyser->offer(turnedFrame(FaceFrames::smilingFace(), {352, 288}, 0), {}));
+        delete analyser; // must neither wait nor crash when the worker finishes
+        QTest::qWait(300);
+        FrameAnalyser next; // the worker still serves new games
+        QSignalSpy analysed(&next, &FrameAnalyser::analysed);
+        QVERIFY(next.offer(turnedFrame(FaceFrames::smilingFace(), {352, 288}, 0), {}));
+        QVERIFY(analysed.wait(10000));
+    }
+};
+
+QTEST_MAIN(TestSmileDetection)
+#include "tst_smiledetection.moc"
