@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Tolvek
 import Tolvek.Themes
@@ -123,32 +124,33 @@ Item {
                     Repeater {
                         model: 7
                         delegate: Row {
+                            id: day
                             required property int index
                             readonly property bool chosen: screen.controller.daysSelected[index] === true
                             Item {
-                                objectName: "dayButton" + index
+                                objectName: "dayButton" + day.index
                                 width: 40
                                 height: 60
                                 Accessible.role: Accessible.Button
-                                Accessible.name: screen.controller.dayNames[index]
+                                Accessible.name: screen.controller.dayNames[day.index]
                                 Accessible.checkable: true
-                                Accessible.checked: parent.chosen
-                                Accessible.onPressAction: screen.controller.toggleDay(index)
-                                Accessible.onToggleAction: screen.controller.toggleDay(index)
+                                Accessible.checked: day.chosen
+                                Accessible.onPressAction: screen.controller.toggleDay(day.index)
+                                Accessible.onToggleAction: screen.controller.toggleDay(day.index)
                                 Text {
                                     anchors.centerIn: parent
-                                    text: screen.controller.dayTitles[index]
-                                    color: parent.parent.chosen ? Kit.brandColor : screen.grey
+                                    text: screen.controller.dayTitles[day.index]
+                                    color: day.chosen ? Kit.brandColor : screen.grey
                                     font.family: Kit.lightFontFamily
                                     font.pixelSize: 13
                                 }
                                 MouseArea {
                                     anchors.fill: parent
-                                    onClicked: screen.controller.toggleDay(index)
+                                    onClicked: screen.controller.toggleDay(day.index)
                                 }
                             }
                             Rectangle {
-                                visible: index < 6
+                                visible: day.index < 6
                                 y: 22
                                 width: 1
                                 height: 15

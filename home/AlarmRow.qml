@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Tolvek
 import Tolvek.Home
@@ -149,7 +150,8 @@ Item {
             if (row.controller.reordering)
                 row.ListView.view.dragTo(mapToItem(row.ListView.view, mouse.x, mouse.y).y)
         }
-        onReleased: if (row.controller.reordering) row.ListView.view.endDrag()
-        onCanceled: if (row.controller.reordering) row.ListView.view.endDrag()
+        // The list's own functions, which qmllint cannot see through ListView.view.
+        onReleased: if (row.controller.reordering) row.ListView.view.endDrag() // qmllint disable type
+        onCanceled: if (row.controller.reordering) row.ListView.view.endDrag() // qmllint disable type
     }
 }

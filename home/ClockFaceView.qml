@@ -31,7 +31,8 @@ Item {
                 height: 36
                 anchors.verticalCenter: parent.verticalCenter
                 source: face.clock ? Kit.pictureUrl(face.clock.iconName) : ""
-                sourceSize: Qt.size(72, 72)
+                sourceSize.width: 72
+                sourceSize.height: 72
                 Accessible.role: Accessible.Graphic
                 Accessible.name: face.clock ? face.clock.conditionText : ""
             }
@@ -157,7 +158,11 @@ Item {
             readonly property real from: 0
             readonly property real to: 100
             readonly property real stepSize: 1
-            Binding on value { value: face.clock ? face.clock.volumePercent : 0 }
+            Binding {
+                target: volumeControl
+                property: "value"
+                value: face.clock ? face.clock.volumePercent : 0
+            }
             onValueChanged: if (face.clock && Math.round(value) !== face.clock.volumePercent) face.clock.setVolumePercent(Math.round(value))
             Accessible.role: Accessible.Slider
             Accessible.name: qsTr("Volume")

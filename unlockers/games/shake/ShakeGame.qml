@@ -137,14 +137,15 @@ Item {
             Accessible.name: text
         }
         Rectangle {
+            id: flash
             objectName: "flash"
             anchors.fill: parent
             color: "white"
             opacity: 0
-            SequentialAnimation on opacity {
+            SequentialAnimation {
                 running: screen.controller.flashing
-                NumberAnimation { to: 1; duration: screen.controller.flashInMs }
-                NumberAnimation { to: 0; duration: screen.controller.flashOutMs }
+                NumberAnimation { target: flash; property: "opacity"; to: 1; duration: screen.controller.flashInMs }
+                NumberAnimation { target: flash; property: "opacity"; to: 0; duration: screen.controller.flashOutMs }
             }
         }
     }

@@ -77,6 +77,7 @@ Item {
         // Two UFOs, each drifting the other way, a step at a time.
         Ufo {
             objectName: "ufo1"
+            controller: screen.controller
             anchors.left: parent.left
             anchors.leftMargin: 14
             home: 168
@@ -84,6 +85,7 @@ Item {
         }
         Ufo {
             objectName: "ufo2"
+            controller: screen.controller
             anchors.right: parent.right
             anchors.rightMargin: 14
             home: screen.controller.tall ? 480 : 412
@@ -94,9 +96,11 @@ Item {
         Loader {
             anchors.fill: parent
             active: screen.controller.fallbackActive
+            // The Loader makes the pad in its own context (a bound component
+            // cannot be made there in Qt 6.4), so qmllint cannot see `screen`.
             sourceComponent: SumPad {
-                challenge: screen.controller.sumChallenge
-                tall: screen.controller.tall
+                challenge: screen.controller.sumChallenge // qmllint disable unqualified
+                tall: screen.controller.tall // qmllint disable unqualified
             }
         }
     }
@@ -104,11 +108,12 @@ Item {
     Binding {
         target: screen.controller
         property: "previewSink"
-        value: cameraPicture.videoSink
+        value: cameraPicture.videoSink // qmllint disable type
     }
 
     component Ufo: Image {
         id: ufo
+        required property SmileGame controller
         // Where it hovers, and whether a step with the controller's
         // "floating up" takes it up (the other UFO goes down).
         property real home
@@ -119,21 +124,21 @@ Item {
         width: 32
         height: 36
         source: Kit.pictureUrl("unlock-scene4-ufo")
-        visible: !screen.controller.fallbackActive
+        visible: !ufo.controller.fallbackActive
         NumberAnimation on y {
             id: drift
             running: false
-            duration: screen.controller.ufoDriftMs
+            duration: ufo.controller.ufoDriftMs
             easing.type: Easing.InOutQuad
         }
         function driftStep() {
-            const up = screen.controller.ufoFloatingUp === ufo.risesWithStep
+            const up = ufo.controller.ufoFloatingUp === ufo.risesWithStep
             drift.stop()
             drift.to = ufo.home + (up ? -1 : 1) * ufo.driftHeight
             drift.start()
         }
         Connections {
-            target: screen.controller
+            target: ufo.controller
             function onUfoDriftStarted() { ufo.driftStep() }
         }
         Component.onCompleted: driftStep()
