@@ -98,6 +98,17 @@ ColourMap then(const ColourMap &first, const ColourMap &second)
     return second * lower;
 }
 
+// `map` applied to every pixel of `from` into `to`, bands of rows in parallel
+// (OpenCV runs one map on one thread).
+void mapColours(const cv::Mat &from, cv::Mat &to, const ColourMap &map)
+{
+    to.create(from.size(), from.type());
+    cv::parallel_for_(cv::Range(0, from.rows), [&](const cv::Range &rows) {
+        cv::Mat band = to.rowRange(rows);
+        cv::transform(from.rowRange(rows), band, map);
+    });
+}
+
 // Premultiplied channels never exceed alpha.
 void clampToAlpha(cv::Mat &pixels)
 {
@@ -143,7 +154,7 @@ QImage ImageEffects::applySaturation(const QImage &image, const FixedPointMatrix
     if (out.isNull())
         return out;
     cv::Mat pixels = pixelsOf(out);
-    cv::transform(pixelsOf(source), pixels, saturation(m));
+    mapColours(pixelsOf(source), pixels, saturation(m));
     if (image.hasAlphaChannel())
         clampToAlpha(pixels);
     return out;
@@ -176,16 +187,16 @@ QImage ImageEffects::applyBlur(const QImage &image, qreal radius, const QColor &
     boxPasses(pixelsOf(source), blurred, result, boxBlurWidth(radius, scale), 3);
     const ColourMap over = tint.alpha() > 0 ? tintOver(tint) : identity();
     if (saturationDeltaFactor == 1.0) {
-        cv::transform(blurred, result, over);
+        mapColours(blurred, result, over);
     } else if (!image.hasAlphaChannel()) {
         // Opaque: saturation and tint in one pass over the pixels.
-        cv::transform(blurred, result, then(saturation(fixedPointMatrix(saturationMatrix(saturationDeltaFactor))), over));
+        mapColours(blurred, result, then(saturation(fixedPointMatrix(saturationMatrix(saturationDeltaFactor))), over));
     } else {
         // Clamped to alpha before the tint is laid over.
-        cv::transform(blurred, result, saturation(fixedPointMatrix(saturationMatrix(saturationDeltaFactor))));
+        mapColours(blurred, result, saturation(fixedPointMatrix(saturationMatrix(saturationDeltaFactor))));
         clampToAlpha(result);
         if (tint.alpha() > 0) {
-            cv::transform(result, blurred, over);
+            mapColours(result, blurred, over);
             blurred.copyTo(result);
         }
     }
