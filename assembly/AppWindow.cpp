@@ -2,7 +2,7 @@
 
 #include "app/ScreenRegistry.h"
 #include "platform/AlertPresenter.h"
-#include "ui/AccessibleProgressBar.h"
+#include "ui/AccessibleRanges.h"
 #include "ui/LifecycleDriver.h"
 #include "ui/ModalLayer.h"
 #include "ui/NavigationStack.h"
@@ -81,7 +81,7 @@ bool AppWindow::load()
     window_ = qobject_cast<QQuickWindow *>(engine_.rootObjects().first());
     if (!window_)
         return false;
-    AccessibleProgressBar::install(); // after QtQuick's own accessibility, so it is asked first
+    AccessibleRanges::install(); // after QtQuick's own accessibility, so it is asked first
     WindowPresence::setAnimatesTransitions(true);
     lifecycle_ = new LifecycleDriver(window_, this);
     root_->beginAppearance(false);

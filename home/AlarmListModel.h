@@ -46,6 +46,8 @@ public:
 
     // Dragging: the dragged alarm leaves a placeholder, which moves with the finger.
     bool isDragging() const { return dragged_ != nullptr; }
+    // The blank row the dragged alarm will drop into; -1 when nothing is dragged.
+    int placeholderRow() const { return isDragging() ? int(rows_.indexOf(nullptr)) : -1; }
     bool beginDrag(int row);
     void moveDrag(int from, int to);
     // Puts the dragged alarm back into the placeholder's slot at `row`.

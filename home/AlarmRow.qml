@@ -140,9 +140,9 @@ Item {
         id: touch
         anchors.fill: parent
         anchors.rightMargin: 64 // the switch takes its own touches
-        enabled: !row.placeholder
         pressAndHoldInterval: row.controller.longPressMs
-        onClicked: row.controller.selectRow(row.index)
+        // Stays enabled while its row is the placeholder: disabling it would cancel the drag it carries.
+        onClicked: if (!row.placeholder) row.controller.selectRow(row.index)
         preventStealing: row.controller.reordering
         onPressAndHold: mouse => row.ListView.view.startDrag(row, mouse.y)
         // While dragging, this row is the placeholder and the finger's grab stays with it.

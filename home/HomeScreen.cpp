@@ -266,12 +266,15 @@ void HomeScreen::setRowActive(int row, bool active)
 
 void HomeScreen::showFailure(const QString &message)
 {
+    Q_EMIT changeFailed(message);
+    // The schedule has already told the user why, in its own alert.
+    if (AlarmSchedule::shared().lastFailure() != AlarmSchedule::Failure::None)
+        return;
     AlertRequest alert;
     alert.title = tr("NOTICE");
     alert.message = message;
     alert.buttons.append({tr("Dismiss"), AlertButton::Type::Cancel, {}});
     AlertPresenter::shared().presentAlert(alert);
-    Q_EMIT changeFailed(message);
 }
 
 bool HomeScreen::beginReorder(int row)
@@ -283,6 +286,8 @@ bool HomeScreen::beginReorder(int row)
 }
 
 void HomeScreen::moveReorder(int from, int to) { alarms_->moveDrag(from, to); }
+
+int HomeScreen::reorderSlot() const { return alarms_->placeholderRow(); }
 
 void HomeScreen::finishReorder(int row)
 {

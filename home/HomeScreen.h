@@ -106,6 +106,8 @@ public:
     // Reordering by long press and drag.
     Q_INVOKABLE bool beginReorder(int row);
     Q_INVOKABLE void moveReorder(int from, int to);
+    // Where the dragged row's slot is now (the view catches up with moves only when it next lays out).
+    Q_INVOKABLE int reorderSlot() const;
     Q_INVOKABLE void finishReorder(int row);
 
     // Reads the stored list again (a save, a change on disk, a rung one-time alarm).

@@ -79,21 +79,13 @@ Item {
         function dragTo(yInList) {
             dragY = yInList - grabOffset
             const target = indexAt(width / 2, contentY + yInList)
-            const slot = currentPlaceholder()
+            const slot = screen.controller.reorderSlot()
             if (target >= 0 && slot >= 0 && target !== slot)
                 screen.controller.moveReorder(slot, target)
         }
-        function currentPlaceholder() {
-            for (let i = 0; i < count; ++i) {
-                const item = itemAtIndex(i)
-                if (item && item.placeholder)
-                    return i
-            }
-            return -1
-        }
         function endDrag() {
             floating.visible = false
-            screen.controller.finishReorder(currentPlaceholder())
+            screen.controller.finishReorder(screen.controller.reorderSlot())
         }
     }
     // Near the edges the list scrolls by itself while a row is dragged.

@@ -215,8 +215,8 @@ private Q_SLOTS:
             QVERIFY(alerts.press(QStringLiteral("Yes")));
         }
         QCOMPARE(failed.count(), 1);
-        QCOMPARE(alerts.shown.size(), 2);
-        QVERIFY(alerts.shown[1].message.contains(QStringLiteral("could not be deleted")));
+        QCOMPARE(alerts.shown.size(), 2); // the question, then one alert saying it was not saved
+        QVERIFY(alerts.shown[1].message.contains(QStringLiteral("could not be saved")));
         QCOMPARE(screen->alarms()->count(), 1);
         QCOMPARE(screen->overlayState(), HomeScreen::OverlayState::Open);
         QCOMPARE(storedSlogans(), QStringList{"precious"});

@@ -133,7 +133,8 @@ private Q_SLOTS:
         QTest::newRow("more short") << "more" << true;
         QTest::newRow("blurred skin") << "skin-5-blur" << false;
         QTest::newRow("home tall") << "home" << false;
-        QTest::newRow("home short") << "home-overlay" << true;
+        QTest::newRow("home short") << "home" << true;
+        QTest::newRow("home overlay") << "home-overlay" << false;
     }
     void screenshotsInBothHeights()
     {

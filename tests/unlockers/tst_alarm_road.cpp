@@ -18,6 +18,7 @@
 #include "assembly/AppAssembly.h"
 #include "assembly/AppWindow.h"
 #include "platform/NotificationStore.h"
+#include "platform/StoredNames.h"
 #include "ui/UiSetup.h"
 #include "unlockers/games/blow/BlowGame.h"
 #include "unlockers/games/shake/ShakeGame.h"
@@ -84,11 +85,11 @@ public:
     QQuickItem *tappableItem(const QString &name) const
     {
         QQuickItem *found = nullptr;
-        QTest::qWaitFor([&] {
+        const bool ready = QTest::qWaitFor([&] {
             found = findItem(assembly.window()->window()->contentItem(), name);
             return found && found->isVisible() && found->opacity() > 0.99 && found->scale() > 0.99;
         }, 5000);
-        return found;
+        return ready ? found : nullptr;
     }
 
     bool tap(const QString &name) const
@@ -501,6 +502,54 @@ private Q_SLOTS:
         QCOMPARE(app.read(QStringLiteral("fallbackLabel")).name, blow->fallbackText());
         winAndWaitForTheEnd(app);
         checkWeeklySettled(alarm, ring);
+    }
+
+    // The data files of the first release (alarm list, pending notifications,
+    // a ring in progress, preferences) load as they are and the ring goes on.
+    void firstReleaseFilesRingUnchanged()
+    {
+        const QDir fixtures(qEnvironmentVariable("TOLVEK_SOURCE_DIR") + QStringLiteral("/tests/fixtures/stored-v1"));
+        for (const char *file : {"accache", "notifications", "acstatus"})
+            QVERIFY(QFile::copy(fixtures.filePath(QStringLiteral("data/%1").arg(QLatin1String(file))),
+                                Paths::documentPath(QLatin1String(file))));
+        QFile::remove(Paths::preferencesFile());
+        QVERIFY(QFile::copy(fixtures.filePath(QStringLiteral("config/preferences.conf")), Paths::preferencesFile()));
+        Preferences::shared().synchronize();
+        const QDateTime rang(QDate(2026, 12, 7), QTime(6, 45), QTimeZone::utc());
+        clock.setNow(rang.addSecs(20));
+
+        RunningApp app({QStringLiteral("tolvek-alarm")});
+        const auto ringing = std::make_shared<Alarm>();
+        ringing->identifier = QStringLiteral("FLIakm40");
+        checkRinging(app, ringing, kCalculate);
+        QCOMPARE(app.unlockScreen()->alarm()->slogan, QStringLiteral("Fixture weekly"));
+        winAndWaitForTheEnd(app);
+
+        QCOMPARE(Preferences::shared().stringForKey(StoredNames::kSkinKey), QStringLiteral("skin-1-big"));
+        QCOMPARE(Preferences::shared().stringForKey(StoredNames::kWeatherUnitKey), QStringLiteral("C"));
+        QVERIFY(QDir(Paths::documentsDirectory()).entryList({QStringLiteral("*.damaged-*")}).isEmpty());
+        QMap<QString, QJsonObject> bySlogan;
+        for (const QJsonValue &value : tolvekctlJson({QStringLiteral("list"), QStringLiteral("--json")}))
+            bySlogan.insert(value.toObject().value("slogan").toString(), value.toObject());
+        QCOMPARE(bySlogan.size(), 4);
+        const auto fireDates = [&](const QString &slogan) {
+            QList<QDateTime> dates;
+            for (const QJsonValue &n : bySlogan.value(slogan).value("notifications").toArray())
+                dates << QDateTime::fromString(n.toObject().value("fireDate").toString(), Qt::ISODate);
+            std::sort(dates.begin(), dates.end());
+            return dates;
+        };
+        // The rung Monday+Saturday alarm goes on to Saturday and next Monday.
+        QVERIFY(bySlogan.value("Fixture weekly").value("active").toBool());
+        QCOMPARE(fireDates("Fixture weekly"), (QList<QDateTime>{rang.addDays(5), rang.addDays(7)}));
+        QCOMPARE(fireDates("Tea"), QList<QDateTime>{QDateTime(rang.date(), QTime(14, 30), QTimeZone::utc())});
+        QVERIFY(!bySlogan.value("Off one").value("active").toBool(true));
+        QVERIFY(fireDates("Off one").isEmpty());
+        // Nothing pending that no alarm holds, nothing an active alarm lacks.
+        qsizetype held = 0;
+        for (const QJsonObject &alarm : std::as_const(bySlogan))
+            held += alarm.value("notifications").toArray().size();
+        QCOMPARE(tolvekctlJson({QStringLiteral("pending"), QStringLiteral("--json")}).size(), held);
     }
 
     void killedWhileRingingComesBack()

@@ -1,4 +1,4 @@
-#include "ui/AccessibleProgressBar.h"
+#include "ui/AccessibleRanges.h"
 
 #include <QAccessible>
 #include <QAccessibleObject>
@@ -6,6 +6,7 @@
 #include <QMetaProperty>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <algorithm>
 
 namespace {
 // The item's Accessible attached object (a child of the item) holds its role and name.
@@ -20,17 +21,17 @@ QObject *accessibleAttached(QObject *item)
 // Qt Quick asks for the interface while the item is being made, before its
 // role is set, so the item is known by its properties and the role is read
 // when asked.
-bool isGauge(QObject *object)
+bool hasRange(QObject *object)
 {
     const QMetaObject *meta = object->metaObject();
     return qobject_cast<QQuickItem *>(object) && meta->indexOfProperty("value") >= 0
         && meta->indexOfProperty("minimumValue") >= 0 && meta->indexOfProperty("maximumValue") >= 0;
 }
 
-class ProgressBarInterface : public QAccessibleObject, public QAccessibleValueInterface
+class RangeInterface : public QAccessibleObject, public QAccessibleValueInterface
 {
 public:
-    explicit ProgressBarInterface(QQuickItem *item) : QAccessibleObject(item) { }
+    explicit RangeInterface(QQuickItem *item) : QAccessibleObject(item) { }
 
     QQuickItem *item() const { return static_cast<QQuickItem *>(object()); }
     QWindow *window() const override { return item()->window(); }
@@ -74,18 +75,26 @@ public:
     {
         QAccessible::State state;
         state.invisible = !item()->isVisible();
-        state.readOnly = true;
+        state.readOnly = role() == QAccessible::ProgressBar;
         return state;
     }
     void *interface_cast(QAccessible::InterfaceType type) override
     {
-        if (type == QAccessible::ValueInterface && role() == QAccessible::ProgressBar)
+        const QAccessible::Role r = role();
+        if (type == QAccessible::ValueInterface
+            && (r == QAccessible::ProgressBar || r == QAccessible::Slider || r == QAccessible::SpinBox))
             return static_cast<QAccessibleValueInterface *>(this);
         return nullptr;
     }
 
     QVariant currentValue() const override { return item()->property("value"); }
-    void setCurrentValue(const QVariant &) override { } // a gauge is read, not set
+    void setCurrentValue(const QVariant &value) override
+    {
+        if (role() == QAccessible::ProgressBar)
+            return; // a gauge is read, not set
+        const double wanted = std::clamp(value.toDouble(), minimumValue().toDouble(), maximumValue().toDouble());
+        item()->setProperty("value", wanted);
+    }
     QVariant maximumValue() const override { return item()->property("maximumValue"); }
     QVariant minimumValue() const override { return item()->property("minimumValue"); }
     QVariant minimumStepSize() const override { return item()->property("stepSize"); }
@@ -123,18 +132,18 @@ private:
 
 QAccessibleInterface *factory(const QString &, QObject *object)
 {
-    if (!isGauge(object))
+    if (!hasRange(object))
         return nullptr;
     auto *item = static_cast<QQuickItem *>(object);
     ValueWatcher::watch(item);
-    return new ProgressBarInterface(item);
+    return new RangeInterface(item);
 }
 } // namespace
 
-void AccessibleProgressBar::install()
+void AccessibleRanges::install()
 {
     QAccessible::removeFactory(factory);
     QAccessible::installFactory(factory);
 }
 
-#include "AccessibleProgressBar.moc"
+#include "AccessibleRanges.moc"
