@@ -17,6 +17,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QJsonArray>
+#include <QSet>
 #include <bit>
 
 namespace {
@@ -109,13 +110,17 @@ void AlarmSchedule::loadFromFile()
     if (read.status != KeyedArchive::ReadStatus::Ok)
         return;
     int bad = 0;
-    for (const QJsonValue &value : read.root.toArray()) {
+    const QJsonArray records = read.root.toArray();
+    QSet<QString> identifiers; // a lookup per record would make loading quadratic
+    identifiers.reserve(records.size());
+    for (const QJsonValue &value : records) {
         const AlarmPtr alarm = Alarm::fromArchive(value);
         // Not an alarm, or one nobody could address: never loaded as a blank one.
-        if (!alarm || indexOf(alarm->identifier) >= 0) {
+        if (!alarm || identifiers.contains(alarm->identifier)) {
             ++bad;
             continue;
         }
+        identifiers.insert(alarm->identifier);
         alarms_.append(alarm);
     }
     if (bad > 0)

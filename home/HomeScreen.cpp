@@ -11,6 +11,7 @@
 #include "platform/Broadcaster.h"
 #include "platform/Clock.h"
 #include "platform/StoredNames.h"
+#include "ui/ClockTicker.h"
 #include "ui/NavigationStack.h"
 
 #include <algorithm>
@@ -22,7 +23,8 @@ HomeScreen::HomeScreen(Sources sources, QObject *parent)
       watcher_(new AlarmFileWatcher(AlarmSchedule::alarmFilePath(), this))
 {
     connect(watcher_, &AlarmFileWatcher::changed, this, &HomeScreen::reloadAlarms);
-    nextRingTimer_.setInterval(kNextRingRefreshMs);
+    nextRingTimer_.setSingleShot(true);
+    nextRingTimer_.setTimerType(Qt::PreciseTimer);
     connect(&nextRingTimer_, &QTimer::timeout, this, &HomeScreen::updateNextRing);
     subscribe();
 }
@@ -40,7 +42,7 @@ void HomeScreen::didLoad()
     clockFace_ = new ClockFace(sources_.lastWeather, this);
     Q_EMIT clockFaceChanged();
     reloadAlarms();
-    nextRingTimer_.start();
+    updateNextRing();
 }
 
 void HomeScreen::didAppear(bool) { reloadAlarms(); }
@@ -106,7 +108,11 @@ void HomeScreen::rebuildAfterMemoryWarning()
 
 void HomeScreen::updateNextRing()
 {
-    const QString text = NextRing::lineText(AlarmSchedule::shared().alarms(), Clock::current().now());
+    const QDateTime now = Clock::current().now();
+    // The line counts whole minutes: it changes with the clock's minute, in
+    // the same redraw.
+    nextRingTimer_.start(ClockTicker::msToNextTick(now.time()));
+    const QString text = NextRing::lineText(AlarmSchedule::shared().alarms(), now);
     if (text == nextRingText_)
         return;
     nextRingText_ = text;

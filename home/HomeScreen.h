@@ -57,7 +57,6 @@ public:
     static constexpr qreal kMaskAlpha = 0.45;
     static constexpr int kLongPressMs = 500;
     static constexpr qreal kBlurOffset = 200; // scroll offset at which the background is fully blurred
-    static constexpr int kNextRingRefreshMs = 15000;
     static inline const QString kAddPicture = QStringLiteral("home-add");
     static inline const QString kEditorScreen = QStringLiteral("AlarmSettingScreen");
 

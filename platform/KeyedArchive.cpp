@@ -82,7 +82,16 @@ bool KeyedArchive::writeFile(const QString &path, const QJsonValue &root, QStrin
 {
     const QJsonObject archive{{QStringLiteral("archive"), kArchiveTag}, {QStringLiteral("version"), 1},
                               {QStringLiteral("root"), root}};
-    return AtomicFile::write(path, QJsonDocument(archive).toJson(QJsonDocument::Indented), error);
+    // Compact: a third of the indented size, and as quick to write as to read.
+    const QByteArray bytes = QJsonDocument(archive).toJson(QJsonDocument::Compact);
+    // A file the reader would refuse as too large is not written: the one in
+    // place, which can still be read, stays.
+    if (bytes.size() > kMaxFileBytes) {
+        if (error)
+            *error = QStringLiteral("%1 would be %2 bytes, more than %3").arg(path).arg(bytes.size()).arg(kMaxFileBytes);
+        return false;
+    }
+    return AtomicFile::write(path, bytes, error);
 }
 
 KeyedArchive::ReadResult KeyedArchive::readFile(const QString &path, const RootCheck &fits)

@@ -78,7 +78,7 @@ struct ReadResult
 using RootCheck = std::function<bool(const QJsonValue &root)>;
 
 // Replaces the file whole (see AtomicFile::write). False, with the reason in `error`, when
-// any step failed; the previous file is then intact.
+// any step failed or the file would exceed kMaxFileBytes; the previous file is then intact.
 bool writeFile(const QString &path, const QJsonValue &root, QString *error = nullptr);
 // A damaged or wrong-shaped file (also one too large to be ours) is renamed to
 // "<name>.damaged-<timestamp>" (never deleted) and reads as Damaged, with no root.

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian 12 package the app, its services, tools and tests need.
+# Installs every Debian 12 package the app, its services, tools and tests need;
+# with --benchmarks also what only scripts/benchmarks.sh uses.
 # Safe to run again: apt skips what is already there.
 set -euo pipefail
 
@@ -23,6 +24,11 @@ PACKAGES=(
   desktop-file-utils appstream lintian dpkg-dev fakeroot file libcap2-bin util-linux systemd
   xvfb xauth at-spi2-core python3 python3-pyatspi
 )
+
+# Only for the benchmarks: GNOME Clocks, the start-up figures' yardstick, and
+# the profilers that explain a missed target.
+BENCHMARK_PACKAGES=(gnome-clocks linux-perf heaptrack)
+[ "${1:-}" = --benchmarks ] && PACKAGES+=("${BENCHMARK_PACKAGES[@]}")
 
 missing=()
 for p in "${PACKAGES[@]}"; do

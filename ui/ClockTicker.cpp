@@ -8,7 +8,9 @@
 
 ClockTicker::ClockTicker(QQuickItem *parent) : QQuickItem(parent)
 {
-    clockTimer_.setInterval(kTickMs);
+    clockTimer_.setSingleShot(true);
+    // Coarse timers may fire up to 5 % late, seconds on a minute.
+    clockTimer_.setTimerType(Qt::PreciseTimer);
     connect(&clockTimer_, &QTimer::timeout, this, &ClockTicker::tick);
     startTicking();
 }
@@ -19,7 +21,6 @@ void ClockTicker::startTicking()
 {
     is24h_ = usesTwentyFourHours(QLocale());
     subscribe();
-    tick();
     restartTimer();
 }
 
@@ -40,12 +41,15 @@ void ClockTicker::unsubscribe()
 
 void ClockTicker::restartTimer()
 {
-    clockTimer_.start();
+    paused_ = false;
+    // Back in front after a while: show the time now, not at the next minute.
+    tick();
     Q_EMIT tickingChanged();
 }
 
 void ClockTicker::applicationResignActive()
 {
+    paused_ = true;
     clockTimer_.stop();
     Q_EMIT tickingChanged();
 }
@@ -87,9 +91,16 @@ QString ClockTicker::dateLine(int day, int month, int weekday)
     return QStringLiteral("%1/%2   %3").arg(twoDigits(day), twoDigits(month), weekdayAbbreviation(weekday));
 }
 
+int ClockTicker::msToNextTick(const QTime &now)
+{
+    return 60000 - (now.second() * 1000 + now.msec()) + kTickLateMs;
+}
+
 void ClockTicker::tick()
 {
     const QDateTime now = Clock::current().now();
+    if (!paused_)
+        clockTimer_.start(msToNextTick(now.time()));
     const QString hour = twoDigits(displayedHour(now.time().hour(), is24h_));
     const QString minute = twoDigits(now.time().minute());
     if (hour != hourText_) {
@@ -102,8 +113,11 @@ void ClockTicker::tick()
     }
     // Calendar weekday: 1 = Sunday; Qt counts 1 = Monday ... 7 = Sunday.
     const int weekday = now.date().dayOfWeek() % 7 + 1;
-    dateText_ = dateLine(now.date().day(), now.date().month(), weekday);
-    Q_EMIT dateTextChanged();
+    const QString date = dateLine(now.date().day(), now.date().month(), weekday);
+    if (date != dateText_) {
+        dateText_ = date;
+        Q_EMIT dateTextChanged();
+    }
 }
 
 void ClockTicker::setLabelColor(const QColor &color)

@@ -4,8 +4,9 @@
 #include <QQuickItem>
 #include <QTimer>
 
-// The digital clock with its date line, ticking once a second while the app is
-// active. The QML layout (TimeView.qml) shows the texts this item computes.
+// The digital clock with its date line, ticking at each change of the minute
+// while the app is active (it shows no seconds, so nothing is redrawn in
+// between). The QML layout (TimeView.qml) shows the texts this item computes.
 class ClockTicker : public QQuickItem
 {
     Q_OBJECT
@@ -19,7 +20,8 @@ class ClockTicker : public QQuickItem
     Q_PROPERTY(bool is24h READ is24h CONSTANT)
     Q_PROPERTY(bool ticking READ isTicking NOTIFY tickingChanged)
 public:
-    static constexpr int kTickMs = 1000;
+    // Past the minute's change by this much, so the tick reads the new minute.
+    static constexpr int kTickLateMs = 20;
 
     explicit ClockTicker(QQuickItem *parent = nullptr);
     ~ClockTicker() override;
@@ -35,8 +37,10 @@ public:
     bool is24h() const { return is24h_; }
     bool isTicking() const { return clockTimer_.isActive(); }
 
-    // One tick: the texts for the clock's "now".
+    // One tick: the texts for the clock's "now", and the next tick at the next minute.
     Q_INVOKABLE void tick();
+    // Milliseconds from `now` to kTickLateMs past the next change of the minute.
+    static int msToNextTick(const QTime &now);
     void applicationResignActive();
     void applicationEnterForeground();
 
@@ -67,5 +71,6 @@ private:
     QString hourText_, minuteText_, dateText_;
     QColor labelColor_ = Qt::white;
     QTimer clockTimer_;
+    bool paused_ = false; // in the background: texts may be read, no timer runs
     bool is24h_ = true;
 };

@@ -1,167 +1,121 @@
 #include "ui/ImageEffects.h"
 
 #include <QPainter>
-#include <QThreadPool>
-#include <QtConcurrent>
 #include <QPainterPath>
-#include <algorithm>
 #include <cmath>
-#include <vector>
+#include <opencv2/core.hpp>
+#include <opencv2/imgproc.hpp>
 
 namespace {
-constexpr int kChannels = 4;
-constexpr int kBands = 4; // work split across the thread pool
+// Where each channel of a premultiplied ARGB32 pixel lies in memory.
+constexpr bool kLittleEndian = Q_BYTE_ORDER == Q_LITTLE_ENDIAN;
+constexpr int kBlue = kLittleEndian ? 0 : 3, kGreen = kLittleEndian ? 1 : 2, kRed = kLittleEndian ? 2 : 1,
+              kAlpha = kLittleEndian ? 3 : 0;
 
-inline int clampIndex(int i, int size) { return std::clamp(i, 0, size - 1); }
-
-// The bands run on a pool of their own: a blur started from a task of the
-// global pool then never waits for threads that its own caller occupies.
-QThreadPool &bandPool()
+// The picture's pixels as a four-channel OpenCV matrix, without a copy.
+cv::Mat pixelsOf(QImage &image)
 {
-    static QThreadPool *pool = [] {
-        auto *made = new QThreadPool;
-        made->setMaxThreadCount(QThread::idealThreadCount());
-        return made;
-    }();
-    return *pool;
+    return cv::Mat(image.height(), image.width(), CV_8UC4, image.bits(), size_t(image.bytesPerLine()));
+}
+const cv::Mat pixelsOf(const QImage &image)
+{
+    return cv::Mat(image.height(), image.width(), CV_8UC4, const_cast<uchar *>(image.constBits()),
+                   size_t(image.bytesPerLine()));
 }
 
-// The rounded mean of a box, (sum + width / 2) / width floored, through a
-// fixed-point reciprocal 2^24 / width rounded up: exact in 32 bits for 8-bit
-// sums while the width is below 256, since the error stays below 1 / width.
-// Wider boxes take the 64-bit form (2^32 reciprocal, exact below 4096).
-struct NarrowDivider
+// The picture as premultiplied ARGB32 to read from. RGB32 lies in memory as
+// opaque premultiplied ARGB32, so it is read as it is.
+QImage readable(const QImage &image)
 {
-    using Sum = quint32;
-    static constexpr int kShift = 24;
-    explicit NarrowDivider(int width) : half(quint32(width) / 2), reciprocal(((1u << kShift) + width - 1) / width) { }
-    quint8 operator()(quint32 sum) const { return quint8(((sum + half) * reciprocal) >> kShift); }
-    quint32 half, reciprocal;
-};
-struct WideDivider
-{
-    using Sum = quint32;
-    explicit WideDivider(int width) : half(quint32(width) / 2), reciprocal((quint64(1) << 32) / quint32(width) + 1) { }
-    quint8 operator()(quint32 sum) const { return quint8((quint64(sum + half) * reciprocal) >> 32); }
-    quint32 half;
-    quint64 reciprocal;
-};
-
-// For boxes up to 127 wide the sums fit 16 bits and the rounded mean is the
-// high half of a 16-bit product, shifted: twice the values per vector step.
-// Exact when (largest numerator) * width < 2^(16 + shift), checked by fits().
-struct ShortDivider
-{
-    using Sum = quint16;
-    explicit ShortDivider(int width) : half(quint16(width / 2)), shift(shiftFor(width))
-    {
-        reciprocal = quint16(((1u << (16 + shift)) + width - 1) / width);
-    }
-    static int shiftFor(int width)
-    {
-        int shift = 0;
-        while ((2 << shift) < width)
-            ++shift;
-        return shift;
-    }
-    static bool fits(int width)
-    {
-        const quint64 largest = 255u * quint64(width) + quint64(width) / 2;
-        return largest < 65536 && largest * quint64(width) < (quint64(1) << (16 + shiftFor(width)));
-    }
-    quint8 operator()(quint16 sum) const
-    {
-        return quint8(quint16((quint32(quint16(sum + half)) * reciprocal) >> 16) >> shift);
-    }
-    quint16 half;
-    int shift;
-    quint16 reciprocal;
-};
-
-// One box pass down the columns [from, to) of byte values, edges extended;
-// the inner loops run along rows, so they vectorise.
-struct Plane
-{
-    const quint8 *source;
-    quint8 *destination;
-    qsizetype stride;
-    int height;
-};
-
-template<typename Divider>
-void verticalPass(const Plane &plane, int box, const Divider &divide, int from, int to)
-{
-    const int height = plane.height, half = box / 2, count = to - from;
-    using Sum = typename Divider::Sum;
-    std::vector<Sum> sumStore(size_t(count), Sum(0));
-    Sum *__restrict sums = sumStore.data();
-    const qsizetype stride = plane.stride;
-    const quint8 *source = plane.source + from;
-    quint8 *destination = plane.destination + from;
-    for (int k = -half; k <= half; ++k) {
-        const quint8 *__restrict row = source + clampIndex(k, height) * stride;
-        for (int i = 0; i < count; ++i)
-            sums[i] += row[i];
-    }
-    for (int y = 0; y < height; ++y) {
-        quint8 *__restrict target = destination + y * stride;
-        const quint8 *__restrict enter = source + clampIndex(y + half + 1, height) * stride;
-        const quint8 *__restrict leave = source + clampIndex(y - half, height) * stride;
-        for (int i = 0; i < count; ++i) {
-            target[i] = divide(sums[i]);
-            sums[i] += Sum(Sum(enter[i]) - Sum(leave[i]));
-        }
-    }
+    return image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-// `passes` vertical box passes, the columns split into bands run in parallel.
-template<typename Divider>
-QImage verticalPasses(QImage image, int box, int passes)
+// `passes` box passes of `from`, the last into `last`, the others alternating
+// with `other`, allocated once per size: a fresh picture costs more in first
+// writes to its memory than a pass. Each pass sums across the rows and down
+// the columns before it rounds to 8 bits: half the passes over the picture of
+// rounding after each direction, and at most one level away from it.
+void boxPasses(const cv::Mat &from, cv::Mat &last, cv::Mat &other, int width, int passes)
 {
-    const Divider divide(box);
-    const int values = image.width() * kChannels;
-    QList<QPair<int, int>> bands;
-    for (int b = 0; b < kBands; ++b) {
-        // Band edges on 64-byte boundaries keep the bands off each other's cache lines.
-        const int from = (values * b / kBands) & ~63, to = b + 1 == kBands ? values : (values * (b + 1) / kBands) & ~63;
-        if (to > from)
-            bands.append({from, to});
+    last.create(from.size(), CV_8UC4);
+    if (width < 2 || passes < 1) {
+        from.copyTo(last);
+        return;
     }
-    QImage other(image.size(), image.format());
+    other.create(from.size(), CV_8UC4);
     for (int pass = 0; pass < passes; ++pass) {
-        // The pixel pointers are taken here, once: detaching a shared picture
-        // from several bands at once would give each band its own copy.
-        const Plane plane{image.constBits(), other.bits(), image.bytesPerLine(), image.height()};
-        QtConcurrent::blockingMap(&bandPool(), bands, [&](const QPair<int, int> &band) {
-            verticalPass(plane, box, divide, band.first, band.second);
-        });
-        std::swap(image, other);
+        const bool intoLast = (passes - 1 - pass) % 2 == 0;
+        const cv::Mat input = pass == 0 ? from : intoLast ? other : last;
+        cv::blur(input, intoLast ? last : other, cv::Size(width, width), cv::Point(-1, -1), cv::BORDER_REPLICATE);
     }
-    return image;
 }
 
-// Mirrors the picture at its diagonal, in tiles that stay in the cache.
-QImage transposed(const QImage &image)
+// Colour changes as affine maps of a pixel's channels in memory order (the
+// fifth column adds a constant), for cv::transform, which rounds and clamps to 0..255.
+using ColourMap = cv::Matx<float, 4, 5>;
+
+ColourMap identity()
 {
-    constexpr int kTile = 32;
-    QImage out(image.height(), image.width(), image.format());
-    const auto *source = reinterpret_cast<const quint32 *>(image.constBits());
-    auto *target = reinterpret_cast<quint32 *>(out.bits());
-    const qsizetype sourceStride = image.bytesPerLine() / 4, targetStride = out.bytesPerLine() / 4;
-    for (int y0 = 0; y0 < image.height(); y0 += kTile)
-        for (int x0 = 0; x0 < image.width(); x0 += kTile)
-            for (int y = y0; y < std::min(y0 + kTile, image.height()); ++y)
-                for (int x = x0; x < std::min(x0 + kTile, image.width()); ++x)
-                    target[x * targetStride + y] = source[y * sourceStride + x];
-    return out;
+    ColourMap m = ColourMap::zeros();
+    for (int c = 0; c < 4; ++c)
+        m(c, c) = 1;
+    return m;
 }
 
-template<typename Divider>
-QImage boxPasses(const QImage &image, int box, int passes)
+// Entry [i][j] of `m` takes red, green, blue channel i to channel j; alpha stays.
+ColourMap saturation(const ImageEffects::FixedPointMatrix &m)
 {
-    // Rows are blurred as the columns of the transposed picture.
-    const QImage across = transposed(verticalPasses<Divider>(transposed(image), box, passes));
-    return verticalPasses<Divider>(across, box, passes);
+    const int channel[3] = {kRed, kGreen, kBlue};
+    ColourMap map = ColourMap::zeros();
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            map(channel[j], channel[i]) = float(m[i][j]) / ImageEffects::kMatrixDivisor;
+    map(kAlpha, kAlpha) = 1;
+    return map;
+}
+
+// `tint` laid over premultiplied pixels: each channel c becomes c (1 - a) + a * tint's c.
+ColourMap tintOver(const QColor &tint)
+{
+    const float a = tint.alpha() / 255.0f;
+    ColourMap map = ColourMap::zeros();
+    const std::pair<int, int> value[4] = {{kRed, tint.red()}, {kGreen, tint.green()}, {kBlue, tint.blue()}, {kAlpha, 255}};
+    for (const auto &[c, v] : value) {
+        map(c, c) = 1 - a;
+        map(c, 4) = a * float(v);
+    }
+    return map;
+}
+
+// `first`, then `second`, as one map.
+ColourMap then(const ColourMap &first, const ColourMap &second)
+{
+    cv::Matx<float, 5, 5> lower = cv::Matx<float, 5, 5>::zeros();
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 5; ++c)
+            lower(r, c) = first(r, c);
+    lower(4, 4) = 1;
+    return second * lower;
+}
+
+// `map` applied to every pixel of `from` into `to`, bands of rows in parallel
+// (OpenCV runs one map on one thread).
+void mapColours(const cv::Mat &from, cv::Mat &to, const ColourMap &map)
+{
+    to.create(from.size(), from.type());
+    cv::parallel_for_(cv::Range(0, from.rows), [&](const cv::Range &rows) {
+        cv::Mat band = to.rowRange(rows);
+        cv::transform(from.rowRange(rows), band, map);
+    });
+}
+
+// Premultiplied channels never exceed alpha.
+void clampToAlpha(cv::Mat &pixels)
+{
+    cv::Mat alpha(pixels.size(), CV_8UC4);
+    const int fromTo[] = {kAlpha, 0, kAlpha, 1, kAlpha, 2, kAlpha, 3};
+    cv::mixChannels(&pixels, 1, &alpha, 1, fromTo, 4);
+    cv::min(pixels, alpha, pixels);
 }
 } // namespace
 
@@ -195,58 +149,56 @@ ImageEffects::FixedPointMatrix ImageEffects::fixedPointMatrix(const SaturationMa
 
 QImage ImageEffects::applySaturation(const QImage &image, const FixedPointMatrix &m)
 {
-    QImage out = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QList<QPair<int, int>> bands;
-    for (int b = 0; b < kBands; ++b)
-        bands.append({out.height() * b / kBands, out.height() * (b + 1) / kBands});
-    // Detached here, once, before the bands write into it.
-    uchar *pixels = out.bits();
-    const qsizetype stride = out.bytesPerLine();
-    QtConcurrent::blockingMap(&bandPool(), bands, [&](const QPair<int, int> &band) {
-        for (int y = band.first; y < band.second; ++y) {
-            auto *line = reinterpret_cast<QRgb *>(pixels + y * stride);
-            for (int x = 0; x < out.width(); ++x) {
-                const int in[3] = {qRed(line[x]), qGreen(line[x]), qBlue(line[x])};
-                const int alpha = qAlpha(line[x]);
-                int result[3];
-                for (int j = 0; j < 3; ++j) {
-                    const int sum = in[0] * m[0][j] + in[1] * m[1][j] + in[2] * m[2][j];
-                    // Premultiplied channels never exceed alpha.
-                    result[j] = std::clamp((sum + kMatrixDivisor / 2) / kMatrixDivisor, 0, alpha);
-                }
-                line[x] = qRgba(result[0], result[1], result[2], alpha);
-            }
-        }
-    });
+    const QImage source = readable(image);
+    QImage out(source.size(), QImage::Format_ARGB32_Premultiplied);
+    if (out.isNull())
+        return out;
+    cv::Mat pixels = pixelsOf(out);
+    mapColours(pixelsOf(source), pixels, saturation(m));
+    if (image.hasAlphaChannel())
+        clampToAlpha(pixels);
     return out;
 }
 
 QImage ImageEffects::boxBlur(const QImage &image, int width, int passes)
 {
-    QImage a = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (width < 2 || a.isNull())
-        return a;
-    if (ShortDivider::fits(width))
-        a = boxPasses<ShortDivider>(a, width, passes);
-    else if (width < 256)
-        a = boxPasses<NarrowDivider>(a, width, passes);
-    else
-        a = boxPasses<WideDivider>(a, width, passes);
-    a.setDevicePixelRatio(image.devicePixelRatio());
-    return a;
+    const QImage source = readable(image);
+    QImage out(source.size(), QImage::Format_ARGB32_Premultiplied);
+    if (out.isNull())
+        return out;
+    thread_local cv::Mat scratch;
+    cv::Mat result = pixelsOf(out);
+    boxPasses(pixelsOf(source), result, scratch, width, passes);
+    out.setDevicePixelRatio(image.devicePixelRatio());
+    return out;
 }
 
 QImage ImageEffects::applyBlur(const QImage &image, qreal radius, const QColor &tint, qreal saturationDeltaFactor,
                                qreal scale)
 {
-    if (image.isNull())
+    const QImage source = readable(image);
+    QImage out(source.size(), QImage::Format_ARGB32_Premultiplied);
+    if (out.isNull())
         return {};
-    QImage out = boxBlur(image, boxBlurWidth(radius, scale), 3);
-    if (saturationDeltaFactor != 1.0)
-        out = applySaturation(out, fixedPointMatrix(saturationMatrix(saturationDeltaFactor)));
-    if (tint.alpha() > 0) {
-        QPainter painter(&out);
-        painter.fillRect(QRectF(QPointF(), out.deviceIndependentSize()), tint);
+    // The passes end in `blurred`; the colour maps write into the picture
+    // (OpenCV would copy a picture it maps onto itself).
+    thread_local cv::Mat blurred;
+    cv::Mat result = pixelsOf(out);
+    boxPasses(pixelsOf(source), blurred, result, boxBlurWidth(radius, scale), 3);
+    const ColourMap over = tint.alpha() > 0 ? tintOver(tint) : identity();
+    if (saturationDeltaFactor == 1.0) {
+        mapColours(blurred, result, over);
+    } else if (!image.hasAlphaChannel()) {
+        // Opaque: saturation and tint in one pass over the pixels.
+        mapColours(blurred, result, then(saturation(fixedPointMatrix(saturationMatrix(saturationDeltaFactor))), over));
+    } else {
+        // Clamped to alpha before the tint is laid over.
+        mapColours(blurred, result, saturation(fixedPointMatrix(saturationMatrix(saturationDeltaFactor))));
+        clampToAlpha(result);
+        if (tint.alpha() > 0) {
+            mapColours(result, blurred, over);
+            blurred.copyTo(result);
+        }
     }
     out.setDevicePixelRatio(image.devicePixelRatio());
     return out;

@@ -24,7 +24,8 @@ inline constexpr int kMatrixDivisor = 256;
 FixedPointMatrix fixedPointMatrix(const SaturationMatrix &matrix);
 QImage applySaturation(const QImage &image, const FixedPointMatrix &matrix);
 
-// One box pass of odd `width` across rows and down columns, edges extended.
+// `passes` box passes of odd `width` across rows and down columns, edges
+// extended; within one level of rounding after every pass in each direction.
 QImage boxBlur(const QImage &image, int width, int passes = 1);
 
 // The blur of the themed backgrounds: three box passes (close to a Gaussian of

@@ -6,8 +6,15 @@ import Tolvek
 Item {
     id: view
     property ScreenController controller
+    // The controller whose screen is loaded: the binding that sets the
+    // controller at creation and the completion both ask to show it, and
+    // loading it twice would load every screen nested in it twice as well.
+    property ScreenController shown: null
 
-    function reload() {
+    function show() {
+        if (shown === controller && (controller === null || loader.status !== Loader.Null))
+            return
+        shown = controller
         if (controller)
             loader.setSource(controller.viewUrl, { "controller": controller })
         else
@@ -15,8 +22,8 @@ Item {
     }
 
     clip: true
-    onControllerChanged: reload()
-    Component.onCompleted: reload()
+    onControllerChanged: show()
+    Component.onCompleted: show()
 
     Loader {
         id: loader

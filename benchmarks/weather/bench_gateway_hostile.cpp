@@ -5,6 +5,8 @@
 // gateway closed and when, answers, its memory before, at its peak and after,
 // and its CPU while starved. Asserts nothing.
 // Run: bench_gateway_hostile [path to tolvek-weather-gateway]
+#include "../Figures.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -102,6 +104,8 @@ void quietConnections(const Gateway &gateway)
     waitFor([&] { return countClosed(quiet) == 900; }, 25000);
     std::printf("900 quiet connections: %d closed by the gateway after %.1f s (target: all, at the idle limit)\n",
                 countClosed(quiet), double(timer.elapsed()) / 1000.0);
+    reportFigure("Weather gateway: quiet connections closed", std::to_string(countClosed(quiet)) + " of 900",
+                 "all, at the idle limit", countClosed(quiet) == 900);
 }
 
 void slowClient(const Gateway &gateway)
@@ -247,9 +251,12 @@ int main(int argc, char *argv[])
         garbage(gateway);
         QThread::msleep(500);
         QCoreApplication::processEvents();
+        const double after = megabytes(ProcessStats::statusKb(gateway.pid(), "VmRSS"));
         std::printf("gateway RSS: %.1f MB before, %.1f MB at its peak, %.1f MB after (target: flat)\n",
-                    megabytes(before), megabytes(ProcessStats::statusKb(gateway.pid(), "VmHWM")),
-                    megabytes(ProcessStats::statusKb(gateway.pid(), "VmRSS")));
+                    megabytes(before), megabytes(ProcessStats::statusKb(gateway.pid(), "VmHWM")), after);
+        // Flat: back within a few megabytes of the start once the clients are gone.
+        reportFigure("Weather gateway RSS after hostile clients (before: " + withUnit(megabytes(before), "MB") + ")",
+                     withUnit(after, "MB"), "flat (within 4 MB)", after - megabytes(before) <= 4);
     }
     outOfDescriptors(binary);
     return 0;

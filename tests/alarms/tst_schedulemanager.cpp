@@ -468,7 +468,7 @@ private Q_SLOTS:
         const QByteArray pending = readAll(NotificationStore::path());
         bool done = true;
         {
-            TestSupport::FileSizeLimit full(64);
+            TestSupport::FileSizeLimit full;
             const AlarmPtr target = manager.alarmWithIdentifier(stored->identifier);
             if (change == QLatin1String("add")) {
                 done = manager.addOneTime(alarmAt(9, 0, 0));
@@ -491,6 +491,25 @@ private Q_SLOTS:
         QCOMPARE(readAll(NotificationStore::path()), pending);
         QCOMPARE(manager.reload().size(), 1);
         QVERIFY(manager.reload()[0]->active);
+    }
+
+    // A file larger than the reader accepts would be set aside as damaged at the
+    // next start, every alarm with it: such a save is refused instead.
+    void saveTooLargeToReadBackIsRefused()
+    {
+        TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
+        TestSupport::StoreOnlyScheduler store;
+        RecordingAlerts alerts;
+        QVERIFY(manager.addRepeating(alarmAt(7, 30, 62)));
+        const QByteArray alarms = readAll(AlarmSchedule::alarmFilePath());
+        const AlarmPtr huge = alarmAt(9, 0, 0);
+        huge->slogan = QString(17 << 20, QLatin1Char('z'));
+        QVERIFY(!manager.addOneTime(huge));
+        QCOMPARE(manager.lastFailure(), AlarmSchedule::Failure::Storage);
+        QCOMPARE(alerts.shown.size(), 1);
+        QCOMPARE(readAll(AlarmSchedule::alarmFilePath()), alarms);
+        QCOMPARE(manager.reload().size(), 1);
+        QVERIFY(asideCopies(AlarmSchedule::alarmFilePath().section(QLatin1Char('/'), -1)).isEmpty());
     }
 
     // The second of the two writes fails: the alarm file is put back as it was.

@@ -388,7 +388,7 @@ private Q_SLOTS:
     void fullDiskAtTheAppsStartIsReported()
     {
         ToolHome home;
-        home.setFileSizeLimit(64);
+        home.setFileSizeLimit(16);
         const ToolHome::Result first = home.app({"--once"});
         QVERIFY2(!crashed(first), qPrintable(first.describe()));
         QVERIFY2(first.err.contains(QLatin1String("Alarms Not Saved")), qPrintable(first.describe()));
@@ -400,7 +400,7 @@ private Q_SLOTS:
 
         const QByteArray alarms = bytesOf(home.alarmFile());
         QVERIFY(QFile::remove(home.dataFile(QStringLiteral("notifications"))));
-        home.setFileSizeLimit(64);
+        home.setFileSizeLimit(16);
         const ToolHome::Result unarmed = home.app({"--once"});
         QVERIFY2(unarmed.err.contains(QLatin1String("Alarms May Not Ring")), qPrintable(unarmed.describe()));
         QCOMPARE(bytesOf(home.alarmFile()), alarms);

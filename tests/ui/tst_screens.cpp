@@ -12,6 +12,8 @@
 #include "ui/WindowPresence.h"
 
 #include <QPointer>
+#include <QQmlComponent>
+#include <QQmlEngine>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTranslator>
@@ -49,6 +51,34 @@ private Q_SLOTS:
         QVERIFY(alone.hasMenuCornerButton());
         alone.showMenu(); // no container: nothing happens, nothing breaks
         QVERIFY(alone.sideMenu() == nullptr);
+    }
+
+    // A view made with its controller loads the screen once: twice would load
+    // every screen nested in it twice too (the app's start built its home
+    // screen, and decoded its skin, eight times over).
+    void screenViewLoadsItsScreenOnce()
+    {
+        QQmlEngine engine;
+        engine.addImportPath(QStringLiteral("qrc:/"));
+        QQmlComponent component(&engine);
+        component.setData("import QtQuick\nimport Tolvek\nScreenView { width: 320; height: 568 }", QUrl());
+        MoreScreen screen;
+        QObject *view = component.beginCreate(engine.rootContext());
+        QVERIFY2(view, qPrintable(component.errorString()));
+        QObject *loader = nullptr;
+        for (QObject *child : view->findChildren<QObject *>())
+            if (QByteArray(child->metaObject()->className()).startsWith("QQuickLoader"))
+                loader = child;
+        QVERIFY(loader);
+        QSignalSpy loaded(loader, SIGNAL(loaded()));
+        view->setProperty("controller", QVariant::fromValue<QObject *>(&screen));
+        component.completeCreate();
+        QTRY_COMPARE(loader->property("status").toInt(), 1); // Loader.Ready
+        QCOMPARE(loaded.count(), 1);
+        auto *other = new MoreScreen(&screen);
+        view->setProperty("controller", QVariant::fromValue<QObject *>(other));
+        QCOMPARE(loaded.count(), 2); // another controller is shown
+        delete view;
     }
 
     void sideMenuShowsAndHides()

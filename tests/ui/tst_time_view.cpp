@@ -3,6 +3,7 @@
 #include "platform/ApplicationLifecycle.h"
 #include "platform/Clock.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 class TestTimeView : public QObject
@@ -47,6 +48,49 @@ private Q_SLOTS:
         QCOMPARE(view.minuteText(), QStringLiteral("59"));
         QCOMPARE(view.dateText(), QStringLiteral("08/03   SUN"));
         Clock::setCurrent(nullptr);
+    }
+
+    // The clock shows no seconds: between changes of the minute nothing is
+    // announced, so nothing on screen is redrawn.
+    void announcesOnlyWhenTheMinuteChanges()
+    {
+        const QTimeZone zone("Europe/Berlin");
+        FixedClock clock(QDateTime(QDate(2026, 3, 5), QTime(7, 59, 42, 500), zone), zone);
+        Clock::setCurrent(&clock);
+        ClockTicker view;
+        QSignalSpy hour(&view, &ClockTicker::hourTextChanged), minute(&view, &ClockTicker::minuteTextChanged),
+            date(&view, &ClockTicker::dateTextChanged);
+        for (int i = 0; i < 5; ++i) { // up to 07:59:57.5
+            clock.advanceSecs(3);
+            view.tick();
+        }
+        QCOMPARE(hour.count() + minute.count() + date.count(), 0);
+        clock.advanceSecs(3); // 08:00:00.5
+        view.tick();
+        QCOMPARE(view.minuteText(), QStringLiteral("00"));
+        QCOMPARE(hour.count(), 1);
+        QCOMPARE(minute.count(), 1);
+        QCOMPARE(date.count(), 0);
+        clock.setNow(QDateTime(QDate(2026, 3, 6), QTime(0, 0, 1), zone));
+        view.tick();
+        QCOMPARE(date.count(), 1);
+        QCOMPARE(view.dateText(), QStringLiteral("06/03   FRI"));
+        Clock::setCurrent(nullptr);
+    }
+
+    void nextTickJustAfterTheMinute_data()
+    {
+        QTest::addColumn<QTime>("now");
+        QTest::addColumn<int>("ms");
+        QTest::newRow("07:59:42.500") << QTime(7, 59, 42, 500) << 17520;
+        QTest::newRow("on the minute") << QTime(8, 0) << 60020;
+        QTest::newRow("a millisecond before") << QTime(8, 0, 59, 999) << 21;
+    }
+    void nextTickJustAfterTheMinute()
+    {
+        QFETCH(QTime, now);
+        QFETCH(int, ms);
+        QCOMPARE(ClockTicker::msToNextTick(now), ms);
     }
 
     void dateLineAndWeekdays()
