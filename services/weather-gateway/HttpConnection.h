@@ -24,6 +24,8 @@ class HttpConnection : public QObject
     Q_OBJECT
 public:
     HttpConnection(qintptr descriptor, const HttpLimits &limits, QObject *parent = nullptr);
+    // The socket, going down with it, must not call back into a half-destroyed connection.
+    ~HttpConnection() override { socket_.disconnect(this); }
 
     // How long it has been connected with nothing in progress (closing it then
     // loses nothing), or -1 while a request is in progress.

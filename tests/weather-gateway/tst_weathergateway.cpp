@@ -533,6 +533,11 @@ private Q_SLOTS:
 
     void outOfDescriptorsItWaitsQuietlyAndServesAgain()
     {
+#ifdef __SANITIZE_ADDRESS__
+        // The sanitizers' own checks open a pipe to probe memory; in a process
+        // with no descriptor left they report errors that are not there.
+        QSKIP("a process starved of descriptors cannot run under the sanitizers");
+#endif
         // The program, allowed few descriptors and many connections, so connections use them all up.
         constexpr rlim_t kDescriptors = 64;
         QProcess gateway;
@@ -574,7 +579,10 @@ private Q_SLOTS:
         QVERIFY2(cpuUsed < wall / 2, qPrintable(QStringLiteral("%1 CPU seconds in %2 s").arg(cpuUsed).arg(wall)));
 
         holders.clear();
-        QTRY_VERIFY_WITH_TIMEOUT(Client(port).get(target(forecastQuery(PlaceId::mint(30.25, 120.16)))).status == 200, 10000);
+        const auto servesAgain = [&] {
+            return Client(port).get(target(forecastQuery(PlaceId::mint(30.25, 120.16)))).status == 200;
+        };
+        QVERIFY2(QTest::qWaitFor(servesAgain, 10000), (complaints += gateway.readAllStandardError()).constData());
         gateway.terminate();
         QVERIFY(gateway.waitForFinished());
     }
