@@ -15,8 +15,9 @@ void MoreScreen::didLoad()
     Q_EMIT textsChanged();
 }
 
-void MoreScreen::willAppear(bool)
+void MoreScreen::willAppear(bool animated)
 {
+    TopLevelScreen::willAppear(animated);
     if (NavigationStack *navigation = navigationStack())
         navigation->setNavigationBarHidden(false, false);
 }

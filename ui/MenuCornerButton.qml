@@ -18,6 +18,8 @@ Image {
     fillMode: Image.Pad
     Accessible.role: Accessible.Button
     Accessible.name: controller ? controller.menuButtonTitle : ""
+    Accessible.checkable: true
+    Accessible.checked: controller ? controller.menuOpen : false
     Accessible.onPressAction: controller.showMenu()
     MouseArea {
         anchors.fill: parent

@@ -23,6 +23,8 @@ Rectangle {
         fillMode: Image.Pad
         Accessible.role: Accessible.Button
         Accessible.name: bar.screen ? bar.screen.leftBarButtonName : ""
+        Accessible.checkable: bar.screen ? bar.screen.leftBarButtonOpensPanel : false
+        Accessible.checked: bar.screen ? bar.screen.leftBarButtonPanelOpen : false
         Accessible.onPressAction: bar.screen.triggerLeftBarButton()
         MouseArea {
             anchors.fill: parent

@@ -23,7 +23,15 @@ void ScreenController::setTitleViewText(const QString &text)
 
 void ScreenController::setLeftBarButtonItem(const QString &picture, std::function<void()> action, const QString &name)
 {
-    leftBarButton_ = {picture, std::move(action), name};
+    leftBarButton_ = {picture, std::move(action), name, true, std::nullopt};
+    Q_EMIT navigationItemChanged();
+}
+
+void ScreenController::setLeftBarButtonPanelOpen(bool open)
+{
+    if (leftBarButton_.panelOpen == open)
+        return;
+    leftBarButton_.panelOpen = open;
     Q_EMIT navigationItemChanged();
 }
 
@@ -35,7 +43,7 @@ void ScreenController::triggerLeftBarButton()
 
 void ScreenController::setRightBarButtonItem(const QString &picture, const QString &name, std::function<void()> action)
 {
-    rightBarButton_ = {picture, std::move(action), name};
+    rightBarButton_ = {picture, std::move(action), name, true, std::nullopt};
     Q_EMIT navigationItemChanged();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <QObject>
+#include <optional>
 #include <QPointer>
 #include <QQmlEngine>
 #include <QRectF>
@@ -24,6 +25,8 @@ class ScreenController : public QObject
     Q_PROPERTY(QUrl viewUrl READ viewUrl CONSTANT)
     Q_PROPERTY(QString leftBarButtonPicture READ leftBarButtonPicture NOTIFY navigationItemChanged)
     Q_PROPERTY(QString leftBarButtonName READ leftBarButtonName NOTIFY navigationItemChanged)
+    Q_PROPERTY(bool leftBarButtonOpensPanel READ leftBarButtonOpensPanel NOTIFY navigationItemChanged)
+    Q_PROPERTY(bool leftBarButtonPanelOpen READ leftBarButtonPanelOpen NOTIFY navigationItemChanged)
     Q_PROPERTY(QString rightBarButtonPicture READ rightBarButtonPicture NOTIFY navigationItemChanged)
     Q_PROPERTY(QString rightBarButtonName READ rightBarButtonName NOTIFY navigationItemChanged)
     Q_PROPERTY(bool rightBarButtonEnabled READ rightBarButtonEnabled NOTIFY navigationItemChanged)
@@ -45,6 +48,10 @@ public:
     QString leftBarButtonName() const { return leftBarButton_.name; }
     void setLeftBarButtonItem(const QString &picture, std::function<void()> action, const QString &name = {});
     Q_INVOKABLE void triggerLeftBarButton();
+    // A left button that opens a panel (the side menu) reads as checked while the panel is open.
+    bool leftBarButtonOpensPanel() const { return leftBarButton_.panelOpen.has_value(); }
+    bool leftBarButtonPanelOpen() const { return leftBarButton_.panelOpen.value_or(false); }
+    void setLeftBarButtonPanelOpen(bool open);
     QString rightBarButtonPicture() const { return rightBarButton_.picture; }
     QString rightBarButtonName() const { return rightBarButton_.name; }
     bool rightBarButtonEnabled() const { return rightBarButton_.enabled; }
@@ -90,6 +97,7 @@ private:
         std::function<void()> action;
         QString name;
         bool enabled = true;
+        std::optional<bool> panelOpen;
     };
     QString title_, titleViewText_;
     BarButton leftBarButton_, rightBarButton_;

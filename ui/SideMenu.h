@@ -15,9 +15,16 @@ class SideMenu : public ScreenController
     Q_PROPERTY(QString backgroundImageUrl READ backgroundImageUrl NOTIFY backgroundImageChanged)
     Q_PROPERTY(bool menuVisible READ isMenuVisible NOTIFY menuVisibleChanged)
     Q_PROPERTY(int slideMs READ slideMs CONSTANT)
+    // A swipe that starts this close to the left edge and goes this far right opens the menu.
+    Q_PROPERTY(int edgeSwipeWidth READ edgeSwipeWidth CONSTANT)
+    Q_PROPERTY(int edgeSwipeTop READ edgeSwipeTop CONSTANT)
+    Q_PROPERTY(int edgeSwipeDistance READ edgeSwipeDistance CONSTANT)
 public:
     // How long the menu takes to slide in or out.
     static constexpr int kSlideMs = 300;
+    static constexpr int kEdgeSwipeWidth = 12;
+    static constexpr int kEdgeSwipeTop = 64; // below the status and navigation bars
+    static constexpr int kEdgeSwipeDistance = 40;
 
     explicit SideMenu(QObject *parent = nullptr);
     // Every container subclass is drawn by the container's own view.
@@ -34,6 +41,9 @@ public:
 
     bool isMenuVisible() const { return menuVisible_; }
     int slideMs() const { return kSlideMs; }
+    int edgeSwipeWidth() const { return kEdgeSwipeWidth; }
+    int edgeSwipeTop() const { return kEdgeSwipeTop; }
+    int edgeSwipeDistance() const { return kEdgeSwipeDistance; }
     Q_INVOKABLE void showMenu();
     Q_INVOKABLE void hideMenu();
     // Called by the view when the slide has ended.

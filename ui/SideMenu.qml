@@ -53,5 +53,22 @@ Item {
             enabled: container.controller.menuVisible
             onClicked: container.controller.hideMenu()
         }
+        // A swipe from the left edge, below the bar with the menu button, opens
+        // the menu. The strip takes the taps that start on it.
+        Item {
+            objectName: "menuEdge"
+            y: container.controller.edgeSwipeTop
+            width: container.controller.edgeSwipeWidth
+            height: parent.height - y
+            enabled: !container.controller.menuVisible
+            DragHandler {
+                target: null
+                yAxis.enabled: false
+                onTranslationChanged: {
+                    if (active && translation.x > container.controller.edgeSwipeDistance)
+                        container.controller.showMenu()
+                }
+            }
+        }
     }
 }

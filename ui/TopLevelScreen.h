@@ -14,6 +14,7 @@ class TopLevelScreen : public ScreenController
     Q_PROPERTY(bool hasMenuCornerButton READ hasMenuCornerButton NOTIFY menuButtonChanged)
     Q_PROPERTY(QString menuButtonPicture READ menuButtonPicture CONSTANT)
     Q_PROPERTY(QString menuButtonTitle READ menuButtonTitle CONSTANT)
+    Q_PROPERTY(bool menuOpen READ isMenuOpen NOTIFY menuOpenChanged)
 public:
     static inline const QString kMenuPicture = QStringLiteral("home-menu");
 
@@ -25,13 +26,19 @@ public:
     QString menuButtonTitle() const { return tr("Menu"); }
     // Opens the side menu of the container holding this screen, if any.
     Q_INVOKABLE void showMenu();
+    // Whether that side menu is open: the menu button reads as expanded then.
+    bool isMenuOpen() const;
 
 Q_SIGNALS:
     void menuButtonChanged();
+    void menuOpenChanged();
 
 protected:
     void didLoad() override;
+    void willAppear(bool animated) override;
 
 private:
+    void followMenu();
     bool hasMenuCornerButton_ = false;
+    QMetaObject::Connection menuFollowed_;
 };

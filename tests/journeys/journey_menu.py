@@ -1,11 +1,15 @@
 #!/usr/bin/python3
 """The side menu as a person meets it: to the skins, to About through
 "More", back home."""
-from journey import run
+from journey import JourneyFailure, run
 
 
 def open_menu(s):
-    s.press(s.find("push button", "Menu"))
+    button = s.find("push button", "Menu")
+    if s.checked(button):
+        raise JourneyFailure("the closed menu's button reads as open")
+    s.press(button)
+    s.wait_for(lambda: s.checked(s.find("push button", "Menu")), "the menu button reading as open")
 
 
 def menu_journey(s):

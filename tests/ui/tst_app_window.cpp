@@ -17,6 +17,7 @@
 
 #include <QFontInfo>
 
+#include <QAccessible>
 #include <QDirIterator>
 #include <QProcess>
 #include <QQmlComponent>
@@ -81,6 +82,41 @@ private Q_SLOTS:
         QVERIFY(menuButton);
         QTest::mouseClick(window.window(), Qt::LeftButton, {}, sceneRect(menuButton).center().toPoint());
         QVERIFY(window.rootScreen()->isMenuVisible());
+    }
+
+    // The menu opens from its button (which then reads as checked) and from a
+    // swipe off the left edge; a tap on the button's edge side still works.
+    void menuOpensFromItsButtonAndFromTheLeftEdge()
+    {
+        AppWindow window;
+        QVERIFY(window.load());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.window()));
+        QQuickWindow *w = window.window();
+        SideMenu *menu = window.rootScreen();
+        QTRY_VERIFY(findItem(w->contentItem(), QStringLiteral("alarmList")));
+        QQuickItem *button = findItem(w->contentItem(), QStringLiteral("leftBarButton"));
+        QVERIFY(button);
+        QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(button);
+        QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("Menu"));
+        QVERIFY(spoken->state().checkable);
+        QVERIFY(!spoken->state().checked);
+
+        const QPoint buttonLeft = sceneRect(button).topLeft().toPoint() + QPoint(4, 22);
+        QTest::mouseClick(w, Qt::LeftButton, {}, buttonLeft);
+        QTRY_VERIFY(menu->isMenuVisible());
+        QTRY_VERIFY(QAccessible::queryAccessibleInterface(button)->state().checked);
+        menu->hideMenu();
+        QTRY_VERIFY(!QAccessible::queryAccessibleInterface(button)->state().checked);
+
+        // A slow swipe from the edge across the content.
+        QTRY_VERIFY(findItem(w->contentItem(), QStringLiteral("menuEdge"))->isEnabled());
+        const QPoint start(3, 100);
+        QTest::mousePress(w, Qt::LeftButton, {}, start);
+        for (int dx = 10; dx <= 120; dx += 10)
+            QTest::mouseMove(w, start + QPoint(dx, 0));
+        QTest::mouseRelease(w, Qt::LeftButton, {}, start + QPoint(120, 0));
+        QTRY_VERIFY(menu->isMenuVisible());
     }
 
     void windowStartsIntoTheSideMenu()
