@@ -154,8 +154,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("entry");
         QTest::addColumn<QString>("message");
         QTest::newRow("network") << 1 << "Please make sure a web browser is set up.";
-        QTest::newRow("email") << 2 << "Please make sure your email account on the iPhone is set up.";
-        QTest::newRow("message") << 3 << "Please make sure your Messages is set up.";
+        QTest::newRow("email") << 2 << "Please make sure a mail program is set up.";
+        QTest::newRow("message") << 3 << "Please make sure a messaging program is set up.";
     }
     void aMissingHandlerIsSaidNotSilent()
     {
