@@ -12,6 +12,7 @@
 #include "unlockers/games/blow/LevelMeter.h"
 
 #include <QMediaDevices>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <cstring>
@@ -280,9 +281,20 @@ private Q_SLOTS:
         microphone->playInstead({});
     }
 
-    // Last: the microphone is pulled out mid-game, then there is none at all.
+    // Last: the microphone is pulled out mid-game while the alarm rings (the
+    // sound server moves the recording to the output's monitor, which hears
+    // the ring), then there is none at all.
     void unpluggedAndMissingMicrophone()
     {
+        setSinkVolumePercent(100);
+        QProcess ring;
+        ring.start(QStringLiteral("paplay"), {"--raw", "--format=s16le", "--rate=44100", "--channels=1"});
+        QVERIFY(ring.waitForStarted());
+        ring.write(Sox::blow(15, -3));
+        const auto stopRing = qScopeGuard([&ring] {
+            ring.kill();
+            ring.waitForFinished();
+        });
         BlowChallenge challenge;
         QSignalSpy fallback(&challenge, &BlowChallenge::fallbackStarted);
         microphone->playInstead(Sox::quietRoom(10));
@@ -294,6 +306,7 @@ private Q_SLOTS:
         clock.start();
         QVERIFY(fallback.wait(6000));
         QVERIFY(clock.elapsed() <= 5000);
+        QCOMPARE(challenge.fallbackReason(), QStringLiteral("The microphone stopped working."));
         QVERIFY(challenge.isFallback());
 
         // Only the output's monitor is left: it hears the ring, not the room.

@@ -56,6 +56,7 @@ bool BlowDetector::startListening(float systemVolume)
         return false;
     }
     connect(input_, &QIODevice::readyRead, this, &BlowDetector::readAvailable);
+    listeningTo_ = device;
     sinceData_.start();
     sinceSound_.start();
     level_ = LevelMeter::kSilenceDb;
@@ -73,6 +74,7 @@ void BlowDetector::stopListening()
     delete source_;
     source_ = nullptr;
     input_ = nullptr;
+    listeningTo_ = QAudioDevice();
     level_ = LevelMeter::kSilenceDb;
 }
 
@@ -96,7 +98,12 @@ void BlowDetector::listen()
     }
     if (reading.peak >= kSilentPeak)
         sinceSound_.start();
-    if (sinceData_.elapsed() > kQuietLimitMs)
+    // Pulled out, the sound server carries the recording on from another
+    // input, maybe one that hears the ring: no error reaches us, and the
+    // device list (which Qt updates without telling) is the only sign.
+    if (!QMediaDevices::audioInputs().contains(listeningTo_))
+        fail(tr("The microphone stopped working."));
+    else if (sinceData_.elapsed() > kQuietLimitMs)
         fail(tr("The microphone delivers no sound."));
     else if (sinceSound_.elapsed() > kQuietLimitMs)
         fail(tr("The microphone is muted or hears nothing."));

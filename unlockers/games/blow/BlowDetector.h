@@ -17,8 +17,10 @@ class QIODevice;
 //
 // It also tells when the microphone cannot serve, so the game can offer
 // another way: none there, refused or failing to open, breaking down, no
-// samples for kQuietLimitMs, or samples that are all digital silence for as
-// long (a muted or dead input). failed() is emitted once per start.
+// samples for kQuietLimitMs, samples that are all digital silence for as
+// long (a muted or dead input), or the microphone leaving the system (pulled
+// out: the sound server would carry on from another input, possibly one that
+// hears the ring itself). failed() is emitted once per start.
 class BlowDetector : public QObject
 {
     Q_OBJECT
@@ -62,6 +64,7 @@ private:
     QAudioDevice device_;
     QAudioFormat requestedFormat_;
     QAudioSource *source_ = nullptr;
+    QAudioDevice listeningTo_;
     QPointer<QIODevice> input_;
     LevelMeter meter_;
     double threshold_ = -kThresholdBelowVolumeDb;
