@@ -21,7 +21,7 @@ Alarm::Alarm()
     scheduledNotifications = std::make_shared<NotificationDictionary>();
 }
 
-Alarm::Alarm(Blank) : scheduledNotifications(std::make_shared<NotificationDictionary>()) {}
+Alarm::Alarm(Blank) : scheduledNotifications(std::make_shared<NotificationDictionary>()) { }
 
 void Alarm::setTimeOfDay(const QTime &time, const QDate &date)
 {

@@ -24,14 +24,15 @@ public:
                              kSaturday = 64, kWeekdays = 62, kWeekend = 65, kEveryDay = 127;
 
     Alarm(); // the defaults of a new alarm
-    struct Blank {};
+    struct Blank
+    { };
     // Every field empty, zero or NO: what decoding fills (cheaper than making up defaults it overwrites).
     explicit Alarm(Blank);
 
     quint32 repeatMask = 0; // 0: rings once
-    QDateTime alarmTime;          // its hour and minute are the alarm's time of day
-    QString soundFile;       // a catalogue sound file name or "RandomSound"
-    QString identifier;           // 8 characters, never changed
+    QDateTime alarmTime;    // its hour and minute are the alarm's time of day
+    QString soundFile;      // a catalogue sound file name or "RandomSound"
+    QString identifier;     // 8 characters, never changed
     QString slogan;
     UnlockerPtr unlocker;
     bool snooze = false;

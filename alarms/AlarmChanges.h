@@ -9,9 +9,9 @@
 // elsewhere meanwhile to the other fields survive when these are applied.
 struct AlarmChanges
 {
-    std::optional<QTime> time;     // hours and minutes
-    std::optional<quint32> mask;   // 0: rings once
-    std::optional<QString> sound;  // a catalogue file name or the random marker
+    std::optional<QTime> time;    // hours and minutes
+    std::optional<quint32> mask;  // 0: rings once
+    std::optional<QString> sound; // a catalogue file name or the random marker
     std::optional<QString> slogan;
     std::optional<int> kind;
     std::optional<bool> snooze;

@@ -58,8 +58,7 @@ QDateTime RingTime::wallClockMoment(const QDate &date, const QTime &timeOfDay, c
     return occurrences(date, timeOfDay, zone).first();
 }
 
-QDateTime RingTime::nextRingTime(const QTime &timeOfDay, unsigned maskBit, const QDateTime &now,
-                                 const QTimeZone &zone)
+QDateTime RingTime::nextRingTime(const QTime &timeOfDay, unsigned maskBit, const QDateTime &now, const QTimeZone &zone)
 {
     const QDateTime local = now.toTimeZone(zone);
     const QDate today = local.date();

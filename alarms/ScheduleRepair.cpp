@@ -62,14 +62,16 @@ ScheduleRepair::Report ScheduleRepair::run()
             if (!alarm->scheduledNotifications->isEmpty()) {
                 alarm->scheduledNotifications->clear();
                 alarmsChanged = true;
-                report.repairs << QStringLiteral("alarm %1 is off; its notifications were dropped").arg(alarm->identifier);
+                report.repairs
+                    << QStringLiteral("alarm %1 is off; its notifications were dropped").arg(alarm->identifier);
             }
             continue;
         }
         if (!AlarmSchedule::hasAllNotifications(*alarm)) {
             AlarmSchedule::armNotifications(alarm);
             alarmsChanged = true;
-            report.repairs << QStringLiteral("alarm %1 was on without its notifications; armed again").arg(alarm->identifier);
+            report.repairs
+                << QStringLiteral("alarm %1 was on without its notifications; armed again").arg(alarm->identifier);
         }
         bool overdueOnce = false;
         for (auto it = alarm->scheduledNotifications->begin(); it != alarm->scheduledNotifications->end(); ++it) {

@@ -17,26 +17,23 @@ struct KindRow
 
 // Picture numbers do not follow kind numbers: the tap game uses illustration 5.
 const KindRow kKinds[] = {
-    {&StoredNames::kTapScreen, QT_TRANSLATE_NOOP("Unlocker", "Peaceful Universe"), "Just tap.",
-     "Satellite.mp3", "clock-setting-unlocker-illustrate5.jpg", "clock-cell-unlocker-planet", 1},
-    {&StoredNames::kSumScreen, QT_TRANSLATE_NOOP("Unlocker", "Mass Calculator"),
-     "So, give me the answer.", "Calculator.mp3", "clock-setting-unlocker-illustrate1.jpg",
-     "clock-cell-unlocker-calculator", 2},
-    {&StoredNames::kShakeScreen, QT_TRANSLATE_NOOP("Unlocker", "Tolvek Launcher"),
-     "Give me the fuel.", "Airship.mp3", "clock-setting-unlocker-illustrate2.jpg", "clock-cell-unlocker-tolvek", 3},
-    {&StoredNames::kBlowScreen, QT_TRANSLATE_NOOP("Unlocker", "UFO Attack"),
-     "Blow the UFO away from my planet.", "Alien Metron.mp3", "clock-setting-unlocker-illustrate3.jpg",
-     "clock-cell-unlocker-ufo", 4},
-    {&StoredNames::kSmileScreen, QT_TRANSLATE_NOOP("Unlocker", "Smile Of The Astronaut"),
-     "Smile Please.", "Time Machine.mp3", "clock-setting-unlocker-illustrate4.jpg", "clock-cell-unlocker-astronaut",
-     5},
+    {&StoredNames::kTapScreen, QT_TRANSLATE_NOOP("Unlocker", "Peaceful Universe"), "Just tap.", "Satellite.mp3",
+     "clock-setting-unlocker-illustrate5.jpg", "clock-cell-unlocker-planet", 1},
+    {&StoredNames::kSumScreen, QT_TRANSLATE_NOOP("Unlocker", "Mass Calculator"), "So, give me the answer.",
+     "Calculator.mp3", "clock-setting-unlocker-illustrate1.jpg", "clock-cell-unlocker-calculator", 2},
+    {&StoredNames::kShakeScreen, QT_TRANSLATE_NOOP("Unlocker", "Tolvek Launcher"), "Give me the fuel.", "Airship.mp3",
+     "clock-setting-unlocker-illustrate2.jpg", "clock-cell-unlocker-tolvek", 3},
+    {&StoredNames::kBlowScreen, QT_TRANSLATE_NOOP("Unlocker", "UFO Attack"), "Blow the UFO away from my planet.",
+     "Alien Metron.mp3", "clock-setting-unlocker-illustrate3.jpg", "clock-cell-unlocker-ufo", 4},
+    {&StoredNames::kSmileScreen, QT_TRANSLATE_NOOP("Unlocker", "Smile Of The Astronaut"), "Smile Please.",
+     "Time Machine.mp3", "clock-setting-unlocker-illustrate4.jpg", "clock-cell-unlocker-astronaut", 5},
 };
 const char *kUnknownKindTitleKey = QT_TRANSLATE_NOOP("Unlocker", "Peace Universe");
 
 const KindRow &rowFor(qint32 kind) { return (kind >= 0 && kind < 5) ? kKinds[kind] : kKinds[0]; }
 } // namespace
 
-Unlocker::Unlocker() : Unlocker(0) {}
+Unlocker::Unlocker() : Unlocker(0) { }
 
 Unlocker::Unlocker(qint32 kind) : kind(kind)
 {
@@ -51,10 +48,7 @@ Unlocker::Unlocker(qint32 kind) : kind(kind)
     gameLevel = row.level;
 }
 
-std::shared_ptr<Unlocker> Unlocker::copy() const
-{
-    return std::make_shared<Unlocker>(*this);
-}
+std::shared_ptr<Unlocker> Unlocker::copy() const { return std::make_shared<Unlocker>(*this); }
 
 void Unlocker::encodeWithCoder(KeyedArchiver &coder) const
 {

@@ -17,15 +17,16 @@ public:
 
     Unlocker(); // kind 0
     explicit Unlocker(qint32 kind);
-    struct Blank {};
+    struct Blank
+    { };
     // Every field empty or zero: what decoding fills.
-    explicit Unlocker(Blank) {}
+    explicit Unlocker(Blank) { }
 
     qint32 kind = 0;
-    QString illustration;          // large picture in the picker (JPEG file name with extension)
-    QString smallIllustration;     // small icon in the alarm list (name without extension)
-    QString screenName; // class name of the screen that plays this game
-    QString title;               // translated when the descriptor was made
+    QString illustration;      // large picture in the picker (JPEG file name with extension)
+    QString smallIllustration; // small icon in the alarm list (name without extension)
+    QString screenName;        // class name of the screen that plays this game
+    QString title;             // translated when the descriptor was made
     QString subtitle;
     QString soundFileName;
     qint32 gameLevel = 1; // 1..5, shown as marks
@@ -37,7 +38,6 @@ public:
     void encodeWithCoder(KeyedArchiver &coder) const override;
     // nullptr when `value` is not an archived descriptor.
     static std::shared_ptr<Unlocker> fromArchive(const QJsonValue &value);
-
 };
 
 using UnlockerPtr = std::shared_ptr<Unlocker>;

@@ -45,15 +45,11 @@ bool AppCore::launch(const LaunchOptions &options)
     initialize();
 
     LocalNotificationScheduler &scheduler = LocalNotificationScheduler::shared();
-    connect(&scheduler, &LocalNotificationScheduler::notificationReceived, this,
-            &AppCore::notificationReceived);
-    connect(&scheduler, &LocalNotificationScheduler::notificationMissed, this,
-            &AppCore::notificationMissed);
+    connect(&scheduler, &LocalNotificationScheduler::notificationReceived, this, &AppCore::notificationReceived);
+    connect(&scheduler, &LocalNotificationScheduler::notificationMissed, this, &AppCore::notificationMissed);
     ApplicationLifecycle &lifecycle = ApplicationLifecycle::shared();
-    connect(&lifecycle, &ApplicationLifecycle::willEnterForeground, this,
-            &AppCore::applicationWillEnterForeground);
-    connect(&lifecycle, &ApplicationLifecycle::didEnterBackground, this,
-            &AppCore::applicationDidEnterBackground);
+    connect(&lifecycle, &ApplicationLifecycle::willEnterForeground, this, &AppCore::applicationWillEnterForeground);
+    connect(&lifecycle, &ApplicationLifecycle::didEnterBackground, this, &AppCore::applicationDidEnterBackground);
     connect(&lifecycle, &ApplicationLifecycle::willTerminate, this, &AppCore::applicationWillTerminate);
     connect(&lifecycle, &ApplicationLifecycle::didReceiveMemoryWarning, this,
             &AppCore::applicationDidReceiveMemoryWarning);
@@ -243,7 +239,8 @@ void AppCore::showUnlockScreenIfNeeded()
     }
 }
 
-void AppCore::showUnlockScreen(const AlarmPtr &alarm, bool animated, const std::optional<LocalNotification> &notification)
+void AppCore::showUnlockScreen(const AlarmPtr &alarm, bool animated,
+                               const std::optional<LocalNotification> &notification)
 {
     // A screen is up, or a won one is still closing: closing it would take a
     // screen shown above it along. The next one comes once it is gone.

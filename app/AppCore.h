@@ -27,8 +27,7 @@ class AppCore : public QObject
     Q_OBJECT
 public:
     static inline const QString HomeScreenDidLoad = StoredNames::Broadcast::kHomeScreenDidLoad;
-    static inline const QString RingingAlarmStatusChanged
-        = StoredNames::Broadcast::kRingingAlarmStatusChanged;
+    static inline const QString RingingAlarmStatusChanged = StoredNames::Broadcast::kRingingAlarmStatusChanged;
     static inline const QString UpdateVersionKey = StoredNames::kVersionKey;
 
     explicit AppCore(QObject *parent = nullptr);

@@ -46,9 +46,9 @@ QString ServiceStatus::statusLine() const
 void ServiceStatus::askService()
 {
     // Asynchronous: the app never waits on the service to show its window.
-    QDBusMessage get = QDBusMessage::createMethodCall(NotificationBus::kServiceName, NotificationBus::kServicePath,
-                                                      QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                      QStringLiteral("Get"));
+    QDBusMessage get
+        = QDBusMessage::createMethodCall(NotificationBus::kServiceName, NotificationBus::kServicePath,
+                                         QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
     get.setArguments({NotificationBus::kServiceName, NotificationBus::kWakesFromSuspendProperty});
     auto *call = new QDBusPendingCallWatcher(bus_->asyncCall(get), this);
     connect(call, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *call) {

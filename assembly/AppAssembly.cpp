@@ -20,9 +20,10 @@
 #include <QDBusInterface>
 
 AppAssembly::AppAssembly(const LaunchArguments &launch, Options options, QObject *parent)
-    : QObject(parent), launch_(launch), options_(options)
-{
-}
+    : QObject(parent),
+      launch_(launch),
+      options_(options)
+{ }
 
 AppAssembly::~AppAssembly()
 {
@@ -54,17 +55,16 @@ bool AppAssembly::start()
     }
 #endif
     ApplicationLifecycle &lifecycle = ApplicationLifecycle::shared();
-    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &lifecycle,
-            &ApplicationLifecycle::terminate, Qt::UniqueConnection);
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &lifecycle, &ApplicationLifecycle::terminate,
+            Qt::UniqueConnection);
 
     core_.launch(launch_.options);
 #ifdef TOLVEK_HAVE_SCREENS
     if (options_.window) {
         registerScreens();
-        setHomeScreenSources({[this]() -> std::optional<Weather> {
-                                  return weather_ ? weather_->weather() : std::nullopt;
-                              },
-                              !scheduler_.viaService});
+        setHomeScreenSources(
+            {[this]() -> std::optional<Weather> { return weather_ ? weather_->weather() : std::nullopt; },
+             !scheduler_.viaService});
         window_ = new AppWindow(AppWindow::Height::Tall, AppWindow::Sizing::FitScreen, this);
         if (window_->load())
             window_->show();
@@ -97,7 +97,8 @@ bool AppAssembly::handOverToRunningApp() const
     if (!running.isValid())
         return false;
     if (launch_.options.localNotification)
-        running.call(QStringLiteral("DeliverNotification"), NotificationBus::toWire(*launch_.options.localNotification));
+        running.call(QStringLiteral("DeliverNotification"),
+                     NotificationBus::toWire(*launch_.options.localNotification));
     if (launch_.options.newAlarm)
         running.call(QStringLiteral("NewAlarm"));
     running.call(QStringLiteral("Raise"));

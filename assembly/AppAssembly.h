@@ -30,8 +30,7 @@ public:
     explicit AppAssembly(const LaunchArguments &launch, Options options, QObject *parent = nullptr);
     explicit AppAssembly(const LaunchArguments &launch, QObject *parent = nullptr)
         : AppAssembly(launch, Options(), parent)
-    {
-    }
+    { }
     ~AppAssembly() override;
 
     // Builds and launches everything. False when another running copy took the

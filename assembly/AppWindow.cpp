@@ -33,8 +33,7 @@ std::optional<bool> fullScreenAsked()
 }
 } // namespace
 
-AppWindow::AppWindow(Height height, Sizing sizing, QObject *parent)
-    : QObject(parent), height_(height), sizing_(sizing)
+AppWindow::AppWindow(Height height, Sizing sizing, QObject *parent) : QObject(parent), height_(height), sizing_(sizing)
 {
     rememberTimer_.setSingleShot(true);
     rememberTimer_.setInterval(kResizeSettleMs);
@@ -115,9 +114,11 @@ void AppWindow::place()
         return;
     }
     window_->create(); // platforms that draw their own decorations know their size from here on
-    const QSize remembered = WindowPlacement::sizeFromText(Preferences::shared().stringForKey(StoredNames::kWindowSizeKey));
-    const WindowPlacement placement = WindowPlacement::choose(points(), screen->geometry().size(), screen->availableGeometry(),
-                                                              window_->frameMargins(), remembered, fullScreenAsked());
+    const QSize remembered
+        = WindowPlacement::sizeFromText(Preferences::shared().stringForKey(StoredNames::kWindowSizeKey));
+    const WindowPlacement placement
+        = WindowPlacement::choose(points(), screen->geometry().size(), screen->availableGeometry(),
+                                  window_->frameMargins(), remembered, fullScreenAsked());
     if (placement.fullScreen) {
         window_->showFullScreen();
         return;
@@ -138,8 +139,9 @@ void AppWindow::refitToDecorations()
     QScreen *screen = window_ ? window_->screen() : nullptr;
     if (!screen || window_->frameMargins().isNull() || screen->availableGeometry().contains(window_->frameGeometry()))
         return;
-    const WindowPlacement placement = WindowPlacement::choose(points(), screen->geometry().size(), screen->availableGeometry(),
-                                                              window_->frameMargins(), window_->size(), false);
+    const WindowPlacement placement
+        = WindowPlacement::choose(points(), screen->geometry().size(), screen->availableGeometry(),
+                                  window_->frameMargins(), window_->size(), false);
     window_->setGeometry(placement.geometry);
     placedSize_ = placement.geometry.size();
 }

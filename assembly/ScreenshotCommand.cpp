@@ -21,8 +21,8 @@ constexpr int kReadyTimeoutMs = 10000;
 
 bool prepareScreen(AppWindow &window, const QString &className)
 {
-    auto *screen = qobject_cast<ScreenController *>(
-        ScreenRegistry::shared().create(className, std::make_shared<Alarm>(), true));
+    auto *screen
+        = qobject_cast<ScreenController *>(ScreenRegistry::shared().create(className, std::make_shared<Alarm>(), true));
     if (!screen)
         return false;
     if (qobject_cast<TopLevelScreen *>(screen) && window.contentStack())
@@ -38,8 +38,8 @@ bool addOverlay(AppWindow &window, const ScreenshotCatalog::Recipe &recipe)
     QVariantMap properties = recipe.overlayProperties;
     properties.insert(QStringLiteral("width"), window.points().width());
     properties.insert(QStringLiteral("height"), window.points().height());
-    auto *item = component.isReady() ? qobject_cast<QQuickItem *>(component.createWithInitialProperties(properties))
-                                     : nullptr;
+    auto *item
+        = component.isReady() ? qobject_cast<QQuickItem *>(component.createWithInitialProperties(properties)) : nullptr;
     if (!item) {
         QTextStream(stderr) << component.errorString();
         return false;
@@ -97,7 +97,7 @@ std::optional<int> ScreenshotCommand::run(const QStringList &arguments)
     const QString name = arguments.at(at + 1), output = arguments.at(at + 2);
     registerScreenLibraries();
     AppWindow window(arguments.contains(QStringLiteral("--short")) ? AppWindow::Height::Short
-                                                                     : AppWindow::Height::Tall);
+                                                                   : AppWindow::Height::Tall);
     if (!window.load()) {
         err << "the window could not be loaded\n";
         return 1;
@@ -105,8 +105,8 @@ std::optional<int> ScreenshotCommand::run(const QStringList &arguments)
     window.show();
     const QImage image = render(window, name);
     if (image.isNull()) {
-        err << "unknown screen \"" << name << "\"; known: " << ScreenshotCatalog::shared().names().join(u' ')
-            << ' ' << ScreenRegistry::shared().classNames().join(u' ') << '\n';
+        err << "unknown screen \"" << name << "\"; known: " << ScreenshotCatalog::shared().names().join(u' ') << ' '
+            << ScreenRegistry::shared().classNames().join(u' ') << '\n';
         return 1;
     }
     if (!image.save(output, "PNG")) {

@@ -58,7 +58,7 @@ bool loadEveryScreen()
             continue;
         QQmlComponent component(&engine, screen->viewUrl());
         std::unique_ptr<QObject> view(component.isReady() ? component.createWithInitialProperties(
-                                                                {{QStringLiteral("controller"), QVariant::fromValue(screen)}})
+                                          {{QStringLiteral("controller"), QVariant::fromValue(screen)}})
                                                           : nullptr);
         all &= check(view != nullptr, QStringLiteral("screen %1 (%2) %3")
                                           .arg(name, screen->viewUrl().toString(), component.errorString().trimmed()));
@@ -111,8 +111,8 @@ bool ringOneAlarm()
     ok &= check(reloaded && !reloaded->active && reloaded->scheduledNotifications->isEmpty(),
                 QStringLiteral("the one-time alarm is stored off, nothing left scheduled"));
     const LocalNotificationList pending = LocalNotificationScheduler::shared().scheduledLocalNotifications();
-    const bool stillPending = std::any_of(pending.cbegin(), pending.cend(),
-                                          [&](const LocalNotification &n) { return n.fireDate == ring; });
+    const bool stillPending
+        = std::any_of(pending.cbegin(), pending.cend(), [&](const LocalNotification &n) { return n.fireDate == ring; });
     ok &= check(!stillPending, QStringLiteral("nothing pending for it"));
     Clock::setCurrent(nullptr);
     return ok;

@@ -22,10 +22,7 @@ WindowPlacement WindowPlacement::choose(QSize design, QSize screen, const QRect 
 
 QSize WindowPlacement::minimumSize(QSize design) { return design / 2; }
 
-QString WindowPlacement::sizeToText(QSize size)
-{
-    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
-}
+QString WindowPlacement::sizeToText(QSize size) { return QStringLiteral("%1x%2").arg(size.width()).arg(size.height()); }
 
 QSize WindowPlacement::sizeFromText(const QString &text)
 {

@@ -83,8 +83,7 @@ QStringList AlarmSettingScreen::dayTitles() const
 
 QStringList AlarmSettingScreen::dayNames() const
 {
-    return {tr("Sunday"), tr("Monday"), tr("Tuesday"), tr("Wednesday"), tr("Thursday"), tr("Friday"),
-            tr("Saturday")};
+    return {tr("Sunday"), tr("Monday"), tr("Tuesday"), tr("Wednesday"), tr("Thursday"), tr("Friday"), tr("Saturday")};
 }
 
 QVariantList AlarmSettingScreen::daysSelected() const
@@ -167,8 +166,8 @@ void AlarmSettingScreen::soundChosen(int row)
     const QStringList files = SoundCatalogue::fileNames();
     QString file = files.value(row, files.first());
     if (file != SoundCatalogue::kRandomSoundMarker && SoundResources::pathForSoundFile(file).isEmpty()) {
-        qWarning().noquote() << "tolvek: the sound" << file << "is missing from this installation;"
-                             << files.first() << "rings instead";
+        qWarning().noquote() << "tolvek: the sound" << file << "is missing from this installation;" << files.first()
+                             << "rings instead";
         file = files.first();
     }
     alarm_->soundFile = file;

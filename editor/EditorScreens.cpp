@@ -44,8 +44,8 @@ bool pickerAtRest(ScreenHost &host)
 {
     const auto *setting = qobject_cast<AlarmSettingScreen *>(host.contentStack()->topScreen());
     return !setting
-        || (setting->picker()->currentPage() == setting->picker()->chosenUnlockerIndex()
-            && setting->picker()->textAlpha() == 1.0);
+           || (setting->picker()->currentPage() == setting->picker()->chosenUnlockerIndex()
+               && setting->picker()->textAlpha() == 1.0);
 }
 
 void addRecipe(const QString &name, std::function<void(ScreenHost &)> prepare)
@@ -62,8 +62,7 @@ void registerEditorScreens()
     done = true;
     qml_register_types_Tolvek_Editor();
     ScreenRegistry &registry = ScreenRegistry::shared();
-    registry.registerScreen(kSettingScreen,
-                            [](const AlarmPtr &alarm, bool) { return new AlarmSettingScreen(alarm); });
+    registry.registerScreen(kSettingScreen, [](const AlarmPtr &alarm, bool) { return new AlarmSettingScreen(alarm); });
     registry.registerScreen(kSoundPicker, [](const AlarmPtr &alarm, bool) {
         const qsizetype row = alarm ? SoundCatalogue::fileNames().indexOf(alarm->soundFile) : 0;
         return new SoundPickerScreen(int(qMax<qsizetype>(row, 0)));
@@ -71,15 +70,15 @@ void registerEditorScreens()
 
     addRecipe(QStringLiteral("editor-new"), [](ScreenHost &host) { pushSettingScreen(host, nullptr); });
     addRecipe(QStringLiteral("editor-edit"), [](ScreenHost &host) { pushSettingScreen(host, sampleAlarm()); });
-    addRecipe(QStringLiteral("editor-time"), [](ScreenHost &host) {
-        pushSettingScreen(host, sampleAlarm())->openTimePicker();
-    });
+    addRecipe(QStringLiteral("editor-time"),
+              [](ScreenHost &host) { pushSettingScreen(host, sampleAlarm())->openTimePicker(); });
     // The rows below the strip: the slogan, snooze and the sound.
     addRecipe(QStringLiteral("editor-rows"),
               [](ScreenHost &host) { pushSettingScreen(host, sampleAlarm(), kRowsScroll); });
     addRecipe(QStringLiteral("editor-odd-slogan"), [](ScreenHost &host) {
         AlarmPtr alarm = sampleAlarm();
-        alarm->slogan = QStringLiteral("صباح الخير 🌅👨‍👩‍👧 wake\nup\t") + QString(10000, QLatin1Char('z'));
+        alarm->slogan = QStringLiteral("صباح الخير 🌅👨‍👩‍👧 wake\nup\t")
+                        + QString(10000, QLatin1Char('z'));
         pushSettingScreen(host, alarm, kRowsScroll);
     });
     addRecipe(QStringLiteral("sound-picker"), [](ScreenHost &host) {

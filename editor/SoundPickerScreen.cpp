@@ -4,9 +4,10 @@
 #include "sound/RingPlayer.h"
 
 SoundPickerScreen::SoundPickerScreen(int chosenRow, QObject *parent)
-    : PushedScreen(parent), soundNames_(SoundCatalogue::displayNames()), chosenRow_(chosenRow)
-{
-}
+    : PushedScreen(parent),
+      soundNames_(SoundCatalogue::displayNames()),
+      chosenRow_(chosenRow)
+{ }
 
 SoundPickerScreen::~SoundPickerScreen()
 {

@@ -3,8 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-AlarmFileWatcher::AlarmFileWatcher(const QString &filePath, QObject *parent)
-    : QObject(parent), filePath_(filePath)
+AlarmFileWatcher::AlarmFileWatcher(const QString &filePath, QObject *parent) : QObject(parent), filePath_(filePath)
 {
     settle_.setSingleShot(true);
     settle_.setInterval(kSettleMs);

@@ -24,10 +24,14 @@ int AlarmListModel::rowCount(const QModelIndex &parent) const { return parent.is
 
 QHash<int, QByteArray> AlarmListModel::roleNames() const
 {
-    return {{IdentifierRole, "identifier"},   {TimeTextRole, "timeText"},
-            {DaysRole, "days"},               {SloganRole, "slogan"},
-            {UnlockerPictureRole, "unlockerPicture"}, {ActiveRole, "active"},
-            {LevelMarksRole, "levelMarks"},   {AccessibleNameRole, "accessibleName"},
+    return {{IdentifierRole, "identifier"},
+            {TimeTextRole, "timeText"},
+            {DaysRole, "days"},
+            {SloganRole, "slogan"},
+            {UnlockerPictureRole, "unlockerPicture"},
+            {ActiveRole, "active"},
+            {LevelMarksRole, "levelMarks"},
+            {AccessibleNameRole, "accessibleName"},
             {PlaceholderRole, "placeholder"}};
 }
 
@@ -79,8 +83,7 @@ QString AlarmListModel::timeText(const Alarm &alarm)
 QString AlarmListModel::accessibleName(const Alarm &alarm)
 {
     return QStringLiteral("%1, %2, %3, %4")
-        .arg(alarm.timeOfDay().toString(QStringLiteral("HH:mm")), WeekdayStrip::spoken(alarm.repeatMask),
-             alarm.slogan,
+        .arg(alarm.timeOfDay().toString(QStringLiteral("HH:mm")), WeekdayStrip::spoken(alarm.repeatMask), alarm.slogan,
              alarm.active ? QCoreApplication::translate("HomeScreen", "on")
                           : QCoreApplication::translate("HomeScreen", "off"));
 }

@@ -18,14 +18,14 @@ class AlarmListModel : public QAbstractListModel
 public:
     enum Role {
         IdentifierRole = Qt::UserRole + 1,
-        TimeTextRole,     // in the "Date Format" pattern
-        DaysRole,         // the weekday strip: [{text, lit}] Sunday first
+        TimeTextRole, // in the "Date Format" pattern
+        DaysRole,     // the weekday strip: [{text, lit}] Sunday first
         SloganRole,
         UnlockerPictureRole, // the unlocker's small picture name
         ActiveRole,
-        LevelMarksRole,   // picture names of the five level marks
+        LevelMarksRole,     // picture names of the five level marks
         AccessibleNameRole, // "HH:MM, <days or Once>, <slogan>, on|off"
-        PlaceholderRole,  // the blank slot of a dragged row
+        PlaceholderRole,    // the blank slot of a dragged row
     };
     Q_ENUM(Role)
 

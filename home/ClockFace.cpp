@@ -23,7 +23,8 @@ bool reachable() { return Reachability::reachabilityForInternetConnection()->isR
 } // namespace
 
 ClockFace::ClockFace(std::function<std::optional<Weather>()> lastWeather, QObject *parent)
-    : QObject(parent), lastWeather_(std::move(lastWeather))
+    : QObject(parent),
+      lastWeather_(std::move(lastWeather))
 {
     Broadcaster &center = Broadcaster::shared();
     center.addObserver(this, StoredNames::Broadcast::kWeatherFetchBegin, [this](const QVariant &) { fetchBegan(); });

@@ -246,10 +246,7 @@ void HomeScreen::confirmDelete(const QString &identifier)
     reloadAlarms();
 }
 
-void HomeScreen::setSelectedActive(bool active)
-{
-    setRowActive(selectedRow(), active);
-}
+void HomeScreen::setSelectedActive(bool active) { setRowActive(selectedRow(), active); }
 
 void HomeScreen::setRowActive(int row, bool active)
 {

@@ -52,8 +52,8 @@ public:
     enum class OverlayState { Closed, Opening, Open, Closing };
     Q_ENUM(OverlayState)
 
-    static constexpr int kFlipMs = 250;       // each of the two flips
-    static constexpr int kCrossFadeMs = 400;  // a row's background on switching
+    static constexpr int kFlipMs = 250;      // each of the two flips
+    static constexpr int kCrossFadeMs = 400; // a row's background on switching
     static constexpr qreal kMaskAlpha = 0.45;
     static constexpr int kLongPressMs = 500;
     static constexpr qreal kBlurOffset = 200; // scroll offset at which the background is fully blurred

@@ -36,9 +36,10 @@ void storeSampleAlarms()
         int kind;
         bool on;
     };
-    const Sample samples[] = {{QTime(21, 30), 0, "Water the plants", Unlocker::ShakeToLaunch, true},
-                              {QTime(8, 15), Alarm::kWeekend, "Long run by the river", Unlocker::Tap, false},
-                              {QTime(6, 45), Alarm::kWeekdays, "Rise and shine, astronaut!", Unlocker::Calculate, true}};
+    const Sample samples[]
+        = {{QTime(21, 30), 0, "Water the plants", Unlocker::ShakeToLaunch, true},
+           {QTime(8, 15), Alarm::kWeekend, "Long run by the river", Unlocker::Tap, false},
+           {QTime(6, 45), Alarm::kWeekdays, "Rise and shine, astronaut!", Unlocker::Calculate, true}};
     for (const Sample &sample : samples) {
         auto alarm = std::make_shared<Alarm>();
         alarm->setTimeOfDay(sample.time);

@@ -61,14 +61,14 @@ QString TemperatureText::iconForConditionCode(const QString &code)
         const char *icon;
     };
     static constexpr Range kIcons[] = {
-        {0, 4, "weather-thunderstorm"}, {37, 39, "weather-thunderstorm"}, {45, 45, "weather-thunderstorm"},
-        {47, 47, "weather-thunderstorm"}, {5, 5, "weather-rain-snow"}, {42, 42, "weather-rain-snow"},
-        {46, 46, "weather-rain-snow"}, {6, 7, "weather-sleet-rain"}, {8, 12, "weather-rain"},
-        {40, 40, "weather-rain"}, {13, 14, "weather-snow"}, {15, 16, "weather-heavy-snow"},
-        {41, 41, "weather-heavy-snow"}, {43, 43, "weather-heavy-snow"}, {17, 18, "weather-sleet"},
-        {35, 35, "weather-sleet"}, {19, 19, "weather-dust"}, {20, 22, "weather-frog"},
-        {23, 24, "weather-wind"}, {25, 28, "weather-cloudy"}, {29, 30, "weather-partly-cloudy"},
-        {44, 44, "weather-partly-cloudy"}, {31, 31, "weather-night"}, {32, 34, "weather-sunny"},
+        {0, 4, "weather-thunderstorm"},    {37, 39, "weather-thunderstorm"}, {45, 45, "weather-thunderstorm"},
+        {47, 47, "weather-thunderstorm"},  {5, 5, "weather-rain-snow"},      {42, 42, "weather-rain-snow"},
+        {46, 46, "weather-rain-snow"},     {6, 7, "weather-sleet-rain"},     {8, 12, "weather-rain"},
+        {40, 40, "weather-rain"},          {13, 14, "weather-snow"},         {15, 16, "weather-heavy-snow"},
+        {41, 41, "weather-heavy-snow"},    {43, 43, "weather-heavy-snow"},   {17, 18, "weather-sleet"},
+        {35, 35, "weather-sleet"},         {19, 19, "weather-dust"},         {20, 22, "weather-frog"},
+        {23, 24, "weather-wind"},          {25, 28, "weather-cloudy"},       {29, 30, "weather-partly-cloudy"},
+        {44, 44, "weather-partly-cloudy"}, {31, 31, "weather-night"},        {32, 34, "weather-sunny"},
         {36, 36, "weather-sunny"},
     };
     bool ok = false;

@@ -7,11 +7,11 @@
 // radians from the +x axis towards +y (y points down).
 namespace VolumeArc {
 inline constexpr double kRadius = 102.5;
-inline constexpr double kEndOffset = 15;         // how far below the centre both ends lie
+inline constexpr double kEndOffset = 15; // how far below the centre both ends lie
 inline constexpr double kLineWidth = 4;
-inline constexpr double kLevelGap = 0.0872664626; // 5 degrees left before the knob above 0.1
+inline constexpr double kLevelGap = 0.0872664626;  // 5 degrees left before the knob above 0.1
 inline constexpr double kLowestShownLevel = 0.001; // a sliver of level even at volume 0
-inline constexpr float kKnobOnThreshold = 0.0625f;  // one volume step
+inline constexpr float kKnobOnThreshold = 0.0625f; // one volume step
 inline constexpr float kStep = 0.0625f;
 
 double endAngleOffset(); // a0 = asin(15 / 102.5)

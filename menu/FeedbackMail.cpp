@@ -25,6 +25,7 @@ QString FeedbackMail::body(const Facts &facts)
 
 QUrl FeedbackMail::address(const Facts &facts)
 {
-    return linkWithQuery(QStringLiteral("mailto:") + ProjectLinks::kSupportAddress,
-                         {{QStringLiteral("subject"), tr("Suggestion & Feedback")}, {QStringLiteral("body"), body(facts)}});
+    return linkWithQuery(
+        QStringLiteral("mailto:") + ProjectLinks::kSupportAddress,
+        {{QStringLiteral("subject"), tr("Suggestion & Feedback")}, {QStringLiteral("body"), body(facts)}});
 }

@@ -25,16 +25,14 @@ bool DesktopLinkOpener::hasHandler(const QString &scheme)
     if (xdgMime.isEmpty())
         return true;
     QProcess query;
-    query.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("x-scheme-handler/") + scheme});
+    query.start(xdgMime,
+                {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("x-scheme-handler/") + scheme});
     if (!query.waitForFinished(kQueryTimeoutMs) || query.exitCode() != 0)
         return false;
     return !query.readAllStandardOutput().trimmed().isEmpty();
 }
 
-bool DesktopLinkOpener::open(const QUrl &url)
-{
-    return hasHandler(url.scheme()) && QDesktopServices::openUrl(url);
-}
+bool DesktopLinkOpener::open(const QUrl &url) { return hasHandler(url.scheme()) && QDesktopServices::openUrl(url); }
 
 QUrl linkWithQuery(const QString &base, const QList<std::pair<QString, QString>> &items)
 {

@@ -35,16 +35,22 @@ void registerMenuScreens()
     ScreenshotCatalog &catalog = ScreenshotCatalog::shared();
     catalog.add(QStringLiteral("about"), ScreenshotCatalog::topLevelScreen(QStringLiteral("AboutScreen")));
     catalog.add(QStringLiteral("more"), ScreenshotCatalog::topLevelScreen(QStringLiteral("MoreScreen")));
-    catalog.add(QStringLiteral("menu-more"), {[](ScreenHost &window) {
-                                                  window.rootScreen()->showMenu();
-                                                  if (auto *menu = qobject_cast<MenuScreen *>(window.rootScreen()->menuScreen()))
-                                                      menu->chooseEntry(MenuScreen::More);
-                                              },
-                                              {}, {}, {}});
-    catalog.add(QStringLiteral("share"), {[](ScreenHost &window) {
-                                              window.rootScreen()->showMenu();
-                                              if (auto *menu = qobject_cast<MenuScreen *>(window.rootScreen()->menuScreen()))
-                                                  menu->chooseEntry(MenuScreen::Share);
-                                          },
-                                          {}, {}, {}});
+    catalog.add(QStringLiteral("menu-more"),
+                {[](ScreenHost &window) {
+                     window.rootScreen()->showMenu();
+                     if (auto *menu = qobject_cast<MenuScreen *>(window.rootScreen()->menuScreen()))
+                         menu->chooseEntry(MenuScreen::More);
+                 },
+                 {},
+                 {},
+                 {}});
+    catalog.add(QStringLiteral("share"),
+                {[](ScreenHost &window) {
+                     window.rootScreen()->showMenu();
+                     if (auto *menu = qobject_cast<MenuScreen *>(window.rootScreen()->menuScreen()))
+                         menu->chooseEntry(MenuScreen::Share);
+                 },
+                 {},
+                 {},
+                 {}});
 }

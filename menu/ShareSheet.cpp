@@ -5,9 +5,9 @@
 #include "platform/AlertPresenter.h"
 
 ShareSheet::ShareSheet(const QLocale &locale, QObject *parent)
-    : ScreenController(parent), targets_(ShareTargets::forLocale(locale))
-{
-}
+    : ScreenController(parent),
+      targets_(ShareTargets::forLocale(locale))
+{ }
 
 QStringList ShareSheet::entries() const
 {
@@ -30,7 +30,8 @@ void ShareSheet::choose(int index)
     close(true);
     if (LinkOpener::shared().open(ShareTargets::address(kind, content())))
         return;
-    const QString message = kind == ShareTargets::Kind::Email     ? tr("Please make sure your email account on the iPhone is set up.")
+    const QString message = kind == ShareTargets::Kind::Email
+                                ? tr("Please make sure your email account on the iPhone is set up.")
                             : kind == ShareTargets::Kind::Message ? tr("Please make sure your Messages is set up.")
                                                                   : tr("Please make sure a web browser is set up.");
     AlertPresenter::shared().presentAlert({tr("NOTICE"), message, {{tr("Dismiss"), AlertButton::Type::Cancel, {}}}});

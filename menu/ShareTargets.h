@@ -22,7 +22,7 @@ QList<Target> forLocale(const QLocale &locale);
 
 struct Content
 {
-    QString subject; // mail only
+    QString subject;   // mail only
     QString shortText; // networks
     QString longText;  // mail and message
     QUrl link;

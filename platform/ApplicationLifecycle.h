@@ -19,8 +19,7 @@ public:
     static inline const QString DidEnterBackground = StoredNames::Broadcast::kDidEnterBackground;
     static inline const QString WillEnterForeground = StoredNames::Broadcast::kWillEnterForeground;
     static inline const QString WillTerminate = StoredNames::Broadcast::kWillTerminate;
-    static inline const QString DidReceiveMemoryWarning
-        = StoredNames::Broadcast::kDidReceiveMemoryWarning;
+    static inline const QString DidReceiveMemoryWarning = StoredNames::Broadcast::kDidReceiveMemoryWarning;
 
     static ApplicationLifecycle &shared();
     State state() const { return state_; }

@@ -28,7 +28,7 @@ void setError(QString *error, const QString &text)
 class Descriptor
 {
 public:
-    explicit Descriptor(int fd) : fd_(fd) {}
+    explicit Descriptor(int fd) : fd_(fd) { }
     ~Descriptor()
     {
         if (fd_ >= 0)
@@ -93,7 +93,7 @@ AtomicFile::Read AtomicFile::read(const QString &path, qint64 maxBytes)
 {
     Read result;
     const QByteArray name = QFile::encodeName(path);
-    struct stat st{};
+    struct stat st = {};
     if (::lstat(name.constData(), &st) != 0) {
         if (errno != ENOENT) {
             result.status = Read::Status::Unreadable;

@@ -27,7 +27,8 @@ void Broadcaster::post(const QString &name, const QVariant &object)
 {
     QCoreApplication *app = QCoreApplication::instance();
     if (app && QThread::currentThread() != app->thread()) {
-        QMetaObject::invokeMethod(app, [this, name, object] { deliver(name, object); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            app, [this, name, object] { deliver(name, object); }, Qt::QueuedConnection);
         return;
     }
     deliver(name, object);
@@ -48,7 +49,8 @@ void Broadcaster::deliver(const QString &name, const QVariant &object)
         Handler handler;
         {
             QMutexLocker lock(&mutex_);
-            auto it = std::find_if(observers_.begin(), observers_.end(), [id](const Observer &o) { return o.id == id; });
+            auto it
+                = std::find_if(observers_.begin(), observers_.end(), [id](const Observer &o) { return o.id == id; });
             if (it == observers_.end() || it->owner.isNull())
                 continue;
             handler = it->handler;

@@ -19,11 +19,8 @@ QTimeZone SystemClock::timeZone() const { return QTimeZone::systemTimeZone(); }
 
 QDateTime SystemClock::now() const { return QDateTime::currentDateTime().toTimeZone(timeZone()); }
 
-FixedClock::FixedClock(const QDateTime &now, const QTimeZone &zone) : now_(now), zone_(zone) {}
+FixedClock::FixedClock(const QDateTime &now, const QTimeZone &zone) : now_(now), zone_(zone) { }
 
-QDateTime ShiftedClock::now() const
-{
-    return QDateTime::currentDateTime().addMSecs(offsetMs_).toTimeZone(timeZone());
-}
+QDateTime ShiftedClock::now() const { return QDateTime::currentDateTime().addMSecs(offsetMs_).toTimeZone(timeZone()); }
 
 void ShiftedClock::setNow(const QDateTime &moment) { offsetMs_ = QDateTime::currentDateTime().msecsTo(moment); }

@@ -25,7 +25,10 @@ int depth = 0;
 int lockFd = -1;
 QString outerProblem; // why the outermost DataLock on this thread failed
 
-QString systemError(const QString &what) { return what + QStringLiteral(": ") + QString::fromLocal8Bit(strerror(errno)); }
+QString systemError(const QString &what)
+{
+    return what + QStringLiteral(": ") + QString::fromLocal8Bit(strerror(errno));
+}
 
 // Takes the file lock, waiting until `deadline`; "" on success, else why not.
 QString lockFile(const QDeadlineTimer &deadline)
@@ -48,7 +51,8 @@ QString lockFile(const QDeadlineTimer &deadline)
         if (deadline.hasExpired()) {
             ::close(lockFd);
             lockFd = -1;
-            return QStringLiteral("the alarm data is in use by another program (still busy after %1 s); nothing was changed")
+            return QStringLiteral(
+                       "the alarm data is in use by another program (still busy after %1 s); nothing was changed")
                 .arg(DataLock::kWaitMs / 1000);
         }
         QThread::msleep(20);

@@ -20,7 +20,8 @@ bool fail(QString *error, const QString &why)
 } // namespace
 
 InProcessNotificationScheduler::InProcessNotificationScheduler(bool deliver, QObject *parent)
-    : LocalNotificationScheduler(parent), deliver_(deliver)
+    : LocalNotificationScheduler(parent),
+      deliver_(deliver)
 {
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &InProcessNotificationScheduler::checkNow);

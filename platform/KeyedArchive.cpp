@@ -80,15 +80,16 @@ QString KeyedUnarchiver::classNameOf(const QJsonValue &value)
 
 bool KeyedArchive::writeFile(const QString &path, const QJsonValue &root, QString *error)
 {
-    const QJsonObject archive{{QStringLiteral("archive"), kArchiveTag}, {QStringLiteral("version"), 1},
-                              {QStringLiteral("root"), root}};
+    const QJsonObject archive{
+        {QStringLiteral("archive"), kArchiveTag}, {QStringLiteral("version"), 1}, {QStringLiteral("root"), root}};
     // Compact: a third of the indented size, and as quick to write as to read.
     const QByteArray bytes = QJsonDocument(archive).toJson(QJsonDocument::Compact);
     // A file the reader would refuse as too large is not written: the one in
     // place, which can still be read, stays.
     if (bytes.size() > kMaxFileBytes) {
         if (error)
-            *error = QStringLiteral("%1 would be %2 bytes, more than %3").arg(path).arg(bytes.size()).arg(kMaxFileBytes);
+            *error
+                = QStringLiteral("%1 would be %2 bytes, more than %3").arg(path).arg(bytes.size()).arg(kMaxFileBytes);
         return false;
     }
     return AtomicFile::write(path, bytes, error);
@@ -116,7 +117,8 @@ KeyedArchive::ReadResult KeyedArchive::readFile(const QString &path, const RootC
         const QJsonValue root = archive.value(QStringLiteral("root"));
         if (parse.error != QJsonParseError::NoError)
             result.error = parse.errorString();
-        else if (archive.value(QStringLiteral("archive")).toString() != kArchiveTag || !archive.contains(QStringLiteral("root")))
+        else if (archive.value(QStringLiteral("archive")).toString() != kArchiveTag
+                 || !archive.contains(QStringLiteral("root")))
             result.error = QStringLiteral("not an archive");
         else if (fits && !fits(root))
             result.error = QStringLiteral("the contents have another shape");
@@ -135,7 +137,8 @@ KeyedArchive::ReadResult KeyedArchive::readFile(const QString &path, const RootC
     if (result.movedAsidePath.isEmpty()) {
         // Not kept: it must not be replaced either.
         result.status = ReadStatus::Unreadable;
-        result.error = QStringLiteral("%1 is damaged (%2) and could not be kept aside: %3").arg(path, result.error, why);
+        result.error
+            = QStringLiteral("%1 is damaged (%2) and could not be kept aside: %3").arg(path, result.error, why);
         qWarning().noquote() << "tolvek:" << result.error;
         return result;
     }

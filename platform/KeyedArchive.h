@@ -45,7 +45,7 @@ private:
 class KeyedUnarchiver
 {
 public:
-    explicit KeyedUnarchiver(const QJsonObject &object) : object_(object) {}
+    explicit KeyedUnarchiver(const QJsonObject &object) : object_(object) { }
     QString className() const;
     bool containsKey(const QString &key) const { return object_.contains(key); }
     qint64 decodeInt(const QString &key) const;

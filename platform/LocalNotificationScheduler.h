@@ -18,7 +18,8 @@ public:
     // more than 64 would be pending, a notification has no fire date, or the
     // change could not be stored.
     virtual bool changeLocalNotifications(const LocalNotificationList &cancel, const LocalNotificationList &schedule,
-                                          QString *error = nullptr) = 0;
+                                          QString *error = nullptr)
+        = 0;
     // False (and nothing scheduled) when 64 notifications are already pending
     // or the scheduler cannot be reached.
     bool scheduleLocalNotification(const LocalNotification &n) { return changeLocalNotifications({}, {n}); }

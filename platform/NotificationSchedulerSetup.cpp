@@ -33,10 +33,10 @@ NotificationSchedulerSetup installNotificationScheduler(QObject *owner)
         const QDBusReply<void> started = busInterface->startService(NotificationBus::kServiceName);
         setup.scheduler = new DBusNotificationScheduler(bus, owner);
         setup.viaService = true;
-        setup.state = started.isValid()
-                          ? QStringLiteral("The notification service was started.")
-                          : QStringLiteral("The notification service could not be started: %1")
-                                .arg(started.error().message());
+        setup.state
+            = started.isValid()
+                  ? QStringLiteral("The notification service was started.")
+                  : QStringLiteral("The notification service could not be started: %1").arg(started.error().message());
     } else {
         setup = inProcess(owner, QStringLiteral("The notification service is not installed."));
     }

@@ -12,7 +12,7 @@ QString path();
 struct Contents
 {
     LocalNotificationList pending;
-    QDateTime lastCheck; // last moment the deliverer looked at the list (for missed alarms)
+    QDateTime lastCheck;    // last moment the deliverer looked at the list (for missed alarms)
     QString movedAsidePath; // set by load() when the file was damaged or wrong-shaped and kept aside there
     QString readError;      // set by load() when the file exists but cannot be read: it must not be replaced
 };

@@ -54,7 +54,8 @@ void keepDamageAside(const QString &path)
     QString error;
     if (file.status == AtomicFile::Read::Status::TooLarge) {
         const QString aside = AtomicFile::keepAside(path, true, &error);
-        qWarning().noquote() << "tolvek: the preferences file is too large;" << (aside.isEmpty() ? error : "kept as " + aside);
+        qWarning().noquote() << "tolvek: the preferences file is too large;"
+                             << (aside.isEmpty() ? error : "kept as " + aside);
         return;
     }
     if (file.status != AtomicFile::Read::Status::Ok)
@@ -87,7 +88,7 @@ QString checkedFile()
 }
 } // namespace
 
-Preferences::Preferences() : settings_(checkedFile(), QSettings::IniFormat) {}
+Preferences::Preferences() : settings_(checkedFile(), QSettings::IniFormat) { }
 
 Preferences &Preferences::shared()
 {

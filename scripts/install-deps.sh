@@ -5,7 +5,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake ninja-build ccache pkg-config git
+  build-essential cmake ninja-build ccache pkg-config git clang-format
   qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools
   qt6-multimedia-dev qt6-sensors-dev qt6-positioning-dev
   qt6-websockets-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools

@@ -19,7 +19,7 @@ inline constexpr int kAllocationLimitMb = 256;
 
 struct Result
 {
-    QImage picture; // null when refused
+    QImage picture;  // null when refused
     QString problem; // why, for the log
 };
 Result load(const QString &path);

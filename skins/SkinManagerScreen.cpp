@@ -69,7 +69,8 @@ void SkinManagerScreen::previewSkin(int number)
     if (number < 1 || number > SkinCatalogue::kBuiltInCount)
         return;
     auto *preview = new SkinPreviewScreen(SkinCatalogue::skinFileName(number));
-    connect(preview, &SkinPreviewScreen::confirmed, this, [](const QString &skinFile) { SkinCatalogue::setCurrentSkin(skinFile); });
+    connect(preview, &SkinPreviewScreen::confirmed, this,
+            [](const QString &skinFile) { SkinCatalogue::setCurrentSkin(skinFile); });
     present(preview, true);
 }
 

@@ -5,9 +5,9 @@
 #include "ui/ScreenMetrics.h"
 
 SkinPreviewScreen::SkinPreviewScreen(const QString &skinFile, QObject *parent)
-    : ScreenController(parent), skinFile_(skinFile)
-{
-}
+    : ScreenController(parent),
+      skinFile_(skinFile)
+{ }
 
 QString SkinPreviewScreen::backgroundUrl() const
 {

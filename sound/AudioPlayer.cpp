@@ -10,9 +10,8 @@ AudioPlayer::AudioPlayer(const QUrl &source, QObject *parent) : QObject(parent)
 {
     player_.setAudioOutput(&output_);
     connect(&MediaVolume::shared(), &MediaVolume::playerGainChanged, this, &AudioPlayer::applyVolume);
-    connect(&player_, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error, const QString &reason) {
-        fail(reason);
-    });
+    connect(&player_, &QMediaPlayer::errorOccurred, this,
+            [this](QMediaPlayer::Error, const QString &reason) { fail(reason); });
     connect(&player_, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
         if (status == QMediaPlayer::InvalidMedia)
             fail(QStringLiteral("not a playable sound"));
@@ -24,8 +23,8 @@ AudioPlayer::AudioPlayer(const QUrl &source, QObject *parent) : QObject(parent)
     // end: fail instead, after the caller had a chance to connect.
     if (!MediaVolume::shared().hasAudioServer()) {
         failed_ = true;
-        QMetaObject::invokeMethod(this, [this] { Q_EMIT failed(QStringLiteral("no audio server")); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { Q_EMIT failed(QStringLiteral("no audio server")); }, Qt::QueuedConnection);
         return;
     }
     player_.setSource(source);
@@ -40,15 +39,9 @@ void AudioPlayer::retire()
     QTimer::singleShot(kTeardownMs, this, &QObject::deleteLater);
 }
 
-void AudioPlayer::setLooping(bool endless)
-{
-    player_.setLoops(endless ? QMediaPlayer::Infinite : QMediaPlayer::Once);
-}
+void AudioPlayer::setLooping(bool endless) { player_.setLoops(endless ? QMediaPlayer::Infinite : QMediaPlayer::Once); }
 
-bool AudioPlayer::isLooping() const
-{
-    return player_.loops() == QMediaPlayer::Infinite;
-}
+bool AudioPlayer::isLooping() const { return player_.loops() == QMediaPlayer::Infinite; }
 
 void AudioPlayer::setVolume(float volume)
 {
@@ -60,15 +53,9 @@ void AudioPlayer::setVolume(float volume)
     Q_EMIT volumeChanged(volume_);
 }
 
-void AudioPlayer::setRate(float rate)
-{
-    player_.setPlaybackRate(rate);
-}
+void AudioPlayer::setRate(float rate) { player_.setPlaybackRate(rate); }
 
-float AudioPlayer::rate() const
-{
-    return float(player_.playbackRate());
-}
+float AudioPlayer::rate() const { return float(player_.playbackRate()); }
 
 void AudioPlayer::play()
 {
@@ -76,25 +63,13 @@ void AudioPlayer::play()
         player_.play();
 }
 
-void AudioPlayer::stop()
-{
-    player_.stop();
-}
+void AudioPlayer::stop() { player_.stop(); }
 
-void AudioPlayer::rewind()
-{
-    player_.setPosition(0);
-}
+void AudioPlayer::rewind() { player_.setPosition(0); }
 
-bool AudioPlayer::isPlaying() const
-{
-    return !failed_ && player_.playbackState() == QMediaPlayer::PlayingState;
-}
+bool AudioPlayer::isPlaying() const { return !failed_ && player_.playbackState() == QMediaPlayer::PlayingState; }
 
-void AudioPlayer::applyVolume()
-{
-    output_.setVolume(volume_ * MediaVolume::shared().playerGain());
-}
+void AudioPlayer::applyVolume() { output_.setVolume(volume_ * MediaVolume::shared().playerGain()); }
 
 void AudioPlayer::fail(const QString &reason)
 {

@@ -71,10 +71,7 @@ void onSinkInfo(pa_context *, const pa_sink_info *info, int eol, void *userdata)
     }
 }
 
-void onSuccess(pa_context *, int success, void *userdata)
-{
-    *static_cast<bool *>(userdata) = success != 0;
-}
+void onSuccess(pa_context *, int success, void *userdata) { *static_cast<bool *>(userdata) = success != 0; }
 } // namespace
 
 AudioServer &AudioServer::shared()
@@ -92,10 +89,7 @@ AudioServer::AudioServer()
         refresh();
 }
 
-AudioServer::~AudioServer()
-{
-    disconnectFromServer();
-}
+AudioServer::~AudioServer() { disconnectFromServer(); }
 
 bool AudioServer::connectToServer()
 {
@@ -105,12 +99,13 @@ bool AudioServer::connectToServer()
     pa_context_set_state_callback(context_, onContextState, this);
     pa_threaded_mainloop_lock(loop_);
     bool ready = pa_threaded_mainloop_start(loop_) >= 0
-        && pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0
-        && waitLocked(loop_, context_, [this] {
-               const pa_context_state_t state = pa_context_get_state(context_);
-               return state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state);
-           })
-        && pa_context_get_state(context_) == PA_CONTEXT_READY;
+                 && pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0
+                 && waitLocked(loop_, context_,
+                               [this] {
+                                   const pa_context_state_t state = pa_context_get_state(context_);
+                                   return state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state);
+                               })
+                 && pa_context_get_state(context_) == PA_CONTEXT_READY;
     const QString error = QString::fromUtf8(pa_strerror(pa_context_errno(context_)));
     wasReady_ = ready;
     if (ready) {
@@ -119,7 +114,8 @@ bool AudioServer::connectToServer()
             context_,
             [](pa_context *, pa_subscription_event_type_t, uint32_t, void *self) {
                 auto *server = static_cast<AudioServer *>(self);
-                QMetaObject::invokeMethod(server, [server] { server->refresh(); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    server, [server] { server->refresh(); }, Qt::QueuedConnection);
             },
             this);
         if (pa_operation *op = pa_context_subscribe(
@@ -202,7 +198,8 @@ bool AudioServer::setSinkVolume(float volume)
     pa_cvolume_set(&levels, std::max(1, sink_.channels),
                    pa_volume_t(std::lround(std::clamp(volume, 0.0f, 1.0f) * float(PA_VOLUME_NORM))));
     bool success = false;
-    runOperation([&] { return pa_context_set_sink_volume_by_name(context_, kDefaultSink, &levels, onSuccess, &success); });
+    runOperation(
+        [&] { return pa_context_set_sink_volume_by_name(context_, kDefaultSink, &levels, onSuccess, &success); });
     refresh();
     return success;
 }

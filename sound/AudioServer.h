@@ -11,9 +11,9 @@ struct pa_context;
 // (PipeWire's Pulse server answers the same way).
 struct SinkState
 {
-    QString name;                  // "alsa_output.pci-0000_00_1f.3.analog-stereo", "tolvek_null"
-    QString description;           // "Built-in Audio Analog Stereo", "Null Output"
-    float volume = 1.0f;           // 0..1, the loudest channel; 1 is the sink's 100 %
+    QString name;        // "alsa_output.pci-0000_00_1f.3.analog-stereo", "tolvek_null"
+    QString description; // "Built-in Audio Analog Stereo", "Null Output"
+    float volume = 1.0f; // 0..1, the loudest channel; 1 is the sink's 100 %
     bool muted = false;
     int channels = 2;
     QString activePort;            // "analog-output-headphones"; empty for a sink without ports

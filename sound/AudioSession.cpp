@@ -43,7 +43,4 @@ bool AudioSession::overrideOutputAudioPortToSpeaker(bool speaker)
     return false;
 }
 
-float AudioSession::outputVolume() const
-{
-    return MediaVolume::shared().volume();
-}
+float AudioSession::outputVolume() const { return MediaVolume::shared().volume(); }

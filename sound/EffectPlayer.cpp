@@ -32,10 +32,7 @@ void EffectPlayer::stop()
         audioPlayer_->stop();
 }
 
-bool EffectPlayer::playing() const
-{
-    return audioPlayer_ && audioPlayer_->isPlaying();
-}
+bool EffectPlayer::playing() const { return audioPlayer_ && audioPlayer_->isPlaying(); }
 
 void EffectPlayer::setRate(float rate)
 {

@@ -20,20 +20,11 @@ MediaVolume::MediaVolume()
     connect(&server, &AudioServer::sinkChanged, this, &MediaVolume::serverChanged);
 }
 
-bool MediaVolume::hasAudioServer() const
-{
-    return AudioServer::shared().isAvailable();
-}
+bool MediaVolume::hasAudioServer() const { return AudioServer::shared().isAvailable(); }
 
-float MediaVolume::volume() const
-{
-    return volume_;
-}
+float MediaVolume::volume() const { return volume_; }
 
-bool MediaVolume::isMuted() const
-{
-    return muted_;
-}
+bool MediaVolume::isMuted() const { return muted_; }
 
 float MediaVolume::playerGain() const
 {
@@ -65,10 +56,7 @@ void MediaVolume::setMuted(bool muted)
     announce(volume_, oldMuted);
 }
 
-void MediaVolume::refresh()
-{
-    AudioServer::shared().refresh();
-}
+void MediaVolume::refresh() { AudioServer::shared().refresh(); }
 
 void MediaVolume::serverChanged(const SinkState &sink)
 {

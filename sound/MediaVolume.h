@@ -17,8 +17,8 @@
 //   v.setVolume(v.volume() + 0.0625f);       // one step of the clock face
 //   Broadcaster::shared().addObserver(this, kMediaVolumeDidChangeNotification,
 //       [this](const QVariant &volume) { showVolume(volume.toFloat()); });
-inline const QString kMediaVolumeDidChangeNotification =
-    QStringLiteral("MPMusicPlayerControllerVolumeDidChangeNotification");
+inline const QString kMediaVolumeDidChangeNotification
+    = QStringLiteral("MPMusicPlayerControllerVolumeDidChangeNotification");
 
 struct SinkState;
 

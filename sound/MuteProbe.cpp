@@ -33,10 +33,7 @@ void MuteProbe::detect()
     probe_->play([this] { playbackComplete(); });
 }
 
-void MuteProbe::incrementTimer()
-{
-    soundDuration_ += kTick;
-}
+void MuteProbe::incrementTimer() { soundDuration_ += kTick; }
 
 void MuteProbe::playbackComplete()
 {

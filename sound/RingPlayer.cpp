@@ -38,10 +38,7 @@ RingPlayer::RingPlayer()
     connect(&fadeOutTimer_, &QTimer::timeout, this, &RingPlayer::fadeOutStep);
 }
 
-void RingPlayer::play(const QString &fileName)
-{
-    play(fileName, false, nullptr, AudioSessionCategory::Playback);
-}
+void RingPlayer::play(const QString &fileName) { play(fileName, false, nullptr, AudioSessionCategory::Playback); }
 
 void RingPlayer::play(const QString &fileName, bool repeat)
 {
@@ -58,8 +55,7 @@ void RingPlayer::play(const QString &fileName, bool repeat, Completion complete)
     play(fileName, repeat, std::move(complete), AudioSessionCategory::Playback);
 }
 
-void RingPlayer::play(const QString &fileName, bool repeat, Completion complete,
-                                             AudioSessionCategory option)
+void RingPlayer::play(const QString &fileName, bool repeat, Completion complete, AudioSessionCategory option)
 {
     if (fileName.isEmpty())
         return;
@@ -134,10 +130,7 @@ void RingPlayer::fadeOutStep()
     runOnce(fadeCompletion_);
 }
 
-bool RingPlayer::playing() const
-{
-    return audioPlayer_ && audioPlayer_->isPlaying();
-}
+bool RingPlayer::playing() const { return audioPlayer_ && audioPlayer_->isPlaying(); }
 
 void RingPlayer::dropPlayer()
 {
@@ -149,7 +142,4 @@ void RingPlayer::dropPlayer()
     audioPlayer_ = nullptr;
 }
 
-void RingPlayer::playerFinished()
-{
-    runOnce(playCompletion_);
-}
+void RingPlayer::playerFinished() { runOnce(playCompletion_); }

@@ -39,8 +39,7 @@ public:
     void play(const QString &fileName, bool repeat);
     void play(const QString &fileName, bool repeat, AudioSessionCategory option);
     void play(const QString &fileName, bool repeat, Completion complete);
-    void play(const QString &fileName, bool repeat, Completion complete,
-                                AudioSessionCategory option);
+    void play(const QString &fileName, bool repeat, Completion complete, AudioSessionCategory option);
 
     // Stops at once: no fade, no callback.
     void stop();

@@ -13,10 +13,7 @@ SystemSound::SystemSound(const QString &path, QObject *parent) : QObject(parent)
     connect(&endTimer_, &QTimer::timeout, this, &SystemSound::complete);
 }
 
-SystemSound::~SystemSound()
-{
-    releaseSink();
-}
+SystemSound::~SystemSound() { releaseSink(); }
 
 void SystemSound::play(std::function<void()> completion)
 {

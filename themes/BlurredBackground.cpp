@@ -8,9 +8,9 @@
 #include <QtConcurrent>
 
 BlurredBackground::BlurredBackground(QQuickItem *parent)
-    : ThemedBackground(parent), blurOperation_([](const QImage &image) {
-          return ImageEffects::applyLightEffect(image, ScreenMetrics::shared().scale());
-      })
+    : ThemedBackground(parent),
+      blurOperation_(
+          [](const QImage &image) { return ImageEffects::applyLightEffect(image, ScreenMetrics::shared().scale()); })
 {
     // The base set-up has loaded the skin already; start its blur.
     setBackgroundImage(patternImage());
@@ -21,10 +21,7 @@ QRectF BlurredBackground::backgroundImageFrame() const
     return QRectF(0, 0, width(), ScreenMetrics::shared().isTall() ? 568 : height());
 }
 
-void BlurredBackground::setSkin()
-{
-    setBackgroundImage(applyCurrentSkin());
-}
+void BlurredBackground::setSkin() { setBackgroundImage(applyCurrentSkin()); }
 
 void BlurredBackground::setBackgroundImage(const QImage &image)
 {

@@ -23,7 +23,8 @@ QImage readCustomSkin(bool tall)
 
 QImage readBundleSkin(const QString &skinFile, bool tall)
 {
-    const QString resource = QLatin1String(Pictures::kResourceFolder) + SkinCatalogue::bundleResourceName(skinFile, tall);
+    const QString resource
+        = QLatin1String(Pictures::kResourceFolder) + SkinCatalogue::bundleResourceName(skinFile, tall);
     return QFile::exists(resource) ? QImage(resource) : QImage();
 }
 } // namespace

@@ -6,17 +6,14 @@
 
 #include <QPainter>
 
-ThemedBackground::ThemedBackground(QQuickItem *parent) : QQuickPaintedItem(parent)
-{
-    subscribeToSkin();
-}
+ThemedBackground::ThemedBackground(QQuickItem *parent) : QQuickPaintedItem(parent) { subscribeToSkin(); }
 
 ThemedBackground::~ThemedBackground() { Broadcaster::shared().removeObserver(this); }
 
 void ThemedBackground::subscribeToSkin()
 {
     Broadcaster::shared().addObserver(this, SkinCatalogue::kChangeNotification,
-                                                    [this](const QVariant &) { setSkin(); });
+                                      [this](const QVariant &) { setSkin(); });
     applyCurrentSkin();
 }
 

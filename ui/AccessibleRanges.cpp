@@ -25,7 +25,7 @@ bool hasRange(QObject *object)
 {
     const QMetaObject *meta = object->metaObject();
     return qobject_cast<QQuickItem *>(object) && meta->indexOfProperty("value") >= 0
-        && meta->indexOfProperty("minimumValue") >= 0 && meta->indexOfProperty("maximumValue") >= 0;
+           && meta->indexOfProperty("minimumValue") >= 0 && meta->indexOfProperty("maximumValue") >= 0;
 }
 
 class RangeInterface : public QAccessibleObject, public QAccessibleValueInterface

@@ -5,9 +5,10 @@
 #include "ui/WindowPresence.h"
 
 AlertView::AlertView(const QString &title, const QString &message, QObject *parent)
-    : QObject(parent), title_(title), message_(message)
-{
-}
+    : QObject(parent),
+      title_(title),
+      message_(message)
+{ }
 
 void AlertView::addButton(const QString &title, ButtonType type, Handler handler)
 {
@@ -37,8 +38,7 @@ QVariantList AlertView::buttonsForView() const
 {
     QVariantList list;
     for (const Button &button : buttons_)
-        list.append(QVariantMap{{QStringLiteral("title"), button.title},
-                                {QStringLiteral("type"), int(button.type)}});
+        list.append(QVariantMap{{QStringLiteral("title"), button.title}, {QStringLiteral("type"), int(button.type)}});
     return list;
 }
 

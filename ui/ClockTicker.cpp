@@ -91,10 +91,7 @@ QString ClockTicker::dateLine(int day, int month, int weekday)
     return QStringLiteral("%1/%2   %3").arg(twoDigits(day), twoDigits(month), weekdayAbbreviation(weekday));
 }
 
-int ClockTicker::msToNextTick(const QTime &now)
-{
-    return 60000 - (now.second() * 1000 + now.msec()) + kTickLateMs;
-}
+int ClockTicker::msToNextTick(const QTime &now) { return 60000 - (now.second() * 1000 + now.msec()) + kTickLateMs; }
 
 void ClockTicker::tick()
 {

@@ -79,7 +79,8 @@ ColourMap tintOver(const QColor &tint)
 {
     const float a = tint.alpha() / 255.0f;
     ColourMap map = ColourMap::zeros();
-    const std::pair<int, int> value[4] = {{kRed, tint.red()}, {kGreen, tint.green()}, {kBlue, tint.blue()}, {kAlpha, 255}};
+    const std::pair<int, int> value[4]
+        = {{kRed, tint.red()}, {kGreen, tint.green()}, {kBlue, tint.blue()}, {kAlpha, 255}};
     for (const auto &[c, v] : value) {
         map(c, c) = 1 - a;
         map(c, 4) = a * float(v);

@@ -15,8 +15,8 @@ void LifecycleDriver::update()
 {
     const auto visibility = window_->visibility();
     const bool away = visibility == QWindow::Hidden || visibility == QWindow::Minimized
-        || QGuiApplication::applicationState() == Qt::ApplicationSuspended
-        || QGuiApplication::applicationState() == Qt::ApplicationHidden;
+                      || QGuiApplication::applicationState() == Qt::ApplicationSuspended
+                      || QGuiApplication::applicationState() == Qt::ApplicationHidden;
     if (away)
         ApplicationLifecycle::shared().enterBackground();
     else if (QGuiApplication::applicationState() == Qt::ApplicationActive)

@@ -28,7 +28,8 @@ public:
     // Core screens: `screen` must be a ScreenController; the layer owns it.
     void presentModal(QObject *screen, bool animated, std::function<void()> completion) override;
     // Shows `screen` above `presenter` (may be null). Unparented screens become the layer's.
-    void present(ScreenController *screen, ScreenController *presenter, bool animated, std::function<void()> completion);
+    void present(ScreenController *screen, ScreenController *presenter, bool animated,
+                 std::function<void()> completion);
     // Dismisses `screen` with everything presented above it. When `screen` is
     // not presented itself, the screen it presented is dismissed instead.
     void dismiss(ScreenController *screen, bool animated);

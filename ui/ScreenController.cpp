@@ -117,7 +117,4 @@ void ScreenController::present(ScreenController *screen, bool animated, std::fun
     ModalLayer::shared().present(screen, this, animated, std::move(completion));
 }
 
-void ScreenController::close(bool animated)
-{
-    ModalLayer::shared().dismiss(this, animated);
-}
+void ScreenController::close(bool animated) { ModalLayer::shared().dismiss(this, animated); }

@@ -6,10 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 
-ThermometerShape::ThermometerShape(QQuickItem *parent) : QQuickPaintedItem(parent)
-{
-    setAntialiasing(true);
-}
+ThermometerShape::ThermometerShape(QQuickItem *parent) : QQuickPaintedItem(parent) { setAntialiasing(true); }
 
 void ThermometerShape::setTopCornerRadius(qreal radius)
 {

@@ -31,7 +31,8 @@ void TopLevelScreen::followMenu()
 void TopLevelScreen::didLoad()
 {
     if (navigationStack()) {
-        setLeftBarButtonItem(kMenuPicture, [this] { showMenu(); }, menuButtonTitle());
+        setLeftBarButtonItem(
+            kMenuPicture, [this] { showMenu(); }, menuButtonTitle());
         setLeftBarButtonPanelOpen(isMenuOpen());
     } else {
         hasMenuCornerButton_ = true;

@@ -43,10 +43,7 @@ void FillGauge::setLevel(int level)
     Q_EMIT levelChanged(level_);
 }
 
-void FillGauge::pause()
-{
-    ticker_.stop();
-}
+void FillGauge::pause() { ticker_.stop(); }
 
 void FillGauge::resume()
 {

@@ -31,9 +31,9 @@ void ScreenSaverInhibitor::inhibit(const QString &reason)
         qInfo() << "screen saver: no session bus; the screen may dim";
         return;
     }
-    const QDBusMessage reply = bus.call(
-        screenSaverCall(QStringLiteral("Inhibit"), {QCoreApplication::applicationName(), reason}), QDBus::Block,
-        kCallTimeoutMs);
+    const QDBusMessage reply
+        = bus.call(screenSaverCall(QStringLiteral("Inhibit"), {QCoreApplication::applicationName(), reason}),
+                   QDBus::Block, kCallTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
         qInfo().noquote() << "screen saver: cannot keep the screen on:" << reply.errorMessage();
         return;

@@ -16,17 +16,11 @@
 
 #include <QDebug>
 
-UnlockScreen::UnlockScreen(QObject *parent)
-    : ScreenController(parent), screenSaver_(new ScreenSaverInhibitor(this))
-{
-}
+UnlockScreen::UnlockScreen(QObject *parent) : ScreenController(parent), screenSaver_(new ScreenSaverInhibitor(this)) { }
 
 UnlockScreen::~UnlockScreen() { unsubscribe(); }
 
-void UnlockScreen::setAlarm(const AlarmPtr &alarm)
-{
-    alarm_ = alarm ? alarm->copy() : nullptr;
-}
+void UnlockScreen::setAlarm(const AlarmPtr &alarm) { alarm_ = alarm ? alarm->copy() : nullptr; }
 
 void UnlockScreen::setPreviewMode(bool previewMode)
 {
@@ -66,15 +60,9 @@ void UnlockScreen::setUserInteractionEnabled(bool enabled)
     Q_EMIT userInteractionEnabledChanged();
 }
 
-void UnlockScreen::didLoad()
-{
-    AudioSession::shared().setCategory(AudioSessionCategory::PlayAndRecord);
-}
+void UnlockScreen::didLoad() { AudioSession::shared().setCategory(AudioSessionCategory::PlayAndRecord); }
 
-void UnlockScreen::willAppear(bool)
-{
-    screenSaver_->inhibit(tr("An alarm is ringing"));
-}
+void UnlockScreen::willAppear(bool) { screenSaver_->inhibit(tr("An alarm is ringing")); }
 
 void UnlockScreen::didAppear(bool) { subscribe(); }
 
@@ -119,8 +107,7 @@ void UnlockScreen::playRingSound()
     sound->stop();
     if (!previewMode_)
         ringVolume_.engage();
-    sound->play(ringSoundFile(), true,
-                                  previewMode_ ? AudioSessionCategory::Ambient : AudioSessionCategory::Playback);
+    sound->play(ringSoundFile(), true, previewMode_ ? AudioSessionCategory::Ambient : AudioSessionCategory::Playback);
 }
 
 void UnlockScreen::dismiss()
@@ -182,7 +169,7 @@ void UnlockScreen::missionCompleted()
     };
     RingPlayer *sound = RingPlayer::shared();
     sound->play(kClosingJingle, false, jingleEnded,
-                                  ringing ? AudioSessionCategory::Playback : AudioSessionCategory::Ambient);
+                ringing ? AudioSessionCategory::Playback : AudioSessionCategory::Ambient);
     Q_EMIT unlockProgress(UnlockStep::JingleStarted);
     // A jingle that cannot play never reports its end; the alarm must still be settled.
     AudioPlayer *jingle = sound->audioPlayer();

@@ -32,8 +32,15 @@ class UnlockScreen : public ScreenController
     Q_PROPERTY(bool tall READ isTall CONSTANT)
 public:
     // The steps of the win, in the order they happen.
-    enum class UnlockStep { RingSilenced, AlertShown, JingleStarted, SettleBroadcast, AlertClosed, ScreenClosed,
-                            RingStatusDeleted };
+    enum class UnlockStep {
+        RingSilenced,
+        AlertShown,
+        JingleStarted,
+        SettleBroadcast,
+        AlertClosed,
+        ScreenClosed,
+        RingStatusDeleted
+    };
     Q_ENUM(UnlockStep)
 
     static inline const QString kClosingJingle = QStringLiteral("Alarm Close.mp3");

@@ -5,9 +5,10 @@
 #include <cmath>
 
 UnlockerPicker::UnlockerPicker(QObject *parent)
-    : ScreenController(parent), useLabelText_(tr("Use")), gameLevel_(new LevelMarks(this))
-{
-}
+    : ScreenController(parent),
+      useLabelText_(tr("Use")),
+      gameLevel_(new LevelMarks(this))
+{ }
 
 void UnlockerPicker::setUnlockers(const QList<UnlockerPtr> &unlockers)
 {

@@ -37,6 +37,8 @@ void registerUnlockerScreens()
                                              ModalLayer::shared().presentModal(picker, false, {});
                                              picker->scrollToUnlocker(page, false);
                                          },
-                                         {}, {}, {}});
+                                         {},
+                                         {},
+                                         {}});
     }
 }

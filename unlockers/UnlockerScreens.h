@@ -37,6 +37,7 @@ ScreenshotCatalog::Recipe wonGameRecipe(const QString &storedName, std::function
                 ModalLayer::shared().presentModal(screen, false, {});
                 play(screen);
             },
-            {}, {},
+            {},
+            {},
             [](ScreenHost &) { return AlertQueue::shared().current() != nullptr; }};
 }

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QRegularExpression>
 
-TimeZoneLocation::TimeZoneLocation(const QString &zoneInfoDirectory) : directory_(zoneInfoDirectory) {}
+TimeZoneLocation::TimeZoneLocation(const QString &zoneInfoDirectory) : directory_(zoneInfoDirectory) { }
 
 std::optional<QGeoCoordinate> TimeZoneLocation::coordinateOfZone(const QByteArray &zoneId) const
 {
@@ -51,13 +51,15 @@ QString TimeZoneLocation::linkTarget(const QString &zone) const
 
 std::optional<QGeoCoordinate> TimeZoneLocation::parseIso6709(const QString &text)
 {
-    static const QRegularExpression form(QStringLiteral("^([+-])(\\d{2})(\\d{2})(\\d{2})?([+-])(\\d{3})(\\d{2})(\\d{2})?$"));
+    static const QRegularExpression form(
+        QStringLiteral("^([+-])(\\d{2})(\\d{2})(\\d{2})?([+-])(\\d{3})(\\d{2})(\\d{2})?$"));
     const QRegularExpressionMatch m = form.match(text);
     // Seconds come in both halves or in neither.
     if (!m.hasMatch() || m.captured(4).isEmpty() != m.captured(8).isEmpty())
         return std::nullopt;
     auto degrees = [&](int sign, int deg, int min, int sec) {
-        const double value = m.captured(deg).toInt() + m.captured(min).toInt() / 60.0 + m.captured(sec).toInt() / 3600.0;
+        const double value
+            = m.captured(deg).toInt() + m.captured(min).toInt() / 60.0 + m.captured(sec).toInt() / 3600.0;
         return m.captured(sign) == u"-" ? -value : value;
     };
     const QGeoCoordinate coordinate(degrees(1, 2, 3, 4), degrees(5, 6, 7, 8));

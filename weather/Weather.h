@@ -16,13 +16,13 @@ class Weather
     Q_PROPERTY(QString highTemp MEMBER highTemp)
     Q_PROPERTY(QString lowTemp MEMBER lowTemp)
 public:
-    QString city;          // place name
-    QString conditionText; // condition in English words
-    QString conditionCode; // numeric condition code, as text
-    QString temperatureUnit;     // "C" or "F", the unit of the three temperatures
-    QString nowTemp;             // current temperature
-    QString highTemp;            // today's high
-    QString lowTemp;             // today's low
+    QString city;            // place name
+    QString conditionText;   // condition in English words
+    QString conditionCode;   // numeric condition code, as text
+    QString temperatureUnit; // "C" or "F", the unit of the three temperatures
+    QString nowTemp;         // current temperature
+    QString highTemp;        // today's high
+    QString lowTemp;         // today's low
 };
 
 Q_DECLARE_METATYPE(Weather)

@@ -143,8 +143,8 @@ void WeatherFetcher::scheduleRetry()
 void WeatherFetcher::forecastReceived(const QJsonObject &channel)
 {
     const Weather weather = WeatherQuery::weatherFromChannel(channel);
-    const QString fields[] = {weather.city, weather.conditionText, weather.conditionCode,
-                              weather.temperatureUnit, weather.nowTemp, weather.highTemp, weather.lowTemp};
+    const QString fields[] = {weather.city,    weather.conditionText, weather.conditionCode, weather.temperatureUnit,
+                              weather.nowTemp, weather.highTemp,      weather.lowTemp};
     // A channel with none of the fields is no forecast; the last good record stays.
     if (std::all_of(std::begin(fields), std::end(fields), [](const QString &f) { return f.isNull(); }))
         return;

@@ -8,11 +8,14 @@ namespace WeatherQuery {
 
 QString placeLookupQuery(double latitude, double longitude)
 {
-    return QString::asprintf("select * from geo.placefinder where text=\"%f, %f\" and gflags=\"R\"",
-                             latitude, longitude);
+    return QString::asprintf("select * from geo.placefinder where text=\"%f, %f\" and gflags=\"R\"", latitude,
+                             longitude);
 }
 
-QString forecastQuery(const QString &woeid) { return QStringLiteral("select * from weather.forecast where woeid=") + woeid; }
+QString forecastQuery(const QString &woeid)
+{
+    return QStringLiteral("select * from weather.forecast where woeid=") + woeid;
+}
 
 QByteArray percentEscaped(const QString &text)
 {

@@ -32,7 +32,7 @@ double cpuSeconds()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 // Per cent of one core used over `ms` of running the event loop.
@@ -105,9 +105,10 @@ int main(int argc, char **argv)
         const QAudioFormat used = challenge.detector().format();
         std::printf("listening (%d Hz, %d ch, %s): %.2f %% of one core, detector's share %.2f %% (target < 3 %%)%s\n",
                     used.sampleRate(), used.channelCount(),
-                    used.sampleFormat() == QAudioFormat::Float ? "float" : "integer", listening,
-                    listening - feeding, challenge.isFallback() ? " [fell back!]" : "");
-        reportFigure(std::string("Blow detector CPU while listening, ") + (float48k ? "48 kHz float" : "default format"),
+                    used.sampleFormat() == QAudioFormat::Float ? "float" : "integer", listening, listening - feeding,
+                    challenge.isFallback() ? " [fell back!]" : "");
+        reportFigure(std::string("Blow detector CPU while listening, ")
+                         + (float48k ? "48 kHz float" : "default format"),
                      withUnit(listening - feeding, "% of a core", 2), "< 3 %",
                      listening - feeding < 3 && !challenge.isFallback());
         challenge.stop();

@@ -44,7 +44,7 @@ struct Cost
     double wallMs = 0, cpuMs = 0;
 };
 
-template <typename Work>
+template<typename Work>
 Cost costOf(Work work)
 {
     QElapsedTimer timer;
@@ -166,8 +166,9 @@ int main(int argc, char **argv)
                     qint64(QFileInfo(AlarmSchedule::alarmFilePath()).size()));
     }
     // Linear: the cost per alarm at 10,000 no more than a quarter above the one at 64.
-    reportFigure("Alarm file growth 64 -> 10,000 alarms: CPU per alarm", withUnit(cpuPerAlarm10k / cpuPerAlarm64, "x", 2),
-                 "<= 1.25 x (linear)", cpuPerAlarm10k / cpuPerAlarm64 <= 1.25);
+    reportFigure("Alarm file growth 64 -> 10,000 alarms: CPU per alarm",
+                 withUnit(cpuPerAlarm10k / cpuPerAlarm64, "x", 2), "<= 1.25 x (linear)",
+                 cpuPerAlarm10k / cpuPerAlarm64 <= 1.25);
 
     const AlarmList everyDay = weeklyAlarms(64, Alarm::kEveryDay);
     Medians ringRuns;
@@ -181,8 +182,9 @@ int main(int argc, char **argv)
         }));
     }
     const Cost ring = ringRuns.median();
-    std::printf("ring times of 64 every-day alarms (mask 127, %d ring times), 101 runs: %.3f / %.3f ms (CPU %.2f us each)\n",
-                rings, ring.wallMs, ring.cpuMs, ring.cpuMs * 1000 / rings);
+    std::printf(
+        "ring times of 64 every-day alarms (mask 127, %d ring times), 101 runs: %.3f / %.3f ms (CPU %.2f us each)\n",
+        rings, ring.wallMs, ring.cpuMs, ring.cpuMs * 1000 / rings);
     Clock::setCurrent(nullptr);
     return 0;
 }

@@ -105,7 +105,7 @@ int main(int argc, char **argv)
     out << "scrolled end to end in " << times.size() << " frames: longest " << QString::number(times.back(), 'f', 1)
         << " ms (target <= 33 ms), median " << QString::number(times[times.size() / 2], 'f', 1) << " ms, 95th "
         << QString::number(times[times.size() * 95 / 100], 'f', 1) << " ms\n";
-    reportFigure("Home screen, 1,000 alarms scrolled: longest frame (software)", withUnit(times.back(), "ms"), "<= 33 ms",
-                 times.back() <= 33);
+    reportFigure("Home screen, 1,000 alarms scrolled: longest frame (software)", withUnit(times.back(), "ms"),
+                 "<= 33 ms", times.back() <= 33);
     return 0;
 }

@@ -64,8 +64,8 @@ ProcessSample sample(qint64 pid)
     s.peakRssKb = statusField(status, "VmHWM");
     for (const QString &task : QDir(base + QStringLiteral("/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QByteArray status = readProcFile(base + QStringLiteral("/task/") + task + QStringLiteral("/status"));
-        s.contextSwitches += statusField(status, "voluntary_ctxt_switches")
-                             + statusField(status, "nonvoluntary_ctxt_switches");
+        s.contextSwitches
+            += statusField(status, "voluntary_ctxt_switches") + statusField(status, "nonvoluntary_ctxt_switches");
     }
     return s;
 }
@@ -125,14 +125,14 @@ void reportIdle(const char *label, qint64 pid)
     const ProcessSample before = sample(pid);
     QTest::qWait(kIdleSecs * 1000);
     const ProcessSample after = sample(pid);
-    const double cpuPercent = 100.0 * double(after.cpuTicks - before.cpuTicks) / double(sysconf(_SC_CLK_TCK))
-                              / kIdleSecs;
+    const double cpuPercent
+        = 100.0 * double(after.cpuTicks - before.cpuTicks) / double(sysconf(_SC_CLK_TCK)) / kIdleSecs;
     std::printf("idle, %s, over %d s: %lld wake-ups (context switches), CPU %.2f %%, RSS %.1f MB (target: no "
                 "wake-ups, under 15 MB)\n",
                 label, kIdleSecs, after.contextSwitches - before.contextSwitches, cpuPercent,
                 double(after.rssKb) / 1024.0);
-    reportFigure(std::string("Notification service idle CPU, ") + label, withUnit(cpuPercent, "%", 2), "~0 % (no wake-ups)",
-                 after.contextSwitches == before.contextSwitches);
+    reportFigure(std::string("Notification service idle CPU, ") + label, withUnit(cpuPercent, "%", 2),
+                 "~0 % (no wake-ups)", after.contextSwitches == before.contextSwitches);
     reportFigure("Notification service RSS, idle", withUnit(double(after.rssKb) / 1024.0, "MiB"), "< 15 MiB",
                  after.rssKb < 15 * 1024);
 }
@@ -172,10 +172,9 @@ int main(int argc, char **argv)
     reportIdle("nothing pending", pid);
 
     QList<qint64> latenciesMs;
-    QObject::connect(&scheduler, &LocalNotificationScheduler::notificationReceived,
-                     [&](const LocalNotification &n) {
-                         latenciesMs.append(n.fireDate.msecsTo(QDateTime::currentDateTime()));
-                     });
+    QObject::connect(&scheduler, &LocalNotificationScheduler::notificationReceived, [&](const LocalNotification &n) {
+        latenciesMs.append(n.fireDate.msecsTo(QDateTime::currentDateTime()));
+    });
     // In rounds, as at most 64 may be pending; each round far enough ahead that
     // all of it is scheduled before its first one fires.
     for (int round = 0; round < kCount / kPerRound; ++round) {
@@ -203,10 +202,11 @@ int main(int argc, char **argv)
     std::printf("delivery latency over %lld of %d notifications: median %lld ms, worst %lld ms (target: median "
                 "under 20 ms, worst under 100 ms)\n",
                 qint64(latenciesMs.size()), kCount, latenciesMs.at(latenciesMs.size() / 2), latenciesMs.last());
-    reportFigure("Notification delivery latency (median / worst)",
-                 std::to_string(latenciesMs.at(latenciesMs.size() / 2)) + " / " + std::to_string(latenciesMs.last()) + " ms",
-                 "< 20 / < 100 ms", latenciesMs.size() == kCount && latenciesMs.at(latenciesMs.size() / 2) < 20
-                                    && latenciesMs.last() < 100);
+    reportFigure(
+        "Notification delivery latency (median / worst)",
+        std::to_string(latenciesMs.at(latenciesMs.size() / 2)) + " / " + std::to_string(latenciesMs.last()) + " ms",
+        "< 20 / < 100 ms",
+        latenciesMs.size() == kCount && latenciesMs.at(latenciesMs.size() / 2) < 20 && latenciesMs.last() < 100);
 
     LocalNotification later;
     later.fireDate = QDateTime::currentDateTime().addSecs(3600);

@@ -104,8 +104,9 @@ public:
     {
         if (!timing_ || QThread::currentThread() != thread())
             return QGuiApplication::notify(receiver, event);
-        const QString what = QStringLiteral("event %1 to %2").arg(int(event->type())).arg(
-            QLatin1String(receiver->metaObject()->className()));
+        const QString what = QStringLiteral("event %1 to %2")
+                                 .arg(int(event->type()))
+                                 .arg(QLatin1String(receiver->metaObject()->className()));
         QElapsedTimer clock;
         clock.start();
         const double cpuStart = threadCpuMs();
@@ -132,7 +133,8 @@ public:
     void stopTiming() { timing_ = false; }
     QString report() const
     {
-        return QStringLiteral("longest event %1 ms on the wall clock (%2), %3 ms on the UI thread's CPU (%4), %5 events")
+        return QStringLiteral(
+                   "longest event %1 ms on the wall clock (%2), %3 ms on the UI thread's CPU (%4), %5 events")
             .arg(longestWallMs, 0, 'f', 2)
             .arg(longestWallWhat)
             .arg(longestCpuMs, 0, 'f', 2)
@@ -161,8 +163,7 @@ public:
                       std::this_thread::sleep_for(std::chrono::microseconds(1000000 / fps));
               }
           })
-    {
-    }
+    { }
     ~CameraThread()
     {
         stop_ = true;
@@ -195,8 +196,10 @@ int main(int argc, char **argv)
     const int soakSeconds = soakIndex > 0 && soakIndex + 1 < arguments.size() ? arguments[soakIndex + 1].toInt() : 20;
 
     const QImage smiling = photo("astronaut.png"), noFace = photo("camera.png");
-    const QVideoFrame smile352 = FaceFrames::frame(FaceFrames::scene(smiling, {352, 288}), QVideoFrameFormat::Format_NV12);
-    const QVideoFrame noFace352 = FaceFrames::frame(FaceFrames::scene(noFace, {352, 288}), QVideoFrameFormat::Format_NV12);
+    const QVideoFrame smile352
+        = FaceFrames::frame(FaceFrames::scene(smiling, {352, 288}), QVideoFrameFormat::Format_NV12);
+    const QVideoFrame noFace352
+        = FaceFrames::frame(FaceFrames::scene(noFace, {352, 288}), QVideoFrameFormat::Format_NV12);
 
     out << "Detection per analysed frame on the worker (target: median at most 40 ms at 352 x 288), OpenCV threads "
         << cv::getNumThreads() << ":\n";

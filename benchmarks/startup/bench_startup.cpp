@@ -105,13 +105,14 @@ public:
     bool start()
     {
         for (int n = 90 + int(getpid() % 50); n < 240; ++n) {
-            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) || QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
+            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))
+                || QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
                 continue;
             display_ = QStringLiteral(":%1").arg(n);
-            server_.start(QStringLiteral("Xvfb"), {display_, QStringLiteral("-screen"), QStringLiteral("0"),
-                                                   QStringLiteral("%1x%2x24").arg(kScreenWidth).arg(kScreenHeight),
-                                                   QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-br"),
-                                                   QStringLiteral("-noreset")});
+            server_.start(QStringLiteral("Xvfb"),
+                          {display_, QStringLiteral("-screen"), QStringLiteral("0"),
+                           QStringLiteral("%1x%2x24").arg(kScreenWidth).arg(kScreenHeight), QStringLiteral("-nolisten"),
+                           QStringLiteral("tcp"), QStringLiteral("-br"), QStringLiteral("-noreset")});
             if (!server_.waitForStarted())
                 return false;
             for (int i = 0; i < 200 && server_.state() == QProcess::Running; ++i) {
@@ -158,7 +159,8 @@ public:
     // Where the window lies on the screen (no window manager: relative to the root).
     QRect area(xcb_window_t window)
     {
-        xcb_get_geometry_reply_t *g = xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr);
+        xcb_get_geometry_reply_t *g
+            = xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr);
         if (!g)
             return {};
         const QRect r(g->x, g->y, g->width, g->height);
@@ -197,11 +199,11 @@ public:
 
     QImage grab(const QRect &r)
     {
-        xcb_get_image_reply_t *image = xcb_get_image_reply(
-            connection_,
-            xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, root_, int16_t(r.x()), int16_t(r.y()),
-                          uint16_t(r.width()), uint16_t(r.height()), ~0u),
-            nullptr);
+        xcb_get_image_reply_t *image
+            = xcb_get_image_reply(connection_,
+                                  xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, root_, int16_t(r.x()),
+                                                int16_t(r.y()), uint16_t(r.width()), uint16_t(r.height()), ~0u),
+                                  nullptr);
         if (!image)
             return {};
         const QImage picture = QImage(xcb_get_image_data(image), r.width(), r.height(), QImage::Format_RGB32).copy();
@@ -333,19 +335,22 @@ int main(int argc, char **argv)
     if (!waitForBusName(NotificationBus::kServiceName))
         return fail("the notification service did not start");
     QProcess gateway;
-    gateway.start(QStringLiteral(TOLVEK_WEATHER_GATEWAY_PATH),
-                  {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--provider"), QStringLiteral("fixture")});
+    gateway.start(
+        QStringLiteral(TOLVEK_WEATHER_GATEWAY_PATH),
+        {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--provider"), QStringLiteral("fixture")});
     QByteArray announced;
     while (!announced.contains('\n') && gateway.waitForReadyRead(10000))
         announced += gateway.readAllStandardOutput();
-    const QRegularExpressionMatch url = QRegularExpression(QStringLiteral("(http://\\S+)")).match(QString::fromLatin1(announced));
+    const QRegularExpressionMatch url
+        = QRegularExpression(QStringLiteral("(http://\\S+)")).match(QString::fromLatin1(announced));
     if (!url.hasMatch())
         return fail("the weather gateway did not start");
     Preferences::shared().setString(StoredNames::kWeatherServiceKey, url.captured(1));
     Preferences::shared().synchronize();
     for (const char *time : {"06:30", "07:15", "08:00"}) {
         QProcess ctl;
-        ctl.start(QStringLiteral(TOLVEK_CTL_PATH), {QStringLiteral("add"), QStringLiteral("--time"), QLatin1String(time)});
+        ctl.start(QStringLiteral(TOLVEK_CTL_PATH),
+                  {QStringLiteral("add"), QStringLiteral("--time"), QLatin1String(time)});
         if (!ctl.waitForFinished(20000) || ctl.exitCode() != 0)
             return fail("tolvekctl could not add the alarms");
     }
@@ -372,11 +377,12 @@ int main(int argc, char **argv)
         QDir().mkpath(config + QStringLiteral("/glib-2.0/settings"));
         QFile keyfile(config + QStringLiteral("/glib-2.0/settings/keyfile"));
         if (keyfile.open(QIODevice::WriteOnly))
-            keyfile.write("[org/gnome/clocks]\ngeolocation=false\nalarms=["
-                          "{'name': <'Alarm 1'>, 'id': <'a1'>, 'hour': <6>, 'minute': <30>, 'days': <@ai [1, 2, 3, 4, 5]>}, "
-                          "{'name': <'Alarm 2'>, 'id': <'a2'>, 'hour': <7>, 'minute': <15>, 'days': <@ai [1, 2, 3, 4, 5]>}, "
-                          "{'name': <'Alarm 3'>, 'id': <'a3'>, 'hour': <8>, 'minute': <0>, 'days': <@ai [1, 2, 3, 4, 5]>}]\n"
-                          "[org/gnome/clocks/state/window]\npanel-id='alarm'\nsize=(360, 640)\nmaximized=false\n");
+            keyfile.write(
+                "[org/gnome/clocks]\ngeolocation=false\nalarms=["
+                "{'name': <'Alarm 1'>, 'id': <'a1'>, 'hour': <6>, 'minute': <30>, 'days': <@ai [1, 2, 3, 4, 5]>}, "
+                "{'name': <'Alarm 2'>, 'id': <'a2'>, 'hour': <7>, 'minute': <15>, 'days': <@ai [1, 2, 3, 4, 5]>}, "
+                "{'name': <'Alarm 3'>, 'id': <'a3'>, 'hour': <8>, 'minute': <0>, 'days': <@ai [1, 2, 3, 4, 5]>}]\n"
+                "[org/gnome/clocks/state/window]\npanel-id='alarm'\nsize=(360, 640)\nmaximized=false\n");
     }
     const QString pictures = qEnvironmentVariable("BENCH_PICTURES_DIR", QDir::currentPath());
 
@@ -385,15 +391,19 @@ int main(int argc, char **argv)
     const bool clocksRuns = !clocksPath.isEmpty() && measureStart(screen, clocks).firstPixelsMs >= 0;
     for (int run = 0; run < runs; ++run) {
         const bool last = run + 1 == runs;
-        const StartFigures a = measureStart(screen, tolvek, last ? pictures + QStringLiteral("/startup-app.png") : QString());
+        const StartFigures a
+            = measureStart(screen, tolvek, last ? pictures + QStringLiteral("/startup-app.png") : QString());
         appMapped.push_back(a.mappedMs);
         appPixels.push_back(a.firstPixelsMs);
-        std::printf("run %d: app mapped %s, first pixels %s", run + 1, ms(a.mappedMs).c_str(), ms(a.firstPixelsMs).c_str());
+        std::printf("run %d: app mapped %s, first pixels %s", run + 1, ms(a.mappedMs).c_str(),
+                    ms(a.firstPixelsMs).c_str());
         if (clocksRuns) {
-            const StartFigures c = measureStart(screen, clocks, last ? pictures + QStringLiteral("/startup-clocks.png") : QString());
+            const StartFigures c
+                = measureStart(screen, clocks, last ? pictures + QStringLiteral("/startup-clocks.png") : QString());
             clocksMapped.push_back(c.mappedMs);
             clocksPixels.push_back(c.firstPixelsMs);
-            std::printf("; GNOME Clocks mapped %s, first pixels %s", ms(c.mappedMs).c_str(), ms(c.firstPixelsMs).c_str());
+            std::printf("; GNOME Clocks mapped %s, first pixels %s", ms(c.mappedMs).c_str(),
+                        ms(c.firstPixelsMs).c_str());
         }
         std::printf("\n");
     }
@@ -406,18 +416,20 @@ int main(int argc, char **argv)
     if (clocksRuns) {
         reportFigure("GNOME Clocks: start -> first pixels, alarm list (median)", ms(clocksFirst), "yardstick", true);
         reportFigure("Start -> first pixels of the home screen (median)",
-                     ms(pixels) + " = " + withUnit(pixels / clocksFirst, "x Clocks", 2), "<= 300 ms and <= 0.5 x Clocks",
-                     allSeen && pixels <= 300 && pixels <= 0.5 * clocksFirst);
+                     ms(pixels) + " = " + withUnit(pixels / clocksFirst, "x Clocks", 2),
+                     "<= 300 ms and <= 0.5 x Clocks", allSeen && pixels <= 300 && pixels <= 0.5 * clocksFirst);
     } else {
         reportFigure("Start -> first pixels of the home screen (median)", ms(pixels),
-                     "<= 300 ms and <= 0.5 x Clocks (Clocks " + std::string(clocksPath.isEmpty() ? "not installed" : "did not paint under Xvfb") + ")",
+                     "<= 300 ms and <= 0.5 x Clocks (Clocks "
+                         + std::string(clocksPath.isEmpty() ? "not installed" : "did not paint under Xvfb") + ")",
                      false);
     }
 
     // Both left running: memory once settled, then a quiet minute.
     const QString frameLog = home.filePath(QStringLiteral("frames.log"));
     Program watched = tolvek;
-    watched.environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.scenegraph.time.renderloop.debug=true"));
+    watched.environment.insert(QStringLiteral("QT_LOGGING_RULES"),
+                               QStringLiteral("qt.scenegraph.time.renderloop.debug=true"));
     Running idleApp(watched, frameLog);
     std::unique_ptr<Running> idleClocks;
     idleApp.start();
@@ -440,7 +452,8 @@ int main(int argc, char **argv)
         std::printf("GNOME Clocks %d s after start: RSS %.1f MiB, PSS %.1f MiB; CPU over the next %d s: %.2f %%\n",
                     kSettleSecs, clocksSettled.rssMiB, clocksSettled.pssMiB, kIdleSecs,
                     100 * (clocksAfter.cpuSeconds - clocksSettled.cpuSeconds) / kIdleSecs);
-    reportFigure("RSS 60 s after start, home screen (" + backend.toStdString() + "; PSS " + withUnit(settled.pssMiB, "MiB") + ")",
+    reportFigure("RSS 60 s after start, home screen (" + backend.toStdString() + "; PSS "
+                     + withUnit(settled.pssMiB, "MiB") + ")",
                  withUnit(settled.rssMiB, "MiB"), "<= 90 MiB", settled.rssMiB > 0 && settled.rssMiB <= 90);
     reportFigure("Idle CPU over 60 s, home screen", withUnit(cpuPercent, "% of a core", 2), "<= 0.2 %",
                  settled.cpuSeconds >= 0 && cpuPercent <= 0.2);

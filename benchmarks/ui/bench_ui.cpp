@@ -98,8 +98,8 @@ int main(int argc, char **argv)
         cv::blur(between, out, cv::Size(width, width), cv::Point(-1, -1), cv::BORDER_REPLICATE);
     });
     const int stray = largestStray(skin, ImageEffects::boxBlur(skin, width, 3), width, 3);
-    out << "picture " << skin.width() << " x " << skin.height() << ", box width " << width << ", median of "
-        << kRuns << " runs\n";
+    out << "picture " << skin.width() << " x " << skin.height() << ", box width " << width << ", median of " << kRuns
+        << " runs\n";
     out << "light blur (3 box passes, saturation, tint): " << light << " ms (target <= 30 ms)\n";
     out << "  of which the 3 box passes: " << box << " ms\n";
     out << "OpenCV box filter x3 into a new picture: " << opencv << " ms\n";
@@ -108,7 +108,8 @@ int main(int argc, char **argv)
     out.flush();
     const std::string size = std::to_string(skin.width()) + "x" + std::to_string(skin.height());
     reportFigure("Skin blur " + size + " (light effect)", withUnit(light, "ms"), "<= 30 ms", light <= 30);
-    reportFigure("Skin blur / OpenCV box filter x3", withUnit(light / opencv, "x", 2), "<= 1.5 x", light / opencv <= 1.5);
+    reportFigure("Skin blur / OpenCV box filter x3", withUnit(light / opencv, "x", 2), "<= 1.5 x",
+                 light / opencv <= 1.5);
     reportFigure("Skin blur, largest difference from exact box passes", std::to_string(stray) + " level(s)",
                  "<= 1 level", stray <= 1);
     return 0;

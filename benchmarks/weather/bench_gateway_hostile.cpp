@@ -91,8 +91,9 @@ struct Gateway
     quint16 port = 0;
 };
 
-const QByteArray kForecast = "GET /v1/public/yql?q=select%20*%20from%20weather.forecast%20where%20woeid%3D1&format=json "
-                             "HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n";
+const QByteArray kForecast
+    = "GET /v1/public/yql?q=select%20*%20from%20weather.forecast%20where%20woeid%3D1&format=json "
+      "HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n";
 
 void quietConnections(const Gateway &gateway)
 {
@@ -175,10 +176,11 @@ void garbage(const Gateway &gateway)
         return int(std::count_if(senders.cbegin(), senders.cend(),
                                  [&](const auto &c) { return c->received.startsWith("HTTP/1.1 " + status); }));
     };
-    std::printf("500 connections at once sending 4 KB of garbage: %d closed; %d answered 400, %d answered 503 (over "
-                "the connection cap), %d closed unanswered to make room\n",
-                countClosed(senders), answered("400"), answered("503"),
-                int(std::count_if(senders.cbegin(), senders.cend(), [](const auto &c) { return c->received.isEmpty(); })));
+    std::printf(
+        "500 connections at once sending 4 KB of garbage: %d closed; %d answered 400, %d answered 503 (over "
+        "the connection cap), %d closed unanswered to make room\n",
+        countClosed(senders), answered("400"), answered("503"),
+        int(std::count_if(senders.cbegin(), senders.cend(), [](const auto &c) { return c->received.isEmpty(); })));
 }
 
 void outOfDescriptors(const QString &binary)
@@ -192,8 +194,7 @@ void outOfDescriptors(const QString &binary)
     Clients holders;
     for (rlim_t i = 0; i < kDescriptors + 16; ++i)
         holders.push_back(std::make_unique<Client>(gateway.port));
-    waitFor([&] { return ProcessStats::openDescriptors(gateway.pid()) >= qsizetype(kDescriptors); },
-            5000);
+    waitFor([&] { return ProcessStats::openDescriptors(gateway.pid()) >= qsizetype(kDescriptors); }, 5000);
     const double cpuBefore = ProcessStats::cpuSeconds(gateway.pid());
     QElapsedTimer starved;
     starved.start();

@@ -77,11 +77,13 @@ int main(int argc, char *argv[])
 
     // Learn the identifier the way the app does, then warm the cache with one forecast.
     QNetworkAccessManager network;
-    const QByteArray lookup = get(network, host + "/v1/public/yql?q=select%20*%20from%20geo.placefinder%20where%20"
-                                                  "text=%2230.250000,%20120.160000%22%20and%20gflags=%22R%22&format=json");
+    const QByteArray lookup
+        = get(network, host
+                           + "/v1/public/yql?q=select%20*%20from%20geo.placefinder%20where%20"
+                             "text=%2230.250000,%20120.160000%22%20and%20gflags=%22R%22&format=json");
     const QByteArray woeid = lookup.mid(lookup.indexOf("\"woeid\":\"") + 9).split('"').value(0);
-    const QByteArray forecast = host + "/v1/public/yql?q=select%20*%20from%20weather.forecast%20where%20woeid=" + woeid +
-                                "&format=json";
+    const QByteArray forecast
+        = host + "/v1/public/yql?q=select%20*%20from%20weather.forecast%20where%20woeid=" + woeid + "&format=json";
     get(network, forecast);
 
     for (int inFlight : {1, 6}) {
@@ -115,11 +117,11 @@ int main(int argc, char *argv[])
     QEventLoop loop;
     QObject receiver;
     Broadcaster::shared().addObserver(&receiver, WeatherFetcher::FetchCompleteNotification,
-                                                    [&](const QVariant &record) {
-        if (record.canConvert<Weather>())
-            msecs.append(sinceFix.nsecsElapsed() / 1e6);
-        loop.quit();
-    });
+                                      [&](const QVariant &record) {
+                                          if (record.canConvert<Weather>())
+                                              msecs.append(sinceFix.nsecsElapsed() / 1e6);
+                                          loop.quit();
+                                      });
     for (int i = 0; i < 30; ++i) {
         sinceFix.invalidate();
         fetcher.fetchWeather();

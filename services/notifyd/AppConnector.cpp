@@ -17,7 +17,9 @@ const QString kAppBinaryName = QStringLiteral("tolvek-alarm");
 } // namespace
 
 AppConnector::AppConnector(const QDBusConnection &bus, const QString &appBinary, QObject *parent)
-    : QObject(parent), bus_(bus), appBinary_(appBinary),
+    : QObject(parent),
+      bus_(bus),
+      appBinary_(appBinary),
       app_(std::make_unique<OrgTolvekAlarmInterface>(NotificationBus::kAppName, NotificationBus::kAppPath, bus)),
       watcher_(NotificationBus::kAppName, bus, QDBusServiceWatcher::WatchForOwnerChange)
 {

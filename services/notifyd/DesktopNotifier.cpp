@@ -17,8 +17,7 @@ constexpr uchar kUrgencyCritical = 2;
 
 DesktopNotifier::DesktopNotifier(const QDBusConnection &bus, QObject *parent) : QObject(parent), bus_(bus)
 {
-    bus_.connect(kServer, kPath, kServer, QStringLiteral("ActionInvoked"), this,
-                 SLOT(onActionInvoked(uint, QString)));
+    bus_.connect(kServer, kPath, kServer, QStringLiteral("ActionInvoked"), this, SLOT(onActionInvoked(uint, QString)));
     bus_.connect(kServer, kPath, kServer, QStringLiteral("NotificationClosed"), this, SLOT(onClosed(uint, uint)));
 }
 

@@ -6,9 +6,10 @@
 #include "services/notifyd/NotificationService.h"
 
 NotificationBusApi::NotificationBusApi(NotificationService &service, bool wakesFromSuspend, QObject *parent)
-    : QObject(parent), service_(service), wakesFromSuspend_(wakesFromSuspend)
-{
-}
+    : QObject(parent),
+      service_(service),
+      wakesFromSuspend_(wakesFromSuspend)
+{ }
 
 bool NotificationBusApi::Schedule(const QString &notification)
 {

@@ -58,7 +58,8 @@ QString NotificationLimits::problemWith(const LocalNotification &n, const QDateT
     if (!n.timeZone.isEmpty() && !isKnownZone(n.timeZone))
         return QStringLiteral("%1 \"%2\" is not a known time zone").arg(Key::kTimeZone, n.timeZone);
     if (!n.repeatCalendar.isEmpty() && n.repeatCalendar != u"gregorian")
-        return QStringLiteral("%1 \"%2\" is not supported; use \"gregorian\"").arg(Key::kRepeatCalendar, n.repeatCalendar);
+        return QStringLiteral("%1 \"%2\" is not supported; use \"gregorian\"")
+            .arg(Key::kRepeatCalendar, n.repeatCalendar);
     // The intervals the app schedules: once, or every minute until cancelled (snooze).
     if (n.repeatInterval != LocalNotification::kRepeatNone && n.repeatInterval != LocalNotification::kRepeatSecond)
         return QStringLiteral("%1 %2 is not supported; use %3 (once) or %4 (every minute)")

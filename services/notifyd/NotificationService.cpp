@@ -15,7 +15,9 @@ constexpr int kRetryMs = 1000;
 } // namespace
 
 NotificationService::NotificationService(WakeupSource *wakeup, QObject *parent)
-    : QObject(parent), wakeup_(wakeup), storeWatcher_(NotificationStore::path())
+    : QObject(parent),
+      wakeup_(wakeup),
+      storeWatcher_(NotificationStore::path())
 {
     connect(wakeup_, &WakeupSource::wokeUp, this, &NotificationService::evaluate);
     connect(wakeup_, &WakeupSource::clockChanged, this, &NotificationService::evaluate);
@@ -29,7 +31,7 @@ void NotificationService::start()
     evaluate();
 }
 
-template <typename Change>
+template<typename Change>
 bool NotificationService::apply(Change change)
 {
     DataLock lock;

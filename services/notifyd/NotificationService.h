@@ -36,7 +36,7 @@ Q_SIGNALS:
 
 private:
     // Applies `change` to the pending list, then fires what is due and re-arms, all under the data lock.
-    template <typename Change>
+    template<typename Change>
     bool apply(Change change);
     void noteDamage(const QString &movedAsidePath) const;
 

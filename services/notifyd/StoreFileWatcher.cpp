@@ -3,8 +3,7 @@
 #include <QFileInfo>
 #include <sys/stat.h>
 
-StoreFileWatcher::StoreFileWatcher(const QString &storePath, QObject *parent)
-    : QObject(parent), storePath_(storePath)
+StoreFileWatcher::StoreFileWatcher(const QString &storePath, QObject *parent) : QObject(parent), storePath_(storePath)
 {
     rememberCurrent();
     watcher_.addPath(QFileInfo(storePath_).absolutePath());
@@ -25,12 +24,8 @@ void StoreFileWatcher::onDirectoryChanged()
 
 QString StoreFileWatcher::signature() const
 {
-    struct stat st{};
+    struct stat st = {};
     if (stat(QFile::encodeName(storePath_).constData(), &st) != 0)
         return {};
-    return QStringLiteral("%1:%2.%3:%4")
-        .arg(st.st_ino)
-        .arg(st.st_mtim.tv_sec)
-        .arg(st.st_mtim.tv_nsec)
-        .arg(st.st_size);
+    return QStringLiteral("%1:%2.%3:%4").arg(st.st_ino).arg(st.st_mtim.tv_sec).arg(st.st_mtim.tv_nsec).arg(st.st_size);
 }

@@ -7,13 +7,15 @@
 #include <ctime>
 
 SystemChangeMonitor::SystemChangeMonitor(const QString &zoneLinkPath, QObject *parent)
-    : QObject(parent), zoneLinkPath_(zoneLinkPath)
+    : QObject(parent),
+      zoneLinkPath_(zoneLinkPath)
 {
     QDBusConnection system = QDBusConnection::systemBus();
-    watchesSuspend_ = system.isConnected()
-                      && system.connect(QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
-                                        QStringLiteral("org.freedesktop.login1.Manager"),
-                                        QStringLiteral("PrepareForSleep"), this, SLOT(onPrepareForSleep(bool)));
+    watchesSuspend_
+        = system.isConnected()
+          && system.connect(QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
+                            QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"), this,
+                            SLOT(onPrepareForSleep(bool)));
     if (!watchesSuspend_)
         qInfo("tolvek-notifyd: no system bus; a resume is noticed when the real-time clock timer fires");
 

@@ -59,8 +59,8 @@ int main(int argc, char **argv)
         return 2;
     }
 
-    AppConnector appConnector(bus, AppConnector::findAppBinary(parser.value(appBinary),
-                                                               QCoreApplication::applicationDirPath()));
+    AppConnector appConnector(
+        bus, AppConnector::findAppBinary(parser.value(appBinary), QCoreApplication::applicationDirPath()));
     DesktopNotifier desktop(bus);
     SystemChangeMonitor systemChanges;
     QObject::connect(&service, &NotificationService::fired, &desktop, &DesktopNotifier::showFired);
@@ -72,7 +72,8 @@ int main(int argc, char **argv)
     QObject::connect(&systemChanges, &SystemChangeMonitor::timeZoneChanged, &service, &NotificationService::evaluate);
 
     qInfo().noquote() << "tolvek-notifyd: serving" << NotificationStore::path() << "on the session bus;"
-                      << (wakeup.wakesFromSuspend() ? "wakes the machine from suspend" : "wakes while the machine is awake");
+                      << (wakeup.wakesFromSuspend() ? "wakes the machine from suspend"
+                                                    : "wakes while the machine is awake");
     service.start();
     return app.exec();
 }

@@ -21,7 +21,9 @@ int openSpare() { return ::open("/dev/null", O_RDONLY | O_CLOEXEC); }
 } // namespace
 
 ConnectionAcceptor::ConnectionAcceptor(QByteArray refusal, QObject *parent)
-    : QObject(parent), refusal_(std::move(refusal)), spare_(openSpare())
+    : QObject(parent),
+      refusal_(std::move(refusal)),
+      spare_(openSpare())
 {
     resume_.setSingleShot(true);
     resume_.setInterval(kPauseMs);

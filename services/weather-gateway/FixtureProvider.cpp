@@ -13,8 +13,7 @@ static QByteArray readFile(const QString &path)
 FixtureProvider::FixtureProvider(const QString &directory)
     : forecast_(readFile(directory + QStringLiteral("/forecast.json"))),
       place_(readFile(directory + QStringLiteral("/reverse.json")))
-{
-}
+{ }
 
 void FixtureProvider::fetchWeather(double, double, std::function<void(Fetched<CurrentWeather>)> done)
 {

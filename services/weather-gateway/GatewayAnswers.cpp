@@ -11,10 +11,8 @@ namespace GatewayAnswers {
 
 static QByteArray wrapResults(const QJsonObject &results, const QDateTime &created)
 {
-    const QJsonObject query{{"count", 1},
-                            {"created", created.toUTC().toString(Qt::ISODate)},
-                            {"lang", "en-US"},
-                            {"results", results}};
+    const QJsonObject query{
+        {"count", 1}, {"created", created.toUTC().toString(Qt::ISODate)}, {"lang", "en-US"}, {"results", results}};
     return QJsonDocument(QJsonObject{{"query", query}}).toJson(QJsonDocument::Compact);
 }
 
@@ -34,15 +32,14 @@ QByteArray forecast(const QString &woeid, const PlaceLookupQuery &place, const Q
                     const CurrentWeather &weather, const QDateTime &created)
 {
     const Condition condition = WeatherConditions::fromWmoCode(weather.wmoCode, weather.daytime);
-    const QJsonObject today{{"date", weather.date},
-                            {"high", wholeDegrees(weather.high)},
-                            {"low", wholeDegrees(weather.low)}};
+    const QJsonObject today{
+        {"date", weather.date}, {"high", wholeDegrees(weather.high)}, {"low", wholeDegrees(weather.low)}};
     const QJsonObject item{{"title", QStringLiteral("Conditions for %1").arg(city)},
                            {"lat", coordinate(place.latitude)},
                            {"long", coordinate(place.longitude)},
                            {"condition", QJsonObject{{"code", QString::number(condition.code)},
-                                                      {"text", condition.text},
-                                                      {"temp", wholeDegrees(weather.temperature)}}},
+                                                     {"text", condition.text},
+                                                     {"temp", wholeDegrees(weather.temperature)}}},
                            {"forecast", QJsonArray{today}}};
     const QJsonObject channel{{"title", QStringLiteral("Weather - %1").arg(city)},
                               {"woeid", woeid},

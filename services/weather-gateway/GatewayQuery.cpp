@@ -10,8 +10,9 @@ std::variant<PlaceLookupQuery, ForecastQuery, QueryError> parse(const QString &q
         return QueryError{QStringLiteral("query-too-long"),
                           QStringLiteral("The query is longer than %1 characters.").arg(MaxQueryLength)};
 
-    static const QRegularExpression placeLookup(QStringLiteral(
-        "^select\\s+\\*\\s+from\\s+geo\\.placefinder\\s+where\\s+text\\s*=\\s*\"([^\"]*)\"\\s+and\\s+gflags\\s*=\\s*\"R\"\\s*$"));
+    static const QRegularExpression placeLookup(
+        QStringLiteral("^select\\s+\\*\\s+from\\s+geo\\.placefinder\\s+where\\s+text\\s*=\\s*\"([^\"]*)\"\\s+and\\s+"
+                       "gflags\\s*=\\s*\"R\"\\s*$"));
     static const QRegularExpression forecast(
         QStringLiteral("^select\\s+\\*\\s+from\\s+weather\\.forecast\\s+where\\s+woeid\\s*=\\s*(\\S*)\\s*$"));
     // Plain decimals only: no exponents, no hex, no "nan" or "inf".

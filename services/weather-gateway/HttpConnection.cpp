@@ -5,7 +5,8 @@
 #include <unistd.h>
 
 HttpConnection::HttpConnection(qintptr descriptor, const HttpLimits &limits, QObject *parent)
-    : QObject(parent), limits_(limits)
+    : QObject(parent),
+      limits_(limits)
 {
     // Qt reads from the kernel only while its buffer has room: a client cannot make it hold more.
     socket_.setReadBufferSize(limits_.maxRequestBytes);

@@ -8,10 +8,10 @@
 
 struct HttpLimits
 {
-    int readTimeoutMsecs = 10 * 1000;  // from a request's first byte to its last, and for an answer to leave
-    int idleTimeoutMsecs = 15 * 1000;  // a connection with nothing in progress
-    int maxConnections = 256;          // beyond it, a long idle one is closed, or the new one refused
-    qsizetype maxRequestBytes = 8192;  // head and body of one request
+    int readTimeoutMsecs = 10 * 1000; // from a request's first byte to its last, and for an answer to leave
+    int idleTimeoutMsecs = 15 * 1000; // a connection with nothing in progress
+    int maxConnections = 256;         // beyond it, a long idle one is closed, or the new one refused
+    qsizetype maxRequestBytes = 8192; // head and body of one request
 };
 
 // One client connection: reads one request at a time within HttpLimits, hands

@@ -3,15 +3,17 @@
 namespace {
 QByteArray busyAnswer(const HttpFront::ErrorBody &errorBody)
 {
-    return HttpMessage::answer(503,
-                               errorBody(QStringLiteral("busy"),
-                                         QStringLiteral("Too many connections at once; try again in a moment.")),
-                               true);
+    return HttpMessage::answer(
+        503, errorBody(QStringLiteral("busy"), QStringLiteral("Too many connections at once; try again in a moment.")),
+        true);
 }
 } // namespace
 
 HttpFront::HttpFront(const HttpLimits &limits, ErrorBody errorBody, QObject *parent)
-    : QObject(parent), limits_(limits), errorBody_(std::move(errorBody)), acceptor_(busyAnswer(errorBody_))
+    : QObject(parent),
+      limits_(limits),
+      errorBody_(std::move(errorBody)),
+      acceptor_(busyAnswer(errorBody_))
 {
     connect(&acceptor_, &ConnectionAcceptor::accepted, this, &HttpFront::admit);
 }

@@ -55,9 +55,9 @@ Fetched<CurrentWeather> readForecast(const QByteArray &body)
         return {std::nullopt, QStringLiteral("forecast refused: ") + root->value(u"reason").toString()};
     const QJsonObject current = root->value(u"current").toObject();
     const QJsonObject daily = root->value(u"daily").toObject();
-    const QJsonValue values[] = {current.value(u"temperature_2m"), current.value(u"weather_code"),
-                                 daily.value(u"temperature_2m_max").toArray().at(0),
-                                 daily.value(u"temperature_2m_min").toArray().at(0)};
+    const QJsonValue values[]
+        = {current.value(u"temperature_2m"), current.value(u"weather_code"),
+           daily.value(u"temperature_2m_max").toArray().at(0), daily.value(u"temperature_2m_min").toArray().at(0)};
     for (const QJsonValue &value : values) {
         if (!value.isDouble())
             return {std::nullopt, QStringLiteral("forecast lacks temperatures or weather code")};

@@ -4,7 +4,7 @@
 
 #include "OpenMeteoFormat.h"
 
-OpenMeteoProvider::OpenMeteoProvider(const UpstreamOptions &options) : options_(options) {}
+OpenMeteoProvider::OpenMeteoProvider(const UpstreamOptions &options) : options_(options) { }
 
 void OpenMeteoProvider::fetchWeather(double latitude, double longitude,
                                      std::function<void(Fetched<CurrentWeather>)> done)

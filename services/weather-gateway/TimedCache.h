@@ -8,7 +8,7 @@
 // Answers kept for a fixed time, so a popular place costs one upstream call per
 // period however often it is asked for. Bounded: when full, expired entries go
 // first, then the oldest.
-template <typename Value>
+template<typename Value>
 class TimedCache
 {
 public:
@@ -16,9 +16,10 @@ public:
     using MonotonicClock = std::function<qint64()>;
 
     TimedCache(qint64 lifetimeMsecs, qsizetype capacity, MonotonicClock clock = steadyClock())
-        : lifetimeMsecs_(lifetimeMsecs), capacity_(capacity), clock_(std::move(clock))
-    {
-    }
+        : lifetimeMsecs_(lifetimeMsecs),
+          capacity_(capacity),
+          clock_(std::move(clock))
+    { }
 
     std::optional<Value> find(const QString &key)
     {

@@ -21,15 +21,18 @@ quint16 WeatherGateway::listen(const QHostAddress &address, quint16 port) { retu
 void WeatherGateway::handleRequest(HttpConnection *connection, const HttpRequest &request)
 {
     if (request.url.toEncoded().size() > MaxTargetLength) {
-        respondError(connection, 400, {QStringLiteral("request-too-long"), QStringLiteral("The request is too long.")}, {});
+        respondError(connection, 400, {QStringLiteral("request-too-long"), QStringLiteral("The request is too long.")},
+                     {});
         return;
     }
     if (request.url.path() != u"/v1/public/yql") {
-        respondError(connection, 404, {QStringLiteral("not-found"), QStringLiteral("The only path is /v1/public/yql.")}, {});
+        respondError(connection, 404, {QStringLiteral("not-found"), QStringLiteral("The only path is /v1/public/yql.")},
+                     {});
         return;
     }
     if (request.method != "GET") {
-        respondError(connection, 405, {QStringLiteral("method-not-allowed"), QStringLiteral("Only GET is answered.")}, {});
+        respondError(connection, 405, {QStringLiteral("method-not-allowed"), QStringLiteral("Only GET is answered.")},
+                     {});
         return;
     }
     const QUrlQuery parameters = request.formQuery();
@@ -37,7 +40,8 @@ void WeatherGateway::handleRequest(HttpConnection *connection, const HttpRequest
     const QString query = queries.value(0);
     if (queries.size() != 1 || parameters.queryItemValue(QStringLiteral("format")) != u"json") {
         respondError(connection, 400,
-                     {QStringLiteral("bad-request"), QStringLiteral("Send exactly one q=QUERY and format=json.")}, query);
+                     {QStringLiteral("bad-request"), QStringLiteral("Send exactly one q=QUERY and format=json.")},
+                     query);
         return;
     }
     answerQuery(query, connection);
@@ -63,7 +67,8 @@ void WeatherGateway::answerForecast(const QString &woeid, const QString &query, 
     const auto place = PlaceId::decode(woeid);
     if (!place) {
         respondError(connection, 400,
-                     {QStringLiteral("bad-woeid"), QStringLiteral("The woeid is not one this service gave out.")}, query);
+                     {QStringLiteral("bad-woeid"), QStringLiteral("The woeid is not one this service gave out.")},
+                     query);
         return;
     }
     if (const auto cached = cache_.find(woeid)) {
@@ -82,21 +87,22 @@ void WeatherGateway::fetchForecast(const QString &woeid, const PlaceLookupQuery 
     provider_->fetchWeather(place.latitude, place.longitude, [this, woeid, place](Fetched<CurrentWeather> weather) {
         if (!weather.value) {
             qWarning("weather gateway: forecast for %s failed: %s", qPrintable(woeid), qPrintable(weather.error));
-            finishForecast(woeid, 502,
-                           GatewayAnswers::error(QStringLiteral("upstream-failed"),
-                                                 QStringLiteral("The forecast provider did not answer: ") + weather.error));
+            finishForecast(
+                woeid, 502,
+                GatewayAnswers::error(QStringLiteral("upstream-failed"),
+                                      QStringLiteral("The forecast provider did not answer: ") + weather.error));
             return;
         }
-        provider_->fetchPlaceName(place.latitude, place.longitude,
-                                  [this, woeid, place, current = *weather.value](Fetched<QString> name) {
-            // A forecast without a town name is still a forecast (open sea, geocoder down).
-            const QString city = name.value.value_or(
-                QStringLiteral("%1, %2").arg(place.latitude, 0, 'f', 2).arg(place.longitude, 0, 'f', 2));
-            const QByteArray body =
-                GatewayAnswers::forecast(woeid, place, city, current, QDateTime::currentDateTimeUtc());
-            cache_.insert(woeid, body);
-            finishForecast(woeid, 200, body);
-        });
+        provider_->fetchPlaceName(
+            place.latitude, place.longitude, [this, woeid, place, current = *weather.value](Fetched<QString> name) {
+                // A forecast without a town name is still a forecast (open sea, geocoder down).
+                const QString city = name.value.value_or(
+                    QStringLiteral("%1, %2").arg(place.latitude, 0, 'f', 2).arg(place.longitude, 0, 'f', 2));
+                const QByteArray body
+                    = GatewayAnswers::forecast(woeid, place, city, current, QDateTime::currentDateTimeUtc());
+                cache_.insert(woeid, body);
+                finishForecast(woeid, 200, body);
+            });
     });
 }
 

@@ -6,16 +6,16 @@
 // What a forecast provider reports for a place today.
 struct CurrentWeather
 {
-    int wmoCode = -1;         // WMO weather interpretation code of the current hour
-    bool daytime = true;      // whether the sun is up at the place
-    double temperature = 0;   // now, degrees Celsius
-    double high = 0;          // today's maximum, degrees Celsius
-    double low = 0;           // today's minimum, degrees Celsius
-    QString date;             // today at the place, "YYYY-MM-DD"
+    int wmoCode = -1;       // WMO weather interpretation code of the current hour
+    bool daytime = true;    // whether the sun is up at the place
+    double temperature = 0; // now, degrees Celsius
+    double high = 0;        // today's maximum, degrees Celsius
+    double low = 0;         // today's minimum, degrees Celsius
+    QString date;           // today at the place, "YYYY-MM-DD"
 };
 
 // A provider's answer: a value, or why there is none.
-template <typename T>
+template<typename T>
 struct Fetched
 {
     std::optional<T> value;

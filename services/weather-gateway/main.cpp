@@ -33,11 +33,12 @@ int main(int argc, char *argv[])
                                     QStringLiteral("ADDRESS"), QStringLiteral("127.0.0.1"));
     const QCommandLineOption provider(QStringLiteral("provider"), QStringLiteral("fixture or open-meteo."),
                                       QStringLiteral("NAME"), QStringLiteral("open-meteo"));
-    const QCommandLineOption fixtures(QStringLiteral("fixtures"),
-                                      QStringLiteral("Directory with forecast.json and reverse.json (fixture provider)."),
-                                      QStringLiteral("DIR"), QStringLiteral(":/weather-gateway/fixtures"));
-    const QCommandLineOption forecastUrl(QStringLiteral("forecast-url"), QStringLiteral("Open-Meteo forecast endpoint."),
-                                         QStringLiteral("URL"), upstreamDefaults.forecastUrl.toString());
+    const QCommandLineOption fixtures(
+        QStringLiteral("fixtures"), QStringLiteral("Directory with forecast.json and reverse.json (fixture provider)."),
+        QStringLiteral("DIR"), QStringLiteral(":/weather-gateway/fixtures"));
+    const QCommandLineOption forecastUrl(QStringLiteral("forecast-url"),
+                                         QStringLiteral("Open-Meteo forecast endpoint."), QStringLiteral("URL"),
+                                         upstreamDefaults.forecastUrl.toString());
     const QCommandLineOption geocoderUrl(QStringLiteral("geocoder-url"),
                                          QStringLiteral("Nominatim reverse geocoding endpoint."), QStringLiteral("URL"),
                                          upstreamDefaults.geocoderUrl.toString());
@@ -47,9 +48,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption cacheSeconds(QStringLiteral("cache-seconds"), QStringLiteral("How long answers are kept."),
                                           QStringLiteral("S"), QStringLiteral("600"));
     const HttpLimits limitDefaults;
-    const QCommandLineOption readTimeout(QStringLiteral("read-timeout-ms"),
-                                         QStringLiteral("Time a client has to send a whole request, and to take its answer."),
-                                         QStringLiteral("MS"), QString::number(limitDefaults.readTimeoutMsecs));
+    const QCommandLineOption readTimeout(
+        QStringLiteral("read-timeout-ms"),
+        QStringLiteral("Time a client has to send a whole request, and to take its answer."), QStringLiteral("MS"),
+        QString::number(limitDefaults.readTimeoutMsecs));
     const QCommandLineOption idleTimeout(QStringLiteral("idle-timeout-ms"),
                                          QStringLiteral("Time a connection may stay open with nothing in progress."),
                                          QStringLiteral("MS"), QString::number(limitDefaults.idleTimeoutMsecs));

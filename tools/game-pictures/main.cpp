@@ -26,13 +26,41 @@ bool save(const QImage &image, const QDir &dir, const QString &name)
 using C = QColor;
 
 // The tap game's calm violet sky, the calculator's teal one.
-SceneSpec tapScene() { return {505, C(6, 6, 24), C(24, 12, 46), {C(70, 50, 150), C(40, 90, 170), C(140, 60, 150)}, 0.55, 0.6, 900, 8, {}, false, 0.25}; }
-SceneSpec calculateScene() { return {101, C(2, 12, 22), C(6, 26, 40), {C(20, 120, 140), C(30, 90, 160), C(20, 150, 130)}, 0.6, 0.55, 900, 8, {}, false, 0.25}; }
+SceneSpec tapScene()
+{
+    return {505, C(6, 6, 24), C(24, 12, 46), {C(70, 50, 150), C(40, 90, 170), C(140, 60, 150)}, 0.55, 0.6, 900, 8,
+            {},  false,       0.25};
+}
+SceneSpec calculateScene()
+{
+    return {101, C(2, 12, 22), C(6, 26, 40), {C(20, 120, 140), C(30, 90, 160), C(20, 150, 130)}, 0.6, 0.55, 900, 8,
+            {},  false,        0.25};
+}
 // The launch site: a blue world's rim at the bottom; the UFO's green sky.
-SceneSpec shakeScene() { return {202, C(4, 6, 20), C(20, 16, 44), {C(60, 70, 160), C(170, 80, 110)}, 0.45, 0.6, 900, 6, {{{0.5, 1.32}, 0.75, C(70, 130, 200), C(5, 15, 40), C(130, 200, 255, 140)}}, false, 0.2}; }
-SceneSpec blowScene() { return {303, C(2, 8, 10), C(10, 26, 24), {C(30, 140, 90), C(40, 100, 140)}, 0.5, 0.55, 1000, 7, {}, false, 0.25}; }
+SceneSpec shakeScene()
+{
+    return {202,
+            C(4, 6, 20),
+            C(20, 16, 44),
+            {C(60, 70, 160), C(170, 80, 110)},
+            0.45,
+            0.6,
+            900,
+            6,
+            {{{0.5, 1.32}, 0.75, C(70, 130, 200), C(5, 15, 40), C(130, 200, 255, 140)}},
+            false,
+            0.2};
+}
+SceneSpec blowScene()
+{
+    return {303, C(2, 8, 10), C(10, 26, 24), {C(30, 140, 90), C(40, 100, 140)}, 0.5, 0.55, 1000, 7, {}, false, 0.25};
+}
 // The smile game's warm violet sky.
-SceneSpec smileScene() { return {404, C(10, 4, 20), C(36, 12, 40), {C(150, 60, 140), C(220, 120, 120), C(80, 60, 170)}, 0.6, 0.55, 800, 7, {}, false, 0.25}; }
+SceneSpec smileScene()
+{
+    return {404, C(10, 4, 20), C(36, 12, 40), {C(150, 60, 140), C(220, 120, 120), C(80, 60, 170)}, 0.6, 0.55, 800, 7,
+            {},  false,        0.25};
+}
 
 // A 640 x 400 cut of a scene around the middle of the tall canvas.
 QImage sky(const SceneSpec &spec)
@@ -49,16 +77,37 @@ QImage illustration(int number)
         image = sky(calculateScene());
         break;
     case 2: // launcher: a planet's rim below
-        image = sky({202, C(4, 6, 20), C(20, 16, 44), {C(60, 70, 160), C(170, 80, 110)}, 0.45, 0.6, 900, 6,
+        image = sky({202,
+                     C(4, 6, 20),
+                     C(20, 16, 44),
+                     {C(60, 70, 160), C(170, 80, 110)},
+                     0.45,
+                     0.6,
+                     900,
+                     6,
                      {{{0.5, 0.95}, 0.9, C(70, 130, 200), C(5, 15, 40), C(130, 200, 255, 140)}}});
         break;
     case 3: // UFO attack: a green world
-        image = sky({303, C(2, 8, 10), C(10, 26, 24), {C(30, 140, 90), C(40, 100, 140)}, 0.5, 0.55, 1000, 7,
+        image = sky({303,
+                     C(2, 8, 10),
+                     C(10, 26, 24),
+                     {C(30, 140, 90), C(40, 100, 140)},
+                     0.5,
+                     0.55,
+                     1000,
+                     7,
                      {{{0.3, 0.62}, 0.3, C(110, 200, 130), C(10, 40, 30), C(150, 255, 190, 100)}}});
         break;
     case 4: // astronaut's smile
-        image = sky({404, C(10, 4, 20), C(36, 12, 40), {C(150, 60, 140), C(220, 120, 120), C(80, 60, 170)}, 0.6, 0.55,
-                     800, 7, {}});
+        image = sky({404,
+                     C(10, 4, 20),
+                     C(36, 12, 40),
+                     {C(150, 60, 140), C(220, 120, 120), C(80, 60, 170)},
+                     0.6,
+                     0.55,
+                     800,
+                     7,
+                     {}});
         break;
     default: // peaceful universe
         image = sky(tapScene());

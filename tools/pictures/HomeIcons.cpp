@@ -71,8 +71,13 @@ void flakes(QPainter &p, QPointF from, int count)
 
 void bolt(QPainter &p, QPointF top)
 {
-    QPolygonF shape{top, top + QPointF(-10, 16), top + QPointF(-2, 16), top + QPointF(-8, 30), top + QPointF(8, 10),
-                    top + QPointF(0, 10), top + QPointF(6, 0)};
+    QPolygonF shape{top,
+                    top + QPointF(-10, 16),
+                    top + QPointF(-2, 16),
+                    top + QPointF(-8, 30),
+                    top + QPointF(8, 10),
+                    top + QPointF(0, 10),
+                    top + QPointF(6, 0)};
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 205, 60));
     p.drawPolygon(shape);
@@ -124,8 +129,12 @@ QList<QPair<QString, QImage>> HomeIcons::weatherIcons()
 {
     const QColor grey(190, 198, 206), fog(220, 225, 230);
     return {
-        {QStringLiteral("weather-sunny"), weather([](QPainter &p) { sun(p, {36, 36}, 14); })},
-        {QStringLiteral("weather-night"), weather([](QPainter &p) { moon(p, {34, 36}, 20); })},
+        {QStringLiteral("weather-sunny"), weather([](QPainter &p) {
+             sun(p, {36, 36}, 14);
+         })},
+        {QStringLiteral("weather-night"), weather([](QPainter &p) {
+             moon(p, {34, 36}, 20);
+         })},
         {QStringLiteral("weather-cloudy"), weather([&](QPainter &p) {
              cloud(p, {30, 30}, 40, grey);
              cloud(p, {40, 38}, 50);

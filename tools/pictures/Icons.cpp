@@ -98,8 +98,8 @@ QImage Icons::currentMarker()
 
 QImage Icons::shareIcon(const QImage &sceneBackdrop)
 {
-    QImage image = sceneBackdrop.copy(0, 300, 640, 640).scaled(512, 512, Qt::IgnoreAspectRatio,
-                                                                Qt::SmoothTransformation);
+    QImage image
+        = sceneBackdrop.copy(0, 300, 640, 640).scaled(512, 512, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     paintRingedPlanet(p, QPointF(256, 256), 110);

@@ -66,7 +66,8 @@ QJsonObject AlarmReport::alarmJson(const Alarm &alarm)
 {
     QJsonArray notifications;
     for (const auto &[key, n] : notificationsByDay(alarm))
-        notifications.append(QJsonObject{{QStringLiteral("key"), key}, {QStringLiteral("fireDate"), isoWithOffset(fireMoment(n))}});
+        notifications.append(
+            QJsonObject{{QStringLiteral("key"), key}, {QStringLiteral("fireDate"), isoWithOffset(fireMoment(n))}});
     return QJsonObject{
         {QStringLiteral("id"), alarm.identifier},
         {QStringLiteral("time"), timeOfDay(alarm)},

@@ -3,9 +3,9 @@
 #include <QCommandLineParser>
 
 namespace {
-const QStringList kChangeOptions = {QStringLiteral("time"),     QStringLiteral("days"),    QStringLiteral("sound"),
-                                    QStringLiteral("slogan"),   QStringLiteral("unlocker"), QStringLiteral("snooze"),
-                                    QStringLiteral("no-snooze")};
+const QStringList kChangeOptions
+    = {QStringLiteral("time"),     QStringLiteral("days"),   QStringLiteral("sound"),    QStringLiteral("slogan"),
+       QStringLiteral("unlocker"), QStringLiteral("snooze"), QStringLiteral("no-snooze")};
 
 struct CommandShape
 {
@@ -15,8 +15,8 @@ struct CommandShape
     bool takesJson;
 };
 constexpr CommandShape kCommands[] = {
-    {"list", false, false, true}, {"add", false, true, false},     {"edit", true, true, false},
-    {"delete", true, false, false}, {"on", true, false, false},    {"off", true, false, false},
+    {"list", false, false, true},    {"add", false, true, false},   {"edit", true, true, false},
+    {"delete", true, false, false},  {"on", true, false, false},    {"off", true, false, false},
     {"pending", false, false, true}, {"next", false, false, false},
 };
 
@@ -31,11 +31,14 @@ const CommandShape *shapeOf(const QString &command)
 // Reads the change options into `changes`; the first value not understood ends it with `error` set.
 void readChanges(const QCommandLineParser &parser, AlarmChanges &changes, QString &error)
 {
-    if (parser.isSet(QStringLiteral("time")) && !(changes.time = AlarmChangeParser::parseTime(parser.value(QStringLiteral("time")), &error)))
+    if (parser.isSet(QStringLiteral("time"))
+        && !(changes.time = AlarmChangeParser::parseTime(parser.value(QStringLiteral("time")), &error)))
         return;
-    if (parser.isSet(QStringLiteral("days")) && !(changes.mask = AlarmChangeParser::parseDays(parser.value(QStringLiteral("days")), &error)))
+    if (parser.isSet(QStringLiteral("days"))
+        && !(changes.mask = AlarmChangeParser::parseDays(parser.value(QStringLiteral("days")), &error)))
         return;
-    if (parser.isSet(QStringLiteral("sound")) && !(changes.sound = AlarmChangeParser::parseSound(parser.value(QStringLiteral("sound")), &error)))
+    if (parser.isSet(QStringLiteral("sound"))
+        && !(changes.sound = AlarmChangeParser::parseSound(parser.value(QStringLiteral("sound")), &error)))
         return;
     if (parser.isSet(QStringLiteral("unlocker"))
         && !(changes.kind = AlarmChangeParser::parseUnlockerKind(parser.value(QStringLiteral("unlocker")), &error)))
@@ -122,34 +125,33 @@ CtlArguments CtlArguments::parse(const QStringList &arguments)
 
 QString CtlArguments::usage()
 {
-    return QStringLiteral(
-        "Usage: tolvekctl COMMAND [ID] [OPTIONS]\n"
-        "\n"
-        "Commands:\n"
-        "  list [--json]          every alarm\n"
-        "  add --time HH:MM [alarm options]\n"
-        "                         a new alarm (one-time without --days); prints its id\n"
-        "  edit ID [alarm options]\n"
-        "                         changes only the options given; an alarm that is on is\n"
-        "                         scheduled again and moves to the end of the list\n"
-        "  delete ID              removes an alarm and its notifications\n"
-        "  on ID | off ID         switches an alarm on (schedules it) or off\n"
-        "  pending [--json]       the pending notifications, earliest first\n"
-        "  next                   the next ring time and its alarm\n"
-        "\n"
-        "Alarm options:\n"
-        "  --time HH:MM           time of day, 00:00 to 23:59\n"
-        "  --days mon,tue,...     weekdays it repeats on (sun mon tue wed thu fri sat);\n"
-        "                         'once' makes it a one-time alarm\n"
-        "  --sound FILE           a ring sound, e.g. \"Airship.mp3\" or RandomSound\n"
-        "  --slogan TEXT          the text of its notification\n"
-        "  --unlocker KIND        0 tap, 1 calculation, 2 shake, 3 blow, 4 smile\n"
-        "  --snooze | --no-snooze ring again every minute until stopped, or not\n"
-        "\n"
-        "  -h, --help | -v, --version\n"
-        "                         this text, or the version\n"
-        "\n"
-        "Files follow XDG_DATA_HOME and XDG_CONFIG_HOME, as the app does.\n"
-        "Exit status: 0 done, 1 refused or unknown alarm id, 2 bad command line,\n"
-        "3 not saved (the alarm data could not be read, locked or written; nothing changed).\n");
+    return QStringLiteral("Usage: tolvekctl COMMAND [ID] [OPTIONS]\n"
+                          "\n"
+                          "Commands:\n"
+                          "  list [--json]          every alarm\n"
+                          "  add --time HH:MM [alarm options]\n"
+                          "                         a new alarm (one-time without --days); prints its id\n"
+                          "  edit ID [alarm options]\n"
+                          "                         changes only the options given; an alarm that is on is\n"
+                          "                         scheduled again and moves to the end of the list\n"
+                          "  delete ID              removes an alarm and its notifications\n"
+                          "  on ID | off ID         switches an alarm on (schedules it) or off\n"
+                          "  pending [--json]       the pending notifications, earliest first\n"
+                          "  next                   the next ring time and its alarm\n"
+                          "\n"
+                          "Alarm options:\n"
+                          "  --time HH:MM           time of day, 00:00 to 23:59\n"
+                          "  --days mon,tue,...     weekdays it repeats on (sun mon tue wed thu fri sat);\n"
+                          "                         'once' makes it a one-time alarm\n"
+                          "  --sound FILE           a ring sound, e.g. \"Airship.mp3\" or RandomSound\n"
+                          "  --slogan TEXT          the text of its notification\n"
+                          "  --unlocker KIND        0 tap, 1 calculation, 2 shake, 3 blow, 4 smile\n"
+                          "  --snooze | --no-snooze ring again every minute until stopped, or not\n"
+                          "\n"
+                          "  -h, --help | -v, --version\n"
+                          "                         this text, or the version\n"
+                          "\n"
+                          "Files follow XDG_DATA_HOME and XDG_CONFIG_HOME, as the app does.\n"
+                          "Exit status: 0 done, 1 refused or unknown alarm id, 2 bad command line,\n"
+                          "3 not saved (the alarm data could not be read, locked or written; nothing changed).\n");
 }

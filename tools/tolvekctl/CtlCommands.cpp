@@ -9,13 +9,14 @@
 #include <QJsonDocument>
 
 namespace {
-QString jsonText(const QJsonArray &array) { return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)); }
+QString jsonText(const QJsonArray &array)
+{
+    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));
+}
 } // namespace
 
-CtlCommands::CtlCommands(QTextStream &out, QTextStream &err)
-    : out_(out), err_(err), manager_(AlarmSchedule::shared())
-{
-}
+CtlCommands::CtlCommands(QTextStream &out, QTextStream &err) : out_(out), err_(err), manager_(AlarmSchedule::shared())
+{ }
 
 int CtlCommands::run(const CtlArguments &arguments)
 {

@@ -8,7 +8,7 @@
 class StderrAlertPresenter : public AlertPresenter
 {
 public:
-    explicit StderrAlertPresenter(QTextStream &err) : err_(err) {}
+    explicit StderrAlertPresenter(QTextStream &err) : err_(err) { }
     void presentAlert(const AlertRequest &alert) override
     {
         err_ << "tolvekctl: " << alert.title << ": " << alert.message << '\n';

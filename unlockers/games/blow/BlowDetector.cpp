@@ -7,10 +7,7 @@
 namespace {
 // A sound server's monitor input hears what the device plays (the ring
 // itself), not the room: it is no microphone.
-bool isMicrophone(const QAudioDevice &device)
-{
-    return !device.isNull() && !device.id().endsWith(".monitor");
-}
+bool isMicrophone(const QAudioDevice &device) { return !device.isNull() && !device.id().endsWith(".monitor"); }
 
 QAudioDevice microphone()
 {

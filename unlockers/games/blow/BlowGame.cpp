@@ -45,10 +45,7 @@ QString BlowGame::fallbackText() const
     return challenge_.fallbackReason() + QLatin1Char(' ') + tr("Tap Close to stop the alarm.");
 }
 
-void BlowGame::showNotice()
-{
-    setNoticeText(challenge_.isFallback() ? tr("Tap Close to wake up") : tr("Blow Notice"));
-}
+void BlowGame::showNotice() { setNoticeText(challenge_.isFallback() ? tr("Tap Close to wake up") : tr("Blow Notice")); }
 
 void BlowGame::didAppear(bool animated)
 {

@@ -17,8 +17,8 @@ public:
     struct Reading
     {
         double averagePowerDb = kSilenceDb;
-        double peak = 0;        // largest magnitude, 1 = full scale
-        qint64 frames = 0;      // how many frames the reading covers
+        double peak = 0;   // largest magnitude, 1 = full scale
+        qint64 frames = 0; // how many frames the reading covers
     };
 
     void setFormat(const QAudioFormat &format);

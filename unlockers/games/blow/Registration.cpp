@@ -19,7 +19,8 @@ ScreenshotCatalog::Recipe blownRecipe()
                     ScreenRegistry::shared().create(StoredNames::kBlowScreen, std::make_shared<Alarm>(), true));
                 ModalLayer::shared().presentModal(*screen, false, {});
             },
-            {}, {},
+            {},
+            {},
             [screen](ScreenHost &) { return !*screen || (*screen)->pushLevel() >= 40 || (*screen)->usesFallback(); }};
 }
 } // namespace

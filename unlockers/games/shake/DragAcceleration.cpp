@@ -30,10 +30,7 @@ void DragAcceleration::pointerMoved(const QPointF &position)
     position_ = position;
 }
 
-void DragAcceleration::pointerReleased()
-{
-    dragging_ = false;
-}
+void DragAcceleration::pointerReleased() { dragging_ = false; }
 
 Acceleration DragAcceleration::sampleFor(const QPointF &p0, const QPointF &p1, const QPointF &p2,
                                          double intervalSeconds)

@@ -30,7 +30,8 @@ ScreenshotCatalog::Recipe shakenRecipe()
                 });
                 hand->start(15);
             },
-            {}, {},
+            {},
+            {},
             [screen](ScreenHost &) { return !*screen || (*screen)->gaugeLevel() >= 40; }};
 }
 } // namespace

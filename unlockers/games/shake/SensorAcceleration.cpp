@@ -18,10 +18,7 @@ QByteArray realBackend()
 
 SensorAcceleration::SensorAcceleration(QObject *parent) : AccelerationSource(parent) { }
 
-QByteArray SensorAcceleration::backendIdentifier() const
-{
-    return sensor_ ? sensor_->identifier() : QByteArray();
-}
+QByteArray SensorAcceleration::backendIdentifier() const { return sensor_ ? sensor_->identifier() : QByteArray(); }
 
 bool SensorAcceleration::start()
 {
@@ -62,6 +59,5 @@ void SensorAcceleration::readingChanged()
     if (!reading || (sinceSample_.isValid() && sinceSample_.elapsed() < kThinningMs))
         return;
     sinceSample_.start();
-    Q_EMIT sampled({reading->x() / kStandardGravity, reading->y() / kStandardGravity,
-                    reading->z() / kStandardGravity});
+    Q_EMIT sampled({reading->x() / kStandardGravity, reading->y() / kStandardGravity, reading->z() / kStandardGravity});
 }

@@ -20,10 +20,7 @@ void SensorWatch::start()
     checkTimer_.start();
 }
 
-void SensorWatch::stop()
-{
-    checkTimer_.stop();
-}
+void SensorWatch::stop() { checkTimer_.stop(); }
 
 void SensorWatch::sampled(const Acceleration &sample)
 {

@@ -34,10 +34,7 @@ QString ShakeGame::backgroundPicture() const
     return Pictures::url(Pictures::backgroundName(QStringLiteral("unlock-scene2-bg.jpg"), isTall()));
 }
 
-bool ShakeGame::isFuelSoundPlaying() const
-{
-    return fuelSound_ && fuelSound_->isPlaying();
-}
+bool ShakeGame::isFuelSoundPlaying() const { return fuelSound_ && fuelSound_->isPlaying(); }
 
 void ShakeGame::didLoad()
 {
@@ -107,10 +104,7 @@ void ShakeGame::dragMoved(qreal x, qreal y)
         challenge_.drags().pointerMoved({x, y});
 }
 
-void ShakeGame::dragReleased()
-{
-    challenge_.drags().pointerReleased();
-}
+void ShakeGame::dragReleased() { challenge_.drags().pointerReleased(); }
 
 void ShakeGame::gaugeFull()
 {

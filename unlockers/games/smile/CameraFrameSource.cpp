@@ -8,11 +8,14 @@
 #include <tuple>
 
 CameraFrameSource::CameraFrameSource(QObject *parent)
-    : FrameSource(parent), sink_(new QVideoSink(this)), devices_(new QMediaDevices(this))
+    : FrameSource(parent),
+      sink_(new QVideoSink(this)),
+      devices_(new QMediaDevices(this))
 {
     session_.setVideoSink(sink_);
     // Direct: frames may come on the camera's own thread, and none should queue here.
-    connect(sink_, &QVideoSink::videoFrameChanged, this, [this] { delivered_ = true; }, Qt::DirectConnection);
+    connect(
+        sink_, &QVideoSink::videoFrameChanged, this, [this] { delivered_ = true; }, Qt::DirectConnection);
     connect(devices_, &QMediaDevices::videoInputsChanged, this, &CameraFrameSource::devicesChanged);
 }
 
@@ -97,5 +100,6 @@ void CameraFrameSource::fail(Failure failure)
 {
     stop();
     // Reported from the event loop, so a caller of start() never sees it inside the call.
-    QMetaObject::invokeMethod(this, [this, failure] { Q_EMIT failed(failure); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, failure] { Q_EMIT failed(failure); }, Qt::QueuedConnection);
 }

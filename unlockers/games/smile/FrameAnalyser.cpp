@@ -19,7 +19,8 @@ QThreadPool &analysisPool()
 } // namespace
 
 FrameAnalyser::FrameAnalyser(const QString &cascadeFolder, QObject *parent)
-    : QObject(parent), search_(std::make_shared<FaceSearch>(cascadeFolder))
+    : QObject(parent),
+      search_(std::make_shared<FaceSearch>(cascadeFolder))
 {
     qRegisterMetaType<FrameFinding>();
     connect(&watcher_, &QFutureWatcher<FrameFinding>::finished, this, &FrameAnalyser::finished);
@@ -40,9 +41,8 @@ bool FrameAnalyser::offer(const QVideoFrame &frame, const OrientationHint &hint)
     busy_ = true;
     lastStart_.start();
     std::shared_ptr<FaceSearch> search = search_;
-    watcher_.setFuture(QtConcurrent::run(&analysisPool(), [search, frame, hint] {
-        return search->search(frame, hint);
-    }));
+    watcher_.setFuture(
+        QtConcurrent::run(&analysisPool(), [search, frame, hint] { return search->search(frame, hint); }));
     return true;
 }
 

@@ -19,10 +19,10 @@ constexpr float kR = 0.299f, kG = 0.587f, kB = 0.114f;
 struct Reading
 {
     enum Kind { Luma, Rgb32, Compressed, Unmappable } kind = Unmappable;
-    int depth = CV_8U;  // sample type of the plane
-    int channels = 1;   // samples per pixel in the plane
-    int lumaChannel = 0; // where the luma sits (Luma)
-    int shift = 0;      // right shift that brings 16-bit luma to 8 bits
+    int depth = CV_8U;     // sample type of the plane
+    int channels = 1;      // samples per pixel in the plane
+    int lumaChannel = 0;   // where the luma sits (Luma)
+    int shift = 0;         // right shift that brings 16-bit luma to 8 bits
     cv::Matx14f weights{}; // luma from the four bytes of a pixel (Rgb32)
 };
 
@@ -151,8 +151,8 @@ GreyFrame::Result readMapped(const QVideoFrame &frame, const Reading &reading)
 QSize GreyFrame::analysisSize(QSize size)
 {
     const double width = size.width(), height = size.height();
-    const double factor = std::min({1.0, kAnalysisShortSide / std::min(width, height),
-                                    std::sqrt(kMaxAnalysisArea / (width * height))});
+    const double factor
+        = std::min({1.0, kAnalysisShortSide / std::min(width, height), std::sqrt(kMaxAnalysisArea / (width * height))});
     if (factor >= 1.0)
         return size;
     return {std::max(1, int(std::lround(width * factor))), std::max(1, int(std::lround(height * factor)))};

@@ -30,7 +30,8 @@ bool load(cv::CascadeClassifier &cascade, const QString &path, QString &problem)
 SmileDetector::SmileDetector(const QString &cascadeFolder)
 {
     const QDir folder(cascadeFolder);
-    ready_ = load(face_, folder.filePath(kFaceCascade), problem_) && load(smile_, folder.filePath(kSmileCascade), problem_);
+    ready_ = load(face_, folder.filePath(kFaceCascade), problem_)
+             && load(smile_, folder.filePath(kSmileCascade), problem_);
 }
 
 SmileDetector::Finding SmileDetector::find(const cv::Mat &grey)

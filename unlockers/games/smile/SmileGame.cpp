@@ -8,8 +8,9 @@
 
 SmileGame::SmileGame(FrameSource *source, const SmileWatch::Options &options, std::optional<quint32> seed,
                      QObject *parent)
-    : UnlockScreen(parent), options_(options), watch_(new SmileWatch(source ? source : new CameraFrameSource,
-                                                                    options, this)),
+    : UnlockScreen(parent),
+      options_(options),
+      watch_(new SmileWatch(source ? source : new CameraFrameSource, options, this)),
       seed_(seed)
 {
     ufoTimer_.setInterval(kUfoDriftMs);

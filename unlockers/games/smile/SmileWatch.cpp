@@ -4,7 +4,10 @@
 #include <QGuiApplication>
 
 SmileWatch::SmileWatch(FrameSource *source, const Options &options, QObject *parent)
-    : QObject(parent), options_(options), source_(source), analyser_(options.cascadeFolder)
+    : QObject(parent),
+      options_(options),
+      source_(source),
+      analyser_(options.cascadeFolder)
 {
     source_->setParent(this);
     mailbox_.listenTo(source_->videoSink());

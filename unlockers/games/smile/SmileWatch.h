@@ -21,10 +21,10 @@ public:
     enum class Trouble {
         NoCamera,
         CameraRefused,
-        CameraLost,   // unplugged, failed, or sent nothing for a while
-        Unreadable,   // its pictures cannot be read
-        NoDetector,   // the face detector's files are missing
-        NoFace,       // no face for a minute (only when a deadline is set)
+        CameraLost, // unplugged, failed, or sent nothing for a while
+        Unreadable, // its pictures cannot be read
+        NoDetector, // the face detector's files are missing
+        NoFace,     // no face for a minute (only when a deadline is set)
     };
     Q_ENUM(Trouble)
 

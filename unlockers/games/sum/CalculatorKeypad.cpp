@@ -13,7 +13,4 @@ QList<int> CalculatorKeypad::keySlots(QRandomGenerator &random)
     return result;
 }
 
-QString CalculatorKeypad::title(int tag)
-{
-    return tag == kKeyCount - 1 ? QStringLiteral("<--") : QString::number(tag);
-}
+QString CalculatorKeypad::title(int tag) { return tag == kKeyCount - 1 ? QStringLiteral("<--") : QString::number(tag); }

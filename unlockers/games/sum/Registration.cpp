@@ -23,7 +23,8 @@ ScreenshotCatalog::Recipe keypadRecipe()
                     ScreenRegistry::shared().create(StoredNames::kSumScreen, std::make_shared<Alarm>(), true));
                 ModalLayer::shared().presentModal(*game, false, {});
             },
-            {}, {},
+            {},
+            {},
             [game](ScreenHost &) { return !*game || (*game)->shownKeyCount() == CalculatorKeypad::kKeyCount; }};
 }
 } // namespace

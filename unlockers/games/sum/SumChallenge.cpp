@@ -4,7 +4,10 @@
 #include "unlockers/games/sum/KeySounds.h"
 
 SumChallenge::SumChallenge(quint32 seed, QObject *parent)
-    : QObject(parent), random_(seed), problem_(CalculationProblem::generate(random_)), answer_(problem_.result())
+    : QObject(parent),
+      random_(seed),
+      problem_(CalculationProblem::generate(random_)),
+      answer_(problem_.result())
 {
     popTimer_.setInterval(kKeyPopIntervalMs);
     connect(&popTimer_, &QTimer::timeout, this, &SumChallenge::popNextKey);

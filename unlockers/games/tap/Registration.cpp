@@ -15,6 +15,7 @@ void registerTapGame()
     registerUnlockerScreens();
     qml_register_types_Tolvek_Games_Tap();
     registerUnlockScreen<TapGame>(StoredNames::kTapScreen);
-    ScreenshotCatalog::shared().add(QStringLiteral("TapGame-won"),
-                                    wonGameRecipe<TapGame>(StoredNames::kTapScreen, [](TapGame *game) { game->unlock(); }));
+    ScreenshotCatalog::shared().add(
+        QStringLiteral("TapGame-won"),
+        wonGameRecipe<TapGame>(StoredNames::kTapScreen, [](TapGame *game) { game->unlock(); }));
 }
