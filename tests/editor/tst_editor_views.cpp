@@ -9,14 +9,12 @@
 #include "assembly/AppWindow.h"
 #include "editor/SoundPickerScreen.h"
 #include "editor/TimePicker.h"
-#include "platform/Broadcaster.h"
 #include "platform/Preferences.h"
 
 #include <QAccessible>
 #include <QQuickItem>
 #include <QSignalSpy>
 #include <QTest>
-#include <algorithm>
 
 namespace {
 // The accessible objects on screen, by name (the front-most one wins).
@@ -138,20 +136,15 @@ private Q_SLOTS:
     {
         auto named = accessible();
         for (const char *name : {"Save", "Cancel", "Time", "Slogan", "Snooze", "Sound", "Use", "Preview",
-                                 "Unlocker: Peaceful Universe", "Unlocker: Mass Calculator"})
-            QVERIFY2(named.contains(QString::fromLatin1(name)), name);
-        QCOMPARE(named.value("Save")->role(), QAccessible::Button);
-        QCOMPARE(named.value("Cancel")->role(), QAccessible::Button);
-        QCOMPARE(named.value("Time")->role(), QAccessible::Button);
+                                 "Unlocker: Peaceful Universe", "Unlocker: Mass Calculator"}) {
+            QVERIFY2(named.contains(name), name);
+            QCOMPARE(named.value(name)->role(), qstrcmp(name, "Slogan") ? QAccessible::Button : QAccessible::EditableText);
+        }
         QCOMPARE(named.value("Time")->text(QAccessible::Description), QStringLiteral("07:00"));
         QCOMPARE(named.value("Sound")->text(QAccessible::Description), QStringLiteral("Airship"));
-        QCOMPARE(named.value("Slogan")->role(), QAccessible::EditableText);
-        QVERIFY(named.value("Snooze")->state().checkable);
-        QVERIFY(named.value("Snooze")->state().checked);
-        QCOMPARE(named.value("Unlocker: Mass Calculator")->role(), QAccessible::Button);
-        const QStringList days{"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-        for (const QString &day : days) {
-            QVERIFY2(named.contains(day), qPrintable(day));
+        QVERIFY(named.value("Snooze")->state().checkable && named.value("Snooze")->state().checked);
+        for (const char *day : {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"}) {
+            QVERIFY2(named.contains(day), day);
             QVERIFY(named.value(day)->state().checkable);
             QVERIFY(!named.value(day)->state().checked);
         }
@@ -192,34 +185,14 @@ private Q_SLOTS:
         QCOMPARE(accessible().value("Time")->text(QAccessible::Description), QStringLiteral("06:50"));
     }
 
-    void aTapAnywhereOnThePanelConfirms()
-    {
-        QSignalSpy picked(panel(), &TimePicker::timePicked);
-        QVERIFY(tap(QStringLiteral("timeButton")));
-        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Shown);
-        QQuickItem *panelView = item(QStringLiteral("timePickerPanel"));
-        QVERIFY(panelView);
-        // Up, it sits on the bottom edge of the window.
-        QCOMPARE(panelView->mapToScene(QPointF(0, panelView->height())).y(), qreal(window->points().height()));
-        // The body's lower left corner, far from the "Done" mark.
-        QVERIFY(tapAt(panelView, QPointF(20, panelView->height() - 10)));
-        QCOMPARE(picked.count(), 1);
-        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Hidden);
-
-        // On a wheel, a tap (not a drag) confirms too.
-        QVERIFY(tap(QStringLiteral("timeButton")));
-        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Shown);
-        QVERIFY(tap(QStringLiteral("minuteWheel")));
-        QCOMPARE(picked.count(), 2);
-        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Hidden);
-    }
-
-    void tapOnThePanelAsItComesUp()
+    // A tap anywhere on the panel confirms: on its body as soon as the body is
+    // in the window (sliding in, or just up), far from the "Done" mark, or on
+    // a wheel (a tap, not a drag). A tap on the dimmed screen closes without a time.
+    void aTapOnThePanelConfirms()
     {
         QSignalSpy picked(panel(), &TimePicker::timePicked);
         QVERIFY(tap(QStringLiteral("timeButton")));
         QVERIFY(panel()->isRaised());
-        // A tap on its body as soon as the body is in the window (sliding in, or just up).
         QQuickItem *panelView = item(QStringLiteral("timePickerPanel"));
         QVERIFY(panelView);
         QTRY_VERIFY(panelView->y() + 70 < window->points().height());
@@ -227,12 +200,25 @@ private Q_SLOTS:
         QCOMPARE(picked.count(), 1);
         QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Hidden);
 
-        // A tap on the dimmed screen closes without a time.
+        QVERIFY(tap(QStringLiteral("timeButton")));
+        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Shown);
+        // Up, it sits on the bottom edge of the window.
+        QCOMPARE(panelView->mapToScene(QPointF(0, panelView->height())).y(), qreal(window->points().height()));
+        QVERIFY(tapAt(panelView, QPointF(20, panelView->height() - 10)));
+        QCOMPARE(picked.count(), 2);
+        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Hidden);
+
+        QVERIFY(tap(QStringLiteral("timeButton")));
+        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Shown);
+        QVERIFY(tap(QStringLiteral("minuteWheel")));
+        QCOMPARE(picked.count(), 3);
+        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Hidden);
+
         QVERIFY(tap(QStringLiteral("timeButton")));
         QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Shown);
         QVERIFY(tapAt(item(QStringLiteral("timePickerMask")), QPointF(160, 100)));
         QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Hidden);
-        QCOMPARE(picked.count(), 1);
+        QCOMPARE(picked.count(), 3);
         // Right after, the time row takes taps again (the dimming fades out by itself).
         QVERIFY(tap(QStringLiteral("timeButton")));
         QVERIFY(panel()->isRaised());
@@ -262,6 +248,8 @@ private Q_SLOTS:
         QTRY_VERIFY(item(QStringLiteral("sloganNotice")));
     }
 
+    // The blur comes in over the first 44 points the rows are scrolled; pulled
+    // down past the rest position or beyond it, none or all.
     void blurFollowsTheRows()
     {
         auto *table = item(QStringLiteral("settingTable"));
@@ -271,6 +259,8 @@ private Q_SLOTS:
         QCOMPARE(screen->blurAlpha(), 1.0);
         table->setProperty("contentY", 22);
         QCOMPARE(screen->blurAlpha(), 0.5);
+        QCOMPARE(AlarmSettingScreen::blurAlphaAt(-100), 0.0);
+        QCOMPARE(AlarmSettingScreen::blurAlphaAt(300), 1.0);
     }
 
     void unlockerPageChosenThroughItsName()
@@ -305,19 +295,13 @@ private Q_SLOTS:
         QVERIFY(window->contentStack()->isNavigationBarHidden());
     }
 
+    // Cancel's effects on the stored files are checked in tst_alarmsetting.
     void saveAndCancelFromTheBar()
     {
-        QSignalSpy posted(&Broadcaster::shared(), &Broadcaster::posted);
-        const auto saves = [&] {
-            return std::count_if(posted.cbegin(), posted.cend(), [](const QList<QVariant> &args) {
-                return args.at(0).toString() == StoredNames::Broadcast::kAlarmSaved;
-            });
-        };
         QVERIFY(tap(QStringLiteral("dayButton3")));
         QVERIFY(tap(QStringLiteral("barLeftButton"))); // Cancel
         QTRY_VERIFY(!screen);
         QCOMPARE(window->contentStack()->isNavigationBarHidden(), barHiddenBelow);
-        QCOMPARE(saves(), 0);
         QVERIFY(AlarmSchedule::shared().reload().isEmpty());
 
         screen = new AlarmSettingScreen(nullptr);
@@ -326,7 +310,6 @@ private Q_SLOTS:
         QVERIFY(tap(QStringLiteral("barRightButton"))); // Save
         QTRY_VERIFY(!screen);
         QCOMPARE(window->contentStack()->isNavigationBarHidden(), barHiddenBelow);
-        QCOMPARE(saves(), 1);
         QCOMPARE(AlarmSchedule::shared().reload().size(), 1);
         QCOMPARE(AlarmSchedule::shared().reload().first()->repeatMask, quint32(Alarm::kWednesday));
     }
