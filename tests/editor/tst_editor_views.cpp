@@ -159,6 +159,8 @@ private Q_SLOTS:
         QVERIFY(!named.contains("AM/PM")); // the C locale writes 24-hour times
     }
 
+    // journey_editor.py sets the wheels through their values and confirms;
+    // here their range, and the value following a wheel the controller moved.
     void wheelsThroughTheValueInterface()
     {
         QVERIFY(press(QStringLiteral("Time")));
@@ -170,19 +172,10 @@ private Q_SLOTS:
         QCOMPARE(hour->currentValue().toInt(), 7);
         QCOMPARE(hour->minimumValue().toInt(), 0);
         QCOMPARE(hour->maximumValue().toInt(), 23);
-        hour->setCurrentValue(6);
         minute->setCurrentValue(45);
-        QCOMPARE(panel()->time(), QTime(6, 45));
-        QCOMPARE(minute->currentValue().toInt(), 45);
-        // Moved by the controller, the value follows.
+        QCOMPARE(panel()->time(), QTime(7, 45));
         panel()->setMinute(50);
         QCOMPARE(minute->currentValue().toInt(), 50);
-        QSignalSpy picked(panel(), &TimePicker::timePicked);
-        QVERIFY(press(QStringLiteral("Done")));
-        QCOMPARE(picked.count(), 1);
-        QCOMPARE(screen->timeText(), QStringLiteral("06:50"));
-        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Hidden);
-        QCOMPARE(accessible().value("Time")->text(QAccessible::Description), QStringLiteral("06:50"));
     }
 
     // A tap anywhere on the panel confirms: on its body as soon as the body is
@@ -227,12 +220,8 @@ private Q_SLOTS:
     void daysSnoozeAndSloganOnTheView()
     {
         QVERIFY(tap(QStringLiteral("dayButton1")));
-        QVERIFY(accessible().value("Monday")->actionInterface());
-        accessible().value("Friday")->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-        QCOMPARE(screen->alarm()->repeatMask, 34u);
+        QCOMPARE(screen->alarm()->repeatMask, 2u);
         QVERIFY(accessible().value("Monday")->state().checked);
-        QVERIFY(press(QStringLiteral("Monday")));
-        QCOMPARE(screen->alarm()->repeatMask, 32u);
 
         QVERIFY(tap(QStringLiteral("snoozeSwitch")));
         QVERIFY(!screen->alarm()->snooze);

@@ -117,7 +117,6 @@ private Q_SLOTS:
                  QStringLiteral("09:30, Once, second, on"));
         QCOMPARE(model.data(model.index(0), AlarmListModel::UnlockerPictureRole).toString(),
                  UnlockerCatalogue::shared().all().at(Unlocker::Calculate)->smallIllustration);
-        QCOMPARE(model.data(model.index(0), AlarmListModel::LevelMarksRole).toStringList().size(), 5);
         QVERIFY(screen->nextRingText().startsWith(QStringLiteral("Next alarm in ")));
     }
 
@@ -248,7 +247,7 @@ private Q_SLOTS:
         storeAlarm(8, 0, Alarm::kWeekdays, QStringLiteral("b")); // unannounced, as by another process
         ApplicationLifecycle::shared().memoryWarning();
         QCOMPARE(shownSlogans(*screen->alarms()), (QStringList{"b", "a"}));
-        QVERIFY(screen->clockFace());
+        QVERIFY(screen->clockFace()); // still there for the view
     }
 
     void followsTheAlarmFileWhenAnotherProgramChangesIt()
@@ -415,21 +414,19 @@ private Q_SLOTS:
         QTRY_COMPARE(list->property("count").toInt(), 2);
         // Scroll the first rows into view, then look at the slogans.
         QMetaObject::invokeMethod(list, "positionViewAtEnd");
-        QList<QQuickItem *> slogans;
-        std::function<void(QQuickItem *)> collect = [&](QQuickItem *item) {
-            if (item->objectName() == QLatin1String("sloganLabel") && item->isVisible())
-                slogans << item;
-            for (QQuickItem *child : item->childItems())
-                collect(child);
+        const auto slogans = [list] {
+            QList<QQuickItem *> found, todo{list};
+            while (!todo.isEmpty()) {
+                QQuickItem *item = todo.takeLast();
+                if (item->objectName() == QLatin1String("sloganLabel") && item->isVisible())
+                    found << item;
+                todo << item->childItems();
+            }
+            return found;
         };
-        auto sloganCount = [&] {
-            slogans.clear();
-            collect(list);
-            return slogans.size();
-        };
-        QTRY_COMPARE(sloganCount(), 2);
+        QTRY_COMPARE(slogans().size(), 2);
         bool longOneCut = false;
-        for (QQuickItem *slogan : slogans) {
+        for (QQuickItem *slogan : slogans()) {
             QCOMPARE(slogan->property("lineCount").toInt(), 1); // one line, never over the next row
             QCOMPARE(slogan->width(), 160.0);
             longOneCut = longOneCut || (slogan->property("text").toString().size() == 10000

@@ -6,7 +6,6 @@
 #include "ui/AlertView.h"
 #include "assembly/AppAssembly.h"
 #include "assembly/AppWindow.h"
-#include "ui/ProgressOverlay.h"
 #include "ui/ModalLayer.h"
 #include "ui/NavigationStack.h"
 #include "ui/SideMenu.h"
@@ -117,9 +116,8 @@ private Q_SLOTS:
         QTRY_VERIFY(menu->isMenuVisible());
     }
 
-    // The core's alerts drop into the window, take a tap on their button and
-    // fall out; overlays show on the container.
-    void alertsAndOverlaysInTheWindow()
+    // The core's alerts drop into the window, take a tap on their button and fall out.
+    void alertsInTheWindow()
     {
         AppWindow window;
         QVERIFY(open(window));
@@ -135,9 +133,6 @@ private Q_SLOTS:
         QVERIFY(pressed);
         QVERIFY(AlertQueue::shared().current()); // still falling out
         QTRY_VERIFY(AlertQueue::shared().current() == nullptr);
-
-        ProgressOverlay::showOn(window.rootScreen(), true);
-        QCOMPARE(ProgressOverlay::hideAllOn(window.rootScreen(), true), 1);
     }
 
     void modalScreensSlideInAndOut()

@@ -84,21 +84,13 @@ private Q_SLOTS:
         QCOMPARE(loaded.count(), 2); // another controller is shown
     }
 
-    void rootContainerSetUp_data()
-    {
-        QTest::addColumn<QSize>("mode");
-        QTest::addColumn<QString>("background");
-        QTest::newRow("tall") << ScreenMetrics::kTallMode << "menu-bg-568h.jpg";
-        QTest::newRow("normal") << ScreenMetrics::kNormalMode << "menu-bg.jpg";
-    }
+    // The background's choice by display is tested in tst_image_effects.
     void rootContainerSetUp()
     {
-        QFETCH(QSize, mode);
-        QFETCH(QString, background);
-        ScreenMetrics::shared().setDisplayMode(mode);
+        ScreenMetrics::shared().setDisplayMode(ScreenMetrics::kTallMode);
         AppSideMenu root;
         root.build();
-        QCOMPARE(root.backgroundImage(), background);
+        QCOMPARE(root.backgroundImage(), QStringLiteral("menu-bg-568h.jpg"));
         QVERIFY(!root.backgroundImageUrl().isEmpty());
         QCOMPARE(root.aboutStack().first()->className(), QStringLiteral("AboutScreen"));
         auto *content = qobject_cast<NavigationStack *>(root.contentScreen());
