@@ -25,6 +25,9 @@ private Q_SLOTS:
         QTest::newRow("en_GB") << QLocale(QLocale::English, QLocale::UnitedKingdom) << false;
         QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany) << false;
         QTest::newRow("C") << QLocale::c() << false;
+        QTest::newRow("ko_KR, AM/PM first") << QLocale(QLocale::Korean, QLocale::SouthKorea) << true;
+        QTest::newRow("ar_EG") << QLocale(QLocale::Arabic, QLocale::Egypt) << true;
+        QTest::newRow("zh_CN") << QLocale(QLocale::Chinese, QLocale::China) << false;
     }
     void clockStyleFollowsTheLocale()
     {

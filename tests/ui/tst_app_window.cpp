@@ -11,7 +11,6 @@
 #include "ui/SideMenu.h"
 #include "ui/UiSetup.h"
 
-#include <QAccessible>
 #include <QDirIterator>
 #include <QFontInfo>
 #include <QProcess>
@@ -80,31 +79,22 @@ private Q_SLOTS:
         QVERIFY(window.rootScreen()->isMenuVisible());
     }
 
-    // The window opens on the home screen inside the side menu; the menu opens
-    // from its button (which then reads as checked) and from a swipe off the
-    // left edge; a tap on the button's edge side still works.
+    // The window opens on the home screen inside the side menu. The menu
+    // opens from its button (journey_menu.py checks its name and state), even
+    // tapped on its edge side, and from a swipe off the left edge.
     void startsOnHomeWithTheMenuAtHand()
     {
         AppWindow window;
         QVERIFY(open(window));
         QQuickWindow *w = window.window();
-        QCOMPARE(w->size(), AppWindow::kTallPoints);
         SideMenu *menu = window.rootScreen();
         QVERIFY(menu->isOnScreen());
         QCOMPARE(window.contentStack()->topScreen()->className(), QStringLiteral("HomeScreen"));
         QTRY_VERIFY(findItem(w->contentItem(), QStringLiteral("alarmList")));
-        QVERIFY(findItem(w->contentItem(), QStringLiteral("rightBarButton"))->isVisible());
         QQuickItem *button = findItem(w->contentItem(), QStringLiteral("leftBarButton"));
-        QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(button);
-        QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("Menu"));
-        QVERIFY(spoken->state().checkable);
-        QVERIFY(!spoken->state().checked);
-
         tap(w, button, sceneRect(button).topLeft().toPoint() + QPoint(4, 22));
         QTRY_VERIFY(menu->isMenuVisible());
-        QTRY_VERIFY(QAccessible::queryAccessibleInterface(button)->state().checked);
         menu->hideMenu();
-        QTRY_VERIFY(!QAccessible::queryAccessibleInterface(button)->state().checked);
 
         // A slow swipe from the edge across the content.
         QTRY_VERIFY(findItem(w->contentItem(), QStringLiteral("menuEdge"))->isEnabled());

@@ -150,7 +150,7 @@ private Q_SLOTS:
         navigation.setScreens({kept}, false);
         QCOMPARE(kept->navigationStack(), &navigation);
         navigation.setScreens({}, false);
-        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // a wrong deleteLater would strike now
         QVERIFY(!kept.isNull());
         QVERIFY(kept->parentScreen() == nullptr);
         QCOMPARE(kept->parent(), &owner);
