@@ -9,14 +9,12 @@
 #include "assembly/AppWindow.h"
 #include "editor/SoundPickerScreen.h"
 #include "editor/TimePicker.h"
-#include "platform/Broadcaster.h"
 #include "platform/Preferences.h"
 
 #include <QAccessible>
 #include <QQuickItem>
 #include <QSignalSpy>
 #include <QTest>
-#include <algorithm>
 
 namespace {
 // The accessible objects on screen, by name (the front-most one wins).
@@ -138,20 +136,15 @@ private Q_SLOTS:
     {
         auto named = accessible();
         for (const char *name : {"Save", "Cancel", "Time", "Slogan", "Snooze", "Sound", "Use", "Preview",
-                                 "Unlocker: Peaceful Universe", "Unlocker: Mass Calculator"})
-            QVERIFY2(named.contains(QString::fromLatin1(name)), name);
-        QCOMPARE(named.value("Save")->role(), QAccessible::Button);
-        QCOMPARE(named.value("Cancel")->role(), QAccessible::Button);
-        QCOMPARE(named.value("Time")->role(), QAccessible::Button);
+                                 "Unlocker: Peaceful Universe", "Unlocker: Mass Calculator"}) {
+            QVERIFY2(named.contains(name), name);
+            QCOMPARE(named.value(name)->role(), qstrcmp(name, "Slogan") ? QAccessible::Button : QAccessible::EditableText);
+        }
         QCOMPARE(named.value("Time")->text(QAccessible::Description), QStringLiteral("07:00"));
         QCOMPARE(named.value("Sound")->text(QAccessible::Description), QStringLiteral("Airship"));
-        QCOMPARE(named.value("Slogan")->role(), QAccessible::EditableText);
-        QVERIFY(named.value("Snooze")->state().checkable);
-        QVERIFY(named.value("Snooze")->state().checked);
-        QCOMPARE(named.value("Unlocker: Mass Calculator")->role(), QAccessible::Button);
-        const QStringList days{"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-        for (const QString &day : days) {
-            QVERIFY2(named.contains(day), qPrintable(day));
+        QVERIFY(named.value("Snooze")->state().checkable && named.value("Snooze")->state().checked);
+        for (const char *day : {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"}) {
+            QVERIFY2(named.contains(day), day);
             QVERIFY(named.value(day)->state().checkable);
             QVERIFY(!named.value(day)->state().checked);
         }
@@ -166,6 +159,8 @@ private Q_SLOTS:
         QVERIFY(!named.contains("AM/PM")); // the C locale writes 24-hour times
     }
 
+    // journey_editor.py sets the wheels through their values and confirms;
+    // here their range, and the value following a wheel the controller moved.
     void wheelsThroughTheValueInterface()
     {
         QVERIFY(press(QStringLiteral("Time")));
@@ -177,49 +172,20 @@ private Q_SLOTS:
         QCOMPARE(hour->currentValue().toInt(), 7);
         QCOMPARE(hour->minimumValue().toInt(), 0);
         QCOMPARE(hour->maximumValue().toInt(), 23);
-        hour->setCurrentValue(6);
         minute->setCurrentValue(45);
-        QCOMPARE(panel()->time(), QTime(6, 45));
-        QCOMPARE(minute->currentValue().toInt(), 45);
-        // Moved by the controller, the value follows.
+        QCOMPARE(panel()->time(), QTime(7, 45));
         panel()->setMinute(50);
         QCOMPARE(minute->currentValue().toInt(), 50);
-        QSignalSpy picked(panel(), &TimePicker::timePicked);
-        QVERIFY(press(QStringLiteral("Done")));
-        QCOMPARE(picked.count(), 1);
-        QCOMPARE(screen->timeText(), QStringLiteral("06:50"));
-        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Hidden);
-        QCOMPARE(accessible().value("Time")->text(QAccessible::Description), QStringLiteral("06:50"));
     }
 
-    void aTapAnywhereOnThePanelConfirms()
-    {
-        QSignalSpy picked(panel(), &TimePicker::timePicked);
-        QVERIFY(tap(QStringLiteral("timeButton")));
-        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Shown);
-        QQuickItem *panelView = item(QStringLiteral("timePickerPanel"));
-        QVERIFY(panelView);
-        // Up, it sits on the bottom edge of the window.
-        QCOMPARE(panelView->mapToScene(QPointF(0, panelView->height())).y(), qreal(window->points().height()));
-        // The body's lower left corner, far from the "Done" mark.
-        QVERIFY(tapAt(panelView, QPointF(20, panelView->height() - 10)));
-        QCOMPARE(picked.count(), 1);
-        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Hidden);
-
-        // On a wheel, a tap (not a drag) confirms too.
-        QVERIFY(tap(QStringLiteral("timeButton")));
-        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Shown);
-        QVERIFY(tap(QStringLiteral("minuteWheel")));
-        QCOMPARE(picked.count(), 2);
-        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Hidden);
-    }
-
-    void tapOnThePanelAsItComesUp()
+    // A tap anywhere on the panel confirms: on its body as soon as the body is
+    // in the window (sliding in, or just up), far from the "Done" mark, or on
+    // a wheel (a tap, not a drag). A tap on the dimmed screen closes without a time.
+    void aTapOnThePanelConfirms()
     {
         QSignalSpy picked(panel(), &TimePicker::timePicked);
         QVERIFY(tap(QStringLiteral("timeButton")));
         QVERIFY(panel()->isRaised());
-        // A tap on its body as soon as the body is in the window (sliding in, or just up).
         QQuickItem *panelView = item(QStringLiteral("timePickerPanel"));
         QVERIFY(panelView);
         QTRY_VERIFY(panelView->y() + 70 < window->points().height());
@@ -227,12 +193,25 @@ private Q_SLOTS:
         QCOMPARE(picked.count(), 1);
         QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Hidden);
 
-        // A tap on the dimmed screen closes without a time.
+        QVERIFY(tap(QStringLiteral("timeButton")));
+        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Shown);
+        // Up, it sits on the bottom edge of the window.
+        QCOMPARE(panelView->mapToScene(QPointF(0, panelView->height())).y(), qreal(window->points().height()));
+        QVERIFY(tapAt(panelView, QPointF(20, panelView->height() - 10)));
+        QCOMPARE(picked.count(), 2);
+        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Hidden);
+
+        QVERIFY(tap(QStringLiteral("timeButton")));
+        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Shown);
+        QVERIFY(tap(QStringLiteral("minuteWheel")));
+        QCOMPARE(picked.count(), 3);
+        QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Hidden);
+
         QVERIFY(tap(QStringLiteral("timeButton")));
         QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Shown);
         QVERIFY(tapAt(item(QStringLiteral("timePickerMask")), QPointF(160, 100)));
         QTRY_COMPARE(panel()->phase(), TimePicker::Phase::Hidden);
-        QCOMPARE(picked.count(), 1);
+        QCOMPARE(picked.count(), 3);
         // Right after, the time row takes taps again (the dimming fades out by itself).
         QVERIFY(tap(QStringLiteral("timeButton")));
         QVERIFY(panel()->isRaised());
@@ -241,12 +220,8 @@ private Q_SLOTS:
     void daysSnoozeAndSloganOnTheView()
     {
         QVERIFY(tap(QStringLiteral("dayButton1")));
-        QVERIFY(accessible().value("Monday")->actionInterface());
-        accessible().value("Friday")->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-        QCOMPARE(screen->alarm()->repeatMask, 34u);
+        QCOMPARE(screen->alarm()->repeatMask, 2u);
         QVERIFY(accessible().value("Monday")->state().checked);
-        QVERIFY(press(QStringLiteral("Monday")));
-        QCOMPARE(screen->alarm()->repeatMask, 32u);
 
         QVERIFY(tap(QStringLiteral("snoozeSwitch")));
         QVERIFY(!screen->alarm()->snooze);
@@ -262,6 +237,8 @@ private Q_SLOTS:
         QTRY_VERIFY(item(QStringLiteral("sloganNotice")));
     }
 
+    // The blur comes in over the first 44 points the rows are scrolled; pulled
+    // down past the rest position or beyond it, none or all.
     void blurFollowsTheRows()
     {
         auto *table = item(QStringLiteral("settingTable"));
@@ -271,6 +248,8 @@ private Q_SLOTS:
         QCOMPARE(screen->blurAlpha(), 1.0);
         table->setProperty("contentY", 22);
         QCOMPARE(screen->blurAlpha(), 0.5);
+        QCOMPARE(AlarmSettingScreen::blurAlphaAt(-100), 0.0);
+        QCOMPARE(AlarmSettingScreen::blurAlphaAt(300), 1.0);
     }
 
     void unlockerPageChosenThroughItsName()
@@ -305,19 +284,13 @@ private Q_SLOTS:
         QVERIFY(window->contentStack()->isNavigationBarHidden());
     }
 
+    // Cancel's effects on the stored files are checked in tst_alarmsetting.
     void saveAndCancelFromTheBar()
     {
-        QSignalSpy posted(&Broadcaster::shared(), &Broadcaster::posted);
-        const auto saves = [&] {
-            return std::count_if(posted.cbegin(), posted.cend(), [](const QList<QVariant> &args) {
-                return args.at(0).toString() == StoredNames::Broadcast::kAlarmSaved;
-            });
-        };
         QVERIFY(tap(QStringLiteral("dayButton3")));
         QVERIFY(tap(QStringLiteral("barLeftButton"))); // Cancel
         QTRY_VERIFY(!screen);
         QCOMPARE(window->contentStack()->isNavigationBarHidden(), barHiddenBelow);
-        QCOMPARE(saves(), 0);
         QVERIFY(AlarmSchedule::shared().reload().isEmpty());
 
         screen = new AlarmSettingScreen(nullptr);
@@ -326,7 +299,6 @@ private Q_SLOTS:
         QVERIFY(tap(QStringLiteral("barRightButton"))); // Save
         QTRY_VERIFY(!screen);
         QCOMPARE(window->contentStack()->isNavigationBarHidden(), barHiddenBelow);
-        QCOMPARE(saves(), 1);
         QCOMPARE(AlarmSchedule::shared().reload().size(), 1);
         QCOMPARE(AlarmSchedule::shared().reload().first()->repeatMask, quint32(Alarm::kWednesday));
     }

@@ -35,10 +35,7 @@ class TestSoundPicker : public QObject
         QPointer<SoundPickerScreen> picker;
     };
 
-    static bool needsAudio()
-    {
-        return MediaVolume::shared().hasAudioServer();
-    }
+    static bool needsAudio() { return MediaVolume::shared().hasAudioServer(); }
 
 private Q_SLOTS:
     void cleanup() { ring()->stop(); }
@@ -47,7 +44,6 @@ private Q_SLOTS:
     {
         SoundPickerScreen picker(rowOf(QStringLiteral("Mineral.mp3")));
         picker.loadIfNeeded();
-        QCOMPARE(picker.titleViewText(), QStringLiteral("Sound"));
         QCOMPARE(picker.soundNames().size(), 15);
         QCOMPARE(picker.soundNames().first(), QStringLiteral("Airship"));
         QCOMPARE(picker.soundNames().last(), QStringLiteral("Random"));

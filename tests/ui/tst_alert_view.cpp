@@ -1,57 +1,51 @@
 #include "platform/AlertPresenter.h"
 #include "platform/Broadcaster.h"
-#include "ItemLookup.h"
 #include "ui/AlertQueue.h"
 #include "ui/ProgressOverlay.h"
 #include "ui/AlertViewPresenter.h"
 #include "ui/AlertView.h"
-#include "ui/UiSetup.h"
 #include "ui/WindowPresence.h"
 
 #include <QPointer>
-#include <QQmlApplicationEngine>
-#include <QQuickItem>
-#include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTest>
 
+// The alert's rules without a window; tapped on screen in tst_app_window.
 class TestAlertView : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
     void init() { WindowPresence::setAnimatesTransitions(false); }
 
-    void pressingAButtonRunsItsHandlerThenDismisses()
+    void pressingAButtonRunsItsHandlerThenDismissesOnce_data()
     {
-        QStringList order;
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("with a handler") << 0 << QStringList{"ok", "dismissed"};
+        QTest::newRow("without one it only closes") << 1 << QStringList{"dismissed"};
+    }
+    void pressingAButtonRunsItsHandlerThenDismissesOnce()
+    {
+        QFETCH(int, button);
+        QFETCH(QStringList, order);
+        QStringList seen;
         auto *alert = new AlertView(QStringLiteral("Title"), QStringLiteral("Message"));
         alert->addButton(QStringLiteral("OK"), AlertView::ButtonType::Default,
-                                  [&](AlertView *) { order << QStringLiteral("ok"); });
+                         [&](AlertView *) { seen << QStringLiteral("ok"); });
         alert->addButton(QStringLiteral("Cancel"), AlertView::ButtonType::Cancel);
-        alert->setDidDismissHandler([&](AlertView *) { order << QStringLiteral("dismissed"); });
+        alert->setDidDismissHandler([&](AlertView *) { seen << QStringLiteral("dismissed"); });
         QSignalSpy broadcast(&Broadcaster::shared(), &Broadcaster::posted);
         QPointer<AlertView> watched(alert);
         alert->show();
         QCOMPARE(AlertQueue::shared().current(), alert);
 
-        alert->pressButton(0);
-        QCOMPARE(order, QStringList({"ok", "dismissed"}));
+        alert->pressButton(button);
+        alert->pressButton(0); // a second tap on a closing alert does nothing
+        QCOMPARE(seen, order);
         QVERIFY(AlertQueue::shared().current() == nullptr);
         QCOMPARE(broadcast.count(), 1);
         QCOMPARE(broadcast.first().first().toString(), AlertView::DidDismissNotification);
         QTRY_VERIFY(watched.isNull()); // a dismissed alert frees itself
-    }
-
-    void aButtonWithoutHandlerOnlyCloses()
-    {
-        auto *alert = new AlertView(QStringLiteral("T"), QStringLiteral("M"));
-        alert->addButton(QStringLiteral("Dismiss"), AlertView::ButtonType::Cancel);
-        QSignalSpy dismissed(alert, &AlertView::dismissed);
-        alert->show();
-        alert->pressButton(0);
-        QCOMPARE(dismissed.count(), 1);
-        alert->pressButton(0); // a second tap on a closing alert does nothing
-        QCOMPARE(dismissed.count(), 1);
     }
 
     void alertsShowOneAtATimeInOrder()
@@ -65,41 +59,6 @@ private Q_SLOTS:
         QCOMPARE(AlertQueue::shared().current(), second);
         second->dismissAnimated(false);
         QVERIFY(AlertQueue::shared().current() == nullptr);
-    }
-
-    void animatedDismissalWaitsForTheTransition()
-    {
-        WindowPresence::setAnimatesTransitions(true);
-        auto *alert = new AlertView(QStringLiteral("T"), {});
-        bool after = false;
-        alert->setDidDismissHandler([&](AlertView *) { after = true; });
-        alert->show();
-        alert->dismissAnimated(true);
-        QVERIFY(alert->isDismissing());
-        QVERIFY(!after);
-        alert->transitionFinished();
-        QVERIFY(after);
-    }
-
-    void verticalLayoutFromTheButtonCount_data()
-    {
-        QTest::addColumn<int>("buttons");
-        QTest::addColumn<int>("verticalFrom");
-        QTest::addColumn<bool>("vertical");
-        QTest::newRow("two side by side") << 2 << 3 << false;
-        QTest::newRow("three stacked") << 3 << 3 << true;
-        QTest::newRow("one stacked when asked") << 1 << 1 << true;
-    }
-    void verticalLayoutFromTheButtonCount()
-    {
-        QFETCH(int, buttons);
-        QFETCH(int, verticalFrom);
-        QFETCH(bool, vertical);
-        AlertView alert(QStringLiteral("T"), {});
-        for (int i = 0; i < buttons; ++i)
-            alert.addButton(QString::number(i), AlertView::ButtonType::Default);
-        alert.setVerticalLayoutButtonCount(verticalFrom);
-        QCOMPARE(alert.verticalLayout(), vertical);
     }
 
     void corePresenterUsesTheHouseStyle()
@@ -118,34 +77,6 @@ private Q_SLOTS:
         QVERIFY(AlertQueue::shared().current() == nullptr);
     }
 
-    void tappingTheAlertOnScreen()
-    {
-        UiSetup::initialize();
-        QQmlApplicationEngine engine;
-        engine.addImportPath(QStringLiteral("qrc:/"));
-        engine.loadData("import QtQuick\nimport Tolvek\nWindow { width: 320; height: 568; visible: true\n"
-                        "AlertLayer { anchors.fill: parent } }");
-        auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().value(0));
-        QVERIFY(window);
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        WindowPresence::setAnimatesTransitions(true);
-
-        auto *alert = new AlertView(QStringLiteral("NOTICE"), QStringLiteral("Message"));
-        bool tapped = false, closed = false;
-        alert->addButton(QStringLiteral("Dismiss"), AlertView::ButtonType::Cancel,
-                                  [&](AlertView *) { tapped = true; });
-        alert->setDidDismissHandler([&](AlertView *) { closed = true; });
-        alert->show();
-        auto *button = findItem(window->contentItem(), QStringLiteral("alertButton0"));
-        QQuickItem *box = findItem(window->contentItem(), QStringLiteral("alertBox"));
-        QVERIFY(button && box);
-        QTRY_COMPARE(box->y(), box->property("centreY").toReal()); // dropped in
-        QTest::mouseClick(window, Qt::LeftButton, {}, sceneRect(button).center().toPoint());
-        QVERIFY(tapped);
-        QVERIFY(!closed); // still falling out
-        QTRY_VERIFY(closed);
-    }
-
     void progressOverlaysPerView()
     {
         QObject view, other;
@@ -153,7 +84,6 @@ private Q_SLOTS:
         ProgressOverlay::showOn(&view, true);
         ProgressOverlay::showOn(&other, false);
         QCOMPARE(first->mode(), ProgressOverlay::Mode::Indeterminate);
-        QCOMPARE(ProgressOverlay::allOn(&view).size(), 2);
         QCOMPARE(ProgressOverlay::hideAllOn(&view, true), 2);
         QCOMPARE(ProgressOverlay::allOn(&view).size(), 0);
         QCOMPARE(ProgressOverlay::allOn(&other).size(), 1);

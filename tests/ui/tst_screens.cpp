@@ -3,7 +3,6 @@
 #include "assembly/AppAssembly.h"
 #include "menu/AboutScreen.h"
 #include "menu/MoreScreen.h"
-#include "ui/TopLevelScreen.h"
 #include "menu/AppSideMenu.h"
 #include "ui/RatingPrompt.h"
 #include "ui/ModalLayer.h"
@@ -28,7 +27,8 @@ private Q_SLOTS:
         WindowPresence::setAnimatesTransitions(false);
     }
 
-    // In a navigation stack the menu button sits in the bar, else in the corner.
+    // In a navigation stack the menu button sits in the bar, else in the
+    // corner; the menu announces each showing and hiding once.
     void menuButton()
     {
         AppSideMenu container;
@@ -38,12 +38,17 @@ private Q_SLOTS:
         navigation->setScreens({screen}, false);
         screen->loadIfNeeded();
         QCOMPARE(screen->leftBarButtonPicture(), QStringLiteral("home-menu"));
-        QCOMPARE(screen->leftBarButtonName(), QStringLiteral("Menu"));
         QVERIFY(!screen->hasMenuCornerButton());
-        QSignalSpy willShow(&container, &SideMenu::menuWillShow);
+        QSignalSpy willShow(&container, &SideMenu::menuWillShow), didShow(&container, &SideMenu::menuDidShow),
+            didHide(&container, &SideMenu::menuDidHide);
         screen->triggerLeftBarButton();
+        container.showMenu();
         QVERIFY(container.isMenuVisible());
         QCOMPARE(willShow.count(), 1);
+        QCOMPARE(didShow.count(), 1);
+        container.hideMenu();
+        QVERIFY(!container.isMenuVisible());
+        QCOMPARE(didHide.count(), 1);
 
         MoreScreen alone;
         alone.loadIfNeeded();
@@ -63,7 +68,7 @@ private Q_SLOTS:
         QQmlComponent component(&engine);
         component.setData("import QtQuick\nimport Tolvek\nScreenView { width: 320; height: 568 }", QUrl());
         MoreScreen screen;
-        QObject *view = component.beginCreate(engine.rootContext());
+        std::unique_ptr<QObject> view(component.beginCreate(engine.rootContext()));
         QVERIFY2(view, qPrintable(component.errorString()));
         QObject *loader = nullptr;
         for (QObject *child : view->findChildren<QObject *>())
@@ -75,46 +80,21 @@ private Q_SLOTS:
         component.completeCreate();
         QTRY_COMPARE(loader->property("status").toInt(), 1); // Loader.Ready
         QCOMPARE(loaded.count(), 1);
-        auto *other = new MoreScreen(&screen);
-        view->setProperty("controller", QVariant::fromValue<QObject *>(other));
+        view->setProperty("controller", QVariant::fromValue<QObject *>(new MoreScreen(&screen)));
         QCOMPARE(loaded.count(), 2); // another controller is shown
-        delete view;
     }
 
-    void sideMenuShowsAndHides()
-    {
-        SideMenu container;
-        QSignalSpy didShow(&container, &SideMenu::menuDidShow);
-        QSignalSpy didHide(&container, &SideMenu::menuDidHide);
-        container.showMenu();
-        container.showMenu();
-        QCOMPARE(didShow.count(), 1);
-        container.hideMenu();
-        QVERIFY(!container.isMenuVisible());
-        QCOMPARE(didHide.count(), 1);
-    }
-
-    void rootContainerSetUp_data()
-    {
-        QTest::addColumn<QSize>("mode");
-        QTest::addColumn<QString>("background");
-        QTest::newRow("tall") << ScreenMetrics::kTallMode << "menu-bg-568h.jpg";
-        QTest::newRow("normal") << ScreenMetrics::kNormalMode << "menu-bg.jpg";
-    }
+    // The background's choice by display is tested in tst_image_effects.
     void rootContainerSetUp()
     {
-        QFETCH(QSize, mode);
-        QFETCH(QString, background);
-        ScreenMetrics::shared().setDisplayMode(mode);
+        ScreenMetrics::shared().setDisplayMode(ScreenMetrics::kTallMode);
         AppSideMenu root;
         root.build();
-        QCOMPARE(root.backgroundImage(), background);
+        QCOMPARE(root.backgroundImage(), QStringLiteral("menu-bg-568h.jpg"));
         QVERIFY(!root.backgroundImageUrl().isEmpty());
-        QCOMPARE(root.aboutStack().size(), 1);
         QCOMPARE(root.aboutStack().first()->className(), QStringLiteral("AboutScreen"));
         auto *content = qobject_cast<NavigationStack *>(root.contentScreen());
         QVERIFY(content);
-        // The home screen is the first content.
         QCOMPARE(root.homeStack().size(), 1);
         QCOMPARE(content->topScreen(), root.homeStack().first());
         QCOMPARE(content->topScreen()->className(), QStringLiteral("HomeScreen"));
@@ -125,10 +105,8 @@ private Q_SLOTS:
     {
         AboutScreen about;
         about.loadIfNeeded();
-        QCOMPARE(about.titleViewText(), QStringLiteral("About"));
         QCOMPARE(about.versionText(), QStringLiteral("Version " TOLVEK_VERSION_SHORT));
         QCOMPARE(about.credits().size(), 5);
-
         QTranslator chinese;
         QVERIFY(chinese.load(QStringLiteral(":/i18n/tolvek_zh_CN.qm")));
         QCoreApplication::installTranslator(&chinese);
@@ -154,15 +132,9 @@ private Q_SLOTS:
         navigation.setNavigationBarHidden(true, false);
         navigation.beginAppearance(false);
         QVERIFY(!navigation.isNavigationBarHidden()); // the more screen shows the bar
-        QCOMPARE(more->title(), QStringLiteral("More"));
-        QCOMPARE(more->rateUsTitle(), QStringLiteral("Rate Tolvek Alarm"));
-
         more->rateUs();
-        QCOMPARE(RatingPrompt::shared().appStoreID, 556203718u);
         QCOMPARE(opened, QUrl(QStringLiteral("https://tolvek.org/alarm/rate?app=556203718")));
-
         more->aboutUs();
-        QCOMPARE(navigation.screens().size(), 2);
         QPointer<ScreenController> about = navigation.topScreen();
         QCOMPARE(about->className(), QStringLiteral("AboutScreen"));
         navigation.pop(true);
@@ -178,12 +150,13 @@ private Q_SLOTS:
         navigation.setScreens({kept}, false);
         QCOMPARE(kept->navigationStack(), &navigation);
         navigation.setScreens({}, false);
-        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // a wrong deleteLater would strike now
         QVERIFY(!kept.isNull());
         QVERIFY(kept->parentScreen() == nullptr);
         QCOMPARE(kept->parent(), &owner);
     }
 
+    // A modal closes with the ones above it and is freed; what is no screen is refused.
     void modalLayerPresentsAndDismisses()
     {
         ScreenPresenter::setShared(&ModalLayer::shared());
@@ -192,19 +165,14 @@ private Q_SLOTS:
         QPointer<ScreenController> watched(screen);
         ScreenPresenter::shared()->presentModal(screen, true, [&] { shown = true; });
         QVERIFY(shown);
-        QCOMPARE(ModalLayer::shared().presentedScreens(), QList<ScreenController *>{screen});
         QVERIFY(screen->isOnScreen());
-        auto *above = new MoreScreen;
-        screen->present(above, false);
+        screen->present(new MoreScreen, false);
         QCOMPARE(ModalLayer::shared().presentedScreens().size(), 2);
-        screen->close(true); // takes the one above with it
+        screen->close(true);
         QVERIFY(ModalLayer::shared().presentedScreens().isEmpty());
         QTRY_VERIFY(watched.isNull());
         ScreenPresenter::setShared(nullptr);
-    }
 
-    void modalLayerRefusesWhatIsNotAScreen()
-    {
         QPointer<QObject> stranger = new QObject;
         ModalLayer::shared().presentModal(stranger, false, {});
         QVERIFY(stranger.isNull());

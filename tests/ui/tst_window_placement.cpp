@@ -36,7 +36,6 @@ private Q_SLOTS:
         QTest::newRow("laptop 1366x768, top panel") << QSize(1366, 768) << QRect(0, 27, 1366, 741) << none << 741;
         QTest::newRow("laptop with a title bar") << QSize(1366, 768) << QRect(0, 27, 1366, 741) << titleBar << 710;
         QTest::newRow("laptop at scale 2 (683x384 points)") << QSize(683, 384) << QRect(0, 0, 683, 384) << none << 384;
-        QTest::newRow("full HD, dock at the bottom") << QSize(1920, 1080) << QRect(0, 0, 1920, 1032) << titleBar << 1001;
         QTest::newRow("second monitor to the right") << QSize(1280, 1024) << QRect(1920, 0, 1280, 1024) << none << 1024;
     }
     void opensAtTheLargestPhoneShapedSizeThatFits()
