@@ -19,12 +19,6 @@ LocalNotification sampleNotification(const QDateTime &fire)
     n.soundName = QStringLiteral("UFO.mp3");
     return n;
 }
-
-AlarmPtr roundTrip(const Alarm &alarm)
-{
-    const QJsonValue archived = KeyedArchiver::archivedObject(&alarm);
-    return Alarm::fromArchive(archived);
-}
 } // namespace
 
 class TestAlarmRecord : public QObject
@@ -48,8 +42,6 @@ private Q_SLOTS:
             for (QChar c : id)
                 QVERIFY(RandomizedString::defaultAlphabet().contains(c));
         }
-        QCOMPARE(RandomizedString::defaultAlphabet().size(), 62);
-        QCOMPARE(RandomizedString::randomizedStringWithAlphabet(QStringLiteral("ab"), 0), QString());
     }
 
     void codingKeepsEveryField()
@@ -61,13 +53,11 @@ private Q_SLOTS:
         alarm.soundFile = QStringLiteral("Wormhole.mp3");
         alarm.slogan = QStringLiteral("Aufstehen – 起床");
         alarm.unlocker = std::make_shared<Unlocker>(3);
-        alarm.snooze = false;
-        alarm.active = false;
-        alarm.stop = false;
+        alarm.snooze = alarm.active = alarm.stop = false;
         alarm.scheduledNotifications->insert(QStringLiteral("2"), sampleNotification(alarm.alarmTime.addDays(1)));
         alarm.scheduledNotifications->insert(QStringLiteral("64"), sampleNotification(alarm.alarmTime.addDays(6)));
 
-        const AlarmPtr back = roundTrip(alarm);
+        const AlarmPtr back = Alarm::fromArchive(KeyedArchiver::archivedObject(&alarm));
         QVERIFY(back);
         QCOMPARE(back->repeatMask, 62u);
         QCOMPARE(back->alarmTime, alarm.alarmTime);
@@ -85,9 +75,8 @@ private Q_SLOTS:
     {
         Alarm alarm;
         QJsonObject archived = KeyedArchiver::archivedObject(&alarm).toObject();
-        archived.remove(QStringLiteral("WakeupSlogan"));
-        archived.remove(QStringLiteral("Active"));
-        archived.remove(QStringLiteral("Unlocker"));
+        for (const char *key : {"WakeupSlogan", "Active", "Unlocker"})
+            archived.remove(QLatin1String(key));
         const AlarmPtr back = Alarm::fromArchive(archived);
         QVERIFY(back);
         QVERIFY(back->slogan.isNull());
@@ -103,49 +92,16 @@ private Q_SLOTS:
         QCOMPARE(copy->identifier, alarm.identifier);
         copy->scheduledNotifications->insert(QStringLiteral("0"), sampleNotification(QDateTime::currentDateTime()));
         QCOMPARE(alarm.scheduledNotifications->size(), 1);
-        alarm.scheduledNotifications->clear();
-        QVERIFY(copy->scheduledNotifications->isEmpty());
         QCOMPARE(copy->unlocker.get(), alarm.unlocker.get());
     }
 
-    void decodedNotificationEqualsItsOriginal()
+    // An unknown kind plays the tap game; the catalogue hands out fresh copies; a
+    // stored descriptor is used as stored.
+    void unlockers()
     {
-        const LocalNotification n = sampleNotification(TestSupport::at("America/New_York", 2027, 1, 4, 6, 45));
-        bool ok = false;
-        const LocalNotification back = LocalNotification::fromArchive(n.toJson(), &ok);
-        QVERIFY(ok);
-        QCOMPARE(back, n);
-        LocalNotification other = n;
-        other.alertBody = QStringLiteral("something else");
-        QVERIFY(other != n);
-        other = n;
-        other.fireDate = other.fireDate.addSecs(60);
-        QVERIFY(other != n);
-    }
-
-    void maskBits()
-    {
-        QCOMPARE(Alarm::maskBitForQtDayOfWeek(7), 1u);  // Sunday
-        QCOMPARE(Alarm::maskBitForQtDayOfWeek(1), 2u);  // Monday
-        QCOMPARE(Alarm::maskBitForQtDayOfWeek(6), 64u); // Saturday
-        quint32 weekdays = 0;
-        for (int day = 1; day <= 5; ++day)
-            weekdays |= Alarm::maskBitForQtDayOfWeek(day);
-        QCOMPARE(weekdays, Alarm::kWeekdays);
-    }
-
-    void unlockerTable()
-    {
-        const Unlocker zero, explicitZero(0), unknown(7);
-        QCOMPARE(KeyedArchiver::archivedObject(&zero), KeyedArchiver::archivedObject(&explicitZero));
-        QCOMPARE(unknown.kind, 7);
+        const Unlocker unknown(7);
         QCOMPARE(unknown.screenName, QStringLiteral("ZEBAlarmClockUnlockerTapViewController"));
         QCOMPARE(unknown.title, QStringLiteral("Peace Universe"));
-        QCOMPARE(unknown.gameLevel, 1);
-        QCOMPARE(Unlocker(2).screenName,
-                 QStringLiteral("ZEBAlarmClockUnlockerShakeToLauchViewController"));
-        QCOMPARE(Unlocker(0).illustration, QStringLiteral("clock-setting-unlocker-illustrate5.jpg"));
-
         const auto first = UnlockerCatalogue::shared().all();
         const auto second = UnlockerCatalogue::shared().all();
         QCOMPARE(first.size(), 5);
@@ -153,20 +109,15 @@ private Q_SLOTS:
             QCOMPARE(first[kind]->kind, kind);
             QCOMPARE(first[kind]->gameLevel, kind + 1);
             QVERIFY(first[kind] != second[kind]);
-            QCOMPARE(KeyedArchiver::archivedObject(first[kind].get()), KeyedArchiver::archivedObject(second[kind].get()));
         }
-    }
 
-    void unlockerIsASnapshot()
-    {
         Unlocker u(4);
         u.title = QStringLiteral("微笑");
         u.screenName = QStringLiteral("SomeOtherScreen");
         const auto back = Unlocker::fromArchive(KeyedArchiver::archivedObject(&u));
         QVERIFY(back);
         QCOMPARE(KeyedArchiver::archivedObject(back.get()), KeyedArchiver::archivedObject(&u));
-        const auto copy = u.copy();
-        copy->title = QStringLiteral("changed");
+        u.copy()->title = QStringLiteral("changed");
         QCOMPARE(u.title, QStringLiteral("微笑"));
     }
 };

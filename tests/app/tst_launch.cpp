@@ -1,21 +1,27 @@
+// The launch sequence: first-run defaults, the start-up repair, the command
+// line and the launcher's "New alarm" request.
 #include "alarms/AlarmSchedule.h"
+#include "app/AlarmBusEndpoint.h"
 #include "app/LaunchArguments.h"
 #include "app/AppCore.h"
 #include "platform/NotificationStore.h"
 #include "TestSupport.h"
 
-#include <QDir>
 #include <QJsonDocument>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 
 using TestSupport::at;
 
 namespace {
-QByteArray readAll(const QString &path)
+AlarmPtr alarmAt(int hour, int minute, quint32 mask, bool snooze = true)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    auto alarm = std::make_shared<Alarm>();
+    alarm->setTimeOfDay(QTime(hour, minute));
+    alarm->repeatMask = mask;
+    alarm->snooze = snooze;
+    return alarm;
 }
 } // namespace
 
@@ -24,68 +30,52 @@ class TestLaunch : public QObject
     Q_OBJECT
     AlarmSchedule &manager = AlarmSchedule::shared();
 
-    void launch()
+    static bool launch()
     {
-        AppCore delegate;
-        QVERIFY(delegate.launch({}));
-        QCOMPARE(delegate.soundFiles().size(), 15);
-        QCOMPARE(delegate.soundFiles().at(4), QStringLiteral("Falling Stone.mp3"));
-        QCOMPARE(delegate.soundDisplayNames().at(4), QStringLiteral("Meteorite"));
-        QCOMPARE(delegate.soundFiles().last(), QStringLiteral("RandomSound"));
+        AppCore core;
+        const bool launched = core.launch({});
         QCoreApplication::processEvents(); // the stray-notification clean-up
+        return launched;
     }
 
 private Q_SLOTS:
     void init() { TestSupport::wipeUserData(); }
 
-    void firstRunInstallsOneWeekdayAlarm()
+    // The first run (no weather unit stored) installs the weekday alarm, unless
+    // the user's alarms are there (the config folder was wiped) or the alarm file
+    // cannot be read. (The real binary's first and second start: tst_tolvekctl.)
+    void firstRun_data()
     {
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<quint32>("mask"); // of the one alarm afterwards; 0: none
+        QTest::addColumn<int>("pending");
+        QTest::newRow("fresh") << "fresh" << Alarm::kWeekdays << 5;
+        QTest::newRow("empty weather unit") << "empty unit" << Alarm::kWeekdays << 5;
+        QTest::newRow("preferences lost, alarms kept") << "alarm" << Alarm::kWeekend << 2;
+        QTest::newRow("alarm file unreadable") << "unreadable" << 0u << 0;
+    }
+    void firstRun()
+    {
+        QFETCH(QString, home);
+        QFETCH(quint32, mask);
+        QFETCH(int, pending);
         TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
         TestSupport::StoreOnlyScheduler store;
-        launch();
-        Preferences &defaults = Preferences::shared();
-        QCOMPARE(defaults.stringForKey("DefaultWeatherUnit"), QStringLiteral("C"));
-        QCOMPARE(defaults.stringForKey("DefaultSkinFileKey"), QStringLiteral("skin-1-big"));
-        const AlarmList alarms = manager.reload();
-        QCOMPARE(alarms.size(), 1);
-        QCOMPARE(alarms[0]->repeatMask, 62u);
-        QCOMPARE(alarms[0]->timeOfDay(), QTime(7, 0));
-        QVERIFY(alarms[0]->active);
-        QCOMPARE(alarms[0]->scheduledNotifications->keys(), (QStringList{"16", "2", "32", "4", "8"}));
-        QCOMPARE(store.scheduler().scheduledLocalNotifications().size(), 5);
-
-        // A second launch leaves everything as it was.
-        const QByteArray before = readAll(AlarmSchedule::alarmFilePath());
-        QVERIFY(!before.isEmpty());
-        pinned.clock().advanceSecs(3600);
-        launch();
-        QCOMPARE(readAll(AlarmSchedule::alarmFilePath()), before);
-        QCOMPARE(store.scheduler().scheduledLocalNotifications().size(), 5);
-    }
-
-    void emptyWeatherUnitCountsAsFirstRun()
-    {
-        TestSupport::StoreOnlyScheduler store;
-        Preferences::shared().setString("DefaultWeatherUnit", QString());
-        launch();
+        if (home == QLatin1String("empty unit"))
+            Preferences::shared().setString("DefaultWeatherUnit", QString());
+        if (home == QLatin1String("alarm"))
+            QVERIFY(manager.addRepeating(alarmAt(5, 45, Alarm::kWeekend)));
+        if (home == QLatin1String("unreadable"))
+            QVERIFY(QDir().mkpath(AlarmSchedule::alarmFilePath()));
+        QCOMPARE(launch(), home != QLatin1String("unreadable")); // which says the alarms cannot be checked
         QCOMPARE(Preferences::shared().stringForKey("DefaultWeatherUnit"), QStringLiteral("C"));
-        QCOMPARE(manager.reload().size(), 1);
-    }
-
-    void lostPreferencesNeverWipeAlarms()
-    {
-        TestSupport::StoreOnlyScheduler store;
-        auto mine = std::make_shared<Alarm>();
-        mine->setTimeOfDay(QTime(5, 45));
-        mine->repeatMask = 65;
-        QVERIFY(manager.addRepeating(mine));
-        Preferences::shared().remove(QString()); // the config folder was wiped
-        launch();
+        QCOMPARE(Preferences::shared().stringForKey("DefaultSkinFileKey"), QStringLiteral("skin-1-big"));
         const AlarmList alarms = manager.reload();
-        QCOMPARE(alarms.size(), 1);
-        QCOMPARE(alarms[0]->identifier, mine->identifier);
-        QCOMPARE(store.scheduler().scheduledLocalNotifications().size(), 2);
-        QCOMPARE(Preferences::shared().stringForKey("DefaultWeatherUnit"), QStringLiteral("C"));
+        QCOMPARE(alarms.size(), mask ? 1 : 0);
+        if (mask)
+            QCOMPARE(alarms[0]->repeatMask, mask);
+        QCOMPARE(store.scheduler().scheduledLocalNotifications().size(), pending);
+        QCOMPARE(QFileInfo(AlarmSchedule::alarmFilePath()).isDir(), home == QLatin1String("unreadable"));
     }
 
     // The start-up repair: the alarm file is the truth, the pending list follows it.
@@ -94,9 +84,7 @@ private Q_SLOTS:
         TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
         TestSupport::StoreOnlyScheduler store;
         Preferences::shared().setString("DefaultWeatherUnit", "C"); // not a first run
-        auto weekly = std::make_shared<Alarm>();
-        weekly->setTimeOfDay(QTime(6, 30));
-        weekly->repeatMask = Alarm::kWeekend;
+        const AlarmPtr weekly = alarmAt(6, 30, Alarm::kWeekend);
         QVERIFY(manager.addRepeating(weekly));
         const LocalNotificationList armed = weekly->scheduledNotifications->values();
         // Killed between the two writes: its notifications never reached the pending
@@ -107,14 +95,13 @@ private Q_SLOTS:
         contents.pending = {stray};
         QVERIFY(NotificationStore::save(contents));
         // An alarm on with no notifications at all (left so by an older build).
-        auto unarmed = std::make_shared<Alarm>();
-        unarmed->setTimeOfDay(QTime(9, 15));
+        const AlarmPtr unarmed = alarmAt(9, 15, 0);
         QVERIFY(manager.writeAlarmFile({weekly, unarmed}));
 
         QTest::ignoreMessage(QtInfoMsg, QRegularExpression("repaired: alarm .* was not pending; armed again"));
         QTest::ignoreMessage(QtInfoMsg, QRegularExpression("repaired: alarm .* was on without its notifications"));
         QTest::ignoreMessage(QtInfoMsg, QRegularExpression("repaired: removed a notification .* that no alarm has"));
-        launch();
+        QVERIFY(launch());
         const AlarmPtr rearmed = manager.alarmWithIdentifier(unarmed->identifier);
         QCOMPARE(rearmed->scheduledNotifications->value("0").fireDate, at("Europe/Berlin", 2026, 12, 9, 9, 15));
         LocalNotificationList expected = armed;
@@ -126,24 +113,6 @@ private Q_SLOTS:
         QCOMPARE(pending, expected);
     }
 
-    void damagedPendingListIsRebuiltFromTheAlarms()
-    {
-        TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 8, 0));
-        TestSupport::StoreOnlyScheduler store;
-        Preferences::shared().setString("DefaultWeatherUnit", "C");
-        auto alarm = std::make_shared<Alarm>();
-        alarm->setTimeOfDay(QTime(6, 30));
-        alarm->repeatMask = Alarm::kWeekdays;
-        QVERIFY(manager.addRepeating(alarm));
-        QFile damaged(NotificationStore::path());
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write("{\"archive\": \"tolvek-keyed-archive\", \"root\": [1, 2, 3]}");
-        damaged.close();
-        launch();
-        QCOMPARE(store.scheduler().scheduledLocalNotifications().size(), 5);
-        QCOMPARE(QDir(Paths::documentsDirectory()).entryList({"notifications.damaged-*"}).size(), 1);
-    }
-
     // Whatever already fired is left for the app to settle (it finds the alarm by
     // that notification); what fired long ago and was never settled is settled now.
     void firedNotificationsAreSettledNotRearmed()
@@ -151,17 +120,10 @@ private Q_SLOTS:
         TestSupport::PinnedClock pinned(at("Europe/Berlin", 2026, 12, 9, 7, 0));
         TestSupport::StoreOnlyScheduler store;
         Preferences::shared().setString("DefaultWeatherUnit", "C");
-        const auto wednesday = [](int hour, int minute, quint32 mask, bool snooze) {
-            auto alarm = std::make_shared<Alarm>();
-            alarm->setTimeOfDay(QTime(hour, minute));
-            alarm->repeatMask = mask;
-            alarm->snooze = snooze;
-            return alarm;
-        };
-        const AlarmPtr justFired = wednesday(8, 1, 8, false);
-        const AlarmPtr ringing = wednesday(8, 0, 0, true);
-        const AlarmPtr longAgo = wednesday(7, 40, 8, true);
-        const AlarmPtr onceLongAgo = wednesday(7, 10, 0, false);
+        const AlarmPtr justFired = alarmAt(8, 1, 8, false);
+        const AlarmPtr ringing = alarmAt(8, 0, 0, true);
+        const AlarmPtr longAgo = alarmAt(7, 40, 8, true);
+        const AlarmPtr onceLongAgo = alarmAt(7, 10, 0, false);
         for (const auto &alarm : {justFired, ringing, longAgo, onceLongAgo})
             QVERIFY(manager.activate(alarm));
         // The deliverer fired them all and last looked at the list at 08:04.
@@ -169,49 +131,68 @@ private Q_SLOTS:
         NotificationStore::Contents contents;
         contents.lastCheck = at("Europe/Berlin", 2026, 12, 9, 8, 4);
         QVERIFY(NotificationStore::save(contents));
-        launch();
+        QVERIFY(launch());
+        const auto stored = [&](const AlarmPtr &alarm, const char *key) {
+            return manager.alarmWithIdentifier(alarm->identifier)->scheduledNotifications->value(key);
+        };
         // Fired four minutes ago: left as it is, for the app to settle.
-        QCOMPARE(manager.alarmWithIdentifier(justFired->identifier)->scheduledNotifications->value("8").fireDate,
-                 at("Europe/Berlin", 2026, 12, 9, 8, 1));
+        QCOMPARE(stored(justFired, "8").fireDate, at("Europe/Berlin", 2026, 12, 9, 8, 1));
         // Snoozing, five minutes in: it goes on ringing until it is won.
-        const LocalNotification snoozing = manager.alarmWithIdentifier(ringing->identifier)->scheduledNotifications->value("0");
-        QCOMPARE(snoozing.fireDate, at("Europe/Berlin", 2026, 12, 9, 8, 0));
-        QCOMPARE(manager.alarmWithIdentifier(longAgo->identifier)->scheduledNotifications->value("8").fireDate,
-                 at("Europe/Berlin", 2026, 12, 16, 7, 40));
+        QCOMPARE(stored(ringing, "0").fireDate, at("Europe/Berlin", 2026, 12, 9, 8, 0));
+        QCOMPARE(stored(longAgo, "8").fireDate, at("Europe/Berlin", 2026, 12, 16, 7, 40));
         QVERIFY(!manager.alarmWithIdentifier(onceLongAgo->identifier)->active);
         const LocalNotificationList pending = store.scheduler().scheduledLocalNotifications();
         QCOMPARE(pending.size(), 2);
-        QVERIFY(pending.contains(snoozing));
+        QVERIFY(pending.contains(stored(ringing, "0")));
     }
 
-    void versionBookkeeping()
-    {
-        QVERIFY(!AppCore::isAppVersionUpdated()); // never stored: NO, but stored now
-        QCOMPARE(Preferences::shared().stringForKey(AppCore::UpdateVersionKey), QStringLiteral(TOLVEK_VERSION));
-        QVERIFY(!AppCore::isAppVersionUpdated());
-        QVERIFY(!AppCore::isAppOnFirstLaunch());
-        Preferences::shared().setString(AppCore::UpdateVersionKey, QStringLiteral("0.9"));
-        QVERIFY(AppCore::isAppVersionUpdated());
-        QVERIFY(!AppCore::isAppVersionUpdated());
-        Preferences::shared().remove(AppCore::UpdateVersionKey);
-        QVERIFY(AppCore::isAppOnFirstLaunch());
-        QVERIFY(!AppCore::isAppOnFirstLaunch());
-    }
-
-    void launchArguments()
+    void commandLine()
     {
         LocalNotification n;
         n.fireDate = at("Europe/Berlin", 2026, 12, 10, 7, 0);
         n.alertBody = QStringLiteral("wake");
         const QString json = QString::fromUtf8(QJsonDocument(n.toJson().toObject()).toJson(QJsonDocument::Compact));
-        LaunchArguments parsed = LaunchArguments::parse({"tolvek-alarm", "--launch-notification", json, "--once"});
-        QVERIFY(parsed.once);
-        QVERIFY(parsed.error.isEmpty());
+        const auto parse = [](const QStringList &args) { return LaunchArguments::parse(QStringList{"tolvek-alarm"} + args); };
+        LaunchArguments parsed = parse({"--launch-notification", json, "--once"});
+        QVERIFY(parsed.once && parsed.error.isEmpty() && !parsed.options.newAlarm);
         QVERIFY(parsed.options.localNotification);
         QCOMPARE(*parsed.options.localNotification, n);
-        parsed = LaunchArguments::parse({"tolvek-alarm", "--launch-notification", "{\"$class\": \"Other\"}"});
+        parsed = parse({"--launch-notification", "{\"$class\": \"Other\"}"});
         QVERIFY(!parsed.options.localNotification);
         QVERIFY(!parsed.error.isEmpty());
+        parsed = parse({"--once", "--new-alarm"});
+        QVERIFY(parsed.options.newAlarm && parsed.error.isEmpty());
+        QVERIFY(!parse({}).options.newAlarm);
+        QVERIFY(!parse({"--new-alarms"}).options.newAlarm);
+    }
+
+    // A start for "New alarm" keeps the request until the home screen takes it,
+    // once; a plain start asks for nothing; the running app is asked on the bus.
+    void newAlarmRequest()
+    {
+        {
+            AppCore plain;
+            QSignalSpy asked(&plain, &AppCore::newAlarmRequested);
+            QVERIFY(plain.launch({}));
+            QVERIFY(!plain.takeNewAlarmRequest());
+            QCOMPARE(asked.size(), 0);
+        }
+
+        AppCore core;
+        QSignalSpy asked(&core, &AppCore::newAlarmRequested);
+        LaunchOptions options;
+        options.newAlarm = true;
+        QVERIFY(core.launch(options));
+        QCOMPARE(asked.size(), 1);
+        QVERIFY(core.takeNewAlarmRequest());
+        QVERIFY(!core.takeNewAlarmRequest()); // opened once, not on every later visit
+
+        AlarmBusEndpoint endpoint;
+        QSignalSpy busAsked(&endpoint, &AlarmBusEndpoint::newAlarmRequested);
+        QSignalSpy raised(&endpoint, &AlarmBusEndpoint::raiseRequested);
+        QVERIFY(QMetaObject::invokeMethod(&endpoint, "NewAlarm"));
+        QCOMPARE(busAsked.size(), 1);
+        QCOMPARE(raised.size(), 0);
     }
 };
 

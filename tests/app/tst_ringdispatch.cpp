@@ -92,6 +92,7 @@ class TestRingDispatch : public QObject
         Broadcaster::shared().post(AppCore::HomeScreenDidLoad);
     }
     void winGame() { Broadcaster::shared().post(AppCore::RingingAlarmStatusChanged); }
+    QString shownAlarm(int i) const { return presenter->screens[i]->property("alarmIdentifier").toString(); }
 
 private Q_SLOTS:
     void initTestCase()
@@ -136,7 +137,7 @@ private Q_SLOTS:
         QCOMPARE(presented.size(), 1);
         QCOMPARE(presenter->screens.size(), 1);
         QCOMPARE(presenter->screens[0]->objectName(), QString::fromLatin1(kCalc));
-        QCOMPARE(presenter->screens[0]->property("alarmIdentifier").toString(), alarm->identifier);
+        QCOMPARE(shownAlarm(0), alarm->identifier);
         QCOMPARE(presenter->screens[0]->property("previewMode").toBool(), false);
         QVERIFY(delegate->alarmRinging());
         QVERIFY(!delegate->needsUnlockScreen() && !delegate->checkingForUnlockScreen());
@@ -180,30 +181,18 @@ private Q_SLOTS:
         QVERIFY(store->scheduler().scheduledLocalNotifications().isEmpty());
     }
 
-    void ringStatusFileBringsTheScreenBackAndStillSettles()
+    // A notification no alarm has, a status file of an alarm not ringing, a damaged one: no screen.
+    void nothingToShowShowsNothing()
     {
-        const AlarmPtr alarm = addAlarm(7, 30, 2);
-        QVERIFY(RingStatusFile::write(manager.alarmWithIdentifier(alarm->identifier)));
-        // A fresh launch (the app was killed while ringing), no notification held.
-        delegate = std::make_unique<AppCore>();
-        delegate->launch({});
+        LocalNotification stray;
+        stray.fireDate = at("Europe/Berlin", 2026, 12, 9, 6, 0);
+        delegate->notificationReceived(stray);
         becomeActive();
-        QCOMPARE(presenter->screens.size(), 1);
-        QCOMPARE(presenter->screens[0]->property("alarmIdentifier").toString(), alarm->identifier);
-        const LocalNotification old = stored(alarm, "2");
-        pinned->clock().setNow(at("Europe/Berlin", 2026, 12, 14, 7, 31));
-        winGame();
-        QVERIFY(!delegate->alarmRinging());
-        QCOMPARE(stored(alarm, "2").fireDate, at("Europe/Berlin", 2026, 12, 21, 7, 30));
-        QVERIFY(!store->scheduler().scheduledLocalNotifications().contains(old));
-    }
-
-    void damagedOrNotRingingStatusFileShowsNothing()
-    {
+        QVERIFY(presenter->screens.isEmpty());
+        QVERIFY(delegate->needsUnlockScreen());
         const AlarmPtr alarm = addAlarm(7, 30, 2);
-        KeyedArchive::writeFile(RingStatusFile::path(),
-                                QJsonObject{{"rStatus", false},
-                                            {"rAlarmClock", KeyedArchiver::archivedObject(alarm.get())}});
+        QVERIFY(KeyedArchive::writeFile(RingStatusFile::path(), QJsonObject{{"rStatus", false},
+                                                                          {"rAlarmClock", KeyedArchiver::archivedObject(alarm.get())}}));
         becomeActive();
         QVERIFY(presenter->screens.isEmpty());
         QFile garbage(RingStatusFile::path());
@@ -233,67 +222,52 @@ private Q_SLOTS:
         QVERIFY(!delegate->needsUnlockScreen());
     }
 
-    void anotherAlarmDuringARingIsShownAfterIt()
-    {
-        const AlarmPtr first = addAlarm(7, 30, 0);
-        const AlarmPtr second = addAlarm(7, 35, 0, 1);
-        delegate->notificationReceived(stored(first, "0"));
-        becomeActive();
-        delegate->notificationReceived(stored(second, "0"));
-        becomeActive();
-        QCOMPARE(presenter->screens.size(), 1);
-        pinned->clock().setNow(at("Europe/Berlin", 2026, 12, 9, 7, 36));
-        winGame(); // settles the first only
-        QVERIFY(!manager.alarmWithIdentifier(first->identifier)->active);
-        QVERIFY(manager.alarmWithIdentifier(second->identifier)->active);
-        // Not over the first while it closes (closing it would take the second along).
-        becomeActive();
-        QCOMPARE(presenter->screens.size(), 1);
-        presenter->close(0);
-        QTRY_COMPARE(presenter->screens.size(), 2);
-        QCOMPARE(presenter->screens[1]->property("alarmIdentifier").toString(), second->identifier);
-    }
-
     // The service hands over everything that fell due at once, or a second
-    // alarm arrives while the first screen still slides in: each one rings in
-    // turn and each one is settled.
+    // alarm arrives while the first screen slides in or is up: each one rings
+    // in turn, never over the first while it closes, and each one is settled.
     void alarmsArrivingTogetherEachRingAndSettle_data()
     {
-        QTest::addColumn<bool>("whileSlidingIn");
-        QTest::newRow("back to back before any screen") << false;
-        QTest::newRow("the second while the first slides in") << true;
+        QTest::addColumn<int>("firstScreen"); // how far the first screen got: 0 not asked for, 1 sliding in, 2 up
+        QTest::newRow("back to back before any screen") << 0;
+        QTest::newRow("the second while the first slides in") << 1;
+        QTest::newRow("the second while the first is up") << 2;
     }
     void alarmsArrivingTogetherEachRingAndSettle()
     {
-        QFETCH(bool, whileSlidingIn);
+        QFETCH(int, firstScreen);
         presenter->completeAtOnce = false;
         const AlarmPtr first = addAlarm(7, 30, 0);
         const AlarmPtr second = addAlarm(7, 31, 8, 1); // weekly, Wednesday
         pinned->clock().setNow(at("Europe/Berlin", 2026, 12, 9, 7, 31));
         delegate->notificationReceived(stored(first, "0"));
-        if (whileSlidingIn) {
+        if (firstScreen > 0) {
             becomeActive();
             QCOMPARE(presenter->screens.size(), 1);
             QVERIFY(presenter->pending); // still sliding in
         }
+        if (firstScreen > 1)
+            presenter->finish();
         delegate->notificationReceived(stored(second, "8"));
         becomeActive();
         presenter->finish();
         QCOMPARE(presenter->screens.size(), 1);
-        QCOMPARE(presenter->screens[0]->property("alarmIdentifier").toString(), first->identifier);
+        QCOMPARE(shownAlarm(0), first->identifier);
         QVERIFY(delegate->needsUnlockScreen());
 
         pinned->clock().setNow(at("Europe/Berlin", 2026, 12, 9, 7, 33));
         QSignalSpy settled(delegate.get(), &AppCore::alarmSettled);
-        winGame();
+        winGame(); // settles the first only
+        QVERIFY(!manager.alarmWithIdentifier(first->identifier)->active);
+        QCOMPARE(stored(second, "8").fireDate, at("Europe/Berlin", 2026, 12, 9, 7, 31)); // not yet settled
+        becomeActive(); // not over the first while it closes (closing it would take the second along)
+        QCOMPARE(presenter->screens.size(), 1);
         presenter->close(0);
         QTRY_COMPARE(presenter->screens.size(), 2);
-        QCOMPARE(presenter->screens[1]->property("alarmIdentifier").toString(), second->identifier);
+        QCOMPARE(shownAlarm(1), second->identifier);
         presenter->finish();
         winGame();
         QCOMPARE(settled.size(), 2);
         QVERIFY(!delegate->needsUnlockScreen() && !delegate->alarmRinging());
-        QVERIFY(!manager.alarmWithIdentifier(first->identifier)->active);
         QCOMPARE(stored(second, "8").fireDate, at("Europe/Berlin", 2026, 12, 16, 7, 31));
         QCOMPARE(store->scheduler().scheduledLocalNotifications(), LocalNotificationList{stored(second, "8")});
     }
@@ -333,16 +307,6 @@ private Q_SLOTS:
         QCOMPARE(presenter->screens.size(), 1);
     }
 
-    void unmatchedNotificationShowsNothing()
-    {
-        LocalNotification stray;
-        stray.fireDate = at("Europe/Berlin", 2026, 12, 9, 6, 0);
-        delegate->notificationReceived(stray);
-        becomeActive();
-        QVERIFY(presenter->screens.isEmpty());
-        QVERIFY(delegate->needsUnlockScreen());
-    }
-
     void ringStatusWrittenOnlyWhileRinging()
     {
         const AlarmPtr alarm = addAlarm(7, 30, 0);
@@ -368,27 +332,6 @@ private Q_SLOTS:
         delegate->notificationMissed(late);
         QCOMPARE(missed.size(), 1);
         QCOMPARE(stored(alarm, "8").fireDate, at("Europe/Berlin", 2026, 12, 16, 7, 30));
-    }
-
-    void cleanUpCancelsOnlyStrays()
-    {
-        const AlarmPtr alarm = addAlarm(7, 30, 62);
-        NotificationStore::Contents contents = NotificationStore::load();
-        LocalNotification stray;
-        stray.fireDate = at("Europe/Berlin", 2026, 12, 20, 6, 0);
-        contents.pending.append(stray);
-        NotificationStore::save(contents);
-        delegate->repairSchedule();
-        const LocalNotificationList pending = store->scheduler().scheduledLocalNotifications();
-        QCOMPARE(pending.size(), 5);
-        QVERIFY(!pending.contains(stray));
-
-        manager.deactivate(alarm);
-        contents = NotificationStore::load();
-        contents.pending.append(stray);
-        NotificationStore::save(contents);
-        delegate->repairSchedule(); // no alarm claims anything: all go
-        QVERIFY(store->scheduler().scheduledLocalNotifications().isEmpty());
     }
 
     void cleanUpNeverCancelsAChangeMadeAfterItStarted()

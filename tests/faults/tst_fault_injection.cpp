@@ -192,10 +192,7 @@ bool crashed(const ToolHome::Result &r) { return r.exitCode < 0; }
 // The notification service on `bus`, on the files of `home`, starting nothing when a notification fires.
 QProcessEnvironment serviceEnvironmentFor(const PrivateBus &bus, const ToolHome &home)
 {
-    QProcessEnvironment env = serviceEnvironment(bus);
-    const QProcessEnvironment homeEnv = home.environment();
-    for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "TZ"})
-        env.insert(QLatin1String(name), homeEnv.value(QLatin1String(name)));
+    QProcessEnvironment env = home.onThisHome(serviceEnvironment(bus));
     env.insert(QStringLiteral("TOLVEK_ALARM_BINARY"), QStringLiteral("/bin/true"));
     return env;
 }

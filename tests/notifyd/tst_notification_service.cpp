@@ -1,9 +1,11 @@
-// The service's inner working without the bus: what it fires when, how it
-// re-arms after clock jumps, changes made by other processes, a damaged list,
-// and the real-time clock timer and zone watch it runs on.
+// The service's inner working without the bus: when a pending notification
+// falls due (on time, repeating, late, missed, after the clock or the zone
+// changed), what it fires when, how it re-arms after clock jumps and zone
+// changes, and the real-time clock timer and zone watch it runs on. (Changes by
+// other processes, the limit and a damaged list, with the service as a real
+// process: tst_notifyd_bus.)
 #include "platform/Clock.h"
-#include "platform/DataLock.h"
-#include "platform/NotificationStore.h"
+#include "platform/NotificationDelivery.h"
 #include "platform/Paths.h"
 #include "services/notifyd/NotificationService.h"
 #include "services/notifyd/SystemChangeMonitor.h"
@@ -17,6 +19,8 @@
 
 namespace {
 const QTimeZone kZone("Europe/Oslo");
+const QTimeZone kNewYork("America/New_York");
+const QDateTime kNow(QDate(2026, 3, 2), QTime(7, 0), kZone); // for the due-or-not decisions
 
 // Stands in for the real-time clock timer so tests can move the clock by hand.
 class ManualWakeupSource : public WakeupSource
@@ -32,14 +36,15 @@ private:
     QDateTime moment_;
 };
 
-LocalNotification notificationAt(const QDateTime &fire, const QString &body = QStringLiteral("Wake up!"))
+LocalNotification notificationAt(const QDateTime &fire, int repeat = LocalNotification::kRepeatNone)
 {
     LocalNotification n;
     n.fireDate = fire;
     n.timeZone = QString::fromUtf8(kZone.id());
     n.repeatCalendar = QStringLiteral("gregorian");
+    n.repeatInterval = repeat;
     n.alertAction = QStringLiteral("Rock & Roll");
-    n.alertBody = body;
+    n.alertBody = QStringLiteral("Wake up!");
     n.soundName = QStringLiteral("Stars.mp3");
     return n;
 }
@@ -60,6 +65,99 @@ private Q_SLOTS:
         QDir(Paths::documentsDirectory()).removeRecursively();
     }
     void cleanup() { Clock::setCurrent(nullptr); }
+
+    void evaluate_data()
+    {
+        QTest::addColumn<qint64>("fireOffsetSecs"); // fire date relative to now
+        QTest::addColumn<int>("repeat");
+        QTest::addColumn<qint64>("lastCheckOffsetSecs"); // 1 = never looked before
+        QTest::addColumn<QString>("expected");           // delivered / missed / waiting
+        QTest::addColumn<bool>("staysPending");
+
+        const int once = LocalNotification::kRepeatNone;
+        const int snooze = LocalNotification::kRepeatSecond;
+        QTest::newRow("due now") << qint64(0) << once << qint64(-30) << "delivered" << false;
+        QTest::newRow("not yet due") << qint64(1) << once << qint64(-30) << "waiting" << true;
+        QTest::newRow("late, under ten minutes") << qint64(-599) << once << qint64(-700) << "delivered" << false;
+        QTest::newRow("late, over ten minutes") << qint64(-601) << once << qint64(-700) << "missed" << false;
+        QTest::newRow("late, never looked") << qint64(-120) << once << qint64(1) << "delivered" << false;
+        QTest::newRow("long late, never looked") << qint64(-3600) << once << qint64(1) << "missed" << false;
+        QTest::newRow("snooze first ring") << qint64(0) << snooze << qint64(-30) << "delivered" << true;
+        QTest::newRow("snooze repeat after a minute") << qint64(-60) << snooze << qint64(-1) << "delivered" << true;
+        QTest::newRow("snooze between repeats") << qint64(-90) << snooze << qint64(-29) << "waiting" << true;
+        QTest::newRow("snooze found late first time") << qint64(-900) << snooze << qint64(-1000) << "missed" << false;
+        QTest::newRow("snooze keeps ringing after a gap") << qint64(-900) << snooze << qint64(-850) << "delivered"
+                                                          << true;
+        // The clock was set back: the last look lies ahead of now.
+        QTest::newRow("clock set back, due") << qint64(0) << once << qint64(3600) << "delivered" << false;
+        QTest::newRow("clock set back, not due") << qint64(60) << once << qint64(3600) << "waiting" << true;
+    }
+
+    void evaluate()
+    {
+        QFETCH(qint64, fireOffsetSecs);
+        QFETCH(int, repeat);
+        QFETCH(qint64, lastCheckOffsetSecs);
+        QFETCH(QString, expected);
+        QFETCH(bool, staysPending);
+
+        const LocalNotification n = notificationAt(kNow.addSecs(fireOffsetSecs), repeat);
+        NotificationStore::Contents contents;
+        contents.pending = {n};
+        if (lastCheckOffsetSecs != 1)
+            contents.lastCheck = kNow.addSecs(lastCheckOffsetSecs);
+
+        const NotificationDelivery::Outcome outcome = NotificationDelivery::evaluate(contents, kNow);
+
+        QCOMPARE(outcome.delivered.contains(n), expected == QLatin1String("delivered"));
+        QCOMPARE(outcome.missed.contains(n), expected == QLatin1String("missed"));
+        QCOMPARE(contents.pending.contains(n), staysPending);
+        QCOMPARE(contents.lastCheck, kNow);
+        QCOMPARE(outcome.nextWake.isValid(), staysPending);
+        if (staysPending)
+            QVERIFY(outcome.nextWake > kNow);
+    }
+
+    void repeatsKeepTheirFireDateEveryMinute()
+    {
+        const LocalNotification n = notificationAt(kNow, LocalNotification::kRepeatSecond);
+        NotificationStore::Contents contents;
+        contents.pending = {n};
+        contents.lastCheck = kNow.addSecs(-1);
+        QList<QDateTime> wakes;
+        QDateTime now = kNow;
+        for (int i = 0; i < 3; ++i) {
+            const NotificationDelivery::Outcome outcome = NotificationDelivery::evaluate(contents, now);
+            QCOMPARE(outcome.delivered.size(), 1);
+            QCOMPARE(outcome.delivered.first().fireDate, kNow);
+            wakes.append(outcome.nextWake);
+            now = outcome.nextWake;
+        }
+        QCOMPARE(wakes, (QList<QDateTime>{kNow.addSecs(60), kNow.addSecs(120), kNow.addSecs(180)}));
+    }
+
+    void nextWakeIsTheEarliest()
+    {
+        const LocalNotificationList pending{notificationAt(kNow.addSecs(300)), notificationAt(kNow.addSecs(120)),
+                                            notificationAt(kNow.addSecs(-30), LocalNotification::kRepeatSecond)};
+        QCOMPARE(NotificationDelivery::nextWake(pending, kNow), kNow.addSecs(30));
+        QVERIFY(!NotificationDelivery::nextWake({}, kNow).isValid());
+    }
+
+    // 07:00 in the notification's zone rings at 07:00 in whatever zone the device is
+    // now (the service's re-arming: tst_notification_service); without a zone, or
+    // with one nobody knows, at the moment stored.
+    void fireMomentFollowsTheZone()
+    {
+        const LocalNotification n = notificationAt(QDateTime(QDate(2026, 3, 3), QTime(7, 0), kZone));
+        QCOMPARE(NotificationDelivery::fireMoment(n, kNewYork), QDateTime(QDate(2026, 3, 3), QTime(7, 0), kNewYork));
+        LocalNotification absolute = n;
+        absolute.timeZone.clear();
+        LocalNotification unknownZone = n;
+        unknownZone.timeZone = QStringLiteral("Nowhere/Atlantis");
+        for (const LocalNotification &fixed : {absolute, unknownZone})
+            QCOMPARE(NotificationDelivery::fireMoment(fixed, kNewYork), n.fireDate);
+    }
 
     void armsForTheEarliestAndFiresWhenWoken()
     {
@@ -123,74 +221,6 @@ private Q_SLOTS:
         clock_.setTimeZone(london);
         service.evaluate();
         QCOMPARE(wakeup.scheduledMoment(), QDateTime(QDate(2026, 5, 4), QTime(7, 0), london));
-    }
-
-    void seesChangesMadeByOtherProcesses()
-    {
-        ManualWakeupSource wakeup;
-        NotificationService service(&wakeup);
-        service.start();
-        const LocalNotification n = notificationAt(clock_.now().addSecs(600));
-        {
-            // What the command-line tool does: change the file under the data lock.
-            DataLock lock;
-            NotificationStore::Contents contents = NotificationStore::load();
-            QVERIFY(NotificationStore::schedule(contents, n));
-            QVERIFY(NotificationStore::save(contents));
-        }
-        QTRY_COMPARE(wakeup.scheduledMoment(), n.fireDate);
-    }
-
-    void refusesPastTheLimitAndCancelsByEquality()
-    {
-        ManualWakeupSource wakeup;
-        NotificationService service(&wakeup);
-        service.start();
-        for (int i = 0; i < LocalNotification::kMaxPending; ++i)
-            QVERIFY(service.schedule(notificationAt(clock_.now().addSecs(60 + i))));
-        QVERIFY(!service.schedule(notificationAt(clock_.now().addSecs(30))));
-        QCOMPARE(wakeup.scheduledMoment(), clock_.now().addSecs(60));
-
-        // A copy decoded from an archive (as stored inside an alarm) cancels its counterpart.
-        const LocalNotification decoded = LocalNotification::fromArchive(notificationAt(clock_.now().addSecs(60)).toJson());
-        QVERIFY(service.cancel(decoded));
-        QVERIFY(!service.cancel(decoded));
-        QCOMPARE(service.pending().size(), LocalNotification::kMaxPending - 1);
-        QCOMPARE(wakeup.scheduledMoment(), clock_.now().addSecs(61));
-
-        service.cancelAll();
-        QVERIFY(service.pending().isEmpty());
-        QVERIFY(!wakeup.scheduledMoment().isValid());
-    }
-
-    void damagedListIsKeptAsideAndServiceStartsEmpty()
-    {
-        {
-            QFile file(NotificationStore::path());
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("{\"archive\": \"tolvek-keyed-archive\", \"root\": {\"pending\": [ trunc");
-        }
-        ManualWakeupSource wakeup;
-        NotificationService service(&wakeup);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("damaged file .* kept as"));
-        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("pending-notification list was damaged; kept it as "
-                                                               ".*notifications.damaged-.* and started with no pending"));
-        service.start();
-        QVERIFY(service.pending().isEmpty());
-        const QStringList aside = QDir(QFileInfo(NotificationStore::path()).absolutePath())
-                                      .entryList({QStringLiteral("notifications.damaged-*")});
-        QCOMPARE(aside.size(), 1);
-    }
-
-    // A service killed between creating the lock file and writing its pid into it.
-    void emptyLockFileLeftByAKilledProcessDoesNotBlock()
-    {
-        QFile lockFile(QFileInfo(NotificationStore::path()).absolutePath() + QStringLiteral("/.data.lock"));
-        QVERIFY(lockFile.open(QIODevice::WriteOnly));
-        QVERIFY(lockFile.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
-        lockFile.close();
-        DataLock lock;
-        QVERIFY(lock.acquired());
     }
 
     void timerFdFiresAtTheMomentAndNotAfterClear()

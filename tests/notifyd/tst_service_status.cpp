@@ -1,15 +1,22 @@
-// What the app's status line says about how alarms reach the sleeper, with a
-// real notification service on a private session bus: nothing while it runs
-// and can wake the machine from suspend; a plain sentence when it cannot, when
-// it is gone, or when there is none. The service is run once with and once
-// without CAP_WAKE_ALARM (setpriv drops it) where this process has it.
+// Which scheduler the app installs, and what its status line says about how
+// alarms reach the sleeper, with a real notification service on a private
+// session bus: in-process and a plain sentence when there is no service;
+// the service's client and nothing to say while it runs and can wake the
+// machine from suspend; a plain sentence when it cannot or is gone; the
+// service started by the bus when it is installed. The service is run once
+// with and once without CAP_WAKE_ALARM (setpriv drops it) where this process has it.
 #include "NotifydHarness.h"
 #include "app/ServiceStatus.h"
+#include "platform/DBusNotificationScheduler.h"
 #include "platform/LocalNotificationScheduler.h"
 #include "platform/NotificationBus.h"
+#include "platform/Paths.h"
 
+#include <QDBusConnectionInterface>
+#include <QDir>
 #include <QSignalSpy>
 #include <QTest>
+#include <csignal>
 #include <sys/timerfd.h>
 #include <unistd.h>
 
@@ -24,9 +31,7 @@ bool mayWakeTheMachine()
     return true;
 }
 
-const QStringList kWithoutWakeCapability{QStringLiteral("setpriv"), QStringLiteral("--bounding-set"),
-                                         QStringLiteral("-wake_alarm"), QStringLiteral("--inh-caps"),
-                                         QStringLiteral("-wake_alarm")};
+const QStringList kWithoutWakeCapability{"setpriv", "--bounding-set", "-wake_alarm", "--inh-caps", "-wake_alarm"};
 } // namespace
 
 class TestServiceStatus : public QObject
@@ -54,11 +59,13 @@ private:
             status.follow(setup);
         }
         ~App() { LocalNotificationScheduler::setShared(nullptr); }
+        bool usesTheService() const { return qobject_cast<DBusNotificationScheduler *>(&LocalNotificationScheduler::shared()); }
     };
 
 private Q_SLOTS:
     void initTestCase()
     {
+        QDir(Paths::documentsDirectory()).removeRecursively();
         bus_ = std::make_unique<PrivateBus>();
         QVERIFY(bus_->isValid());
         // The app's own connection (QDBusConnection::sessionBus()) goes to the private bus.
@@ -66,14 +73,23 @@ private Q_SLOTS:
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent");
     }
     void cleanup() { service_.reset(); }
-    void cleanupTestCase() { bus_.reset(); }
+    void cleanupTestCase()
+    {
+        // The service the bus started is not this test's child.
+        const uint pid = bus_->connection().interface()->servicePid(NotificationBus::kServiceName);
+        if (pid > 0)
+            ::kill(pid_t(pid), SIGTERM);
+        bus_.reset();
+    }
 
     void withoutTheServiceAlarmsRingOnlyWhileTheAppIsOpen()
     {
         App app;
         QVERIFY(!app.setup.viaService);
-        QVERIFY2(app.status.statusLine().contains(QStringLiteral("not installed")), qPrintable(app.status.statusLine()));
-        QVERIFY(app.status.statusLine().contains(QStringLiteral("only while the app is open")));
+        QVERIFY(!app.usesTheService());
+        QCOMPARE(&LocalNotificationScheduler::shared(), app.setup.scheduler);
+        QVERIFY2(app.status.statusLine().contains("not installed"), qPrintable(app.status.statusLine()));
+        QVERIFY(app.status.statusLine().contains("only while the app is open"));
         QVERIFY(!app.status.wakesFromSuspend());
     }
 
@@ -83,24 +99,38 @@ private Q_SLOTS:
         qInfo("this test process %s CAP_WAKE_ALARM", mayWake ? "has" : "lacks");
         QVERIFY(startService());
         App app;
-        QVERIFY(app.setup.viaService);
+        QVERIFY(app.setup.viaService && app.usesTheService());
+        QCOMPARE(app.setup.state, QStringLiteral("The notification service is running."));
         QTRY_COMPARE(app.status.wakesFromSuspend(), mayWake);
-        if (mayWake) {
+        if (mayWake)
             QCOMPARE(app.status.statusLine(), QString());
-        } else {
-            QTRY_VERIFY(app.status.statusLine().contains(QStringLiteral("cannot wake it from suspend")));
-        }
+        else
+            QTRY_VERIFY(app.status.statusLine().contains("cannot wake it from suspend"));
 
         // The service goes away: the line says so; it comes back without the
         // capability: the app asks again and says it cannot wake the machine.
         QSignalSpy changed(&app.status, &ServiceStatus::changed);
         service_.reset();
-        QTRY_VERIFY(app.status.statusLine().contains(QStringLiteral("not running")));
+        QTRY_VERIFY(app.status.statusLine().contains("not running"));
         QVERIFY(startService(mayWake ? kWithoutWakeCapability : QStringList()));
-        QTRY_VERIFY2(app.status.statusLine().contains(QStringLiteral("cannot wake it from suspend")),
-                     qPrintable(app.status.statusLine()));
+        QTRY_VERIFY2(app.status.statusLine().contains("cannot wake it from suspend"), qPrintable(app.status.statusLine()));
         QVERIFY(!app.status.wakesFromSuspend());
         QVERIFY(changed.size() >= 2);
+    }
+
+    // Installed but not running: the app has the bus start it, and schedules through it.
+    void activatesAnInstalledService()
+    {
+        QVERIFY(bus_->installActivationFile(ServiceProcess::binary(), serviceEnvironment(*bus_)));
+        QVERIFY(!bus_->hasOwner(NotificationBus::kServiceName));
+        App app;
+        QVERIFY(app.setup.viaService && app.usesTheService());
+        QCOMPARE(app.setup.state, QStringLiteral("The notification service was started."));
+        QVERIFY(bus_->hasOwner(NotificationBus::kServiceName));
+        LocalNotification n;
+        n.fireDate = QDateTime::currentDateTime().addSecs(3600);
+        QVERIFY(LocalNotificationScheduler::shared().scheduleLocalNotification(n));
+        QCOMPARE(LocalNotificationScheduler::shared().scheduledLocalNotifications(), LocalNotificationList{n});
     }
 };
 

@@ -64,6 +64,14 @@ QProcessEnvironment ToolHome::environment() const
     return env;
 }
 
+QProcessEnvironment ToolHome::onThisHome(QProcessEnvironment env) const
+{
+    const QProcessEnvironment mine = environment();
+    for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "TZ"})
+        env.insert(QLatin1String(name), mine.value(QLatin1String(name)));
+    return env;
+}
+
 void ToolHome::start(QProcess &process, const QString &program, const QStringList &arguments) const
 {
     process.setProcessEnvironment(environment());

@@ -45,6 +45,8 @@ public:
     QString dataFile(const QString &name) const;
     // What the children get: this home's folders, the pinned zone, the chosen session bus.
     QProcessEnvironment environment() const;
+    // `env` on this home's folders and zone (a notification service's, say).
+    QProcessEnvironment onThisHome(QProcessEnvironment env) const;
 
 private:
     Result run(const QString &program, const QStringList &arguments) const;
