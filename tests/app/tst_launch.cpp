@@ -1,7 +1,6 @@
 // The launch sequence: first-run defaults, the start-up repair, the command
 // line and the launcher's "New alarm" request.
 #include "alarms/AlarmSchedule.h"
-#include "app/AlarmBusEndpoint.h"
 #include "app/LaunchArguments.h"
 #include "app/AppCore.h"
 #include "platform/NotificationStore.h"
@@ -167,7 +166,7 @@ private Q_SLOTS:
     }
 
     // A start for "New alarm" keeps the request until the home screen takes it,
-    // once; a plain start asks for nothing; the running app is asked on the bus.
+    // once; a plain start asks for nothing.
     void newAlarmRequest()
     {
         {
@@ -186,13 +185,6 @@ private Q_SLOTS:
         QCOMPARE(asked.size(), 1);
         QVERIFY(core.takeNewAlarmRequest());
         QVERIFY(!core.takeNewAlarmRequest()); // opened once, not on every later visit
-
-        AlarmBusEndpoint endpoint;
-        QSignalSpy busAsked(&endpoint, &AlarmBusEndpoint::newAlarmRequested);
-        QSignalSpy raised(&endpoint, &AlarmBusEndpoint::raiseRequested);
-        QVERIFY(QMetaObject::invokeMethod(&endpoint, "NewAlarm"));
-        QCOMPARE(busAsked.size(), 1);
-        QCOMPARE(raised.size(), 0);
     }
 };
 

@@ -136,14 +136,6 @@ private Q_SLOTS:
         QCOMPARE(wakes, (QList<QDateTime>{kNow.addSecs(60), kNow.addSecs(120), kNow.addSecs(180)}));
     }
 
-    void nextWakeIsTheEarliest()
-    {
-        const LocalNotificationList pending{notificationAt(kNow.addSecs(300)), notificationAt(kNow.addSecs(120)),
-                                            notificationAt(kNow.addSecs(-30), LocalNotification::kRepeatSecond)};
-        QCOMPARE(NotificationDelivery::nextWake(pending, kNow), kNow.addSecs(30));
-        QVERIFY(!NotificationDelivery::nextWake({}, kNow).isValid());
-    }
-
     // 07:00 in the notification's zone rings at 07:00 in whatever zone the device is
     // now (the service's re-arming: tst_notification_service); without a zone, or
     // with one nobody knows, at the moment stored.

@@ -202,63 +202,56 @@ private Q_SLOTS:
         QVERIFY(tool.scheduledLocalNotifications().isEmpty());
     }
 
+    // Killed at random moments of a burst of changes: the list on disk is never
+    // damaged and keeps what was scheduled before; while the service is gone the
+    // client works on the file and says why, and says nothing once it is back.
     void killedServiceKeepsItsPendingList()
     {
-        QVERIFY(startService());
+        const quint32 seed = QRandomGenerator::system()->generate();
+        qInfo("kill moments seeded with %u", seed);
+        QRandomGenerator random(seed);
         DBusNotificationScheduler scheduler(bus_->connection());
         const LocalNotificationList scheduled{notificationIn(3600 * 1000, QStringLiteral("a")),
-                                              notificationIn(7200 * 1000, QStringLiteral("b")),
-                                              notificationIn(9000 * 1000, QStringLiteral("c"))};
+                                              notificationIn(7200 * 1000, QStringLiteral("b"))};
+        QVERIFY(startService());
         for (const LocalNotification &n : scheduled)
             QVERIFY(scheduler.scheduleLocalNotification(n));
-        service_->killHard();
-        QVERIFY(bus_->waitForOwner(NotificationBus::kServiceName, false));
-
-        // While it is gone the client keeps working on the file and says why.
-        QCOMPARE(scheduler.scheduledLocalNotifications(), scheduled);
-        QTRY_VERIFY(!scheduler.problem().isEmpty());
-
-        QVERIFY(startService());
-        QCOMPARE(scheduler.scheduledLocalNotifications(), scheduled);
-        QTRY_VERIFY(scheduler.problem().isEmpty());
-    }
-
-    void killingDuringWritesNeverDamagesTheList()
-    {
-        auto *random = QRandomGenerator::global();
         for (int round = 0; round < 8; ++round) {
-            QVERIFY(startService());
+            if (round > 0)
+                QVERIFY(startService());
+            QTRY_VERIFY(scheduler.problem().isEmpty());
             // A second connection sends a burst without waiting for answers.
             QDBusConnection sender = bus_->newConnection(QStringLiteral("burst"));
             for (int i = 0; i < 40; ++i) {
-                QDBusMessage call = QDBusMessage::createMethodCall(NotificationBus::kServiceName,
-                                                                   NotificationBus::kServicePath,
-                                                                   NotificationBus::kServiceName,
-                                                                   i % 3 == 2 ? QStringLiteral("Cancel")
-                                                                              : QStringLiteral("Schedule"));
+                QDBusMessage call = QDBusMessage::createMethodCall(NotificationBus::kServiceName, NotificationBus::kServicePath,
+                                                                   NotificationBus::kServiceName, i % 3 == 2 ? "Cancel" : "Schedule");
                 call << NotificationBus::toWire(notificationIn((3600 + i) * 1000));
                 sender.asyncCall(call);
             }
-            QTest::qWait(int(random->bounded(1, 40)));
+            QTest::qWait(int(random.bounded(1, 40)));
             service_->killHard();
             QDBusConnection::disconnectFromBus(sender.name());
+            QVERIFY(bus_->waitForOwner(NotificationBus::kServiceName, false));
             const KeyedArchive::ReadResult read = KeyedArchive::readFile(NotificationStore::path());
             QVERIFY2(read.status != KeyedArchive::ReadStatus::Damaged, qPrintable(QString::number(round)));
-            QVERIFY(NotificationStore::load().pending.size() <= LocalNotification::kMaxPending);
-            QVERIFY(bus_->waitForOwner(NotificationBus::kServiceName, false));
+            const LocalNotificationList kept = scheduler.scheduledLocalNotifications();
+            QVERIFY(kept.size() <= LocalNotification::kMaxPending);
+            for (const LocalNotification &n : scheduled)
+                QVERIFY(kept.contains(n));
+            QTRY_VERIFY(!scheduler.problem().isEmpty());
         }
     }
 
     // Calls the service cannot use, or whose notification it could not keep or
     // fire, get a bus error that says why; it goes on serving and stores nothing.
-    void refusedCallsGetBusErrors_data()
+    // Everything the app sends is kept as sent.
+    void callsAreCheckedBeforeAnythingIsKept_data()
     {
         QTest::addColumn<QString>("method");
         QTest::addColumn<QVariantList>("arguments");
-        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("error"); // empty: accepted
         QTest::addColumn<QString>("reason"); // part of the error message
         const QString invalid = NotificationBus::kInvalidNotificationError;
-        const QString unknown = QStringLiteral("org.freedesktop.DBus.Error.UnknownMethod");
         const auto wire = [](auto change) {
             LocalNotification n = notificationIn(3600 * 1000);
             change(n);
@@ -267,19 +260,13 @@ private Q_SLOTS:
         const QDateTime now = QDateTime::currentDateTime();
         using N = LocalNotification;
         QTest::newRow("not json") << "Schedule" << QVariantList{QStringLiteral("tomorrow at seven")} << invalid << "";
-        QTest::newRow("empty") << "Schedule" << QVariantList{QString()} << invalid << "";
         QTest::newRow("array") << "Cancel" << QVariantList{QStringLiteral("[]")} << invalid << "";
         QTest::newRow("other class") << "Schedule"
                                      << QVariantList{QStringLiteral(R"({"$class":"Alarm","fireDate":{"$date":"2030-01-01T07:00:00.000Z"}})")}
                                      << invalid << "";
-        QTest::newRow("no fire date") << "Schedule" << QVariantList{QStringLiteral(R"({"$class":"LocalNotification","alertBody":"x"})")}
-                                      << invalid << "";
         QTest::newRow("bad date") << "Schedule"
                                   << QVariantList{QStringLiteral(R"({"$class":"LocalNotification","fireDate":{"$date":"soon"}})")}
                                   << invalid << "";
-        QTest::newRow("wrong argument type") << "Schedule" << QVariantList{42} << unknown << "";
-        QTest::newRow("missing argument") << "Cancel" << QVariantList{} << unknown << "";
-        QTest::newRow("unknown method") << "Explode" << QVariantList{} << unknown << "";
         // Refused before it is read as JSON (20 MB bodies: bench_notifyd, as they take seconds on the bus).
         QTest::newRow("256 KB body") << "Schedule" << wire([](N &n) { n.alertBody = QString(256 << 10, 'z'); }) << invalid
                                      << "characters long; at most";
@@ -291,24 +278,29 @@ private Q_SLOTS:
         QTest::newRow("long action") << "Schedule" << wire([](N &n) { n.alertAction = QString(5000, 'a'); }) << invalid
                                      << "alertAction";
         QTest::newRow("long sound") << "Schedule" << wire([](N &n) { n.soundName = QString(5000, 's'); }) << invalid << "soundName";
-        QTest::newRow("year 1") << "Schedule" << wire([](N &n) { n.fireDate = QDateTime(QDate(1, 1, 1), QTime(7, 0)); })
-                                << invalid << "years away";
         QTest::newRow("101 years ahead") << "Schedule" << wire([&](N &n) { n.fireDate = now.addYears(101); }) << invalid
                                          << "years away";
         QTest::newRow("101 years ago") << "Schedule" << wire([&](N &n) { n.fireDate = now.addYears(-101); }) << invalid
                                        << "years away";
         QTest::newRow("path for a zone") << "Schedule" << wire([](N &n) { n.timeZone = "../../../etc/passwd"; }) << invalid
                                          << "not a known time zone";
-        QTest::newRow("made-up zone") << "Schedule" << wire([](N &n) { n.timeZone = "Nowhere/Atlantis"; }) << invalid
-                                      << "not a known time zone";
         QTest::newRow("other calendar") << "Schedule" << wire([](N &n) { n.repeatCalendar = "hebrew"; }) << invalid
                                         << "repeatCalendar";
         QTest::newRow("interval -2^31") << "Schedule" << wire([](N &n) { n.repeatInterval = std::numeric_limits<int>::min(); })
                                         << invalid << "repeatInterval -2147483648 is not supported";
-        QTest::newRow("interval every day") << "Schedule" << wire([](N &n) { n.repeatInterval = 16; }) << invalid
-                                            << "repeatInterval 16 is not supported";
+        QTest::newRow("accepted: the longest fields") << "Schedule" << wire([](N &n) {
+            n.alertBody = QString(4096, 'z');
+            n.alertAction = QString(1365, QChar(0x263C)); // 4095 bytes
+            n.soundName = QString(4096, 's');
+        }) << "" << "";
+        QTest::newRow("accepted: snooze") << "Schedule" << wire([](N &n) { n.repeatInterval = N::kRepeatSecond; }) << "" << "";
+        QTest::newRow("accepted: no zone") << "Schedule" << wire([](N &n) { n.timeZone.clear(); n.repeatCalendar.clear(); })
+                                           << "" << "";
+        for (const char *zone : {"UTC", "Australia/Lord_Howe", "America/New_York"})
+            QTest::addRow("accepted: %s", zone) << "Schedule" << wire([&](N &n) { n.timeZone = zone; }) << "" << "";
+        QTest::newRow("accepted: 99 years ahead") << "Schedule" << wire([&](N &n) { n.fireDate = now.addYears(99); }) << "" << "";
     }
-    void refusedCallsGetBusErrors()
+    void callsAreCheckedBeforeAnythingIsKept()
     {
         QFETCH(QString, method);
         QFETCH(QVariantList, arguments);
@@ -316,48 +308,22 @@ private Q_SLOTS:
         QFETCH(QString, reason);
         QVERIFY(startService());
         const QDBusMessage reply = callService(method, arguments);
+        const QDBusMessage pending = callService(QStringLiteral("Pending"), {});
+        QCOMPARE(pending.type(), QDBusMessage::ReplyMessage);
+        if (error.isEmpty()) {
+            QVERIFY2(reply.type() == QDBusMessage::ReplyMessage && reply.arguments().value(0).toBool(),
+                     qPrintable(reply.errorMessage()));
+            bool ok = false, sentOk = false;
+            const LocalNotification sent = NotificationBus::fromWire(arguments.value(0).toString(), &sentOk);
+            QCOMPARE(NotificationBus::listFromWire(pending.arguments().value(0).toString(), &ok), LocalNotificationList{sent});
+            QVERIFY(ok && sentOk);
+            return;
+        }
         QCOMPARE(reply.type(), QDBusMessage::ErrorMessage);
         QCOMPARE(reply.errorName(), error);
         QVERIFY2(reply.errorMessage().contains(reason), qPrintable(reply.errorMessage().left(200)));
-        const QDBusMessage pending = callService(QStringLiteral("Pending"), {});
-        QCOMPARE(pending.type(), QDBusMessage::ReplyMessage);
         QCOMPARE(pending.arguments().value(0).toString(), QStringLiteral("[]"));
         QVERIFY(!QFile::exists(NotificationStore::path()) || QFileInfo(NotificationStore::path()).size() < 1024);
-    }
-
-    void scheduleAcceptsEverythingTheAppSends()
-    {
-        QVERIFY(startService());
-        const QDateTime now = QDateTime::currentDateTime();
-        LocalNotificationList accepted;
-        LocalNotification longest = notificationIn(3600 * 1000, QString(4096, QLatin1Char('z')));
-        longest.alertAction = QString(1365, QChar(0x263C)); // 4095 bytes
-        longest.soundName = QString(4096, QLatin1Char('s'));
-        accepted.append(longest);
-        LocalNotification snooze = notificationIn(7200 * 1000);
-        snooze.repeatInterval = LocalNotification::kRepeatSecond;
-        accepted.append(snooze);
-        LocalNotification absolute = notificationIn(9000 * 1000);
-        absolute.timeZone.clear();
-        absolute.repeatCalendar.clear();
-        accepted.append(absolute);
-        for (const char *zone : {"UTC", "Australia/Lord_Howe", "America/New_York"}) {
-            LocalNotification zoned = notificationIn(10000 * 1000);
-            zoned.timeZone = QString::fromLatin1(zone);
-            accepted.append(zoned);
-        }
-        LocalNotification farAhead = notificationIn(0);
-        farAhead.fireDate = now.addYears(99);
-        accepted.append(farAhead);
-        for (const LocalNotification &n : accepted) {
-            const QDBusMessage reply = callService(QStringLiteral("Schedule"), {NotificationBus::toWire(n)});
-            QVERIFY2(reply.type() == QDBusMessage::ReplyMessage, qPrintable(reply.errorMessage()));
-            QCOMPARE(reply.arguments().value(0).toBool(), true);
-        }
-        bool ok = false;
-        QCOMPARE(NotificationBus::listFromWire(callService(QStringLiteral("Pending"), {}).arguments().value(0).toString(), &ok),
-                 accepted);
-        QVERIFY(ok);
     }
 
     void cancelFindsAPendingNotificationOutsideTheLimits()

@@ -188,6 +188,8 @@ private Q_SLOTS:
             ids << addAlarm(home, weekdays);
         QVERIFY(!ids.contains(QString()));
         QCOMPARE(pendingCount(home), 60);
+        const QString listing = home.ctl({"list"}).out;
+        QVERIFY2(listing.contains(ids.first()) && listing.contains("mon tue wed thu fri"), qPrintable(listing));
 
         // 60 pending: a new five-day alarm does not fit and is not added.
         const ToolHome::Result refused = home.ctl(QStringList{"add"} + weekdays);
@@ -263,6 +265,7 @@ private Q_SLOTS:
         QCOMPARE(home.ctl({"list", "--json"}).out, before);
     }
 
+    // Edit, off, on, delete.
     void editChangesOnlyWhatIsGivenAndMovesTheAlarmToTheEnd()
     {
         ToolHome home;
@@ -313,33 +316,15 @@ private Q_SLOTS:
         QCOMPARE(after.at(0).toObject().value("active").toBool(), false);
         QVERIFY(after.at(0).toObject().value("notifications").toArray().isEmpty());
         QCOMPARE(pendingCount(home), 1);
-    }
-
-    void onOffAndDelete()
-    {
-        ToolHome home;
-        const QString id = addAlarm(home, {"--time", "07:30", "--days", kWeekdays});
-        QVERIFY(!id.isEmpty());
-
-        QCOMPARE(home.ctl({"off", id}).exitCode, 0);
-        QJsonObject alarm = list(home).at(0).toObject();
-        QCOMPARE(alarm.value("active").toBool(), false);
-        QVERIFY(keysOf(alarm).isEmpty());
-        QCOMPARE(pendingCount(home), 0);
         QVERIFY2(home.ctl({"list"}).out.contains(" off "), "the listing shows the switch");
 
-        QCOMPARE(home.ctl({"on", id}).exitCode, 0);
-        alarm = list(home).at(0).toObject();
-        QCOMPARE(alarm.value("id").toString(), id);
-        QCOMPARE(alarm.value("active").toBool(), true);
-        QCOMPARE(keysOf(alarm), (QStringList{"2", "4", "8", "16", "32"}));
-        QCOMPARE(pendingCount(home), 5);
-        const QString listing = home.ctl({"list"}).out;
-        QVERIFY2(listing.contains(id) && listing.contains("mon tue wed thu fri"), qPrintable(listing));
-
-        QCOMPARE(home.ctl({"delete", id}).exitCode, 0);
-        QCOMPARE(list(home).size(), 0);
-        QCOMPARE(pendingCount(home), 0);
+        // On again: armed for its time; deleted: gone with its notification.
+        QCOMPARE(home.ctl({"on", second}).exitCode, 0);
+        QCOMPARE(keysOf(list(home).at(0).toObject()), QStringList{"0"});
+        QCOMPARE(pendingCount(home), 2);
+        QCOMPARE(home.ctl({"delete", second}).exitCode, 0);
+        QCOMPARE(idsOf(list(home)), QStringList{first});
+        QCOMPARE(pendingCount(home), 1);
     }
 
     // With the notification service running, it takes up what the tool changes,
