@@ -90,7 +90,8 @@ private Q_SLOTS:
         QVERIFY(!sound->playCompletion());
     }
 
-    void fadeInRisesFromATenthToFullBySteps()
+    // In from a tenth to full by 0.05; out by 0.1 to stopped, rewound and at full volume for the next time.
+    void fadesInAndOutBySteps()
     {
         sound->play(QStringLiteral("Stars.mp3"), true);
         AudioPlayer *player = sound->audioPlayer();
@@ -104,16 +105,11 @@ private Q_SLOTS:
             QVERIFY(qAbs(step.at(0).toFloat() - previous - 0.05f) < 0.001f);
             previous = step.at(0).toFloat();
         }
-    }
 
-    void fadeOutFromFullEndsStoppedRewoundAtFullVolume()
-    {
-        AudioPlayer *player = playAtFullVolume(QStringLiteral("Mineral.mp3"));
-        QVERIFY(player);
         QTRY_VERIFY(player->position() > 0);
         int fades = 0;
         sound->setFadeCompletion([&] { ++fades; });
-        QSignalSpy steps(player, &AudioPlayer::volumeChanged);
+        steps.clear();
         sound->fadeOut();
         QVERIFY(sound->isFadingOut());
         QTRY_COMPARE_WITH_TIMEOUT(fades, 1, 3000);
