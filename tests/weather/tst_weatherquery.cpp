@@ -39,43 +39,37 @@ private Q_SLOTS:
                                 "woeid=7&format=json"));
     }
 
+    // What an answer holds, and the place identifier of a lookup's answer.
     void readingAnswers_data()
     {
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<int>("kind");
-        QTest::newRow("empty") << QByteArray() << int(Response::Unparsable);
-        QTest::newRow("truncated") << QByteArray("{\"query\":{\"results\":{\"Res") << int(Response::Unparsable);
-        QTest::newRow("html") << QByteArray("<html>502</html>") << int(Response::Unparsable);
-        QTest::newRow("fragment") << QByteArray("42") << int(Response::NoResults);
-        QTest::newRow("array") << QByteArray("[1,2]") << int(Response::NoResults);
-        QTest::newRow("empty results") << QByteArray("{\"query\":{\"results\":{}}}") << int(Response::NoResults);
-        QTest::newRow("query wrong type") << QByteArray("{\"query\":\"results\"}") << int(Response::NoResults);
-        QTest::newRow("results") << QByteArray("{\"query\":{\"results\":{\"Result\":{}}}}") << int(Response::Results);
+        QTest::addColumn<QString>("woeid");
+        const int unparsable = Response::Unparsable, none = Response::NoResults, found = Response::Results;
+        const auto results = [](const char *json) { return "{\"query\":{\"results\":" + QByteArray(json) + "}}"; };
+        QTest::newRow("empty") << QByteArray() << unparsable << QString();
+        QTest::newRow("truncated") << QByteArray("{\"query\":{\"results\":{\"Res") << unparsable << QString();
+        QTest::newRow("html") << QByteArray("<html>502</html>") << unparsable << QString();
+        QTest::newRow("fragment") << QByteArray("42") << none << QString();
+        QTest::newRow("array") << QByteArray("[1,2]") << none << QString();
+        QTest::newRow("empty results") << results("{}") << none << QString();
+        QTest::newRow("query wrong type") << QByteArray("{\"query\":\"results\"}") << none << QString();
+        QTest::newRow("one place") << results(R"({"Result":{"woeid":"2132574"}})") << found << "2132574";
+        QTest::newRow("several places take the first")
+            << results(R"({"Result":[{"woeid":"11"},{"woeid":"22"}]})") << found << "11";
+        QTest::newRow("number") << results(R"({"Result":{"woeid":2132574}})") << found << "2132574";
+        QTest::newRow("no places") << results(R"({"Result":[]})") << found << QString();
+        QTest::newRow("woeid object") << results(R"({"Result":{"woeid":{}}})") << found << QString();
+        QTest::newRow("Result string") << results(R"({"Result":"2132574"})") << found << QString();
     }
     void readingAnswers()
     {
         QFETCH(QByteArray, body);
         QFETCH(int, kind);
-        QCOMPARE(int(readResponse(body).kind), kind);
-    }
-
-    void woeid_data()
-    {
-        QTest::addColumn<QByteArray>("results");
-        QTest::addColumn<QString>("woeid");
-        QTest::newRow("one place") << QByteArray("{\"Result\":{\"woeid\":\"2132574\"}}") << "2132574";
-        QTest::newRow("several places take the first")
-            << QByteArray("{\"Result\":[{\"woeid\":\"11\"},{\"woeid\":\"22\"}]}") << "11";
-        QTest::newRow("number") << QByteArray("{\"Result\":{\"woeid\":2132574}}") << "2132574";
-        QTest::newRow("no places") << QByteArray("{\"Result\":[]}") << QString();
-        QTest::newRow("woeid object") << QByteArray("{\"Result\":{\"woeid\":{}}}") << QString();
-        QTest::newRow("Result string") << QByteArray("{\"Result\":\"2132574\"}") << QString();
-    }
-    void woeid()
-    {
-        QFETCH(QByteArray, results);
         QFETCH(QString, woeid);
-        QCOMPARE(woeidFromResults(QJsonDocument::fromJson(results).object()), woeid);
+        const Response response = readResponse(body);
+        QCOMPARE(int(response.kind), kind);
+        QCOMPARE(woeidFromResults(response.results), woeid);
     }
 
     void recordFromChannelTakesTheFirstDay()
