@@ -152,30 +152,19 @@ private:
     {
         upstream_ = std::make_unique<ScriptedHttpServer>(
             [=](const QByteArray &path) { return path.startsWith("/v1/forecast") ? forecast : place; });
-        UpstreamOptions options;
-        options.forecastUrl = QUrl(upstream_->address() + "/v1/forecast");
-        options.geocoderUrl = QUrl(upstream_->address() + "/reverse");
-        options.timeoutMsecs = timeoutMsecs;
-        start(std::make_unique<OpenMeteoProvider>(options), limits);
+        start(std::make_unique<OpenMeteoProvider>(UpstreamOptions{.forecastUrl = upstream_->address() + "/v1/forecast",
+                                                                  .geocoderUrl = upstream_->address() + "/reverse",
+                                                                  .timeoutMsecs = timeoutMsecs}),
+              limits);
     }
 
     void start(std::unique_ptr<WeatherProvider> provider, const HttpLimits &limits)
     {
-        GatewayOptions options;
-        options.limits = limits;
-        gateway_ = std::make_unique<WeatherGateway>(std::move(provider), options, [this] { return now_; });
+        gateway_ = std::make_unique<WeatherGateway>(std::move(provider), GatewayOptions{.limits = limits},
+                                                    [this] { return now_; });
         port_ = gateway_->listen(QHostAddress::LocalHost, 0);
         QVERIFY2(port_ != 0, qPrintable(gateway_->errorString()));
         client_ = std::make_unique<Client>(port_);
-    }
-
-    static HttpLimits limits(int readTimeoutMsecs, int idleTimeoutMsecs, int maxConnections = 1000)
-    {
-        HttpLimits limits;
-        limits.readTimeoutMsecs = readTimeoutMsecs;
-        limits.idleTimeoutMsecs = idleTimeoutMsecs;
-        limits.maxConnections = maxConnections;
-        return limits;
     }
 
 private Q_SLOTS:
@@ -384,7 +373,7 @@ private Q_SLOTS:
 
     void quietConnectionsAreClosed()
     {
-        startFixtureGateway(limits(60000, 300));
+        startFixtureGateway({.readTimeoutMsecs = 60000, .idleTimeoutMsecs = 300, .maxConnections = 1000});
         std::vector<std::unique_ptr<RawClient>> quiet;
         for (int i = 0; i < 900; ++i)
             quiet.push_back(std::make_unique<RawClient>(port_));
@@ -435,7 +424,7 @@ private Q_SLOTS:
         QFETCH(qint64, flood);
         QFETCH(bool, trickle);
         // Long time limits but for the timeout rows: the other refusals come from the request itself.
-        startFixtureGateway(limits(status == 408 ? 300 : 60000, 60000));
+        startFixtureGateway({.readTimeoutMsecs = status == 408 ? 300 : 60000, .idleTimeoutMsecs = 60000});
         RawClient client(port_);
         QVERIFY(client.waitForConnected());
         client.send(sent);
@@ -454,7 +443,7 @@ private Q_SLOTS:
 
     void keptAliveConnectionsAnswerInTurn()
     {
-        startFixtureGateway(limits(60000, 60000));
+        startFixtureGateway({.readTimeoutMsecs = 60000, .idleTimeoutMsecs = 60000});
         RawClient client(port_);
         QVERIFY(client.waitForConnected());
         // Three requests in one write, the last asking to close.
@@ -473,7 +462,8 @@ private Q_SLOTS:
     void tooManyConnectionsAreToldBusyOrMakeRoom()
     {
         // Four places whose forecasts hang upstream keep all four connections busy.
-        startOpenMeteoGateway({200, {}, true}, {200, {}, true}, 1500, limits(60000, 60000, 4));
+        const Reply hang{200, {}, true};
+        startOpenMeteoGateway(hang, hang, 1500, {.readTimeoutMsecs = 60000, .idleTimeoutMsecs = 60000, .maxConnections = 4});
         QSignalSpy fetches(gateway_.get(), &WeatherGateway::upstreamFetchStarted);
         std::vector<std::unique_ptr<RawClient>> busy;
         for (int i = 0; i < 4; ++i) {
