@@ -21,6 +21,8 @@ class SoundManagerTest : public QObject
 
     RingPlayer *sound = RingPlayer::shared();
     QTemporaryDir extraSounds; // holds a corrupt and an empty "MP3"
+    int fades_ = 0;       // fade-outs completed in this test
+    int completions_ = 0; // plays completed in this test
 
     // Plays a looped ring and waits until its fade-in reached full volume.
     AudioPlayer *playAtFullVolume(const QString &file)
@@ -50,6 +52,11 @@ private Q_SLOTS:
         SoundResources::addSearchDirectory(extraSounds.path());
     }
 
+    void init()
+    {
+        fades_ = completions_ = 0;
+        sound->setFadeCompletion([this] { ++fades_; });
+    }
     void cleanup()
     {
         sound->setFadeCompletion(nullptr);
@@ -60,15 +67,14 @@ private Q_SLOTS:
     {
         SinkMonitor monitor;
         QVERIFY(monitor.isRecording());
-        int completions = 0;
         const qint64 startedAt = monitor.nowMs();
-        sound->play(QStringLiteral("Airship.mp3"), true, [&] { ++completions; });
+        sound->play(QStringLiteral("Airship.mp3"), true, [this] { ++completions_; });
         QVERIFY(sound->playing());
         // Sound after the end of the first pass: the loop went on.
         const qint64 secondPass = startedAt + kAirshipMs + 500;
         QTRY_VERIFY_WITH_TIMEOUT(monitor.firstLouderThan(kAudible, secondPass) >= 0, kAirshipMs + 20000);
         QVERIFY(sound->playing());
-        QCOMPARE(completions, 0);
+        QCOMPARE(completions_, 0);
         QVERIFY(SinkMonitor::thisProcessIsPlaying());
         sound->stop();
         QVERIFY(!sound->playing());
@@ -107,12 +113,10 @@ private Q_SLOTS:
         }
 
         QTRY_VERIFY(player->position() > 0);
-        int fades = 0;
-        sound->setFadeCompletion([&] { ++fades; });
         steps.clear();
         sound->fadeOut();
         QVERIFY(sound->isFadingOut());
-        QTRY_COMPARE_WITH_TIMEOUT(fades, 1, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(fades_, 1, 3000);
         QVERIFY(!sound->isFadingOut());
         QVERIFY(!sound->playing());
         QTRY_VERIFY_WITH_TIMEOUT(!SinkMonitor::thisProcessIsPlaying(), 2000);
@@ -123,7 +127,7 @@ private Q_SLOTS:
         // Fading the stopped sound again runs no second completion.
         sound->fadeOut();
         QTRY_VERIFY_WITH_TIMEOUT(!sound->isFadingOut(), 3000);
-        QCOMPARE(fades, 1);
+        QCOMPARE(fades_, 1);
         QVERIFY(!sound->playing());
     }
 
@@ -140,11 +144,9 @@ private Q_SLOTS:
         QFETCH(QList<float>, volumes);
         AudioPlayer *player = playAtFullVolume(QStringLiteral("Satellite.mp3"));
         QVERIFY(player);
-        int fades = 0;
-        sound->setFadeCompletion([&] { ++fades; });
         QSignalSpy steps(player, &AudioPlayer::volumeChanged);
         sound->fadeOutOver(duration);
-        QTRY_COMPARE_WITH_TIMEOUT(fades, 1, 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(fades_, 1, 2000);
         QList<float> seen;
         for (const QList<QVariant> &step : steps)
             seen << step.at(0).toFloat();
@@ -157,8 +159,6 @@ private Q_SLOTS:
     {
         AudioPlayer *first = playAtFullVolume(QStringLiteral("Wormhole.mp3"));
         QVERIFY(first);
-        int fades = 0;
-        sound->setFadeCompletion([&] { ++fades; });
         sound->fadeOut();
         QTRY_VERIFY(first->volume() < 0.9f);
         QVERIFY(sound->isFadingOut());
@@ -174,26 +174,25 @@ private Q_SLOTS:
         QVERIFY(!secondSteps.wait(300)); // no leftover step of the old fade
         QCOMPARE(second->volume(), 1.0f);
         QVERIFY(sound->playing());
-        QCOMPARE(fades, 0);
+        QCOMPARE(fades_, 0);
         QVERIFY(abandoned.isNull() || abandonedSteps.isEmpty());
 
         // The new sound still fades out normally afterwards.
         sound->fadeOut();
-        QTRY_COMPARE_WITH_TIMEOUT(fades, 1, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(fades_, 1, 3000);
         QVERIFY(!sound->playing());
     }
 
     void stopIsImmediateAndSilent()
     {
-        int completions = 0;
-        sound->play(QStringLiteral("Time Machine.mp3"), false, [&] { ++completions; });
+        sound->play(QStringLiteral("Time Machine.mp3"), false, [this] { ++completions_; });
         QSignalSpy finished(sound->audioPlayer(), &AudioPlayer::finished);
         QTRY_VERIFY(sound->audioPlayer()->position() > 0);
         sound->stop();
         QVERIFY(!sound->playing());
         QTRY_VERIFY_WITH_TIMEOUT(!SinkMonitor::thisProcessIsPlaying(), 2000);
         QVERIFY(!finished.wait(500));
-        QCOMPARE(completions, 0);
+        QCOMPARE(completions_, 0);
     }
 
     // Names the lookup refuses play nothing at once (see the sound-file
@@ -210,16 +209,13 @@ private Q_SLOTS:
     void badInputPlaysNothingAndCallsNothing()
     {
         QFETCH(QString, fileName);
-        int completions = 0;
-        sound->play(fileName, false, [&] { ++completions; });
+        sound->play(fileName, false, [this] { ++completions_; });
         QTRY_VERIFY_WITH_TIMEOUT(!sound->audioPlayer(), 5000);
-        QCOMPARE(completions, 0);
+        QCOMPARE(completions_, 0);
         QVERIFY(!sound->playing());
         QVERIFY(!SinkMonitor::thisProcessIsPlaying());
-        int fades = 0;
-        sound->setFadeCompletion([&] { ++fades; });
         sound->fadeOut();
-        QCOMPARE(fades, 1);
+        QCOMPARE(fades_, 1);
     }
 };
 } // namespace

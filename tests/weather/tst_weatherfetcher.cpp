@@ -145,12 +145,6 @@ private Q_SLOTS:
         QCOMPARE(WeatherFetcher::serviceHostAddress(), server_->address());
     }
 
-    void theServiceIsTheLocalGatewayUnlessSet()
-    {
-        // The port the gateway's service unit listens on.
-        QCOMPARE(WeatherFetcher::serviceHostAddress(), "http://127.0.0.1:8787");
-    }
-
     // Without a fix the time zone's city stands in; with no city either, the fetch ends without a record.
     void timeZoneStandsInForAMissingFix_data()
     {
