@@ -18,10 +18,8 @@ public:
     {
         clock_.start();
         QObject::connect(&parec_, &QProcess::readyReadStandardOutput, [this] { read(); });
-        parec_.start(QStringLiteral("parec"),
-                     {QStringLiteral("-d"), QStringLiteral("@DEFAULT_MONITOR@"), QStringLiteral("--raw"),
-                      QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"), QStringLiteral("--rate=44100"),
-                      QStringLiteral("--latency-msec=10")});
+        parec_.start(QStringLiteral("parec"), QStringLiteral("-d @DEFAULT_MONITOR@ --raw --format=s16le --channels=1 "
+                                                             "--rate=44100 --latency-msec=10").split(' '));
     }
     ~SinkMonitor()
     {
@@ -30,18 +28,17 @@ public:
     }
     bool isRecording() { return parec_.waitForStarted(3000); }
 
-    // Highest sample level (0..1) of the blocks that arrived in [fromMs, toMs]
-    // of this monitor's clock.
-    double peakBetween(qint64 fromMs, qint64 toMs) const
+    // Highest sample level (0..1) of the blocks that arrived in the last `ms` of this monitor's clock.
+    double peakOfLastMs(qint64 ms) const
     {
+        const qint64 from = nowMs() - ms;
         double peak = 0;
         for (const Block &b : blocks_) {
-            if (b.atMs >= fromMs && b.atMs <= toMs)
+            if (b.atMs >= from)
                 peak = std::max(peak, b.peak);
         }
         return peak;
     }
-    double peakOfLastMs(qint64 ms) const { return peakBetween(nowMs() - ms, nowMs()); }
     // Arrival time of the first block at or after `fromMs` louder than `level`; -1 if none.
     qint64 firstLouderThan(double level, qint64 fromMs) const
     {
@@ -61,13 +58,10 @@ public:
         pactl.waitForFinished(5000);
         const QString ownPid = QStringLiteral("application.process.id = \"%1\"").arg(QCoreApplication::applicationPid());
         const QStringList inputs = QString::fromUtf8(pactl.readAllStandardOutput()).split(QStringLiteral("Sink Input #"));
-        for (const QString &input : inputs) {
-            if (input.contains(ownPid) && input.contains(QLatin1String("Corked: no")))
-                return true;
-        }
-        return false;
+        return std::any_of(inputs.cbegin(), inputs.cend(), [&](const QString &input) {
+            return input.contains(ownPid) && input.contains(QLatin1String("Corked: no"));
+        });
     }
-    static double decibels(double level) { return level > 0 ? 20 * std::log10(level) : -200; }
 
 private:
     struct Block

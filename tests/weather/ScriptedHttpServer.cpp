@@ -17,7 +17,7 @@ QString ScriptedHttpServer::address() const { return QStringLiteral("http://127.
 
 int ScriptedHttpServer::countTargets(const QByteArray &prefix) const
 {
-    return int(std::count_if(targets_.cbegin(), targets_.cend(), [&](const QByteArray &t) { return t.startsWith(prefix); }));
+    return int(std::count_if(targets_.cbegin(), targets_.cend(), [&](const auto &t) { return t.startsWith(prefix); }));
 }
 
 void ScriptedHttpServer::serve(QTcpSocket *socket)
@@ -30,7 +30,6 @@ void ScriptedHttpServer::serve(QTcpSocket *socket)
         buffer.remove(0, end + 4);
         const QByteArray target = requestLine.split(' ').value(1);
         targets_.append(target);
-        Q_EMIT requestReceived(target);
         const Reply reply = script_ ? script_(target) : Reply{404, {}};
         if (reply.hang)
             continue;

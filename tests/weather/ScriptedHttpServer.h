@@ -29,9 +29,6 @@ public:
     // Targets whose path and query start with `prefix`.
     int countTargets(const QByteArray &prefix) const;
 
-Q_SIGNALS:
-    void requestReceived(const QByteArray &target);
-
 private:
     void serve(QTcpSocket *socket);
 

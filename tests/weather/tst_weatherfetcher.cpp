@@ -6,7 +6,6 @@
 #include <QTest>
 
 #include "FixtureProvider.h"
-#include "PlaceId.h"
 #include "ScriptedHttpServer.h"
 #include "TestSupport.h"
 #include "WeatherFields.h"
@@ -16,40 +15,23 @@
 
 namespace {
 
+using Reply = ScriptedHttpServer::Reply;
+
 const QByteArray LookupTarget = "/v1/public/yql?q=select%20*%20from%20geo.placefinder";
 const QByteArray ForecastTarget = "/v1/public/yql?q=select%20*%20from%20weather.forecast";
-
-QString testData(const char *name)
-{
-    return qEnvironmentVariable("TOLVEK_SOURCE_DIR") + QStringLiteral("/tests/weather/") + QLatin1String(name);
-}
-
-WeatherLocator::SourceFactory replay(const QString &log)
-{
-    return [log](QObject *parent) {
-        return QGeoPositionInfoSource::createSource(QStringLiteral("nmea"), {{QStringLiteral("nmea.source"), log}},
-                                                    parent);
-    };
-}
-
-WeatherLocator::SourceFactory noSource()
-{
-    return [](QObject *) -> QGeoPositionInfoSource * { return nullptr; };
-}
-
-QByteArray lookupAnswer(const QByteArray &result)
-{
-    return "{\"query\":{\"count\":1,\"results\":{\"Result\":" + result + "}}}";
-}
-
+const QByteArray Woeid42 = R"({"query":{"count":1,"results":{"Result":{"woeid":"42"}}}})";
 const QByteArray Channel = R"({"query":{"count":1,"results":{"channel":{"location":{"city":"Hangzhou"},
     "units":{"temperature":"C"},"item":{"condition":{"code":"30","text":"Partly Cloudy","temp":"12"},
     "forecast":[{"high":"15","low":"6"}]}}}}})";
+const QStringList HangzhouFields{"Hangzhou", "C", "30", "Partly Cloudy", "12", "15", "6"};
 
-// A service that answers the lookup with `lookup` and the forecast with `forecast`.
-ScriptedHttpServer::Script service(ScriptedHttpServer::Reply lookup, ScriptedHttpServer::Reply forecast)
+// Replays a recorded NMEA log as the position source; no log, no source at all.
+WeatherLocator::SourceFactory replay(const QString &log)
 {
-    return [=](const QByteArray &target) { return target.startsWith(LookupTarget) ? lookup : forecast; };
+    const QString path = qEnvironmentVariable("TOLVEK_SOURCE_DIR") + "/tests/weather/" + log;
+    return [=](QObject *parent) {
+        return log.isEmpty() ? nullptr : QGeoPositionInfoSource::createSource("nmea", {{"nmea.source", path}}, parent);
+    };
 }
 
 // What the fetch broadcast.
@@ -67,28 +49,37 @@ public:
     QList<QVariant> completes;
 };
 
-Weather knownRecord()
-{
-    Weather weather;
-    weather.city = QStringLiteral("Before");
-    weather.nowTemp = QStringLiteral("1");
-    return weather;
-}
-
 } // namespace
-
 
 class WeatherFetcherTest : public QObject
 {
     Q_OBJECT
 private:
-    // A fetcher that talks to `server` and locates with the Hangzhou log.
-    std::unique_ptr<WeatherFetcher> fetcherFor(const QString &address)
+    std::unique_ptr<ScriptedHttpServer> server_;
+    std::unique_ptr<Broadcasts> broadcasts_;
+    std::unique_ptr<WeatherFetcher> fetcher_;
+
+    // A fetcher that talks to `address` and locates with the Hangzhou log.
+    void useService(const QString &address)
     {
         Preferences::shared().setString(WeatherFetcher::BaseAddressKey, address);
-        auto fetcher = std::make_unique<WeatherFetcher>();
-        fetcher->locator()->setSourceFactory(replay(testData("hangzhou.nmea")));
-        return fetcher;
+        fetcher_ = std::make_unique<WeatherFetcher>();
+        fetcher_->locator()->setSourceFactory(replay("hangzhou.nmea"));
+    }
+    // A scripted service answering the lookup with `lookup` and the forecast with `forecast`.
+    void useScriptedService(Reply lookup = {200, Woeid42}, Reply forecast = {200, Channel})
+    {
+        server_ = std::make_unique<ScriptedHttpServer>(
+            [=](const QByteArray &target) { return target.startsWith(LookupTarget) ? lookup : forecast; });
+        useService(server_->address());
+    }
+    // A record the fetcher holds before a fetch.
+    void holdEarlierRecord()
+    {
+        Weather weather;
+        weather.city = QStringLiteral("Before");
+        weather.nowTemp = QStringLiteral("1");
+        fetcher_->setWeather(weather);
     }
 
 private Q_SLOTS:
@@ -98,227 +89,196 @@ private Q_SLOTS:
         // log is exactly what these tests want.
         qunsetenv("QT_QTESTLIB_RUNNING");
     }
-    void init() { TestSupport::wipeUserData(); }
+    void init()
+    {
+        TestSupport::wipeUserData();
+        broadcasts_ = std::make_unique<Broadcasts>();
+    }
+    void cleanup()
+    {
+        fetcher_.reset();
+        server_.reset();
+        broadcasts_.reset();
+    }
 
+    // The app and the gateway agree on both queries and the answers' shape.
     void fetchFromTheGatewayInFixtureMode()
     {
         WeatherGateway gateway(std::make_unique<FixtureProvider>());
         const quint16 port = gateway.listen(QHostAddress::LocalHost, 0);
         QVERIFY(port != 0);
-        QSignalSpy answered(&gateway, &WeatherGateway::answered);
-        Broadcasts broadcasts;
-        auto fetcher = fetcherFor(QStringLiteral("http://127.0.0.1:%1").arg(port));
-        QVERIFY(!fetcher->weather().has_value());
+        useService(QStringLiteral("http://127.0.0.1:%1").arg(port));
+        QVERIFY(!fetcher_->weather().has_value());
 
-        fetcher->fetchWeather();
-        QCOMPARE(broadcasts.begins, 1);
-        QTRY_COMPARE(broadcasts.completes.size(), 1);
+        fetcher_->fetchWeather();
+        QCOMPARE(broadcasts_->begins, 1);
+        QTRY_COMPARE(broadcasts_->completes.size(), 1);
 
-        QCOMPARE(answered.size(), 2);
-        QCOMPARE(answered.at(0).at(0).toString(),
-                 "select * from geo.placefinder where text=\"30.250000, 120.160000\" and gflags=\"R\"");
-        QCOMPARE(answered.at(1).at(0).toString(), "select * from weather.forecast where woeid=" + PlaceId::mint(30.25, 120.16));
-        QCOMPARE(answered.at(1).at(1).toInt(), 200);
-
-        QVERIFY(broadcasts.completes.at(0).canConvert<Weather>());
-        const QStringList hangzhou{"Hangzhou", "C", "30", "Partly Cloudy", "12", "15", "6"};
-        QCOMPARE(fieldsOf(broadcasts.completes.at(0).value<Weather>()), hangzhou);
-        QVERIFY(fetcher->weather().has_value());
-        QCOMPARE(fieldsOf(*fetcher->weather()), hangzhou);
-        QVERIFY(!fetcher->weatherFetching());
-        QVERIFY(fetcher->locationUpdate());
+        QCOMPARE(fieldsOf(broadcasts_->completes.at(0).value<Weather>()), HangzhouFields);
+        QVERIFY(fetcher_->weather().has_value());
+        QCOMPARE(fieldsOf(*fetcher_->weather()), HangzhouFields);
+        QVERIFY(!fetcher_->weatherFetching());
+        QVERIFY(fetcher_->locationUpdate());
+        fetcher_.reset(); // before the gateway it talks to
     }
 
+    // Byte for byte; more fixes arriving during the fetch make no second lookup.
     void requestsOnTheWire()
     {
-        ScriptedHttpServer server(service({200, lookupAnswer(R"({"woeid":"42"})")}, {200, Channel}));
-        Broadcasts broadcasts;
-        auto fetcher = fetcherFor(server.address());
-        fetcher->fetchWeather();
-        QTRY_COMPARE(broadcasts.completes.size(), 1);
-        QCOMPARE(server.targets(),
-                 QList<QByteArray>({"/v1/public/yql?q=select%20*%20from%20geo.placefinder%20where%20"
-                                    "text=%2230.250000,%20120.160000%22%20and%20gflags=%22R%22&format=json",
-                                    "/v1/public/yql?q=select%20*%20from%20weather.forecast%20where%20woeid=42&format=json"}));
+        useScriptedService();
+        fetcher_->fetchWeather();
+        Q_EMIT fetcher_->locator()->located(QGeoCoordinate(30.25, 120.16));
+        Q_EMIT fetcher_->locator()->located(QGeoCoordinate(10.5, 20.5));
+        QTRY_COMPARE(broadcasts_->completes.size(), 1);
+        QVERIFY(!QTest::qWaitFor([&] { return server_->targets().size() > 2; }, 200));
+        QCOMPARE(server_->targets(),
+                 QList<QByteArray>({LookupTarget + "%20where%20text=%2230.250000,%20120.160000%22%20and%20"
+                                                  "gflags=%22R%22&format=json",
+                                    ForecastTarget + "%20where%20woeid=42&format=json"}));
+        QCOMPARE(WeatherFetcher::serviceHostAddress(), server_->address());
     }
 
-    void twoFixesInOneFetchMakeOneLookup()
+    // Without a fix the time zone's city stands in; with no city either, the fetch ends without a record.
+    void timeZoneStandsInForAMissingFix_data()
     {
-        ScriptedHttpServer server(service({200, lookupAnswer(R"({"woeid":"42"})")}, {200, Channel}));
-        Broadcasts broadcasts;
-        auto fetcher = fetcherFor(server.address());
-        fetcher->fetchWeather();
-        // More fixes on top of the replayed log's.
-        Q_EMIT fetcher->locator()->located(QGeoCoordinate(10.5, 20.5));
-        Q_EMIT fetcher->locator()->located(QGeoCoordinate(30.25, 120.16));
-        QTRY_COMPARE(broadcasts.completes.size(), 1);
-        QVERIFY(!QTest::qWaitFor([&] { return server.countTargets(LookupTarget) > 1; }, 200));
-        QCOMPARE(server.countTargets(ForecastTarget), 1);
+        QTest::addColumn<QString>("log");
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QByteArray>("lookupText"); // empty: no lookup at all
+        QTest::newRow("no source") << QString() << QByteArray("Asia/Shanghai") << QByteArray("31.233333,%20121.466667");
+        QTest::newRow("source without a fix") << "no-fix.nmea" << QByteArray("Asia/Shanghai")
+                                              << QByteArray("31.233333,%20121.466667");
+        QTest::newRow("no source, zone without a city") << QString() << QByteArray("UTC") << QByteArray();
     }
-
-    void timeZoneStandsInForAMissingSource_data()
+    void timeZoneStandsInForAMissingFix()
     {
-        QTest::addColumn<bool>("withSilentSource");
-        QTest::newRow("no source") << false;
-        QTest::newRow("source without a fix") << true;
-    }
-    void timeZoneStandsInForAMissingSource()
-    {
-        QFETCH(bool, withSilentSource);
-        TestSupport::PinnedClock clock(TestSupport::at("Asia/Shanghai", 2026, 12, 7, 8, 0));
-        ScriptedHttpServer server(service({200, lookupAnswer(R"({"woeid":"42"})")}, {200, Channel}));
-        Broadcasts broadcasts;
-        auto fetcher = fetcherFor(server.address());
-        fetcher->locator()->setSourceFactory(withSilentSource ? replay(testData("no-fix.nmea")) : noSource());
-        fetcher->locator()->setFixTimeoutMsecs(300);
-        fetcher->fetchWeather();
-        QTRY_COMPARE(broadcasts.completes.size(), 1);
-        QVERIFY2(server.targets().at(0).contains("text=%2231.233333,%20121.466667%22"), server.targets().at(0));
-        QVERIFY(fetcher->locator()->locationServiceAvailable());
-    }
-
-    void noPlaceAtAllEndsTheFetchWithoutARecord()
-    {
-        TestSupport::PinnedClock clock(TestSupport::at("UTC", 2026, 12, 7, 8, 0));
-        ScriptedHttpServer server(service({200, lookupAnswer(R"({"woeid":"42"})")}, {200, Channel}));
-        Broadcasts broadcasts;
-        auto fetcher = fetcherFor(server.address());
-        fetcher->locator()->setSourceFactory(noSource());
-        QSignalSpy availability(fetcher->locator(), &WeatherLocator::locationServiceAvailableChanged);
-        fetcher->fetchWeather();
-        QCOMPARE(broadcasts.completes.size(), 1);
-        QVERIFY(!broadcasts.completes.at(0).isValid());
-        QVERIFY(!fetcher->locator()->locationServiceAvailable());
-        QCOMPARE(availability.size(), 1);
-        QVERIFY(server.targets().isEmpty());
-        QVERIFY(!fetcher->weather().has_value());
+        QFETCH(QString, log);
+        QFETCH(QByteArray, zone);
+        QFETCH(QByteArray, lookupText);
+        TestSupport::PinnedClock clock(TestSupport::at(zone.constData(), 2026, 12, 7, 8, 0));
+        useScriptedService();
+        fetcher_->locator()->setSourceFactory(replay(log));
+        fetcher_->locator()->setFixTimeoutMsecs(300);
+        QSignalSpy availability(fetcher_->locator(), &WeatherLocator::locationServiceAvailableChanged);
+        fetcher_->fetchWeather();
+        QCOMPARE(broadcasts_->completes.size(), lookupText.isEmpty() ? 1 : 0); // nothing to wait for: ends at once
+        QTRY_COMPARE(broadcasts_->completes.size(), 1);
+        QCOMPARE(fetcher_->locator()->locationServiceAvailable(), !lookupText.isEmpty());
+        if (lookupText.isEmpty()) {
+            QVERIFY(!broadcasts_->completes.at(0).isValid());
+            QCOMPARE(availability.size(), 1);
+            QVERIFY(server_->targets().isEmpty());
+            QVERIFY(!fetcher_->weather().has_value());
+        } else {
+            QVERIFY2(server_->targets().at(0).contains("text=%22" + lookupText + "%22"), server_->targets().at(0));
+        }
     }
 
     void lookupWithoutResultsDoesNotBlockTheNextOne_data()
     {
         QTest::addColumn<QByteArray>("lookup");
-        QTest::newRow("no places") << lookupAnswer("[]");
+        QTest::newRow("no places") << QByteArray(R"({"query":{"count":0,"results":{"Result":[]}}})");
         QTest::newRow("gateway error") << QByteArray(R"({"error":{"code":"bad-coordinates"}})");
     }
     void lookupWithoutResultsDoesNotBlockTheNextOne()
     {
         QFETCH(QByteArray, lookup);
-        ScriptedHttpServer server(service({200, lookup}, {200, Channel}));
-        auto fetcher = fetcherFor(server.address());
-        fetcher->fetchWeather();
-        QTRY_COMPARE(server.countTargets(LookupTarget), 1);
-        QTRY_VERIFY(!fetcher->weatherFetching());
-        fetcher->fetchWeather();
-        QTRY_COMPARE(server.countTargets(LookupTarget), 2);
-        QCOMPARE(server.countTargets(ForecastTarget), 0);
+        useScriptedService({200, lookup});
+        fetcher_->fetchWeather();
+        QTRY_COMPARE(server_->countTargets(LookupTarget), 1);
+        QTRY_VERIFY(!fetcher_->weatherFetching());
+        fetcher_->fetchWeather();
+        QTRY_COMPARE(server_->countTargets(LookupTarget), 2);
+        QCOMPARE(server_->countTargets(ForecastTarget), 0);
     }
 
     void unparsableAnswersAreRetriedAFewTimesOnly()
     {
-        ScriptedHttpServer server(service({200, "<html>busy</html>"}, {200, Channel}));
-        auto fetcher = fetcherFor(server.address());
-        fetcher->setRetryBaseDelayMsecs(10);
-        fetcher->fetchWeather();
-        QTRY_COMPARE(server.countTargets(LookupTarget), 1 + WeatherFetcher::MaxRetries);
-        QTRY_VERIFY(!fetcher->weatherFetching()); // gave up
-        QCOMPARE(server.countTargets(LookupTarget), 1 + WeatherFetcher::MaxRetries);
+        useScriptedService({200, "<html>busy</html>"});
+        fetcher_->setRetryBaseDelayMsecs(10);
+        fetcher_->fetchWeather();
+        QTRY_COMPARE(server_->countTargets(LookupTarget), 1 + WeatherFetcher::MaxRetries);
+        QTRY_VERIFY(!fetcher_->weatherFetching()); // gave up
+        QCOMPARE(server_->countTargets(LookupTarget), 1 + WeatherFetcher::MaxRetries);
 
         // A new fetch has a new allowance.
-        fetcher->fetchWeather();
-        QTRY_COMPARE(server.countTargets(LookupTarget), 2 * (1 + WeatherFetcher::MaxRetries));
+        fetcher_->fetchWeather();
+        QTRY_COMPARE(server_->countTargets(LookupTarget), 2 * (1 + WeatherFetcher::MaxRetries));
     }
 
     void badForecastAnswersKeepThePreviousRecord_data()
     {
-        QTest::addColumn<ScriptedHttpServer::Reply>("forecast");
-        QTest::newRow("empty") << ScriptedHttpServer::Reply{200, ""};
-        QTest::newRow("cut JSON") << ScriptedHttpServer::Reply{200, Channel.left(40)};
-        QTest::newRow("connection cut") << ScriptedHttpServer::Reply{200, Channel.left(40), false, Channel.size()};
+        QTest::addColumn<Reply>("forecast");
+        QTest::newRow("empty") << Reply{200, ""};
+        QTest::newRow("cut JSON") << Reply{200, Channel.left(40)};
+        QTest::newRow("connection cut") << Reply{200, Channel.left(40), false, Channel.size()};
         QTest::newRow("channel wrong types")
-            << ScriptedHttpServer::Reply{200, R"({"query":{"results":{"channel":{"location":[],"item":7}}}})"};
-        QTest::newRow("gateway failure") << ScriptedHttpServer::Reply{502, R"({"error":{"code":"upstream-failed"}})"};
-        QTest::newRow("huge") << ScriptedHttpServer::Reply{200, QByteArray(3 << 20, ' ') + Channel};
+            << Reply{200, R"({"query":{"results":{"channel":{"location":[],"item":7}}}})"};
+        QTest::newRow("gateway failure") << Reply{502, R"({"error":{"code":"upstream-failed"}})"};
+        QTest::newRow("huge") << Reply{200, QByteArray(3 << 20, ' ') + Channel};
     }
     void badForecastAnswersKeepThePreviousRecord()
     {
-        QFETCH(ScriptedHttpServer::Reply, forecast);
-        ScriptedHttpServer server(service({200, lookupAnswer(R"({"woeid":"42"})")}, forecast));
-        Broadcasts broadcasts;
-        auto fetcher = fetcherFor(server.address());
-        fetcher->setRetryBaseDelayMsecs(60000);
-        fetcher->setWeather(knownRecord());
-        fetcher->fetchWeather();
-        QTRY_COMPARE(server.countTargets(ForecastTarget), 1);
-        QVERIFY(!QTest::qWaitFor([&] { return !broadcasts.completes.isEmpty(); }, 300));
-        QCOMPARE(fetcher->weather()->city, "Before");
-        QCOMPARE(fetcher->weather()->nowTemp, "1");
+        QFETCH(Reply, forecast);
+        useScriptedService({200, Woeid42}, forecast);
+        fetcher_->setRetryBaseDelayMsecs(60000);
+        holdEarlierRecord();
+        fetcher_->fetchWeather();
+        QTRY_COMPARE(server_->countTargets(ForecastTarget), 1);
+        QVERIFY(!QTest::qWaitFor([&] { return !broadcasts_->completes.isEmpty(); }, 300));
+        QCOMPARE(fetcher_->weather()->city, "Before");
+        QCOMPARE(fetcher_->weather()->nowTemp, "1");
     }
 
     void channelWithoutItemIsStillARecord()
     {
-        ScriptedHttpServer server(service(
-            {200, lookupAnswer(R"({"woeid":"42"})")},
-            {200, R"({"query":{"results":{"channel":{"location":{"city":"Oslo"},"units":{"temperature":"F"}}}}})"}));
-        Broadcasts broadcasts;
-        auto fetcher = fetcherFor(server.address());
-        fetcher->setWeather(knownRecord());
-        fetcher->fetchWeather();
-        QTRY_COMPARE(broadcasts.completes.size(), 1);
-        const Weather weather = broadcasts.completes.at(0).value<Weather>();
+        const QByteArray oslo =
+            R"({"query":{"results":{"channel":{"location":{"city":"Oslo"},"units":{"temperature":"F"}}}}})";
+        useScriptedService({200, Woeid42}, {200, oslo});
+        holdEarlierRecord();
+        fetcher_->fetchWeather();
+        QTRY_COMPARE(broadcasts_->completes.size(), 1);
+        const Weather weather = broadcasts_->completes.at(0).value<Weather>();
         QCOMPARE(weather.city, "Oslo");
         QCOMPARE(weather.temperatureUnit, "F");
         QVERIFY(weather.nowTemp.isNull());
-        QCOMPARE(fetcher->weather()->city, "Oslo");
+        QCOMPARE(fetcher_->weather()->city, "Oslo");
     }
 
-    void unreachableServiceClearsTheLookup()
+    // Nothing listening, or a host name that cannot go into a request: the fetch ends, the lookup may run again.
+    void unusableServiceEndsTheFetch_data()
     {
-        quint16 closedPort;
-        {
-            QTcpServer probe;
-            QVERIFY(probe.listen(QHostAddress::LocalHost));
-            closedPort = probe.serverPort();
-        }
-        Broadcasts broadcasts;
-        auto fetcher = fetcherFor(QStringLiteral("http://127.0.0.1:%1").arg(closedPort));
-        fetcher->fetchWeather();
-        QTRY_VERIFY(fetcher->locationUpdate());
-        QTRY_VERIFY(!fetcher->weatherFetching());
-        QVERIFY(broadcasts.completes.isEmpty());
+        QTest::addColumn<QString>("address");
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost));
+        QTest::newRow("closed port") << QStringLiteral("http://127.0.0.1:%1").arg(probe.serverPort());
+        QTest::newRow("non-ASCII host") << QString::fromUtf8("http://bücher.example");
     }
-
-    void nonAsciiHostSendsNothing()
+    void unusableServiceEndsTheFetch()
     {
-        auto fetcher = fetcherFor(QString::fromUtf8("http://bücher.example"));
-        fetcher->fetchWeather();
-        QTRY_VERIFY(fetcher->locationUpdate());
-        QVERIFY(!fetcher->weatherFetching());
+        QFETCH(QString, address);
+        useService(address);
+        fetcher_->fetchWeather();
+        QTRY_VERIFY(fetcher_->locationUpdate());
+        QTRY_VERIFY(!fetcher_->weatherFetching());
+        QVERIFY(broadcasts_->completes.isEmpty());
     }
 
     void aNewFetchCancelsTheUnfinishedForecast()
     {
         int forecasts = 0;
-        ScriptedHttpServer server([&](const QByteArray &target) {
+        useScriptedService();
+        server_->setScript([&](const QByteArray &target) {
             if (target.startsWith(LookupTarget))
-                return ScriptedHttpServer::Reply{200, lookupAnswer(R"({"woeid":"42"})")};
-            return ++forecasts == 1 ? ScriptedHttpServer::Reply{200, {}, true} : ScriptedHttpServer::Reply{200, Channel};
+                return Reply{200, Woeid42};
+            return ++forecasts == 1 ? Reply{200, {}, true} : Reply{200, Channel};
         });
-        Broadcasts broadcasts;
-        auto fetcher = fetcherFor(server.address());
-        fetcher->fetchWeather();
+        fetcher_->fetchWeather();
         QTRY_COMPARE(forecasts, 1);
-        fetcher->fetchWeather();
-        QTRY_COMPARE(broadcasts.completes.size(), 1);
+        fetcher_->fetchWeather();
+        QTRY_COMPARE(broadcasts_->completes.size(), 1);
         QCOMPARE(forecasts, 2);
-        QCOMPARE(broadcasts.begins, 2);
-        QVERIFY(!QTest::qWaitFor([&] { return broadcasts.completes.size() > 1; }, 100));
-    }
-
-    void defaultServiceIsTheLocalGateway()
-    {
-        QCOMPARE(WeatherFetcher::serviceHostAddress(), "http://127.0.0.1:8787");
-        Preferences::shared().setString(WeatherFetcher::BaseAddressKey, "http://weather.example:80");
-        QCOMPARE(WeatherFetcher::serviceHostAddress(), "http://weather.example:80");
+        QCOMPARE(broadcasts_->begins, 2);
+        QVERIFY(!QTest::qWaitFor([&] { return broadcasts_->completes.size() > 1; }, 100));
     }
 };
 

@@ -1,4 +1,5 @@
-// The request format and the answer paths of the weather service, byte for byte.
+// The request format and the answer paths of the weather service, byte for
+// byte. The whole request is checked on the wire in tst_weatherfetcher.
 #include <QJsonDocument>
 #include <QSignalSpy>
 #include <QTest>
@@ -13,23 +14,6 @@ class WeatherQueryTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void queryTexts_data()
-    {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("example fix") << placeLookupQuery(30.25, 120.16)
-                                     << "select * from geo.placefinder where text=\"30.250000, 120.160000\" and gflags=\"R\"";
-        QTest::newRow("south-west") << placeLookupQuery(-33.4575, -70.6503)
-                                    << "select * from geo.placefinder where text=\"-33.457500, -70.650300\" and gflags=\"R\"";
-        QTest::newRow("forecast") << forecastQuery("2132574") << "select * from weather.forecast where woeid=2132574";
-    }
-    void queryTexts()
-    {
-        QFETCH(QString, query);
-        QFETCH(QString, expected);
-        QCOMPARE(query, expected);
-    }
-
     void escaping_data()
     {
         QTest::addColumn<QString>("text");
@@ -47,61 +31,48 @@ private Q_SLOTS:
         QCOMPARE(percentEscaped(text), escaped);
     }
 
-    void requestAddressIsTheWholeStringEscaped_data()
-    {
-        QTest::addColumn<QString>("host");
-        QTest::newRow("plain") << "http://127.0.0.1:8787";
-        QTest::newRow("trailing slash") << "http://127.0.0.1:8787/";
-        QTest::newRow("surrounding blanks") << " http://127.0.0.1:8787 ";
-    }
     void requestAddressIsTheWholeStringEscaped()
     {
-        QFETCH(QString, host);
-        QCOMPARE(requestAddress(host, forecastQuery("7")),
-                 QByteArray("http://127.0.0.1:8787/v1/public/yql?q=select%20*%20from%20weather.forecast%20where%20"
-                            "woeid=7&format=json"));
+        for (const char *host : {"http://127.0.0.1:8787", "http://127.0.0.1:8787/", " http://127.0.0.1:8787 "})
+            QCOMPARE(requestAddress(host, forecastQuery("7")),
+                     QByteArray("http://127.0.0.1:8787/v1/public/yql?q=select%20*%20from%20weather.forecast%20where%20"
+                                "woeid=7&format=json"));
     }
 
+    // What an answer holds, and the place identifier of a lookup's answer.
     void readingAnswers_data()
     {
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<int>("kind");
-        QTest::newRow("empty") << QByteArray() << int(Response::Unparsable);
-        QTest::newRow("truncated") << QByteArray("{\"query\":{\"results\":{\"Res") << int(Response::Unparsable);
-        QTest::newRow("html") << QByteArray("<html>502</html>") << int(Response::Unparsable);
-        QTest::newRow("fragment") << QByteArray("42") << int(Response::NoResults);
-        QTest::newRow("array") << QByteArray("[1,2]") << int(Response::NoResults);
-        QTest::newRow("empty results") << QByteArray("{\"query\":{\"results\":{}}}") << int(Response::NoResults);
-        QTest::newRow("query wrong type") << QByteArray("{\"query\":\"results\"}") << int(Response::NoResults);
-        QTest::newRow("results") << QByteArray("{\"query\":{\"results\":{\"Result\":{}}}}") << int(Response::Results);
+        QTest::addColumn<QString>("woeid");
+        const int unparsable = Response::Unparsable, none = Response::NoResults, found = Response::Results;
+        const auto results = [](const char *json) { return "{\"query\":{\"results\":" + QByteArray(json) + "}}"; };
+        QTest::newRow("empty") << QByteArray() << unparsable << QString();
+        QTest::newRow("truncated") << QByteArray("{\"query\":{\"results\":{\"Res") << unparsable << QString();
+        QTest::newRow("html") << QByteArray("<html>502</html>") << unparsable << QString();
+        QTest::newRow("fragment") << QByteArray("42") << none << QString();
+        QTest::newRow("array") << QByteArray("[1,2]") << none << QString();
+        QTest::newRow("empty results") << results("{}") << none << QString();
+        QTest::newRow("query wrong type") << QByteArray("{\"query\":\"results\"}") << none << QString();
+        QTest::newRow("one place") << results(R"({"Result":{"woeid":"2132574"}})") << found << "2132574";
+        QTest::newRow("several places take the first")
+            << results(R"({"Result":[{"woeid":"11"},{"woeid":"22"}]})") << found << "11";
+        QTest::newRow("number") << results(R"({"Result":{"woeid":2132574}})") << found << "2132574";
+        QTest::newRow("no places") << results(R"({"Result":[]})") << found << QString();
+        QTest::newRow("woeid object") << results(R"({"Result":{"woeid":{}}})") << found << QString();
+        QTest::newRow("Result string") << results(R"({"Result":"2132574"})") << found << QString();
     }
     void readingAnswers()
     {
         QFETCH(QByteArray, body);
         QFETCH(int, kind);
-        QCOMPARE(int(readResponse(body).kind), kind);
-    }
-
-    void woeid_data()
-    {
-        QTest::addColumn<QByteArray>("results");
-        QTest::addColumn<QString>("woeid");
-        QTest::newRow("one place") << QByteArray("{\"Result\":{\"woeid\":\"2132574\"}}") << "2132574";
-        QTest::newRow("several places take the first")
-            << QByteArray("{\"Result\":[{\"woeid\":\"11\"},{\"woeid\":\"22\"}]}") << "11";
-        QTest::newRow("number") << QByteArray("{\"Result\":{\"woeid\":2132574}}") << "2132574";
-        QTest::newRow("no places") << QByteArray("{\"Result\":[]}") << QString();
-        QTest::newRow("woeid object") << QByteArray("{\"Result\":{\"woeid\":{}}}") << QString();
-        QTest::newRow("Result string") << QByteArray("{\"Result\":\"2132574\"}") << QString();
-    }
-    void woeid()
-    {
-        QFETCH(QByteArray, results);
         QFETCH(QString, woeid);
-        QCOMPARE(woeidFromResults(QJsonDocument::fromJson(results).object()), woeid);
+        const Response response = readResponse(body);
+        QCOMPARE(int(response.kind), kind);
+        QCOMPARE(woeidFromResults(response.results), woeid);
     }
 
-    void recordFromChannel()
+    void recordFromChannelTakesTheFirstDay()
     {
         const QByteArray channel = R"({"location":{"city":"Hangzhou"},"units":{"temperature":"C"},
             "item":{"condition":{"code":"30","text":"Partly Cloudy","temp":"12"},
@@ -123,35 +94,23 @@ private Q_SLOTS:
         QVERIFY(weather.highTemp.isNull());
     }
 
-    void reachabilityCountsOnlyDisconnectedAsUnreachable_data()
+    // Only a connection known to be down is unreachable; the answer is signalled when it flips.
+    void reachability()
     {
-        QTest::addColumn<QNetworkInformation::Reachability>("state");
-        QTest::addColumn<bool>("reachable");
-        QTest::newRow("unknown") << QNetworkInformation::Reachability::Unknown << true;
-        QTest::newRow("disconnected") << QNetworkInformation::Reachability::Disconnected << false;
-        QTest::newRow("local") << QNetworkInformation::Reachability::Local << true;
-    }
-    void reachabilityCountsOnlyDisconnectedAsUnreachable()
-    {
-        QFETCH(QNetworkInformation::Reachability, state);
-        QFETCH(bool, reachable);
-        QCOMPARE(Reachability::isReachable(state), reachable);
-    }
-
-    void reachabilitySignalsOnlyWhenTheAnswerFlips()
-    {
+        using State = QNetworkInformation::Reachability;
         Reachability monitor;
-        monitor.updateReachability(QNetworkInformation::Reachability::Online);
         QSignalSpy changes(&monitor, &Reachability::reachabilityChanged);
-        monitor.updateReachability(QNetworkInformation::Reachability::Site);
+        for (State state : {State::Unknown, State::Local, State::Site, State::Online})
+            monitor.updateReachability(state);
+        QVERIFY(monitor.isReachable());
         QCOMPARE(changes.size(), 0);
-        monitor.updateReachability(QNetworkInformation::Reachability::Disconnected);
+        monitor.updateReachability(State::Disconnected);
+        QVERIFY(!monitor.isReachable());
         QCOMPARE(changes.size(), 1);
         QCOMPARE(changes.at(0).at(0).toBool(), false);
-        QVERIFY(!monitor.isReachable());
-        monitor.updateReachability(QNetworkInformation::Reachability::Online);
-        QCOMPARE(changes.size(), 2);
+        monitor.updateReachability(State::Unknown);
         QVERIFY(monitor.isReachable());
+        QCOMPARE(changes.size(), 2);
     }
 };
 
