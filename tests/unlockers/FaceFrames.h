@@ -3,6 +3,7 @@
 // the photo as a camera of a given size would see it, held at a given turn,
 // in any pixel format a camera delivers.
 #include <QBuffer>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QTransform>
@@ -36,74 +37,57 @@ inline QImage scene(const QImage &picture, QSize size, int turn = 0)
     return canvas.transformed(QTransform().rotate(-turn));
 }
 
-inline uchar luma(QRgb rgb) { return uchar(qRound(0.299 * qRed(rgb) + 0.587 * qGreen(rgb) + 0.114 * qBlue(rgb))); }
+// The bytes of one pixel in the first plane: r, g, b, l (luma), a (255), c
+// (neutral chroma, 128), z (0; 16-bit luma is little-endian, in the high byte).
+// Formats not listed start with a plane of 8-bit luma.
+inline const char *pixelLayout(Format format)
+{
+    static const QHash<Format, const char *> layouts{
+        {Format::Format_ARGB8888, "argb"}, {Format::Format_XRGB8888, "argb"}, {Format::Format_BGRA8888, "bgra"},
+        {Format::Format_BGRX8888, "bgra"}, {Format::Format_ABGR8888, "abgr"}, {Format::Format_XBGR8888, "abgr"},
+        {Format::Format_RGBA8888, "rgba"}, {Format::Format_RGBX8888, "rgba"}, {Format::Format_AYUV, "alcc"},
+        {Format::Format_YUYV, "lc"},       {Format::Format_UYVY, "cl"},       {Format::Format_Y16, "zl"},
+        {Format::Format_P010, "zl"},       {Format::Format_P016, "zl"}};
+    return layouts.value(format, "l");
+}
 
 // `picture` as a frame of `format`; chroma is neutral in the YUV formats.
 inline QVideoFrame frame(const QImage &picture, Format format)
 {
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
-    const int w = rgb.width(), h = rgb.height();
     QVideoFrame frame(QVideoFrameFormat(rgb.size(), format));
     if (!frame.map(QVideoFrame::WriteOnly))
         return frame;
     for (int plane = 1; plane < frame.planeCount(); ++plane)
         std::memset(frame.bits(plane), 128, size_t(frame.mappedBytes(plane)));
-    uchar *bits = frame.bits(0);
-    const int stride = frame.bytesPerLine(0);
-    auto put = [&](int x, int y, std::initializer_list<int> bytes, int bytesPerPixel) {
-        uchar *p = bits + qsizetype(y) * stride + qsizetype(x) * bytesPerPixel;
-        for (int b : bytes)
-            *p++ = uchar(b);
-    };
     if (format == Format::Format_Jpeg) {
         QByteArray jpeg;
         QBuffer buffer(&jpeg);
         buffer.open(QIODevice::WriteOnly);
         rgb.save(&buffer, "JPG", 90);
-        std::memset(bits, 0, size_t(frame.mappedBytes(0)));
-        std::memcpy(bits, jpeg.constData(), size_t(std::min<qsizetype>(jpeg.size(), frame.mappedBytes(0))));
+        std::memset(frame.bits(0), 0, size_t(frame.mappedBytes(0)));
+        std::memcpy(frame.bits(0), jpeg.constData(), size_t(std::min<qsizetype>(jpeg.size(), frame.mappedBytes(0))));
         frame.unmap();
         return frame;
     }
-    for (int y = 0; y < h; ++y) {
+    const char *layout = pixelLayout(format);
+    const size_t bytesPerPixel = std::strlen(layout);
+    for (int y = 0; y < rgb.height(); ++y) {
         const QRgb *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
-        for (int x = 0; x < w; ++x) {
+        uchar *p = frame.bits(0) + qsizetype(y) * frame.bytesPerLine(0);
+        for (int x = 0; x < rgb.width(); ++x) {
             const QRgb c = line[x];
-            const int r = qRed(c), g = qGreen(c), b = qBlue(c), l = luma(c);
-            switch (format) {
-            case Format::Format_ARGB8888:
-            case Format::Format_XRGB8888:
-                put(x, y, {255, r, g, b}, 4);
-                break;
-            case Format::Format_BGRA8888:
-            case Format::Format_BGRX8888:
-                put(x, y, {b, g, r, 255}, 4);
-                break;
-            case Format::Format_ABGR8888:
-            case Format::Format_XBGR8888:
-                put(x, y, {255, b, g, r}, 4);
-                break;
-            case Format::Format_RGBA8888:
-            case Format::Format_RGBX8888:
-                put(x, y, {r, g, b, 255}, 4);
-                break;
-            case Format::Format_AYUV:
-                put(x, y, {255, l, 128, 128}, 4);
-                break;
-            case Format::Format_YUYV:
-                put(x, y, {l, 128}, 2);
-                break;
-            case Format::Format_UYVY:
-                put(x, y, {128, l}, 2);
-                break;
-            case Format::Format_Y16:
-            case Format::Format_P010:
-            case Format::Format_P016:
-                put(x, y, {0, l}, 2); // little-endian, luma in the high byte
-                break;
-            default: // formats whose first plane is 8-bit luma
-                put(x, y, {l}, 1);
-                break;
+            const int luma = qRound(0.299 * qRed(c) + 0.587 * qGreen(c) + 0.114 * qBlue(c));
+            for (size_t i = 0; i < bytesPerPixel; ++i) {
+                switch (layout[i]) {
+                case 'r': *p++ = uchar(qRed(c)); break;
+                case 'g': *p++ = uchar(qGreen(c)); break;
+                case 'b': *p++ = uchar(qBlue(c)); break;
+                case 'l': *p++ = uchar(luma); break;
+                case 'a': *p++ = 255; break;
+                case 'c': *p++ = 128; break;
+                default: *p++ = 0; break;
+                }
             }
         }
     }

@@ -17,17 +17,11 @@ public:
         QMutexLocker lock(&mutex_);
         return active_;
     }
-    QString lastApplication() const
-    {
-        QMutexLocker lock(&mutex_);
-        return application_;
-    }
 
 public Q_SLOTS:
-    uint Inhibit(const QString &application, const QString &)
+    uint Inhibit(const QString &, const QString &)
     {
         QMutexLocker lock(&mutex_);
-        application_ = application;
         active_.insert(++next_);
         return next_;
     }
@@ -36,23 +30,22 @@ public Q_SLOTS:
         QMutexLocker lock(&mutex_);
         active_.remove(cookie);
     }
-    bool publish()
+    // On its own connection, so that its calls are answered in this thread.
+    bool publish(bool on)
     {
         QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("fake-screensaver"));
+        if (!on) {
+            bus.unregisterService(QStringLiteral("org.freedesktop.ScreenSaver"));
+            bus.unregisterObject(QStringLiteral("/org/freedesktop/ScreenSaver"));
+            return false;
+        }
         return bus.registerObject(QStringLiteral("/org/freedesktop/ScreenSaver"), this, QDBusConnection::ExportAllSlots)
             && bus.registerService(QStringLiteral("org.freedesktop.ScreenSaver"));
-    }
-    void unpublish()
-    {
-        QDBusConnection bus(QStringLiteral("fake-screensaver"));
-        bus.unregisterService(QStringLiteral("org.freedesktop.ScreenSaver"));
-        bus.unregisterObject(QStringLiteral("/org/freedesktop/ScreenSaver"));
     }
 
 private:
     mutable QMutex mutex_;
     QSet<uint> active_;
-    QString application_;
     uint next_ = 100;
 };
 
@@ -63,12 +56,12 @@ public:
     {
         service_.moveToThread(&thread_);
         thread_.start();
-        QMetaObject::invokeMethod(&service_, &FakeScreenSaverService::publish, Qt::BlockingQueuedConnection,
+        QMetaObject::invokeMethod(&service_, [this] { return service_.publish(true); }, Qt::BlockingQueuedConnection,
                                   &published_);
     }
     ~FakeScreenSaver()
     {
-        QMetaObject::invokeMethod(&service_, &FakeScreenSaverService::unpublish, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(&service_, [this] { service_.publish(false); }, Qt::BlockingQueuedConnection);
         thread_.quit();
         thread_.wait();
     }

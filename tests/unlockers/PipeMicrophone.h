@@ -17,14 +17,15 @@
 namespace Sox {
 constexpr int kRate = 44100;
 
-inline QByteArray run(const QStringList &arguments, const QByteArray &input = {})
+// What sox writes to standard output, or with `diagnostics` to standard error.
+inline QByteArray run(const QStringList &arguments, const QByteArray &input = {}, bool diagnostics = false)
 {
     QProcess sox;
     sox.start(QStringLiteral("sox"), arguments);
     sox.write(input);
     sox.closeWriteChannel();
     sox.waitForFinished(30000);
-    return sox.readAllStandardOutput() + (sox.exitCode() == 0 ? QByteArray() : sox.readAllStandardError());
+    return diagnostics ? sox.readAllStandardError() : sox.readAllStandardOutput();
 }
 
 inline QStringList raw() { return {"-t", "raw", "-r", QString::number(kRate), "-c", "1", "-b", "16", "-e", "signed"}; }
@@ -32,13 +33,8 @@ inline QStringList raw() { return {"-t", "raw", "-r", QString::number(kRate), "-
 // The RMS level in dB below full scale, as sox measures it.
 inline double rmsDb(const QByteArray &pcm)
 {
-    QProcess sox;
-    sox.start(QStringLiteral("sox"), raw() + QStringList{"-", "-n", "stats"});
-    sox.write(pcm);
-    sox.closeWriteChannel();
-    sox.waitForFinished(30000);
-    const QString out = QString::fromUtf8(sox.readAllStandardError());
-    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("RMS lev dB\\s+(-?[0-9.]+|-inf)")).match(out);
+    const QString stats = QString::fromUtf8(run(raw() + QStringList{"-", "-n", "stats"}, pcm, true));
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("RMS lev dB\\s+(-?[0-9.]+|-inf)")).match(stats);
     return m.hasMatch() ? m.captured(1).toDouble() : -999;
 }
 

@@ -34,10 +34,8 @@ inline const QString kBlow = StoredNames::kBlowScreen;
 // The class of the game that plays under a stored screen name.
 inline QString gameClass(const QString &screenName)
 {
-    const QHash<QString, QString> games{{kTap, QStringLiteral("TapGame")},
-                                        {kCalculate, QStringLiteral("SumGame")},
-                                        {kShake, QStringLiteral("ShakeGame")},
-                                        {kBlow, QStringLiteral("BlowGame")}};
+    const QHash<QString, QString> games{{kTap, QStringLiteral("TapGame")}, {kCalculate, QStringLiteral("SumGame")},
+                                        {kShake, QStringLiteral("ShakeGame")}, {kBlow, QStringLiteral("BlowGame")}};
     return games.value(screenName);
 }
 // The tap game's farewell takes 3 s; the jingle about 2 s.
@@ -45,11 +43,9 @@ constexpr int kWinTimeoutMs = 20000;
 
 inline RingPlayer *sound() { return RingPlayer::shared(); }
 
-inline UnlockScreen *present(const QString &className, const AlarmPtr &alarm,
-                                                     bool previewMode)
+inline UnlockScreen *present(const QString &className, const AlarmPtr &alarm, bool previewMode)
 {
-    auto *screen = qobject_cast<UnlockScreen *>(
-        ScreenRegistry::shared().create(className, alarm, previewMode));
+    auto *screen = qobject_cast<UnlockScreen *>(ScreenRegistry::shared().create(className, alarm, previewMode));
     if (screen)
         ModalLayer::shared().presentModal(screen, false, {});
     return screen;
