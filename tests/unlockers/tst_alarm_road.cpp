@@ -8,7 +8,8 @@
 // started again, the app shows the same unlock screen. The shake game is won
 // by fast drags across the window (this machine has no accelerometer), the
 // blow game by blowing into a PulseAudio pipe microphone; their gauges are
-// read the way assistive tools read them.
+// read the way assistive tools read them. Every win is followed through its
+// sequence (silence, alert, jingle, settle, close) as the rest of the app sees it.
 #include "ItemLookup.h"
 #include "PipeMicrophone.h"
 #include "TestSupport.h"
@@ -288,12 +289,17 @@ private:
         QTRY_VERIFY(sinkInputsOfThisProcess() >= 1);
     }
 
+    // Wins the game in front (by taps unless `play` says otherwise) and
+    // follows the win sequence to the settled alarm.
     void winAndWaitForTheEnd(const RunningApp &app, std::function<bool()> play = {})
     {
         QPointer<UnlockScreen> screen = app.unlockScreen();
+        WinRecorder recorder(screen);
         QSignalSpy settled(&app.delegate, &AppCore::alarmSettled);
         QVERIFY(play ? play() : app.winByTaps());
         QTRY_VERIFY_WITH_TIMEOUT(!screen, kWinTimeoutMs);
+        QCOMPARE(recorder.events, expectedWin(false));
+        QVERIFY2(recorder.problems.isEmpty(), qPrintable(recorder.problems.join("; ")));
         QCOMPARE(settled.count(), 1);
         QVERIFY(!app.delegate.alarmRinging());
         QVERIFY(!RingStatusFile::exists());
@@ -444,15 +450,19 @@ private Q_SLOTS:
         checkRinging(app, alarm, kBlow);
         auto *blow = qobject_cast<BlowGame *>(app.unlockScreen());
         QVERIFY(!blow->usesFallback());
+        QCOMPARE(blow->noticeText(), QStringLiteral("Blow the UFO away"));
         checkGauge(app, QStringLiteral("blowGauge"), QStringLiteral("Blow gauge"), 0);
         if (QTest::currentTestFailed())
             return;
         microphone.playInstead(Sox::blow(1.5, -6) + Sox::quietRoom(30));
         QTRY_VERIFY_WITH_TIMEOUT(blow->pushLevel() >= 30, 5000);
         QCOMPARE(app.read(QStringLiteral("blowGauge")).value.toInt(), blow->pushLevel());
+        // Full, the microphone closes and the UFO leaves from the end of its sweep.
         winAndWaitForTheEnd(app, [&] {
             microphone.playInstead(Sox::blow(6, -6));
-            return true;
+            return QTest::qWaitFor([&] { return blow->ufoLeaving(); }, 8000) && blow->pushLevel() == 100
+                && qAbs(blow->ufoAngle() - (BlowGame::kUfoStartAngle + BlowGame::kUfoSweep)) < 1e-9
+                && !blow->challenge().isListening() && !blow->dismissButtonEnabled();
         });
         const QJsonArray alarms = tolvekctl("list");
         QCOMPARE(alarms.size(), 1);

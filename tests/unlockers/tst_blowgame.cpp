@@ -2,11 +2,11 @@
 // sox-made sound). The level meter on every sample format (8/16/32-bit,
 // float, 48 kHz stereo, frames split between reads, non-numbers, clipping);
 // the challenge: a blow at the threshold wins in 34 steps, just under it or
-// speech never do, and the threshold follows the media volume; the screen
-// under its stored name: blowing pushes the UFO away and the alarm is settled
-// once, the background keeps the push, which then drifts back, and a preview
-// on a muted output stays quiet; a silent, unplugged or missing microphone
-// falls back to the tap challenge within 5 s, with the reason.
+// speech never do, and the threshold follows the media volume; the screen:
+// the background keeps the push, which then drifts back, and a preview on a
+// muted output stays quiet; a silent, unplugged or missing microphone falls
+// back to the tap challenge within 5 s, with the reason. The win by blowing
+// is the alarm road's.
 #include "PipeMicrophone.h"
 #include "TestSupport.h"
 #include "UnlockHarness.h"
@@ -247,36 +247,6 @@ private Q_SLOTS:
         challenge.stop();
     }
 
-    // Ringing, under its stored name: the ring starts with the screen; 3.4 s
-    // of blowing push the UFO away, it spins off for 2 s and the alarm is
-    // settled once.
-    void blownAwayInRingingMode()
-    {
-        QVERIFY(ScreenRegistry::shared().contains(StoredNames::kBlowScreen));
-        BlowGame *screen = presentBlow(false);
-        QVERIFY(screen);
-        QPointer<BlowGame> guard(screen);
-        QVERIFY(screen->startedRing());
-        QVERIFY(sound()->playing());
-        QVERIFY(sound()->audioPlayer()->isLooping());
-        QCOMPARE(screen->noticeText(), QStringLiteral("Blow the UFO away"));
-        QVERIFY(screen->challenge().isListening());
-        QCOMPARE(screen->ufoAngle(), BlowGame::kUfoStartAngle);
-        WinRecorder recorder(screen);
-        microphone->playInstead(Sox::quietRoom(1) + Sox::blow(5, -6) + quietRoom());
-        QTRY_VERIFY_WITH_TIMEOUT(screen->isBlowing(), 4000);
-        QTRY_VERIFY_WITH_TIMEOUT(screen->ufoLeaving(), 6000);
-        QCOMPARE(screen->pushLevel(), 100);
-        QVERIFY(qAbs(screen->ufoAngle() - (BlowGame::kUfoStartAngle + BlowGame::kUfoSweep)) < 1e-9);
-        QVERIFY(!screen->challenge().isListening());
-        QVERIFY(!screen->dismissButtonEnabled());
-        QTRY_VERIFY_WITH_TIMEOUT(screen->isExiting(), 4000);
-        QTRY_VERIFY_WITH_TIMEOUT(!guard, kWinTimeoutMs);
-        QCOMPARE(recorder.events, expectedWin(false));
-        QVERIFY2(recorder.problems.isEmpty(), qPrintable(recorder.problems.join("; ")));
-        QCOMPARE(recorder.settleCount, 1);
-    }
-
     // The blowing stops mid-push and the app goes to the background: the
     // microphone closes and the push stands still; back, it goes on from
     // where it was, drifting back 3 per cent a step to the start.
@@ -334,7 +304,6 @@ private Q_SLOTS:
     {
         BlowGame *screen = presentBlow(false);
         QPointer<BlowGame> guard(screen);
-        WinRecorder recorder(screen);
         screen->closeTapped(); // no effect while the microphone serves
         QVERIFY(!screen->ufoLeaving());
         microphone->playInstead(Sox::digitalSilence(10));
@@ -351,9 +320,7 @@ private Q_SLOTS:
         QVERIFY(sound()->playing()); // the alarm goes on ringing meanwhile
         screen->closeTapped();
         QVERIFY(screen->ufoLeaving());
-        QTRY_VERIFY_WITH_TIMEOUT(!guard, kWinTimeoutMs);
-        QCOMPARE(recorder.events, expectedWin(false));
-        QCOMPARE(recorder.settleCount, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(!guard, kWinTimeoutMs); // the whole win: the alarm road's blow without a microphone
     }
 
     // Last: the microphone is pulled out mid-game while the alarm rings (the
