@@ -111,39 +111,36 @@ private Q_SLOTS:
             screen->close(false);
     }
 
-    void levelOfEveryFormat_data()
-    {
-        QTest::addColumn<QAudioFormat>("format");
-        QTest::addColumn<double>("amplitude");
-        QTest::addColumn<int>("loudChannel");
-        QTest::addColumn<double>("decibels");
-        QTest::newRow("16-bit mono, full scale") << formatOf(QAudioFormat::Int16, 44100, 1) << 1.0 << 0 << 0.0;
-        QTest::newRow("16-bit mono, a tenth") << formatOf(QAudioFormat::Int16, 44100, 1) << 0.1 << 0 << -20.0;
-        QTest::newRow("8-bit, a half") << formatOf(QAudioFormat::UInt8, 8000, 1) << 0.5 << 0 << -6.0206;
-        QTest::newRow("32-bit, a hundredth") << formatOf(QAudioFormat::Int32, 16000, 1) << 0.01 << 0 << -40.0;
-        QTest::newRow("float 48 kHz stereo, left") << formatOf(QAudioFormat::Float, 48000, 2) << 0.3548 << 0 << -9.0;
-        // The louder channel counts: a device whose first channel is dead still hears a blow.
-        QTest::newRow("float 48 kHz stereo, right") << formatOf(QAudioFormat::Float, 48000, 2) << 0.3548 << 1 << -9.0;
-        QTest::newRow("16-bit 48 kHz stereo, right") << formatOf(QAudioFormat::Int16, 48000, 2) << 0.1 << 1 << -20.0;
-    }
+    // A square wave's level on every sample format, fed in odd pieces that
+    // split frames and samples between reads; the next reading starts afresh.
     void levelOfEveryFormat()
     {
-        QFETCH(QAudioFormat, format);
-        QFETCH(double, amplitude);
-        QFETCH(int, loudChannel);
-        QFETCH(double, decibels);
-        LevelMeter meter;
-        meter.setFormat(format);
-        const QByteArray pcm = square(format, amplitude, format.sampleRate() / 10, loudChannel);
-        // In odd pieces, frames and samples split between reads.
-        for (qsizetype at = 0; at < pcm.size(); at += 333)
-            meter.add(pcm.mid(at, 333));
-        const LevelMeter::Reading reading = meter.take();
-        QVERIFY2(qAbs(reading.averagePowerDb - decibels) < 0.01, qPrintable(QString::number(reading.averagePowerDb)));
-        QCOMPARE(reading.frames, qint64(format.sampleRate() / 10));
-        QVERIFY(qAbs(reading.peak - amplitude) < 0.01);
-        // The next reading starts afresh.
-        QCOMPARE(meter.take().averagePowerDb, LevelMeter::kSilenceDb);
+        const struct
+        {
+            QAudioFormat format;
+            double amplitude;
+            int loudChannel;
+            double decibels;
+        } cases[] = {{formatOf(QAudioFormat::Int16, 44100, 1), 1.0, 0, 0.0},
+                     {formatOf(QAudioFormat::Int16, 44100, 1), 0.1, 0, -20.0},
+                     {formatOf(QAudioFormat::UInt8, 8000, 1), 0.5, 0, -6.0206},
+                     {formatOf(QAudioFormat::Int32, 16000, 1), 0.01, 0, -40.0},
+                     {formatOf(QAudioFormat::Float, 48000, 2), 0.3548, 0, -9.0},
+                     // The louder channel counts: a device whose first channel is dead still hears a blow.
+                     {formatOf(QAudioFormat::Float, 48000, 2), 0.3548, 1, -9.0},
+                     {formatOf(QAudioFormat::Int16, 48000, 2), 0.1, 1, -20.0}};
+        for (const auto &c : cases) {
+            LevelMeter meter;
+            meter.setFormat(c.format);
+            const QByteArray pcm = square(c.format, c.amplitude, c.format.sampleRate() / 10, c.loudChannel);
+            for (qsizetype at = 0; at < pcm.size(); at += 333)
+                meter.add(pcm.mid(at, 333));
+            const LevelMeter::Reading reading = meter.take();
+            QVERIFY2(qAbs(reading.averagePowerDb - c.decibels) < 0.01, qPrintable(QString::number(reading.averagePowerDb)));
+            QCOMPARE(reading.frames, qint64(c.format.sampleRate() / 10));
+            QVERIFY(qAbs(reading.peak - c.amplitude) < 0.01);
+            QCOMPARE(meter.take().averagePowerDb, LevelMeter::kSilenceDb);
+        }
     }
 
     void strangeSamples()

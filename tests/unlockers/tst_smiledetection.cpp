@@ -21,9 +21,6 @@ using Outcome = FrameFinding::Outcome;
 using Format = QVideoFrameFormat::PixelFormat;
 Q_DECLARE_METATYPE(QVideoFrameFormat::PixelFormat)
 Q_DECLARE_METATYPE(FrameFinding::Outcome)
-Q_DECLARE_METATYPE(SmileCount::Stage)
-Q_DECLARE_METATYPE(OrientationHint)
-Q_DECLARE_METATYPE(std::optional<int>)
 
 namespace {
 QVideoFrame turnedFrame(const QImage &picture, QSize size, int turn)
@@ -47,24 +44,6 @@ class TestSmileDetection : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void analysisSizeKeepsShapeAndNeverEnlarges_data()
-    {
-        QTest::addColumn<QSize>("frame");
-        QTest::addColumn<QSize>("analysed");
-        QTest::newRow("camera size") << QSize(352, 288) << QSize(352, 288);
-        QTest::newRow("double") << QSize(704, 576) << QSize(352, 288);
-        QTest::newRow("VGA, 4:3 kept") << QSize(640, 480) << QSize(384, 288);
-        QTest::newRow("720p, 16:9 kept") << QSize(1280, 720) << QSize(512, 288);
-        QTest::newRow("square 8000") << QSize(8000, 8000) << QSize(288, 288);
-        QTest::newRow("panorama, area capped") << QSize(4000, 300) << QSize(1402, 105);
-        QTest::newRow("one line") << QSize(16000, 1) << QSize(16000, 1);
-    }
-    void analysisSizeKeepsShapeAndNeverEnlarges()
-    {
-        QFETCH(QSize, frame);
-        QTEST(GreyFrame::analysisSize(frame), "analysed");
-    }
-
     // Every format a camera may deliver reads as the same grey picture.
     void everyFormatReadsAsGrey_data()
     {
@@ -121,37 +100,36 @@ private Q_SLOTS:
         QCOMPARE(search.search(frame, {}).outcome, Outcome::Unreadable);
     }
 
-    // An 8000 x 8000 frame is read scaled down, without a full-size copy, and still shows the smile.
-    void hugeFrameIsScaledAndStillSmiles()
+    // Frames are analysed with a short side of 288, shape kept, never
+    // enlarged, and never more than 512 x 288 pixels in all. An 8000 x 8000
+    // frame is read scaled down, without a full-size copy, and still smiles.
+    void analysisSizeAndHugeFrames()
     {
-        const QImage picture = FaceFrames::smilingFace().scaled(8000, 8000);
-        const QVideoFrame frame = FaceFrames::frame(picture, Format::Format_Y8);
-        const GreyFrame::Result grey = GreyFrame::fromVideoFrame(frame);
+        const std::pair<QSize, QSize> sizes[] = {{{352, 288}, {352, 288}},   {{704, 576}, {352, 288}},
+                                                 {{640, 480}, {384, 288}},   {{1280, 720}, {512, 288}},
+                                                 {{8000, 8000}, {288, 288}}, {{4000, 300}, {1402, 105}},
+                                                 {{16000, 1}, {16000, 1}}};
+        for (const auto &[frame, analysed] : sizes)
+            QCOMPARE(GreyFrame::analysisSize(frame), analysed);
+        const QVideoFrame huge = FaceFrames::frame(FaceFrames::smilingFace().scaled(8000, 8000), Format::Format_Y8);
+        const GreyFrame::Result grey = GreyFrame::fromVideoFrame(huge);
         QCOMPARE(QSize(grey.grey.cols, grey.grey.rows), QSize(288, 288));
         FaceSearch search;
-        QCOMPARE(search.search(frame, {}).outcome, Outcome::Smile);
+        QCOMPARE(search.search(huge, {}).outcome, Outcome::Smile);
     }
 
-    void turnsToTry_data()
-    {
-        QTest::addColumn<OrientationHint>("hint");
-        QTest::addColumn<std::optional<int>>("lastFound");
-        QTest::addColumn<QList<int>>("turns");
-        using Turns = QList<int>;
-        const std::optional<int> none;
-        QTest::newRow("nothing known: as it is, then the quarter turns") << OrientationHint{} << none << Turns{0, 90, 270};
-        QTest::newRow("the last face's turn first") << OrientationHint{} << std::optional<int>(270) << Turns{270, 0, 90};
-        QTest::newRow("a last turn outside the search is not tried") << OrientationHint{} << std::optional<int>(180)
-                                                                   << Turns{0, 90, 270};
-        QTest::newRow("camera known, screen not") << OrientationHint{90, {}} << none << Turns{90, 180, 0};
-        QTest::newRow("screen known, camera not") << OrientationHint{{}, 270} << none << Turns{270, 0, 180};
-        QTest::newRow("both known: that turn alone") << OrientationHint{270, 180} << std::optional<int>(0) << Turns{90};
-    }
+    // The turns tried: the last face's first, else what camera and screen
+    // report; with both known, that turn alone.
     void turnsToTry()
     {
-        QFETCH(OrientationHint, hint);
-        QFETCH(std::optional<int>, lastFound);
-        QTEST(FrameTurn::turnsToTry(hint, lastFound), "turns");
+        using Turns = QList<int>;
+        const std::optional<int> none;
+        QCOMPARE(FrameTurn::turnsToTry({}, none), (Turns{0, 90, 270}));
+        QCOMPARE(FrameTurn::turnsToTry({}, 270), (Turns{270, 0, 90}));
+        QCOMPARE(FrameTurn::turnsToTry({}, 180), (Turns{0, 90, 270})); // not a turn searched without a report
+        QCOMPARE(FrameTurn::turnsToTry({90, {}}, none), (Turns{90, 180, 0}));
+        QCOMPARE(FrameTurn::turnsToTry({{}, 270}, none), (Turns{270, 0, 180}));
+        QCOMPARE(FrameTurn::turnsToTry({270, 180}, 0), Turns{90});
     }
 
     // The photos as cameras of several sizes deliver them, held four ways.
@@ -197,34 +175,31 @@ private Q_SLOTS:
             QCOMPARE(found.turn, turn);
     }
 
-    void secondSmilingFrameWins_data()
-    {
-        QTest::addColumn<QList<Outcome>>("frames");
-        QTest::addColumn<int>("winningFrame"); // -1: not won
-        QTest::addColumn<SmileCount::Stage>("stage");
-        using Frames = QList<Outcome>;
-        const Outcome smile = Outcome::Smile, face = Outcome::Face, none = Outcome::NoFace, bad = Outcome::Unreadable;
-        QTest::newRow("nothing yet") << Frames{none, none} << -1 << SmileCount::Stage::LookingForFace;
-        QTest::newRow("a face without a smile") << Frames{none, face} << -1 << SmileCount::Stage::FaceSeen;
-        QTest::newRow("one smile does not win") << Frames{smile, face, none} << -1 << SmileCount::Stage::Smiling;
-        QTest::newRow("two smiles in a row win") << Frames{smile, smile} << 1 << SmileCount::Stage::Won;
-        QTest::newRow("the second smile wins however late")
-            << Frames{face, smile, none, none, bad, face, none, smile} << 7 << SmileCount::Stage::Won;
-        QTest::newRow("nothing counts after the win") << Frames{smile, smile, smile, none} << 1 << SmileCount::Stage::Won;
-    }
+    // Two smiling frames win, however far apart; nothing counts after the win.
     void secondSmilingFrameWins()
     {
-        QFETCH(QList<Outcome>, frames);
-        QFETCH(int, winningFrame);
-        SmileCount count;
-        int wonAt = -1;
-        for (int i = 0; i < frames.size(); ++i)
-            if (count.record(frames[i])) {
-                QCOMPARE(wonAt, -1); // wins once
-                wonAt = i;
-            }
-        QCOMPARE(wonAt, winningFrame);
-        QTEST(count.stage(), "stage");
+        const Outcome smile = Outcome::Smile, face = Outcome::Face, none = Outcome::NoFace, bad = Outcome::Unreadable;
+        using Stage = SmileCount::Stage;
+        const struct
+        {
+            QList<Outcome> frames;
+            int winningFrame; // -1: not won
+            Stage stage;
+        } cases[] = {{{none, none}, -1, Stage::LookingForFace},
+                     {{none, face}, -1, Stage::FaceSeen},
+                     {{smile, face, none}, -1, Stage::Smiling},
+                     {{smile, smile}, 1, Stage::Won},
+                     {{face, smile, none, none, bad, face, none, smile}, 7, Stage::Won},
+                     {{smile, smile, smile, none}, 1, Stage::Won}};
+        for (const auto &c : cases) {
+            SmileCount count;
+            QList<int> wins;
+            for (int i = 0; i < c.frames.size(); ++i)
+                if (count.record(c.frames[i]))
+                    wins << i;
+            QCOMPARE(wins, c.winningFrame < 0 ? QList<int>{} : QList<int>{c.winningFrame});
+            QCOMPARE(count.stage(), c.stage);
+        }
     }
 
     // Frames offered faster than they can be analysed are dropped at once:

@@ -60,28 +60,22 @@ private Q_SLOTS:
         QVERIFY(host.uses.isEmpty() && host.previews.isEmpty());
     }
 
-    void pageArithmetic_data()
-    {
-        QTest::addColumn<qreal>("position");
-        QTest::addColumn<int>("page");
-        QTest::addColumn<qreal>("alpha");
-        QTest::newRow("first page") << 0.0 << 0 << 1.0;
-        QTest::newRow("a quarter on") << 0.25 << 0 << 0.5;
-        QTest::newRow("just before half") << 0.499 << 0 << 0.002;
-        QTest::newRow("half a page") << 0.5 << 1 << 0.0;
-        QTest::newRow("three quarters") << 0.75 << 1 << 0.5;
-        QTest::newRow("fifth page") << 4.0 << 4 << 1.0;
-        QTest::newRow("bounce left") << -0.125 << 0 << 1.0;
-        QTest::newRow("bounce past the last") << 4.6 << 5 << 0.2;
-    }
+    // The page in view is the nearest one; the texts fade out towards the
+    // middle between two pages and in again, and stay while the strip bounces.
     void pageArithmetic()
     {
-        QFETCH(qreal, position);
-        QFETCH(int, page);
-        QFETCH(qreal, alpha);
-        picker->scrolledTo(position);
-        QCOMPARE(picker->currentPage(), page);
-        QVERIFY(qAbs(picker->textAlpha() - alpha) < 1e-6);
+        const struct
+        {
+            qreal position;
+            int page;
+            qreal alpha;
+        } cases[] = {{0.0, 0, 1.0}, {0.25, 0, 0.5}, {0.499, 0, 0.002}, {0.5, 1, 0.0},
+                     {0.75, 1, 0.5}, {4.0, 4, 1.0}, {-0.125, 0, 1.0}, {4.6, 5, 0.2}};
+        for (const auto &c : cases) {
+            picker->scrolledTo(c.position);
+            QCOMPARE(picker->currentPage(), c.page);
+            QVERIFY2(qAbs(picker->textAlpha() - c.alpha) < 1e-6, qPrintable(QString::number(c.position)));
+        }
     }
 
     // Scrolling never changes the choice; "Use" on another page does, once,
@@ -129,30 +123,26 @@ private Q_SLOTS:
         QCOMPARE(picker->useButtonPicture(), QStringLiteral("clock-setting-use"));
     }
 
-    void levelRules_data()
-    {
-        QTest::addColumn<QList<int>>("levels");
-        QTest::addColumn<int>("level");
-        QTest::addColumn<int>("green"); // -1: no pictures yet
-        QTest::newRow("none yet") << QList<int>{} << 0 << -1;
-        QTest::newRow("zero first changes nothing") << QList<int>{0} << 0 << -1;
-        QTest::newRow("three") << QList<int>{3} << 3 << 3;
-        QTest::newRow("six is ignored") << QList<int>{3, 6} << 3 << 3;
-        QTest::newRow("back to one") << QList<int>{4, 1} << 1 << 1;
-        QTest::newRow("zero after three") << QList<int>{3, 0} << 0 << 0;
-    }
+    // The first `level` of five marks are green, the rest grey; none shows a
+    // picture before the first level, and levels above five are ignored.
     void levelRules()
     {
-        QFETCH(QList<int>, levels);
-        QFETCH(int, green);
-        LevelMarks view;
-        for (int n : levels)
-            view.setLevel(n);
-        QTEST(view.level(), "level");
-        QStringList marks(5, QString());
-        for (int i = 0; green >= 0 && i < 5; ++i)
-            marks[i] = i < green ? LevelMarks::kGreenMark : LevelMarks::kGrayMark;
-        QCOMPARE(view.marks(), marks);
+        const struct
+        {
+            QList<int> levels;
+            int level;
+            int green; // -1: no pictures yet
+        } cases[] = {{{}, 0, -1}, {{0}, 0, -1}, {{3}, 3, 3}, {{3, 6}, 3, 3}, {{4, 1}, 1, 1}, {{3, 0}, 0, 0}};
+        for (const auto &c : cases) {
+            LevelMarks view;
+            for (int n : c.levels)
+                view.setLevel(n);
+            QCOMPARE(view.level(), c.level);
+            QStringList marks(5, QString());
+            for (int i = 0; c.green >= 0 && i < 5; ++i)
+                marks[i] = i < c.green ? LevelMarks::kGreenMark : LevelMarks::kGrayMark;
+            QCOMPARE(view.marks(), marks);
+        }
     }
 };
 
