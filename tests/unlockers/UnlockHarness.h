@@ -90,7 +90,6 @@ public:
                 [this](const QString &name, const QVariant &) {
                     if (name == AppCore::RingingAlarmStatusChanged) {
                         events << QStringLiteral("settle");
-                        ++settleCount;
                         if (jinglePlayer_ && jinglePlayer_->isPlaying())
                             problems << QStringLiteral("settled while the jingle still played");
                         if (!AlertQueue::shared().current())
@@ -137,7 +136,6 @@ public:
 
     QStringList events;
     QStringList problems;
-    int settleCount = 0;
     bool ringStatusAtClose = false;
 
 private:

@@ -18,21 +18,17 @@
 #include "alarms/AlarmSchedule.h"
 #include "app/LaunchArguments.h"
 #include "platform/ApplicationLifecycle.h"
-#include "assembly/AppAssembly.h"
 #include "assembly/AppWindow.h"
 #include "platform/NotificationStore.h"
-#include "platform/StoredNames.h"
 #include "ui/UiSetup.h"
 #include "unlockers/games/blow/BlowGame.h"
 #include "unlockers/games/shake/ShakeGame.h"
 
 #include <QAccessible>
-#include <QGuiApplication>
 #include <QMediaDevices>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <csignal>
 #include <cstdio>
 

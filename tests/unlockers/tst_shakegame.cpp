@@ -166,7 +166,6 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!guard, kWinTimeoutMs);
         QCOMPARE(recorder.events, expectedWin(false));
         QVERIFY2(recorder.problems.isEmpty(), qPrintable(recorder.problems.join("; ")));
-        QCOMPARE(recorder.settleCount, 1);
     }
 
     // The sensor stops after 2 s of shaking: within 5 s of its last sample the
