@@ -45,6 +45,7 @@ public:
         return true;
     }
     void stop() override { timer_.stop(); }
+    bool isRunning() const { return timer_.isActive(); }
     bool finished() const { return played_ >= samples_.size(); }
     int played() const { return played_; }
 

@@ -23,25 +23,22 @@ using namespace UnlockHarness;
 namespace {
 const QByteArray kTestBackend = "test.shake.accelerometer";
 
-// An accelerometer driver that replays a recording, in m/s², 10 times a second.
+// An accelerometer driver that plays a recording, in m/s², 10 times a second.
 class ReplayBackend : public QSensorBackend
 {
 public:
     static inline QList<Acceleration> recording;
     static inline ReplayBackend *current = nullptr;
 
-    explicit ReplayBackend(QSensor *sensor) : QSensorBackend(sensor)
+    explicit ReplayBackend(QSensor *sensor) : QSensorBackend(sensor), replay(recording)
     {
-        reading_ = setReading<QAccelerometerReading>(nullptr);
+        auto *reading = setReading<QAccelerometerReading>(nullptr);
         addDataRate(10, 10);
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            if (played >= recording.size())
-                return;
-            const Acceleration g = recording.at(played++);
-            reading_->setX(g.x * SensorAcceleration::kStandardGravity);
-            reading_->setY(g.y * SensorAcceleration::kStandardGravity);
-            reading_->setZ(g.z * SensorAcceleration::kStandardGravity);
-            reading_->setTimestamp(quint64(played));
+        connect(&replay, &AccelerationSource::sampled, this, [this, reading](const Acceleration &g) {
+            reading->setX(g.x * SensorAcceleration::kStandardGravity);
+            reading->setY(g.y * SensorAcceleration::kStandardGravity);
+            reading->setZ(g.z * SensorAcceleration::kStandardGravity);
+            reading->setTimestamp(quint64(replay.played()));
             newReadingAvailable();
         });
         current = this;
@@ -51,14 +48,9 @@ public:
         if (current == this)
             current = nullptr;
     }
-    void start() override { timer_.start(100); }
-    void stop() override { timer_.stop(); }
-    bool running() const { return timer_.isActive(); }
-    int played = 0;
-
-private:
-    QAccelerometerReading *reading_ = nullptr;
-    QTimer timer_;
+    void start() override { replay.start(); }
+    void stop() override { replay.stop(); }
+    ReplaySource replay;
 };
 
 class ReplayFactory : public QSensorBackendFactory
@@ -128,7 +120,7 @@ private Q_SLOTS:
         const Acceleration recorded = ReplayBackend::recording.first();
         QVERIFY(qAbs(first.x - recorded.x) + qAbs(first.y - recorded.y) + qAbs(first.z - recorded.z) < 1e-6);
         sensor.stop();
-        QVERIFY(!ReplayBackend::current->running());
+        QVERIFY(!ReplayBackend::current->replay.isRunning());
     }
 
     // A real shake in ringing mode, under the stored name: the ring loops,
@@ -157,7 +149,7 @@ private Q_SLOTS:
         QCOMPARE(levels.last(), 100);
         QVERIFY(levels.size() >= 50);
         QVERIFY(!screen->isFuelSoundPlaying());
-        QVERIFY(!ReplayBackend::current->running()); // full: the sensor is no longer read
+        QVERIFY(!ReplayBackend::current->replay.isRunning()); // full: the sensor is no longer read
         QCOMPARE(screen->glowOpacity(), 0.0);
         QTRY_VERIFY(screen->launching());
         QVERIFY(!screen->dismissButtonEnabled());
@@ -177,7 +169,7 @@ private Q_SLOTS:
         QSignalSpy standIn(screen, &ShakeGame::standInChanged);
         QVERIFY(!screen->usesStandIn());
         QTRY_VERIFY_WITH_TIMEOUT(screen->isShaken(), 4000);
-        QTRY_COMPARE_WITH_TIMEOUT(ReplayBackend::current->played, 30, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(ReplayBackend::current->replay.played(), 30, 5000);
         QElapsedTimer sinceLast;
         sinceLast.start();
         QVERIFY(standIn.wait(6000));
@@ -219,9 +211,9 @@ private Q_SLOTS:
         withAccelerometer(MotionRecording::load(QStringLiteral("shake.csv")));
         ShakeGame *screen = presentShake(true);
         QTRY_VERIFY_WITH_TIMEOUT(screen->isFuelSoundPlaying(), 5000);
-        QVERIFY(ReplayBackend::current->running());
+        QVERIFY(ReplayBackend::current->replay.isRunning());
         screen->dismiss();
-        QVERIFY(!ReplayBackend::current || !ReplayBackend::current->running());
+        QVERIFY(!ReplayBackend::current || !ReplayBackend::current->replay.isRunning());
         QVERIFY(!screen->isFuelSoundPlaying());
         QSignalSpy changed(screen, &ShakeGame::gaugeChanged);
         QVERIFY(!changed.wait(300));
