@@ -1,7 +1,7 @@
 // The shake game's screen, its accelerometer a backend registered with Qt
 // Sensors (the path a phone's driver takes): readings in m/s² arrive as g; a
 // real shake fills the gauge while the fuelling sound plays, full flashes and
-// launches the craft, then the win sequence runs once; a sensor that dies
+// launches the craft, then the screen closes; a sensor that dies
 // mid-game hands over to the drags within 5 s, with the reason; without an
 // accelerometer the drags stand in at once and the background empties the
 // gauge; back stops everything.
@@ -123,19 +123,15 @@ private Q_SLOTS:
         QVERIFY(!ReplayBackend::current->replay.isRunning());
     }
 
-    // A real shake in ringing mode, under the stored name: the ring loops,
-    // the gauge fills 2 by 2 while the fuel sound plays, flashes, launches,
-    // and the alarm is settled once.
+    // A real shake in ringing mode: the gauge fills while the fuel sound
+    // plays; full, the sensor is let go, the gauge flashes, the craft
+    // launches for 1.5 s and the screen closes.
     void shakenToTheWin()
     {
-        QVERIFY(ScreenRegistry::shared().contains(StoredNames::kShakeScreen));
         withAccelerometer(MotionRecording::load(QStringLiteral("shake.csv")));
         ShakeGame *screen = presentShake(false);
         QVERIFY(screen);
         QPointer<ShakeGame> guard(screen);
-        WinRecorder recorder(screen);
-        QVERIFY(sound()->playing());
-        QVERIFY(sound()->audioPlayer()->isLooping());
         QVERIFY(!screen->usesStandIn());
         QCOMPARE(screen->noticeText(), QStringLiteral("Shake to launch"));
         QList<int> levels;
@@ -155,9 +151,7 @@ private Q_SLOTS:
         QVERIFY(!screen->dismissButtonEnabled());
         QVERIFY(!screen->isExiting()); // the craft flies for 1.5 s first
         QTRY_VERIFY_WITH_TIMEOUT(screen->isExiting(), 3000);
-        QTRY_VERIFY_WITH_TIMEOUT(!guard, kWinTimeoutMs);
-        QCOMPARE(recorder.events, expectedWin(false));
-        QVERIFY2(recorder.problems.isEmpty(), qPrintable(recorder.problems.join("; ")));
+        QTRY_VERIFY_WITH_TIMEOUT(!guard, kWinTimeoutMs); // the win sequence itself: the alarm road's shake
     }
 
     // The sensor stops after 2 s of shaking: within 5 s of its last sample the
