@@ -18,7 +18,8 @@ private Q_SLOTS:
                 QDate expected = sunday.date().addDays(from + 1);
                 while (expected.dayOfWeek() % 7 != to)
                     expected = expected.addDays(1);
-                const QDateTime ring = RingTime::nextRingTime(QTime(7, 30), 1u << to, sunday.addDays(from), QTimeZone::utc());
+                const QDateTime ring
+                    = RingTime::nextRingTime(QTime(7, 30), 1u << to, sunday.addDays(from), QTimeZone::utc());
                 QCOMPARE(ring, at("UTC", expected.year(), expected.month(), expected.day(), 7, 30));
             }
     }
@@ -35,8 +36,10 @@ private Q_SLOTS:
         };
         // The plain cases from a Wednesday morning are run end to end in tst_tolvekctl.
         const char *utc = "UTC";
-        QTest::newRow("saturday wraps the month") << at(utc, 2026, 12, 31, 23, 59) << QTime(0, 5) << 64u << at(utc, 2027, 1, 2, 0, 5);
-        QTest::newRow("once at midnight wraps the year") << at(utc, 2026, 12, 31, 23, 59) << QTime(0, 0) << 0u << at(utc, 2027, 1, 1, 0, 0);
+        QTest::newRow("saturday wraps the month")
+            << at(utc, 2026, 12, 31, 23, 59) << QTime(0, 5) << 64u << at(utc, 2027, 1, 2, 0, 5);
+        QTest::newRow("once at midnight wraps the year")
+            << at(utc, 2026, 12, 31, 23, 59) << QTime(0, 0) << 0u << at(utc, 2027, 1, 1, 0, 0);
 
         // Berlin: clocks jump 02:00 -> 03:00 on 2027-03-28, back 03:00 -> 02:00 on 2027-10-31.
         const char *berlin = "Europe/Berlin";

@@ -106,7 +106,8 @@ private Q_SLOTS:
                               KeyedArchiver::archivedObject(&alarm)};
         QVERIFY(KeyedArchive::writeFile(AlarmSchedule::alarmFilePath(), root));
         const QByteArray original = readAll(AlarmSchedule::alarmFilePath());
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("4 records in .* cannot be read; kept them in .*accache.damaged-"));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("4 records in .* cannot be read; kept them in .*accache.damaged-"));
         const AlarmList list = manager.reload();
         QCOMPARE(list.size(), 1);
         QCOMPARE(list[0]->identifier, alarm.identifier);
@@ -137,7 +138,11 @@ private Q_SLOTS:
         const AlarmPtr target = manager.alarmWithIdentifier(stored->identifier);
         const QMap<QString, std::function<bool()>> changes{
             {"add", [&] { return manager.addOneTime(alarmAt(9, 0, 0)); }},
-            {"edit", [&] { target->setTimeOfDay(QTime(6, 15)); return manager.activate(target); }},
+            {"edit",
+             [&] {
+                 target->setTimeOfDay(QTime(6, 15));
+                 return manager.activate(target);
+             }},
             {"off", [&] { return manager.deactivate(target); }},
             {"delete", [&] { return manager.remove(target); }},
             {"settle", [&] { return manager.settleRungAlarm(target); }}};

@@ -105,7 +105,8 @@ private Q_SLOTS:
         LocalNotificationList expected = armed;
         expected.append(rearmed->scheduledNotifications->value("0"));
         LocalNotificationList pending = store.scheduler().scheduledLocalNotifications();
-        const auto byMoment = [](const LocalNotification &a, const LocalNotification &b) { return a.fireDate < b.fireDate; };
+        const auto byMoment
+            = [](const LocalNotification &a, const LocalNotification &b) { return a.fireDate < b.fireDate; };
         std::sort(expected.begin(), expected.end(), byMoment);
         std::sort(pending.begin(), pending.end(), byMoment);
         QCOMPARE(pending, expected);
@@ -149,7 +150,8 @@ private Q_SLOTS:
     // request until the home screen takes it, once; a plain start asks for nothing.
     void commandLineAndNewAlarm()
     {
-        const auto parse = [](const QStringList &args) { return LaunchArguments::parse(QStringList{"tolvek-alarm"} + args); };
+        const auto parse
+            = [](const QStringList &args) { return LaunchArguments::parse(QStringList{"tolvek-alarm"} + args); };
         LaunchArguments parsed = parse({"--launch-notification", "{\"$class\": \"Other\"}"});
         QVERIFY(!parsed.options.localNotification && !parsed.error.isEmpty());
         QVERIFY(!parse({}).options.newAlarm);

@@ -184,8 +184,9 @@ private Q_SLOTS:
         QVERIFY(presenter->screens.isEmpty());
         QVERIFY(delegate->needsUnlockScreen());
         const AlarmPtr alarm = addAlarm(7, 30, 2);
-        QVERIFY(KeyedArchive::writeFile(RingStatusFile::path(), QJsonObject{{"rStatus", false},
-                                                                          {"rAlarmClock", KeyedArchiver::archivedObject(alarm.get())}}));
+        QVERIFY(KeyedArchive::writeFile(
+            RingStatusFile::path(),
+            QJsonObject{{"rStatus", false}, {"rAlarmClock", KeyedArchiver::archivedObject(alarm.get())}}));
         becomeActive();
         QVERIFY(presenter->screens.isEmpty());
         QFile garbage(RingStatusFile::path());

@@ -103,7 +103,8 @@ private Q_SLOTS:
     // The view's texts for these are checked in tst_editor_views.
     void newAlarmRingsOnceAtSevenWithNoDayLit()
     {
-        std::unique_ptr<QObject> made(ScreenRegistry::shared().create(QStringLiteral("AlarmSettingScreen"), nullptr, false));
+        std::unique_ptr<QObject> made(
+            ScreenRegistry::shared().create(QStringLiteral("AlarmSettingScreen"), nullptr, false));
         auto *screen = qobject_cast<AlarmSettingScreen *>(made.get());
         QVERIFY(screen);
         screen->loadIfNeeded();
@@ -295,9 +296,10 @@ private Q_SLOTS:
         // The edited alarm's two at 07:10 and the other's one, nothing left over from before.
         const LocalNotificationList pending = LocalNotificationScheduler::shared().scheduledLocalNotifications();
         QCOMPARE(pending.size(), 3);
-        QCOMPARE(std::count_if(pending.cbegin(), pending.cend(), [](const LocalNotification &n) {
-                     return n.fireDate.toTimeZone(QTimeZone("Europe/Berlin")).time() == QTime(7, 10);
-                 }),
+        QCOMPARE(std::count_if(pending.cbegin(), pending.cend(),
+                               [](const LocalNotification &n) {
+                                   return n.fireDate.toTimeZone(QTimeZone("Europe/Berlin")).time() == QTime(7, 10);
+                               }),
                  2);
     }
 
@@ -373,14 +375,16 @@ private Q_SLOTS:
         QTest::addColumn<bool>("stored");
         const QString emoji = QStringLiteral("👨‍👩‍👧");
         QTest::newRow("plain") << QStringLiteral("Up!") << QStringLiteral("Up!") << false << false;
-        QTest::newRow("line breaks and tabs") << QStringLiteral("one\ntwo\r\tthree\u2028four")
-                                              << QStringLiteral("one two  three four") << false << false;
-        QTest::newRow("control characters") << QStringLiteral("a\u0001b\u007Fc") << QStringLiteral("a b c") << false << false;
-        QTest::newRow("right to left") << QStringLiteral("صباح الخير") << QStringLiteral("صباح الخير") << false << false;
+        QTest::newRow("line breaks and tabs")
+            << QStringLiteral("one\ntwo\r\tthree\u2028four") << QStringLiteral("one two  three four") << false << false;
+        QTest::newRow("control characters")
+            << QStringLiteral("a\u0001b\u007Fc") << QStringLiteral("a b c") << false << false;
+        QTest::newRow("right to left") << QStringLiteral("صباح الخير") << QStringLiteral("صباح الخير") << false
+                                       << false;
         QTest::newRow("ten thousand") << QString(10000, QLatin1Char('x')) << QString(SloganText::kMaxLength, 'x')
                                       << true << false;
-        QTest::newRow("five thousand stored") << QString(5000, QLatin1Char('y')) << QString(SloganText::kMaxLength, 'y')
-                                              << true << true;
+        QTest::newRow("five thousand stored")
+            << QString(5000, QLatin1Char('y')) << QString(SloganText::kMaxLength, 'y') << true << true;
         // A family emoji straddling the limit goes whole, never in halves.
         QTest::newRow("emoji at the limit") << QString(SloganText::kMaxLength - 3, 'x') + emoji
                                             << QString(SloganText::kMaxLength - 3, 'x') << true << false;
@@ -417,7 +421,6 @@ private Q_SLOTS:
         QCOMPARE(screen.alarm()->soundFile, SoundCatalogue::fileNames().first());
         QCOMPARE(screen.soundName(), QStringLiteral("Airship"));
     }
-
 };
 
 QTEST_MAIN(TestAlarmSetting)

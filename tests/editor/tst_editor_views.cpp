@@ -138,7 +138,8 @@ private Q_SLOTS:
         for (const char *name : {"Save", "Cancel", "Time", "Slogan", "Snooze", "Sound", "Use", "Preview",
                                  "Unlocker: Peaceful Universe", "Unlocker: Mass Calculator"}) {
             QVERIFY2(named.contains(name), name);
-            QCOMPARE(named.value(name)->role(), qstrcmp(name, "Slogan") ? QAccessible::Button : QAccessible::EditableText);
+            QCOMPARE(named.value(name)->role(),
+                     qstrcmp(name, "Slogan") ? QAccessible::Button : QAccessible::EditableText);
         }
         QCOMPARE(named.value("Time")->text(QAccessible::Description), QStringLiteral("07:00"));
         QCOMPARE(named.value("Sound")->text(QAccessible::Description), QStringLiteral("Airship"));

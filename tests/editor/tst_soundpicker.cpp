@@ -27,10 +27,7 @@ class TestSoundPicker : public QObject
     // The picker pushed over a screen, as the setting screen pushes it.
     struct Pushed
     {
-        explicit Pushed(int row) : picker(new SoundPickerScreen(row))
-        {
-            home.stack.push(picker, false);
-        }
+        explicit Pushed(int row) : picker(new SoundPickerScreen(row)) { home.stack.push(picker, false); }
         HomeStack home;
         QPointer<SoundPickerScreen> picker;
     };

@@ -43,10 +43,14 @@ private Q_SLOTS:
         QTest::addColumn<QTime>("time");
         QTest::addColumn<QString>("twelveText");
         QTest::addColumn<QString>("twentyFourText");
-        QTest::newRow("morning") << QTime(6, 45) << "06:45 AM" << "06:45";
-        QTest::newRow("midnight") << QTime(0, 5) << "12:05 AM" << "00:05";
-        QTest::newRow("noon") << QTime(12, 0) << "12:00 PM" << "12:00";
-        QTest::newRow("evening") << QTime(23, 59) << "11:59 PM" << "23:59";
+        QTest::newRow("morning") << QTime(6, 45) << "06:45 AM"
+                                 << "06:45";
+        QTest::newRow("midnight") << QTime(0, 5) << "12:05 AM"
+                                  << "00:05";
+        QTest::newRow("noon") << QTime(12, 0) << "12:00 PM"
+                              << "12:00";
+        QTest::newRow("evening") << QTime(23, 59) << "11:59 PM"
+                                 << "23:59";
     }
     void timeTexts()
     {

@@ -67,10 +67,11 @@ Listing listingOf(const ToolHome &home)
     Listing listing;
     for (const QJsonValue &value : archiveRoot(home.alarmFile()).toArray()) {
         const QJsonObject alarm = value.toObject();
-        listing.insert(alarm.value(QStringLiteral("Identifier")).toString(),
-                       {alarm.value(QStringLiteral("AlarmTime")).toObject().value(QStringLiteral("$date")).toString().mid(11, 5),
-                        alarm.value(QStringLiteral("DateChoosingMask")).toInteger(),
-                        alarm.value(QStringLiteral("Active")).toBool()});
+        listing.insert(
+            alarm.value(QStringLiteral("Identifier")).toString(),
+            {alarm.value(QStringLiteral("AlarmTime")).toObject().value(QStringLiteral("$date")).toString().mid(11, 5),
+             alarm.value(QStringLiteral("DateChoosingMask")).toInteger(),
+             alarm.value(QStringLiteral("Active")).toBool()});
     }
     return listing;
 }
@@ -92,7 +93,8 @@ QString armingProblem(const ToolHome &home)
         const QJsonObject alarm = value.toObject();
         const QJsonObject notifications = alarm.value(QStringLiteral("ReferenceNotification")).toObject();
         const quint32 mask = quint32(alarm.value(QStringLiteral("DateChoosingMask")).toInteger());
-        const int expected = alarm.value(QStringLiteral("Active")).toBool() ? (mask == 0 ? 1 : qPopulationCount(mask)) : 0;
+        const int expected
+            = alarm.value(QStringLiteral("Active")).toBool() ? (mask == 0 ? 1 : qPopulationCount(mask)) : 0;
         if (notifications.size() != expected)
             return QStringLiteral("alarm %1 has %2 notifications, not %3")
                 .arg(alarm.value(QStringLiteral("Identifier")).toString())
@@ -102,12 +104,17 @@ QString armingProblem(const ToolHome &home)
             claimed << msecsOf(n.toObject().value(QStringLiteral("fireDate")));
     }
     QList<qint64> pending;
-    for (const QJsonValue &n : archiveRoot(home.dataFile(QStringLiteral("notifications"))).toObject().value(QStringLiteral("pending")).toArray())
+    for (const QJsonValue &n : archiveRoot(home.dataFile(QStringLiteral("notifications")))
+                                   .toObject()
+                                   .value(QStringLiteral("pending"))
+                                   .toArray())
         pending << msecsOf(n.toObject().value(QStringLiteral("fireDate")));
     std::sort(claimed.begin(), claimed.end());
     std::sort(pending.begin(), pending.end());
     if (claimed != pending)
-        return QStringLiteral("the alarms claim %1 notifications, %2 are pending").arg(claimed.size()).arg(pending.size());
+        return QStringLiteral("the alarms claim %1 notifications, %2 are pending")
+            .arg(claimed.size())
+            .arg(pending.size());
     return {};
 }
 
@@ -115,7 +122,9 @@ QString armingProblem(const ToolHome &home)
 QString farTime(QRandomGenerator &random)
 {
     const int hour = (QTime::currentTime().hour() + 3 + int(random.bounded(18))) % 24;
-    return QStringLiteral("%1:%2").arg(hour, 2, 10, QLatin1Char('0')).arg(int(random.bounded(60)), 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2")
+        .arg(hour, 2, 10, QLatin1Char('0'))
+        .arg(int(random.bounded(60)), 2, 10, QLatin1Char('0'));
 }
 
 const QStringList kDayNames{"sun", "mon", "tue", "wed", "thu", "fri", "sat"};
@@ -180,8 +189,9 @@ QStringList asideCopies(const QString &path)
 {
     const QFileInfo info(path);
     QStringList found;
-    for (const QString &name : QDir(info.absolutePath()).entryList({info.fileName() + QStringLiteral(".damaged-*")},
-                                                                   QDir::Files | QDir::Hidden | QDir::System))
+    for (const QString &name :
+         QDir(info.absolutePath())
+             .entryList({info.fileName() + QStringLiteral(".damaged-*")}, QDir::Files | QDir::Hidden | QDir::System))
         found << info.absolutePath() + QLatin1Char('/') + name;
     return found;
 }
@@ -204,7 +214,7 @@ class TestFaultInjection : public QObject
 private:
     quint32 seed_ = 0;
     QRandomGenerator random_;
-    ToolHome base_; // three alarms (one weekly, one once, one off) and preferences, made by the programs
+    ToolHome base_;               // three alarms (one weekly, one once, one off) and preferences, made by the programs
     QString weekly_, once_, off_; // their ids
 
     // Gives `home` the base home's files.
@@ -303,8 +313,9 @@ private Q_SLOTS:
             const QString arming = armingProblem(home);
             if ((!isNew && !isOld) || (!wasKilled && !isNew) || !arming.isEmpty()) {
                 ++losses;
-                qWarning().noquote() << "try" << i << change.arguments.join(' ') << "killed" << wasKilled << "\nbefore:"
-                                     << describe(current) << "\nafter: " << describe(after) << "\n" << arming;
+                qWarning().noquote() << "try" << i << change.arguments.join(' ') << "killed" << wasKilled
+                                     << "\nbefore:" << describe(current) << "\nafter: " << describe(after) << "\n"
+                                     << arming;
             }
             if (isNew && !isOld)
                 ++completed;
@@ -327,7 +338,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("add one-time") << QStringList{"add", "--time", "05:05"};
         QTest::newRow("add weekly") << QStringList{"add", "--time", "05:05", "--days", "mon,wed,fri,sun"};
-        QTest::newRow("edit") << QStringList{"edit", weekly_, "--time", "04:20", "--slogan", "A much longer slogan than before"};
+        QTest::newRow("edit") << QStringList{"edit",  weekly_,    "--time",
+                                             "04:20", "--slogan", "A much longer slogan than before"};
         QTest::newRow("delete") << QStringList{"delete", once_};
         QTest::newRow("off") << QStringList{"off", weekly_};
         QTest::newRow("on") << QStringList{"on", off_};
@@ -436,7 +448,8 @@ private Q_SLOTS:
         ToolHome home;
         addBaseAlarms(home);
         const QByteArray alarms = bytesOf(home.alarmFile());
-        const int fd = ::open(QFile::encodeName(home.dataFile(QStringLiteral(".data.lock"))).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        const int fd = ::open(QFile::encodeName(home.dataFile(QStringLiteral(".data.lock"))).constData(),
+                              O_RDWR | O_CREAT | O_CLOEXEC, 0644);
         QVERIFY(fd >= 0);
         QVERIFY(::flock(fd, LOCK_EX) == 0);
         const ToolHome::Result add = home.ctl({"add", "--time", "05:00"});
@@ -462,7 +475,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("kind");
         for (const char *file : {"accache", "notifications", "acstatus", "preferences.conf"})
-            for (const char *kind : {"empty", "truncated", "random", "deep nesting", "200 MB", "wrong shape", "symlink", "directory"})
+            for (const char *kind :
+                 {"empty", "truncated", "random", "deep nesting", "200 MB", "wrong shape", "symlink", "directory"})
                 QTest::addRow("%s %s", file, kind) << QString::fromLatin1(file) << QString::fromLatin1(kind);
     }
     void hostileFiles()
@@ -475,16 +489,20 @@ private Q_SLOTS:
         const QString path = file == QLatin1String("preferences.conf") ? home.preferencesFile() : home.dataFile(file);
         const bool isAlarmFile = file == QLatin1String("accache");
         if (file == QLatin1String("acstatus")) // as written while an alarm rings, but not ringing now
-            writeBytes(path, QJsonDocument(QJsonObject{{"archive", "tolvek-keyed-archive"}, {"version", 1},
-                                                       {"root", QJsonObject{{"rStatus", false},
-                                                                            {"rAlarmClock", archiveRoot(home.alarmFile()).toArray().first()}}}})
+            writeBytes(path, QJsonDocument(
+                                 QJsonObject{{"archive", "tolvek-keyed-archive"},
+                                             {"version", 1},
+                                             {"root", QJsonObject{{"rStatus", false},
+                                                                  {"rAlarmClock",
+                                                                   archiveRoot(home.alarmFile()).toArray().first()}}}})
                                  .toJson());
         const QByteArray valid = bytesOf(path);
 
         QTemporaryDir elsewhere;
         const QString victim = elsewhere.filePath(QStringLiteral("victim"));
-        const QByteArray victimBytes = file == QLatin1String("preferences.conf") ? QByteArray("[General]\nDefaultWeatherUnit=F\n")
-                                                                                 : QByteArray("someone else's file\n");
+        const QByteArray victimBytes = file == QLatin1String("preferences.conf")
+                                           ? QByteArray("[General]\nDefaultWeatherUnit=F\n")
+                                           : QByteArray("someone else's file\n");
         QFile::remove(path);
         QByteArray hostile;
         if (kind == QLatin1String("truncated")) {
@@ -499,7 +517,8 @@ private Q_SLOTS:
             hostile = file == QLatin1String("preferences.conf") ? QByteArray("{\"DefaultWeatherUnit\": \"F\"}\n")
                       : file == QLatin1String("notifications")
                           ? QByteArray("{\"archive\": \"tolvek-keyed-archive\", \"version\": 1, \"root\": [1, 2]}")
-                          : QByteArray("{\"archive\": \"tolvek-keyed-archive\", \"version\": 1, \"root\": {\"pending\": []}}");
+                          : QByteArray(
+                              "{\"archive\": \"tolvek-keyed-archive\", \"version\": 1, \"root\": {\"pending\": []}}");
         }
         if (kind == QLatin1String("symlink")) {
             writeBytes(victim, victimBytes);
@@ -531,9 +550,12 @@ private Q_SLOTS:
             const QStringList aside = asideCopies(path);
             bool kept = bytesOf(path) == hostile && QFileInfo(path).size() == hostileSize;
             for (const QString &copy : aside)
-                kept = kept || (QFileInfo(copy).size() == hostileSize && (kind == QLatin1String("200 MB") || bytesOf(copy) == hostile));
+                kept = kept
+                       || (QFileInfo(copy).size() == hostileSize
+                           && (kind == QLatin1String("200 MB") || bytesOf(copy) == hostile));
             // An empty or truncated file is still text a program can read: what it held is kept in it.
-            if (kind == QLatin1String("empty") || (kind == QLatin1String("truncated") && file == QLatin1String("preferences.conf")))
+            if (kind == QLatin1String("empty")
+                || (kind == QLatin1String("truncated") && file == QLatin1String("preferences.conf")))
                 kept = true;
             QVERIFY2(kept, qPrintable(aside.join(' ')));
         }

@@ -43,11 +43,16 @@ private Q_SLOTS:
         QTest::addColumn<quint32>("mask");
         QTest::addColumn<QString>("lit");
         QTest::addColumn<QString>("spoken");
-        QTest::newRow("weekdays") << 62u << "MO TU WE TH FR" << "Mon Tue Wed Thu Fri";
-        QTest::newRow("weekend") << 65u << "SU SA" << "Sun Sat";
-        QTest::newRow("every day") << 127u << "SU MO TU WE TH FR SA" << "Sun Mon Tue Wed Thu Fri Sat";
-        QTest::newRow("once") << 0u << "" << "Once";
-        QTest::newRow("high bits ignored") << (62u | 128u | 1024u) << "MO TU WE TH FR" << "Mon Tue Wed Thu Fri";
+        QTest::newRow("weekdays") << 62u << "MO TU WE TH FR"
+                                  << "Mon Tue Wed Thu Fri";
+        QTest::newRow("weekend") << 65u << "SU SA"
+                                 << "Sun Sat";
+        QTest::newRow("every day") << 127u << "SU MO TU WE TH FR SA"
+                                   << "Sun Mon Tue Wed Thu Fri Sat";
+        QTest::newRow("once") << 0u << ""
+                              << "Once";
+        QTest::newRow("high bits ignored") << (62u | 128u | 1024u) << "MO TU WE TH FR"
+                                           << "Mon Tue Wed Thu Fri";
     }
     void weekdayStrip()
     {
@@ -66,18 +71,53 @@ private Q_SLOTS:
         QTest::addColumn<QString>("recordUnit");
         QTest::addColumn<QString>("preferred");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("20 C as F") << "20" << "C" << "F" << "68";
-        QTest::newRow("21 C as F, 69.8 cut") << "21" << "C" << "F" << "69";
-        QTest::newRow("70 F as C, 21.1 cut") << "70" << "F" << "C" << "21";
-        QTest::newRow("-5 C as F") << "-5" << "C" << "F" << "23";
-        QTest::newRow("-20 C as F") << "-20" << "C" << "F" << "-4";
-        QTest::newRow("same unit") << "21" << "C" << "C" << "21";
-        QTest::newRow("unknown preference is F") << "20" << "C" << "X" << "68";
-        QTest::newRow("missing") << QString() << "C" << "C" << "--";
-        QTest::newRow("words") << "warm" << "C" << "F" << "--";
-        QTest::newRow("absurdly hot") << "9999" << "C" << "C" << "--";
-        QTest::newRow("absurdly cold") << "-500" << "F" << "C" << "--";
-        QTest::newRow("not a number") << "nan" << "C" << "F" << "--";
+        QTest::newRow("20 C as F") << "20"
+                                   << "C"
+                                   << "F"
+                                   << "68";
+        QTest::newRow("21 C as F, 69.8 cut") << "21"
+                                             << "C"
+                                             << "F"
+                                             << "69";
+        QTest::newRow("70 F as C, 21.1 cut") << "70"
+                                             << "F"
+                                             << "C"
+                                             << "21";
+        QTest::newRow("-5 C as F") << "-5"
+                                   << "C"
+                                   << "F"
+                                   << "23";
+        QTest::newRow("-20 C as F") << "-20"
+                                    << "C"
+                                    << "F"
+                                    << "-4";
+        QTest::newRow("same unit") << "21"
+                                   << "C"
+                                   << "C"
+                                   << "21";
+        QTest::newRow("unknown preference is F") << "20"
+                                                 << "C"
+                                                 << "X"
+                                                 << "68";
+        QTest::newRow("missing") << QString() << "C"
+                                 << "C"
+                                 << "--";
+        QTest::newRow("words") << "warm"
+                               << "C"
+                               << "F"
+                               << "--";
+        QTest::newRow("absurdly hot") << "9999"
+                                      << "C"
+                                      << "C"
+                                      << "--";
+        QTest::newRow("absurdly cold") << "-500"
+                                       << "F"
+                                       << "C"
+                                       << "--";
+        QTest::newRow("not a number") << "nan"
+                                      << "C"
+                                      << "F"
+                                      << "--";
     }
     void temperatureInThePreferredUnit()
     {
@@ -108,7 +148,8 @@ private Q_SLOTS:
         const QPointF centre(120, 120);
         const QList<std::pair<double, QPointF>> knobs{{0, {18.603, 135}}, {0.5, {120, 222.5}}, {1, {221.397, 135}}};
         for (const auto &[volume, expected] : knobs)
-            QVERIFY2((VolumeArc::knobPoint(centre, volume) - expected).manhattanLength() < 2e-3, qPrintable(QString::number(volume)));
+            QVERIFY2((VolumeArc::knobPoint(centre, volume) - expected).manhattanLength() < 2e-3,
+                     qPrintable(QString::number(volume)));
         QVERIFY(!VolumeArc::knobOn(0) && !VolumeArc::knobOn(0.05f) && VolumeArc::knobOn(0.0625f));
         // Volume 0 still shows a sliver of level; up to a tenth the level runs
         // right up to the knob, beyond it stops 5 degrees before.

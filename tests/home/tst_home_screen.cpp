@@ -429,8 +429,9 @@ private Q_SLOTS:
         for (QQuickItem *slogan : slogans()) {
             QCOMPARE(slogan->property("lineCount").toInt(), 1); // one line, never over the next row
             QCOMPARE(slogan->width(), 160.0);
-            longOneCut = longOneCut || (slogan->property("text").toString().size() == 10000
-                                        && slogan->property("truncated").toBool());
+            longOneCut
+                = longOneCut
+                  || (slogan->property("text").toString().size() == 10000 && slogan->property("truncated").toBool());
         }
         QVERIFY(longOneCut);
 
@@ -458,7 +459,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!screen->reordering());
         QCOMPARE(model.data(model.index(1), AlarmListModel::IdentifierRole).toString(), top);
         QCOMPARE(AlarmSchedule::shared().reload().first()->identifier, top); // stored order: the display reversed
-        QCOMPARE(screen->overlayState(), HomeScreen::OverlayState::Closed); // a drag is no tap
+        QCOMPARE(screen->overlayState(), HomeScreen::OverlayState::Closed);  // a drag is no tap
     }
 };
 

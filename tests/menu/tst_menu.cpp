@@ -97,8 +97,8 @@ private Q_SLOTS:
     // and More keep it open.
     void shareAndMoreKeepTheMenuOpen()
     {
-        std::unique_ptr<AppSideMenu> container(
-            qobject_cast<AppSideMenu *>(ScreenRegistry::shared().create(QStringLiteral("AppSideMenu"), nullptr, false)));
+        std::unique_ptr<AppSideMenu> container(qobject_cast<AppSideMenu *>(
+            ScreenRegistry::shared().create(QStringLiteral("AppSideMenu"), nullptr, false)));
         auto *menu = qobject_cast<MenuScreen *>(container->menuScreen());
         QVERIFY(menu);
         container->showMenu();
@@ -132,7 +132,8 @@ private Q_SLOTS:
         const QString mail = QStringLiteral("Please make sure a mail program is set up.");
         QTest::newRow("share to a network") << 1 << "https" << browser;
         QTest::newRow("share by email") << 2 << "mailto" << mail;
-        QTest::newRow("share by message") << 3 << "sms" << "Please make sure a messaging program is set up.";
+        QTest::newRow("share by message") << 3 << "sms"
+                                          << "Please make sure a messaging program is set up.";
         QTest::newRow("feedback") << -1 << "mailto" << mail;
         QTest::newRow("rate") << -2 << "https" << browser;
     }
@@ -158,13 +159,16 @@ private Q_SLOTS:
     void theFeedbackMailNamesDeviceSystemAndVersion()
     {
         const auto link = [](const QString &model) {
-            return FeedbackMail::address({model, QStringLiteral("Debian GNU/Linux 12 (bookworm)"), QStringLiteral("1.0.0")})
+            return FeedbackMail::address(
+                       {model, QStringLiteral("Debian GNU/Linux 12 (bookworm)"), QStringLiteral("1.0.0")})
                 .toEncoded();
         };
-        const QByteArray expected("mailto:support@tolvek.org?subject=Suggestion%20%26%20Feedback&body=Device%20Type%3A%20"
-                                  "MODEL%20%0ASystem%20Version%3A%20Debian%20GNU%2FLinux%2012%20%28bookworm%29%0A"
-                                  "App%20Version%3A%201.0.0%0A%0A");
-        QCOMPARE(link(QStringLiteral("ThinkPad X1 Carbon")), QByteArray(expected).replace("MODEL", "ThinkPad%20X1%20Carbon"));
+        const QByteArray expected(
+            "mailto:support@tolvek.org?subject=Suggestion%20%26%20Feedback&body=Device%20Type%3A%20"
+            "MODEL%20%0ASystem%20Version%3A%20Debian%20GNU%2FLinux%2012%20%28bookworm%29%0A"
+            "App%20Version%3A%201.0.0%0A%0A");
+        QCOMPARE(link(QStringLiteral("ThinkPad X1 Carbon")),
+                 QByteArray(expected).replace("MODEL", "ThinkPad%20X1%20Carbon"));
         QCOMPARE(link(QString()), QByteArray(expected).replace("MODEL", "Unknown"));
     }
 

@@ -22,8 +22,8 @@ PrivateBus::PrivateBus()
                    .arg(dir_.path(), serviceDirectory())
                    .toUtf8());
     file.close();
-    daemon_.start(QStringLiteral("dbus-daemon"),
-                  {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+    daemon_.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
+                                                  QStringLiteral("--print-address=1")});
     if (!daemon_.waitForStarted(5000))
         return;
     QDeadlineTimer deadline(5000);
@@ -63,12 +63,12 @@ bool PrivateBus::installActivationFile(const QString &serviceBinary, const QProc
     QFile service(serviceDirectory() + QLatin1Char('/') + NotificationBus::kServiceName + QStringLiteral(".service"));
     if (!service.open(QIODevice::WriteOnly))
         return false;
-    service.write(QStringLiteral("[D-BUS Service]\nName=%1\nExec=%2\n").arg(NotificationBus::kServiceName, wrapper).toUtf8());
+    service.write(
+        QStringLiteral("[D-BUS Service]\nName=%1\nExec=%2\n").arg(NotificationBus::kServiceName, wrapper).toUtf8());
     service.close();
-    const QDBusMessage reload = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
-                                                               QStringLiteral("/org/freedesktop/DBus"),
-                                                               QStringLiteral("org.freedesktop.DBus"),
-                                                               QStringLiteral("ReloadConfig"));
+    const QDBusMessage reload = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("ReloadConfig"));
     return bus_.call(reload).type() == QDBusMessage::ReplyMessage;
 }
 

@@ -86,8 +86,8 @@ private Q_SLOTS:
         QTest::newRow("snooze repeat after a minute") << qint64(-60) << snooze << qint64(-1) << "delivered" << true;
         QTest::newRow("snooze between repeats") << qint64(-90) << snooze << qint64(-29) << "waiting" << true;
         QTest::newRow("snooze found late first time") << qint64(-900) << snooze << qint64(-1000) << "missed" << false;
-        QTest::newRow("snooze keeps ringing after a gap") << qint64(-900) << snooze << qint64(-850) << "delivered"
-                                                          << true;
+        QTest::newRow("snooze keeps ringing after a gap")
+            << qint64(-900) << snooze << qint64(-850) << "delivered" << true;
         // The clock was set back: the last look lies ahead of now.
         QTest::newRow("clock set back, due") << qint64(0) << once << qint64(3600) << "delivered" << false;
         QTest::newRow("clock set back, not due") << qint64(60) << once << qint64(3600) << "waiting" << true;

@@ -33,7 +33,10 @@ LocalNotification notificationIn(qint64 msecs, const QString &body = QStringLite
     return n;
 }
 
-QString recordPath() { return QDir::temp().filePath(QStringLiteral("tolvek-notifyd-test-app-%1").arg(QCoreApplication::applicationPid())); }
+QString recordPath()
+{
+    return QDir::temp().filePath(QStringLiteral("tolvek-notifyd-test-app-%1").arg(QCoreApplication::applicationPid()));
+}
 
 // The command lines the stand-in app was started with.
 QByteArray recorded()
@@ -223,8 +226,9 @@ private Q_SLOTS:
             // A second connection sends a burst without waiting for answers.
             QDBusConnection sender = bus_->newConnection(QStringLiteral("burst"));
             for (int i = 0; i < 40; ++i) {
-                QDBusMessage call = QDBusMessage::createMethodCall(NotificationBus::kServiceName, NotificationBus::kServicePath,
-                                                                   NotificationBus::kServiceName, i % 3 == 2 ? "Cancel" : "Schedule");
+                QDBusMessage call
+                    = QDBusMessage::createMethodCall(NotificationBus::kServiceName, NotificationBus::kServicePath,
+                                                     NotificationBus::kServiceName, i % 3 == 2 ? "Cancel" : "Schedule");
                 call << NotificationBus::toWire(notificationIn((3600 + i) * 1000));
                 sender.asyncCall(call);
             }
@@ -249,7 +253,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("method");
         QTest::addColumn<QVariantList>("arguments");
-        QTest::addColumn<QString>("error"); // empty: accepted
+        QTest::addColumn<QString>("error");  // empty: accepted
         QTest::addColumn<QString>("reason"); // part of the error message
         const QString invalid = NotificationBus::kInvalidNotificationError;
         const auto wire = [](auto change) {
@@ -262,43 +266,56 @@ private Q_SLOTS:
         QTest::newRow("not json") << "Schedule" << QVariantList{QStringLiteral("tomorrow at seven")} << invalid << "";
         QTest::newRow("array") << "Cancel" << QVariantList{QStringLiteral("[]")} << invalid << "";
         QTest::newRow("other class") << "Schedule"
-                                     << QVariantList{QStringLiteral(R"({"$class":"Alarm","fireDate":{"$date":"2030-01-01T07:00:00.000Z"}})")}
+                                     << QVariantList{QStringLiteral(
+                                            R"({"$class":"Alarm","fireDate":{"$date":"2030-01-01T07:00:00.000Z"}})")}
                                      << invalid << "";
         QTest::newRow("bad date") << "Schedule"
-                                  << QVariantList{QStringLiteral(R"({"$class":"LocalNotification","fireDate":{"$date":"soon"}})")}
+                                  << QVariantList{QStringLiteral(
+                                         R"({"$class":"LocalNotification","fireDate":{"$date":"soon"}})")}
                                   << invalid << "";
         // Refused before it is read as JSON (20 MB bodies: bench_notifyd, as they take seconds on the bus).
-        QTest::newRow("256 KB body") << "Schedule" << wire([](N &n) { n.alertBody = QString(256 << 10, 'z'); }) << invalid
-                                     << "characters long; at most";
-        QTest::newRow("body one byte over") << "Schedule" << wire([](N &n) { n.alertBody = QString(4097, 'z'); }) << invalid
-                                            << "alertBody is 4097 bytes long";
+        QTest::newRow("256 KB body") << "Schedule" << wire([](N &n) { n.alertBody = QString(256 << 10, 'z'); })
+                                     << invalid << "characters long; at most";
+        QTest::newRow("body one byte over") << "Schedule" << wire([](N &n) { n.alertBody = QString(4097, 'z'); })
+                                            << invalid << "alertBody is 4097 bytes long";
         // 1366 three-byte characters: 4098 bytes in 1366 characters.
-        QTest::newRow("body over in bytes") << "Schedule" << wire([](N &n) { n.alertBody = QString(1366, QChar(0x263C)); })
-                                            << invalid << "alertBody is 4098 bytes long";
+        QTest::newRow("body over in bytes")
+            << "Schedule" << wire([](N &n) { n.alertBody = QString(1366, QChar(0x263C)); }) << invalid
+            << "alertBody is 4098 bytes long";
         QTest::newRow("long action") << "Schedule" << wire([](N &n) { n.alertAction = QString(5000, 'a'); }) << invalid
                                      << "alertAction";
-        QTest::newRow("long sound") << "Schedule" << wire([](N &n) { n.soundName = QString(5000, 's'); }) << invalid << "soundName";
+        QTest::newRow("long sound") << "Schedule" << wire([](N &n) { n.soundName = QString(5000, 's'); }) << invalid
+                                    << "soundName";
         QTest::newRow("101 years ahead") << "Schedule" << wire([&](N &n) { n.fireDate = now.addYears(101); }) << invalid
                                          << "years away";
         QTest::newRow("101 years ago") << "Schedule" << wire([&](N &n) { n.fireDate = now.addYears(-101); }) << invalid
                                        << "years away";
-        QTest::newRow("path for a zone") << "Schedule" << wire([](N &n) { n.timeZone = "../../../etc/passwd"; }) << invalid
-                                         << "not a known time zone";
+        QTest::newRow("path for a zone") << "Schedule" << wire([](N &n) { n.timeZone = "../../../etc/passwd"; })
+                                         << invalid << "not a known time zone";
         QTest::newRow("other calendar") << "Schedule" << wire([](N &n) { n.repeatCalendar = "hebrew"; }) << invalid
                                         << "repeatCalendar";
-        QTest::newRow("interval -2^31") << "Schedule" << wire([](N &n) { n.repeatInterval = std::numeric_limits<int>::min(); })
+        QTest::newRow("interval -2^31") << "Schedule"
+                                        << wire([](N &n) { n.repeatInterval = std::numeric_limits<int>::min(); })
                                         << invalid << "repeatInterval -2147483648 is not supported";
         QTest::newRow("accepted: the longest fields") << "Schedule" << wire([](N &n) {
             n.alertBody = QString(4096, 'z');
             n.alertAction = QString(1365, QChar(0x263C)); // 4095 bytes
             n.soundName = QString(4096, 's');
-        }) << "" << "";
-        QTest::newRow("accepted: snooze") << "Schedule" << wire([](N &n) { n.repeatInterval = N::kRepeatSecond; }) << "" << "";
-        QTest::newRow("accepted: no zone") << "Schedule" << wire([](N &n) { n.timeZone.clear(); n.repeatCalendar.clear(); })
-                                           << "" << "";
+        }) << ""
+                                                      << "";
+        QTest::newRow("accepted: snooze") << "Schedule" << wire([](N &n) { n.repeatInterval = N::kRepeatSecond; }) << ""
+                                          << "";
+        QTest::newRow("accepted: no zone") << "Schedule" << wire([](N &n) {
+            n.timeZone.clear();
+            n.repeatCalendar.clear();
+        }) << ""
+                                           << "";
         for (const char *zone : {"UTC", "Australia/Lord_Howe", "America/New_York"})
-            QTest::addRow("accepted: %s", zone) << "Schedule" << wire([&](N &n) { n.timeZone = zone; }) << "" << "";
-        QTest::newRow("accepted: 99 years ahead") << "Schedule" << wire([&](N &n) { n.fireDate = now.addYears(99); }) << "" << "";
+            QTest::addRow("accepted: %s", zone) << "Schedule" << wire([&](N &n) { n.timeZone = zone; }) << ""
+                                                << "";
+        QTest::newRow("accepted: 99 years ahead")
+            << "Schedule" << wire([&](N &n) { n.fireDate = now.addYears(99); }) << ""
+            << "";
     }
     void callsAreCheckedBeforeAnythingIsKept()
     {
@@ -315,7 +332,8 @@ private Q_SLOTS:
                      qPrintable(reply.errorMessage()));
             bool ok = false, sentOk = false;
             const LocalNotification sent = NotificationBus::fromWire(arguments.value(0).toString(), &sentOk);
-            QCOMPARE(NotificationBus::listFromWire(pending.arguments().value(0).toString(), &ok), LocalNotificationList{sent});
+            QCOMPARE(NotificationBus::listFromWire(pending.arguments().value(0).toString(), &ok),
+                     LocalNotificationList{sent});
             QVERIFY(ok && sentOk);
             return;
         }
@@ -346,8 +364,9 @@ private Q_SLOTS:
         AlarmBusEndpoint endpoint;
         QVERIFY(endpoint.registerOn(bus_->connection()));
         QDBusConnection caller = bus_->newConnection(QStringLiteral("caller"));
-        QDBusMessage call = QDBusMessage::createMethodCall(NotificationBus::kAppName, NotificationBus::kAppPath,
-                                                           NotificationBus::kAppName, QStringLiteral("DeliverNotification"));
+        QDBusMessage call
+            = QDBusMessage::createMethodCall(NotificationBus::kAppName, NotificationBus::kAppPath,
+                                             NotificationBus::kAppName, QStringLiteral("DeliverNotification"));
         call << QStringLiteral("{\"$class\": 7}");
         // Asynchronously: the endpoint answers from this very thread.
         QDBusPendingCall reply = caller.asyncCall(call);

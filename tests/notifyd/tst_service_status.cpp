@@ -59,7 +59,10 @@ private:
             status.follow(setup);
         }
         ~App() { LocalNotificationScheduler::setShared(nullptr); }
-        bool usesTheService() const { return qobject_cast<DBusNotificationScheduler *>(&LocalNotificationScheduler::shared()); }
+        bool usesTheService() const
+        {
+            return qobject_cast<DBusNotificationScheduler *>(&LocalNotificationScheduler::shared());
+        }
     };
 
 private Q_SLOTS:
@@ -113,7 +116,8 @@ private Q_SLOTS:
         service_.reset();
         QTRY_VERIFY(app.status.statusLine().contains("not running"));
         QVERIFY(startService(mayWake ? kWithoutWakeCapability : QStringList()));
-        QTRY_VERIFY2(app.status.statusLine().contains("cannot wake it from suspend"), qPrintable(app.status.statusLine()));
+        QTRY_VERIFY2(app.status.statusLine().contains("cannot wake it from suspend"),
+                     qPrintable(app.status.statusLine()));
         QVERIFY(!app.status.wakesFromSuspend());
         QVERIFY(changed.size() >= 2);
     }

@@ -117,7 +117,8 @@ private Q_SLOTS:
 
             manager.previewSkin(n);
             front<SkinPreviewScreen>()->confirm();
-            QCOMPARE(Preferences::shared().stringForKey(SkinCatalogue::kPreferenceKey), QStringLiteral("skin-%1-big").arg(n));
+            QCOMPARE(Preferences::shared().stringForKey(SkinCatalogue::kPreferenceKey),
+                     QStringLiteral("skin-%1-big").arg(n));
             QCOMPARE(manager.currentSkin(), n);
             QCOMPARE(openScreenBackground.skinFile(), QStringLiteral("skin-%1-big").arg(n));
         }

@@ -19,7 +19,8 @@ public:
         clock_.start();
         QObject::connect(&parec_, &QProcess::readyReadStandardOutput, [this] { read(); });
         parec_.start(QStringLiteral("parec"), QStringLiteral("-d @DEFAULT_MONITOR@ --raw --format=s16le --channels=1 "
-                                                             "--rate=44100 --latency-msec=10").split(' '));
+                                                             "--rate=44100 --latency-msec=10")
+                                                  .split(' '));
     }
     ~SinkMonitor()
     {
@@ -56,8 +57,10 @@ public:
         QProcess pactl;
         pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("sink-inputs")});
         pactl.waitForFinished(5000);
-        const QString ownPid = QStringLiteral("application.process.id = \"%1\"").arg(QCoreApplication::applicationPid());
-        const QStringList inputs = QString::fromUtf8(pactl.readAllStandardOutput()).split(QStringLiteral("Sink Input #"));
+        const QString ownPid
+            = QStringLiteral("application.process.id = \"%1\"").arg(QCoreApplication::applicationPid());
+        const QStringList inputs
+            = QString::fromUtf8(pactl.readAllStandardOutput()).split(QStringLiteral("Sink Input #"));
         return std::any_of(inputs.cbegin(), inputs.cend(), [&](const QString &input) {
             return input.contains(ownPid) && input.contains(QLatin1String("Corked: no"));
         });

@@ -159,12 +159,14 @@ private Q_SLOTS:
         QCOMPARE(player->rate(), 1.2f);
         // Past its end it starts again from the top.
         qint64 furthest = 0;
-        QTRY_VERIFY_WITH_TIMEOUT([&] {
-            const qint64 at = player->position();
-            const bool wrapped = at + 500 < furthest;
-            furthest = std::max(furthest, at);
-            return wrapped;
-        }(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                const qint64 at = player->position();
+                const bool wrapped = at + 500 < furthest;
+                furthest = std::max(furthest, at);
+                return wrapped;
+            }(),
+            10000);
         QVERIFY(effects->playing());
 
         effects->stop();

@@ -53,9 +53,10 @@ private Q_SLOTS:
         sound->play(QStringLiteral("button click.mp3"), false, [&] { ++completions; });
         EffectPlayer::shared()->play(QStringLiteral("Tolvek Launch.mp3"));
         // Unplayable: the ring player lets go of its player, the effect player's fails.
-        QTRY_VERIFY_WITH_TIMEOUT(!sound->audioPlayer() && (!EffectPlayer::shared()->audioPlayer()
-                                                          || EffectPlayer::shared()->audioPlayer()->hasFailed()),
-                                 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !sound->audioPlayer()
+                && (!EffectPlayer::shared()->audioPlayer() || EffectPlayer::shared()->audioPlayer()->hasFailed()),
+            5000);
         QCOMPARE(completions, 0);
         QVERIFY(!sound->playing());
         QVERIFY(!EffectPlayer::shared()->playing());

@@ -14,8 +14,16 @@ namespace {
 // An AIFF file: COMM (channels, frames, bits, 44.1 kHz) and SSND with `samples`.
 QByteArray makeAiff(quint16 channels, quint16 bits, const QByteArray &samples, quint32 ssndOffset = 0)
 {
-    auto be16 = [](quint16 v) { QByteArray b(2, '\0'); qToBigEndian(v, b.data()); return b; };
-    auto be32 = [](quint32 v) { QByteArray b(4, '\0'); qToBigEndian(v, b.data()); return b; };
+    auto be16 = [](quint16 v) {
+        QByteArray b(2, '\0');
+        qToBigEndian(v, b.data());
+        return b;
+    };
+    auto be32 = [](quint32 v) {
+        QByteArray b(4, '\0');
+        qToBigEndian(v, b.data());
+        return b;
+    };
     const quint32 frames = quint32(samples.size() / (bits / 8) / channels);
     const QByteArray rate44100 = QByteArray::fromHex("400EAC44000000000000");
     const QByteArray comm = "COMM" + be32(18) + be16(channels) + be32(frames) + be16(bits) + rate44100;
@@ -47,7 +55,8 @@ private Q_SLOTS:
                                    "Alarm Smile Camera Shutter.mp3", "detection.aiff"})
             QTest::newRow(effect) << QString::fromLatin1(effect) << QStringLiteral(":/sounds/") + effect;
         // As the players split names: "a.b.c" is resource "a" of type "b".
-        QTest::newRow("third piece") << "Airship.mp3.bak" << ":/sounds/Airship.mp3";
+        QTest::newRow("third piece") << "Airship.mp3.bak"
+                                     << ":/sounds/Airship.mp3";
         for (const char *refused : {"", "RandomSound", "Airship", ".mp3", "Foghorn.mp3", "Airship.ogg", "airship.mp3",
                                     "../sounds/Airship.mp3", "/etc/hostname.mp3"})
             QTest::addRow("refused \"%s\"", refused) << QString::fromLatin1(refused) << QString();
@@ -85,8 +94,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("channels"); // 0: refused as invalid
         QTest::addColumn<QList<qint16>>("samples");
         const QByteArray good = makeAiff(1, 16, QByteArray(200, '\x10'));
-        QTest::newRow("16-bit big-endian") << makeAiff(1, 16, QByteArray::fromHex("7fff8000fffe")) << 1
-                                           << QList<qint16>{32767, -32768, -2};
+        QTest::newRow("16-bit big-endian")
+            << makeAiff(1, 16, QByteArray::fromHex("7fff8000fffe")) << 1 << QList<qint16>{32767, -32768, -2};
         QTest::newRow("8-bit stereo") << makeAiff(2, 8, QByteArray::fromHex("7f80ff00")) << 2
                                       << QList<qint16>{127 * 256, -128 * 256, -256, 0};
         QTest::newRow("empty") << QByteArray() << 0 << QList<qint16>();
@@ -94,8 +103,8 @@ private Q_SLOTS:
         QTest::newRow("cut in the middle") << good.left(good.size() / 2) << 0 << QList<qint16>();
         QTest::newRow("24-bit") << makeAiff(1, 24, QByteArray(300, '\x10')) << 0 << QList<qint16>();
         QTest::newRow("offset past the data") << makeAiff(1, 16, QByteArray(200, '\x10'), 4000) << 0 << QList<qint16>();
-        QTest::newRow("huge chunk length") << good.left(16) + QByteArray::fromHex("7fffffff") + good.mid(20) << 0
-                                           << QList<qint16>();
+        QTest::newRow("huge chunk length")
+            << good.left(16) + QByteArray::fromHex("7fffffff") + good.mid(20) << 0 << QList<qint16>();
     }
     void aiffFiles()
     {

@@ -21,8 +21,8 @@ class SoundManagerTest : public QObject
 
     RingPlayer *sound = RingPlayer::shared();
     QTemporaryDir extraSounds; // holds a corrupt and an empty "MP3"
-    int fades_ = 0;       // fade-outs completed in this test
-    int completions_ = 0; // plays completed in this test
+    int fades_ = 0;            // fade-outs completed in this test
+    int completions_ = 0;      // plays completed in this test
 
     // Plays a looped ring and waits until its fade-in reached full volume.
     AudioPlayer *playAtFullVolume(const QString &file)

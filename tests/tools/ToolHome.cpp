@@ -25,11 +25,17 @@ ToolHome::Result ToolHome::app(const QStringList &arguments) const
     return run(QStringLiteral(TOLVEK_ALARM_PATH), arguments);
 }
 
-QString ToolHome::preferencesFile() const { return dir_.filePath(QStringLiteral("config/tolvek-alarm/preferences.conf")); }
+QString ToolHome::preferencesFile() const
+{
+    return dir_.filePath(QStringLiteral("config/tolvek-alarm/preferences.conf"));
+}
 
 QString ToolHome::alarmFile() const { return dataFile(QStringLiteral("accache")); }
 
-QString ToolHome::dataFile(const QString &name) const { return dir_.filePath(QStringLiteral("data/tolvek-alarm/") + name); }
+QString ToolHome::dataFile(const QString &name) const
+{
+    return dir_.filePath(QStringLiteral("data/tolvek-alarm/") + name);
+}
 
 std::unique_ptr<QProcess> ToolHome::startCtl(const QStringList &arguments) const
 {

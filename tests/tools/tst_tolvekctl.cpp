@@ -48,8 +48,8 @@ private:
     }
     static LocalNotificationList servicePending(const PrivateBus &bus)
     {
-        const QDBusMessage call = QDBusMessage::createMethodCall(NotificationBus::kServiceName, NotificationBus::kServicePath,
-                                                                 NotificationBus::kServiceName, "Pending");
+        const QDBusMessage call = QDBusMessage::createMethodCall(
+            NotificationBus::kServiceName, NotificationBus::kServicePath, NotificationBus::kServiceName, "Pending");
         const QDBusReply<QString> reply = bus.connection().call(call);
         bool ok = false;
         const LocalNotificationList pending = NotificationBus::listFromWire(reply.value(), &ok);
@@ -74,7 +74,8 @@ private Q_SLOTS:
         ToolHome home;
         home.setFakeTime("2025-01-08 08:00:00");
         const ToolHome::Result empty = home.ctl({"list", "--json"});
-        QVERIFY2(empty.exitCode == 0 && QJsonDocument::fromJson(empty.out.toUtf8()).isArray(), qPrintable(empty.describe()));
+        QVERIFY2(empty.exitCode == 0 && QJsonDocument::fromJson(empty.out.toUtf8()).isArray(),
+                 qPrintable(empty.describe()));
         QCOMPARE(empty.jsonArray().size(), 0);
         QCOMPARE(home.ctl({"list"}).out, QStringLiteral("No alarms.\n"));
         QCOMPARE(home.ctl({"next"}).out, QStringLiteral("No alarm is set to ring.\n"));
@@ -110,16 +111,18 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("daysAhead"); // per key, from Wednesday
 
         const QStringList weekdayKeys{"2", "4", "8", "16", "32"};
-        QTest::newRow("one-time 07:30 rings Thursday") << QStringList{"--time", "07:30"} << QTime(7, 30) << 0u
-                                                       << QStringList{"0"} << QList<int>{1};
-        QTest::newRow("one-time 08:00, the current minute, rings Thursday") << QStringList{"--time", "08:00"} << QTime(8, 0)
-                                                                            << 0u << QStringList{"0"} << QList<int>{1};
-        QTest::newRow("one-time 09:00 rings today") << QStringList{"--time", "9:00"} << QTime(9, 0) << 0u
-                                                    << QStringList{"0"} << QList<int>{0};
-        QTest::newRow("weekdays 07:30: next Mon..Wed, Thu, Fri") << QStringList{"--time", "07:30", "--days", kWeekdays}
-                                                                 << QTime(7, 30) << 62u << weekdayKeys << QList<int>{5, 6, 7, 1, 2};
-        QTest::newRow("weekdays 09:00: today's Wednesday") << QStringList{"--time", "09:00", "--days", "Friday,THU,wed,tue,mon"}
-                                                           << QTime(9, 0) << 62u << weekdayKeys << QList<int>{5, 6, 0, 1, 2};
+        QTest::newRow("one-time 07:30 rings Thursday")
+            << QStringList{"--time", "07:30"} << QTime(7, 30) << 0u << QStringList{"0"} << QList<int>{1};
+        QTest::newRow("one-time 08:00, the current minute, rings Thursday")
+            << QStringList{"--time", "08:00"} << QTime(8, 0) << 0u << QStringList{"0"} << QList<int>{1};
+        QTest::newRow("one-time 09:00 rings today")
+            << QStringList{"--time", "9:00"} << QTime(9, 0) << 0u << QStringList{"0"} << QList<int>{0};
+        QTest::newRow("weekdays 07:30: next Mon..Wed, Thu, Fri")
+            << QStringList{"--time", "07:30", "--days", kWeekdays} << QTime(7, 30) << 62u << weekdayKeys
+            << QList<int>{5, 6, 7, 1, 2};
+        QTest::newRow("weekdays 09:00: today's Wednesday")
+            << QStringList{"--time", "09:00", "--days", "Friday,THU,wed,tue,mon"} << QTime(9, 0) << 62u << weekdayKeys
+            << QList<int>{5, 6, 0, 1, 2};
         QTest::newRow("weekend 07:30") << QStringList{"--time", "07:30", "--days", "sat,sun"} << QTime(7, 30) << 65u
                                        << QStringList{"1", "64"} << QList<int>{4, 3};
     }
@@ -140,8 +143,8 @@ private Q_SLOTS:
         QCOMPARE(alarms.size(), 1);
         const QJsonObject alarm = alarms.first().toObject();
         // Exactly the documented fields.
-        QCOMPARE(alarm.keys(), (QStringList{"active", "days", "id", "mask", "notifications", "slogan", "snooze", "sound",
-                                            "time", "unlocker"}));
+        QCOMPARE(alarm.keys(), (QStringList{"active", "days", "id", "mask", "notifications", "slogan", "snooze",
+                                            "sound", "time", "unlocker"}));
         QCOMPARE(alarm.value("id").toString(), id);
         QCOMPARE(alarm.value("time").toString(), time.toString("HH:mm"));
         QCOMPARE(alarm.value("mask").toInteger(), qint64(mask));
@@ -174,7 +177,8 @@ private Q_SLOTS:
         }
         const ToolHome::Result next = home.ctl({"next"});
         QVERIFY2(next.exitCode == 0, qPrintable(next.describe()));
-        QVERIFY2(next.out.startsWith(QLocale::c().toString(expected.first(), "ddd yyyy-MM-dd HH:mm +01:00")), qPrintable(next.out));
+        QVERIFY2(next.out.startsWith(QLocale::c().toString(expected.first(), "ddd yyyy-MM-dd HH:mm +01:00")),
+                 qPrintable(next.out));
         QVERIFY2(next.out.contains(id), qPrintable(next.out));
     }
 
@@ -227,21 +231,29 @@ private Q_SLOTS:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
 
-        QTest::newRow("edit unknown id") << QStringList{"edit", "nosuchid", "--time", "07:00"} << 1 << "no alarm with id 'nosuchid'";
+        QTest::newRow("edit unknown id") << QStringList{"edit", "nosuchid", "--time", "07:00"} << 1
+                                         << "no alarm with id 'nosuchid'";
         QTest::newRow("off unknown id") << QStringList{"off", "nosuchid"} << 1 << "no alarm with id 'nosuchid'";
         QTest::newRow("hour 24") << QStringList{"add", "--time", "24:00"} << 2 << "bad time '24:00'";
         QTest::newRow("minute 60") << QStringList{"add", "--time", "07:60"} << 2 << "bad time '07:60'";
         QTest::newRow("no colon") << QStringList{"add", "--time", "0730"} << 2 << "bad time '0730'";
         QTest::newRow("edit bad time") << QStringList{"edit", "ID", "--time", "7.30"} << 2 << "bad time '7.30'";
-        QTest::newRow("bad day") << QStringList{"add", "--time", "07:00", "--days", "mon,funday"} << 2 << "bad day name 'funday'";
-        QTest::newRow("empty day") << QStringList{"add", "--time", "07:00", "--days", "mon,,tue"} << 2 << "bad day name ''";
-        QTest::newRow("unlocker 5") << QStringList{"add", "--time", "07:00", "--unlocker", "5"} << 2 << "bad unlocker kind '5'";
-        QTest::newRow("unlocker name") << QStringList{"edit", "ID", "--unlocker", "tap"} << 2 << "bad unlocker kind 'tap'";
-        QTest::newRow("unknown sound") << QStringList{"add", "--time", "07:00", "--sound", "/tmp/x.mp3"} << 2 << "unknown sound '/tmp/x.mp3'";
+        QTest::newRow("bad day") << QStringList{"add", "--time", "07:00", "--days", "mon,funday"} << 2
+                                 << "bad day name 'funday'";
+        QTest::newRow("empty day") << QStringList{"add", "--time", "07:00", "--days", "mon,,tue"} << 2
+                                   << "bad day name ''";
+        QTest::newRow("unlocker 5") << QStringList{"add", "--time", "07:00", "--unlocker", "5"} << 2
+                                    << "bad unlocker kind '5'";
+        QTest::newRow("unlocker name") << QStringList{"edit", "ID", "--unlocker", "tap"} << 2
+                                       << "bad unlocker kind 'tap'";
+        QTest::newRow("unknown sound") << QStringList{"add", "--time", "07:00", "--sound", "/tmp/x.mp3"} << 2
+                                       << "unknown sound '/tmp/x.mp3'";
         QTest::newRow("add without time") << QStringList{"add", "--days", "mon"} << 2 << "add needs --time";
         QTest::newRow("edit without id") << QStringList{"edit"} << 2 << "edit needs an alarm id";
-        QTest::newRow("option of another command") << QStringList{"list", "--time", "07:00"} << 2 << "option --time does not apply to list";
-        QTest::newRow("both snooze switches") << QStringList{"edit", "ID", "--snooze", "--no-snooze"} << 2 << "contradict";
+        QTest::newRow("option of another command")
+            << QStringList{"list", "--time", "07:00"} << 2 << "option --time does not apply to list";
+        QTest::newRow("both snooze switches")
+            << QStringList{"edit", "ID", "--snooze", "--no-snooze"} << 2 << "contradict";
         QTest::newRow("unknown command") << QStringList{"ring"} << 2 << "unknown command 'ring'";
         QTest::newRow("unknown option") << QStringList{"list", "--all"} << 2 << "all";
         QTest::newRow("no command") << QStringList{} << 2 << "no command";

@@ -65,7 +65,8 @@ private Q_SLOTS:
     {
         AlertViewPresenter presenter;
         bool pressed = false;
-        presenter.presentAlert({QStringLiteral("Add Alarm Failed"), QStringLiteral("No room"),
+        presenter.presentAlert({QStringLiteral("Add Alarm Failed"),
+                                QStringLiteral("No room"),
                                 {{QStringLiteral("Dismiss"), AlertButton::Type::Cancel, [&] { pressed = true; }}}});
         AlertView *shown = AlertQueue::shared().current();
         QVERIFY(shown);

@@ -113,7 +113,8 @@ private Q_SLOTS:
         QVERIFY(open(window));
         bool pressed = false;
         AlertPresenter::shared().presentAlert(
-            {QStringLiteral("NOTICE"), QStringLiteral("Hello"),
+            {QStringLiteral("NOTICE"),
+             QStringLiteral("Hello"),
              {{QStringLiteral("Dismiss"), AlertButton::Type::Cancel, [&] { pressed = true; }}}});
         QVERIFY(AlertQueue::shared().current());
         QQuickItem *box = findItem(window.window()->contentItem(), QStringLiteral("alertBox"));
@@ -184,7 +185,8 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         const QString app = qEnvironmentVariable("TOLVEK_APP");
         QVERIFY2(QFile::exists(app), "TOLVEK_APP names the app binary");
-        const QString out = QDir::temp().filePath(QStringLiteral("tolvek-shot-%1.png").arg(QTest::currentDataTag()).replace(u' ', u'-'));
+        const QString out = QDir::temp().filePath(
+            QStringLiteral("tolvek-shot-%1.png").arg(QTest::currentDataTag()).replace(u' ', u'-'));
         QFile::remove(out);
         QProcess process;
         process.start(app, QStringList{QStringLiteral("--screenshot"), name, out}

@@ -47,7 +47,7 @@ private Q_SLOTS:
         QTest::newRow("light effect at 2x") << 30.0 << 2.0 << 113; // floor(112.8 + 0.5) is odd already
         QTest::newRow("light effect at 1x") << 30.0 << 1.0 << 57;
         QTest::newRow("even raised by one") << 10.0 << 2.0 << 39; // floor(37.6 + 0.5) = 38
-        QTest::newRow("tiny radius") << 1.0 << 1.0 << 3;        // floor(1.88 + 0.5) = 2
+        QTest::newRow("tiny radius") << 1.0 << 1.0 << 3;          // floor(1.88 + 0.5) = 2
         QTest::newRow("no blur") << 0.0 << 2.0 << 0;
     }
     void boxWidth()
@@ -96,7 +96,10 @@ private Q_SLOTS:
             for (int x = 0; x < image.width(); ++x) {
                 QVERIFY2(qAbs(qRed(blurred.pixel(x, y)) - red[y][x]) <= 1,
                          qPrintable(QStringLiteral("at %1,%2: %3, expected %4")
-                                        .arg(x).arg(y).arg(qRed(blurred.pixel(x, y))).arg(red[y][x])));
+                                        .arg(x)
+                                        .arg(y)
+                                        .arg(qRed(blurred.pixel(x, y)))
+                                        .arg(red[y][x])));
                 QCOMPARE(qAlpha(blurred.pixel(x, y)), 255);
             }
     }
@@ -197,13 +200,20 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("mode");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("jpg on tall") << QSize(640, 1136) << "menu-bg.jpg" << "menu-bg-568h.jpg";
-        QTest::newRow("other on tall") << QSize(640, 1136) << "home-menu" << "home-menu-568h";
-        QTest::newRow("png on tall") << QSize(640, 1136) << "foo.png" << "foo.png-568h";
-        QTest::newRow("640 x 960") << QSize(640, 960) << "menu-bg.jpg" << "menu-bg.jpg";
-        QTest::newRow("landscape") << QSize(1136, 640) << "menu-bg.jpg" << "menu-bg.jpg";
-        QTest::newRow("larger phone") << QSize(750, 1334) << "menu-bg.jpg" << "menu-bg.jpg";
-        QTest::newRow("no mode") << QSize() << "menu-bg.jpg" << "menu-bg.jpg";
+        QTest::newRow("jpg on tall") << QSize(640, 1136) << "menu-bg.jpg"
+                                     << "menu-bg-568h.jpg";
+        QTest::newRow("other on tall") << QSize(640, 1136) << "home-menu"
+                                       << "home-menu-568h";
+        QTest::newRow("png on tall") << QSize(640, 1136) << "foo.png"
+                                     << "foo.png-568h";
+        QTest::newRow("640 x 960") << QSize(640, 960) << "menu-bg.jpg"
+                                   << "menu-bg.jpg";
+        QTest::newRow("landscape") << QSize(1136, 640) << "menu-bg.jpg"
+                                   << "menu-bg.jpg";
+        QTest::newRow("larger phone") << QSize(750, 1334) << "menu-bg.jpg"
+                                      << "menu-bg.jpg";
+        QTest::newRow("no mode") << QSize() << "menu-bg.jpg"
+                                 << "menu-bg.jpg";
     }
     void backgroundPictureForTheDisplay()
     {

@@ -57,10 +57,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("preference");
         QTest::addColumn<QString>("shown");
         QTest::newRow("missing") << QString() << "skin-1-big";
-        QTest::newRow("empty") << "" << "skin-1-big";
-        QTest::newRow("built-in") << "skin-4-big" << "skin-4-big";
-        QTest::newRow("unknown name") << "skin-12-big" << "skin-1-big";
-        QTest::newRow("custom without its file") << "CustomSkin" << "skin-1-big";
+        QTest::newRow("empty") << ""
+                               << "skin-1-big";
+        QTest::newRow("built-in") << "skin-4-big"
+                                  << "skin-4-big";
+        QTest::newRow("unknown name") << "skin-12-big"
+                                      << "skin-1-big";
+        QTest::newRow("custom without its file") << "CustomSkin"
+                                                 << "skin-1-big";
     }
     void fallbackRules()
     {
@@ -98,8 +102,8 @@ private Q_SLOTS:
         QCOMPARE(plain.skinFile(), QStringLiteral("skin-7-big"));
         QCOMPARE(blurred.skinFile(), QStringLiteral("skin-7-big"));
         QTRY_VERIFY_WITH_TIMEOUT(!blurred.isBlurring(), 20000);
-        const QImage expected = ImageEffects::applyLightEffect(
-            SkinCatalogue::load(QStringLiteral("skin-7-big"), true).picture, 2.0);
+        const QImage expected
+            = ImageEffects::applyLightEffect(SkinCatalogue::load(QStringLiteral("skin-7-big"), true).picture, 2.0);
         const QImage shown = blurred.blurredBackgroundImage();
         QCOMPARE(shown.size(), expected.size());
         for (int y = 0; y < shown.height(); y += 37)

@@ -101,9 +101,9 @@ private Q_SLOTS:
         view.setSize(QSizeF(20, 100));
         QCOMPARE(view.topCornerRadius(), 10.0);
         const QPainterPath path = ThermometerShape::thermometerPath(view.size(), view.topCornerRadius());
-        QVERIFY(path.contains(QPointF(10, 1)));  // top of the half circle
-        QVERIFY(!path.contains(QPointF(1, 1)));  // rounded away
-        QVERIFY(path.contains(QPointF(1, 99)));  // square bottom
+        QVERIFY(path.contains(QPointF(10, 1))); // top of the half circle
+        QVERIFY(!path.contains(QPointF(1, 1))); // rounded away
+        QVERIFY(path.contains(QPointF(1, 99))); // square bottom
     }
 };
 

@@ -47,7 +47,8 @@ private Q_SLOTS:
         const WindowPlacement p = WindowPlacement::choose(kDesign, screen, available, frame, {}, std::nullopt);
         QVERIFY(!p.fullScreen);
         QCOMPARE(p.geometry.height(), expectedHeight);
-        QVERIFY2(qAbs(aspect(p.geometry.size()) - 320.0 / 568.0) < 0.005, qPrintable(QString::number(aspect(p.geometry.size()))));
+        QVERIFY2(qAbs(aspect(p.geometry.size()) - 320.0 / 568.0) < 0.005,
+                 qPrintable(QString::number(aspect(p.geometry.size()))));
         // The whole window, decorations included, lies on the free area, centred across it.
         QVERIFY(available.contains(p.geometry.marginsAdded(frame)));
         QVERIFY(qAbs(p.geometry.center().x() - available.center().x()) <= 1);
@@ -61,8 +62,8 @@ private Q_SLOTS:
         QVERIFY(!WindowPlacement::choose(kDesign, landscape.size(), landscape, {}, {}, std::nullopt).fullScreen);
         // TOLVEK_FULLSCREEN=1 / =0 decide whatever the screen's shape.
         QVERIFY(WindowPlacement::choose(kDesign, landscape.size(), landscape, {}, {}, true).fullScreen);
-        const WindowPlacement rotatedMonitor = WindowPlacement::choose(kDesign, QSize(1080, 1920), QRect(0, 0, 1080, 1920),
-                                                                       {}, {}, false);
+        const WindowPlacement rotatedMonitor
+            = WindowPlacement::choose(kDesign, QSize(1080, 1920), QRect(0, 0, 1080, 1920), {}, {}, false);
         QVERIFY(!rotatedMonitor.fullScreen);
         QCOMPARE(rotatedMonitor.geometry.width(), 1080); // width-bound on a tall screen
     }
@@ -71,7 +72,8 @@ private Q_SLOTS:
     {
         const QRect laptop(0, 0, 1366, 768);
         auto sized = [&](QSize remembered) {
-            return WindowPlacement::choose(kDesign, laptop.size(), laptop, {}, remembered, std::nullopt).geometry.size();
+            return WindowPlacement::choose(kDesign, laptop.size(), laptop, {}, remembered, std::nullopt)
+                .geometry.size();
         };
         QCOMPARE(sized(QSize(500, 600)), QSize(500, 600));
         QCOMPARE(sized(QSize(500, 2000)), QSize(500, 768));

@@ -80,13 +80,27 @@ inline QVideoFrame frame(const QImage &picture, Format format)
             const int luma = qRound(0.299 * qRed(c) + 0.587 * qGreen(c) + 0.114 * qBlue(c));
             for (size_t i = 0; i < bytesPerPixel; ++i) {
                 switch (layout[i]) {
-                case 'r': *p++ = uchar(qRed(c)); break;
-                case 'g': *p++ = uchar(qGreen(c)); break;
-                case 'b': *p++ = uchar(qBlue(c)); break;
-                case 'l': *p++ = uchar(luma); break;
-                case 'a': *p++ = 255; break;
-                case 'c': *p++ = 128; break;
-                default: *p++ = 0; break;
+                case 'r':
+                    *p++ = uchar(qRed(c));
+                    break;
+                case 'g':
+                    *p++ = uchar(qGreen(c));
+                    break;
+                case 'b':
+                    *p++ = uchar(qBlue(c));
+                    break;
+                case 'l':
+                    *p++ = uchar(luma);
+                    break;
+                case 'a':
+                    *p++ = 255;
+                    break;
+                case 'c':
+                    *p++ = 128;
+                    break;
+                default:
+                    *p++ = 0;
+                    break;
                 }
             }
         }

@@ -33,14 +33,15 @@ public Q_SLOTS:
     // On its own connection, so that its calls are answered in this thread.
     bool publish(bool on)
     {
-        QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("fake-screensaver"));
+        QDBusConnection bus
+            = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("fake-screensaver"));
         if (!on) {
             bus.unregisterService(QStringLiteral("org.freedesktop.ScreenSaver"));
             bus.unregisterObject(QStringLiteral("/org/freedesktop/ScreenSaver"));
             return false;
         }
         return bus.registerObject(QStringLiteral("/org/freedesktop/ScreenSaver"), this, QDBusConnection::ExportAllSlots)
-            && bus.registerService(QStringLiteral("org.freedesktop.ScreenSaver"));
+               && bus.registerService(QStringLiteral("org.freedesktop.ScreenSaver"));
     }
 
 private:
@@ -56,12 +57,13 @@ public:
     {
         service_.moveToThread(&thread_);
         thread_.start();
-        QMetaObject::invokeMethod(&service_, [this] { return service_.publish(true); }, Qt::BlockingQueuedConnection,
-                                  &published_);
+        QMetaObject::invokeMethod(
+            &service_, [this] { return service_.publish(true); }, Qt::BlockingQueuedConnection, &published_);
     }
     ~FakeScreenSaver()
     {
-        QMetaObject::invokeMethod(&service_, [this] { service_.publish(false); }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            &service_, [this] { service_.publish(false); }, Qt::BlockingQueuedConnection);
         thread_.quit();
         thread_.wait();
     }

@@ -29,7 +29,8 @@ class ReplaySource : public AccelerationSource
 {
 public:
     explicit ReplaySource(QList<Acceleration> samples, int perTick = 1, QObject *parent = nullptr)
-        : AccelerationSource(parent), samples_(std::move(samples))
+        : AccelerationSource(parent),
+          samples_(std::move(samples))
     {
         timer_.setInterval(kSampleIntervalMs);
         QObject::connect(&timer_, &QTimer::timeout, this, [this, perTick] {

@@ -43,7 +43,8 @@ inline double rmsDb(const QByteArray &pcm)
 // corrected until sox measures the target.
 inline QByteArray sound(double seconds, const QStringList &synth, double targetDb)
 {
-    const QByteArray made = run(QStringList{"-n"} + raw() + QStringList{"-", "synth", QString::number(seconds)} + synth);
+    const QByteArray made
+        = run(QStringList{"-n"} + raw() + QStringList{"-", "synth", QString::number(seconds)} + synth);
     double gain = std::pow(10.0, (targetDb - rmsDb(made)) / 20);
     QByteArray scaled;
     for (int pass = 0; pass < 4; ++pass) {
@@ -57,7 +58,10 @@ inline QByteArray sound(double seconds, const QStringList &synth, double targetD
 }
 
 // Breath on a microphone: rushing noise up to 6 kHz.
-inline QByteArray blow(double seconds, double db) { return sound(seconds, {"whitenoise", "lowpass", "6000", "highpass", "100"}, db); }
+inline QByteArray blow(double seconds, double db)
+{
+    return sound(seconds, {"whitenoise", "lowpass", "6000", "highpass", "100"}, db);
+}
 // Talking in the room: pink noise coming and going four times a second.
 inline QByteArray speech(double seconds, double db) { return sound(seconds, {"pinknoise", "tremolo", "4", "90"}, db); }
 // A quiet bedroom.

@@ -34,8 +34,10 @@ inline const QString kBlow = StoredNames::kBlowScreen;
 // The class of the game that plays under a stored screen name.
 inline QString gameClass(const QString &screenName)
 {
-    const QHash<QString, QString> games{{kTap, QStringLiteral("TapGame")}, {kCalculate, QStringLiteral("SumGame")},
-                                        {kShake, QStringLiteral("ShakeGame")}, {kBlow, QStringLiteral("BlowGame")}};
+    const QHash<QString, QString> games{{kTap, QStringLiteral("TapGame")},
+                                        {kCalculate, QStringLiteral("SumGame")},
+                                        {kShake, QStringLiteral("ShakeGame")},
+                                        {kBlow, QStringLiteral("BlowGame")}};
     return games.value(screenName);
 }
 // The tap game's farewell takes 3 s; the jingle about 2 s.
@@ -86,16 +88,15 @@ public:
     explicit WinRecorder(UnlockScreen *screen) : screen_(screen)
     {
         ringPlayer_ = sound()->audioPlayer();
-        connect(&Broadcaster::shared(), &Broadcaster::posted, this,
-                [this](const QString &name, const QVariant &) {
-                    if (name == AppCore::RingingAlarmStatusChanged) {
-                        events << QStringLiteral("settle");
-                        if (jinglePlayer_ && jinglePlayer_->isPlaying())
-                            problems << QStringLiteral("settled while the jingle still played");
-                        if (!AlertQueue::shared().current())
-                            problems << QStringLiteral("settled after the alert closed");
-                    }
-                });
+        connect(&Broadcaster::shared(), &Broadcaster::posted, this, [this](const QString &name, const QVariant &) {
+            if (name == AppCore::RingingAlarmStatusChanged) {
+                events << QStringLiteral("settle");
+                if (jinglePlayer_ && jinglePlayer_->isPlaying())
+                    problems << QStringLiteral("settled while the jingle still played");
+                if (!AlertQueue::shared().current())
+                    problems << QStringLiteral("settled after the alert closed");
+            }
+        });
         connect(&AlertQueue::shared(), &AlertQueue::currentChanged, this, [this] {
             AlertView *alert = AlertQueue::shared().current();
             if (!alert) {
@@ -114,24 +115,23 @@ public:
             events << QStringLiteral("screen closed");
             ringStatusAtClose = RingStatusFile::exists();
         });
-        connect(screen, &UnlockScreen::unlockProgress, this,
-                [this](UnlockScreen::UnlockStep step) {
-                    using Step = UnlockScreen::UnlockStep;
-                    if (step == Step::RingSilenced) {
-                        events << QStringLiteral("silence");
-                        if (ringPlayer_ && ringPlayer_->isPlaying())
-                            problems << QStringLiteral("the ring still plays after the fade");
-                    } else if (step == Step::JingleStarted) {
-                        events << QStringLiteral("jingle");
-                        jinglePlayer_ = sound()->audioPlayer();
-                        if (!jinglePlayer_ || jinglePlayer_ == ringPlayer_ || !sound()->playing())
-                            problems << QStringLiteral("no closing jingle plays");
-                    } else if (step == Step::RingStatusDeleted) {
-                        events << QStringLiteral("acstatus deleted");
-                        if (RingStatusFile::exists())
-                            problems << QStringLiteral("acstatus still there");
-                    }
-                });
+        connect(screen, &UnlockScreen::unlockProgress, this, [this](UnlockScreen::UnlockStep step) {
+            using Step = UnlockScreen::UnlockStep;
+            if (step == Step::RingSilenced) {
+                events << QStringLiteral("silence");
+                if (ringPlayer_ && ringPlayer_->isPlaying())
+                    problems << QStringLiteral("the ring still plays after the fade");
+            } else if (step == Step::JingleStarted) {
+                events << QStringLiteral("jingle");
+                jinglePlayer_ = sound()->audioPlayer();
+                if (!jinglePlayer_ || jinglePlayer_ == ringPlayer_ || !sound()->playing())
+                    problems << QStringLiteral("no closing jingle plays");
+            } else if (step == Step::RingStatusDeleted) {
+                events << QStringLiteral("acstatus deleted");
+                if (RingStatusFile::exists())
+                    problems << QStringLiteral("acstatus still there");
+            }
+        });
     }
 
     QStringList events;

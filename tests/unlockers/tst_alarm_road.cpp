@@ -92,10 +92,12 @@ public:
     QQuickItem *tappableItem(const QString &name) const
     {
         QQuickItem *found = nullptr;
-        const bool ready = QTest::qWaitFor([&] {
-            found = findItem(window()->contentItem(), name);
-            return found && found->isVisible() && found->opacity() > 0.99 && found->scale() > 0.99;
-        }, 5000);
+        const bool ready = QTest::qWaitFor(
+            [&] {
+                found = findItem(window()->contentItem(), name);
+                return found && found->isVisible() && found->opacity() > 0.99 && found->scale() > 0.99;
+            },
+            5000);
         return ready ? found : nullptr;
     }
 
@@ -193,7 +195,8 @@ int sinkInputsOfThisProcess()
     pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("sink-inputs")});
     pactl.waitForFinished(10000);
     const QString pid = QString::number(QCoreApplication::applicationPid());
-    return QString::fromUtf8(pactl.readAllStandardOutput()).count(QStringLiteral("application.process.id = \"%1\"").arg(pid));
+    return QString::fromUtf8(pactl.readAllStandardOutput())
+        .count(QStringLiteral("application.process.id = \"%1\"").arg(pid));
 }
 
 AlarmPtr makeAlarm(const QDateTime &ring, quint32 mask, int kind)
@@ -243,8 +246,9 @@ int runRingingChild(const QStringList &arguments)
     RunningApp app(arguments);
     if (!QTest::qWaitFor([&] { return app.unlockScreen() != nullptr; }, kScreenTimeoutMs))
         return 1;
-    const QString line = QStringLiteral("RINGING %1 %2\n").arg(app.unlockScreen()->alarm()->unlocker->screenName,
-                                                                 app.unlockScreen()->alarm()->identifier);
+    const QString line
+        = QStringLiteral("RINGING %1 %2\n")
+              .arg(app.unlockScreen()->alarm()->unlocker->screenName, app.unlockScreen()->alarm()->identifier);
     std::fputs(line.toLocal8Bit().constData(), stdout);
     std::fflush(stdout); // stdout is a pipe: fully buffered otherwise
     return QCoreApplication::exec();
@@ -457,8 +461,8 @@ private Q_SLOTS:
         winAndWaitForTheEnd(app, [&] {
             microphone.playInstead(Sox::blow(6, -6));
             return QTest::qWaitFor([&] { return blow->ufoLeaving(); }, 8000) && blow->pushLevel() == 100
-                && qAbs(blow->ufoAngle() - (BlowGame::kUfoStartAngle + BlowGame::kUfoSweep)) < 1e-9
-                && !blow->challenge().isListening() && !blow->dismissButtonEnabled();
+                   && qAbs(blow->ufoAngle() - (BlowGame::kUfoStartAngle + BlowGame::kUfoSweep)) < 1e-9
+                   && !blow->challenge().isListening() && !blow->dismissButtonEnabled();
         });
         const QJsonArray alarms = tolvekctl("list");
         QCOMPARE(alarms.size(), 1);
@@ -518,8 +522,8 @@ private Q_SLOTS:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QString::fromLatin1(kOffsetVariable), QString::number(clock.offsetMs()));
         child.setProcessEnvironment(environment);
-        child.start(QCoreApplication::applicationFilePath(), QStringList{QString::fromLatin1(kChildFlag)}
-                                                                 + deliverAtLaunch(fired).mid(1));
+        child.start(QCoreApplication::applicationFilePath(),
+                    QStringList{QString::fromLatin1(kChildFlag)} + deliverAtLaunch(fired).mid(1));
         QVERIFY(child.waitForStarted());
         QByteArray said;
         QTRY_VERIFY_WITH_TIMEOUT((said += child.readAllStandardOutput()).contains("RINGING")

@@ -45,10 +45,24 @@ QByteArray square(const QAudioFormat &format, double a, int frames, int loud)
             const double v = c == loud ? (f % 2 ? a : -a) : 0;
             char sample[4];
             switch (format.sampleFormat()) {
-            case QAudioFormat::UInt8: sample[0] = char(quint8(128 + std::lround(v * 128))); break;
-            case QAudioFormat::Int16: { const qint16 s = qint16(std::lround(v * 32767)); std::memcpy(sample, &s, 2); break; }
-            case QAudioFormat::Int32: { const qint32 s = qint32(std::llround(v * 2147483647.0)); std::memcpy(sample, &s, 4); break; }
-            default: { const float s = float(v); std::memcpy(sample, &s, 4); break; }
+            case QAudioFormat::UInt8:
+                sample[0] = char(quint8(128 + std::lround(v * 128)));
+                break;
+            case QAudioFormat::Int16: {
+                const qint16 s = qint16(std::lround(v * 32767));
+                std::memcpy(sample, &s, 2);
+                break;
+            }
+            case QAudioFormat::Int32: {
+                const qint32 s = qint32(std::llround(v * 2147483647.0));
+                std::memcpy(sample, &s, 4);
+                break;
+            }
+            default: {
+                const float s = float(v);
+                std::memcpy(sample, &s, 4);
+                break;
+            }
             }
             bytes.append(sample, format.bytesPerSample());
         }
@@ -136,7 +150,8 @@ private Q_SLOTS:
             for (qsizetype at = 0; at < pcm.size(); at += 333)
                 meter.add(pcm.mid(at, 333));
             const LevelMeter::Reading reading = meter.take();
-            QVERIFY2(qAbs(reading.averagePowerDb - c.decibels) < 0.01, qPrintable(QString::number(reading.averagePowerDb)));
+            QVERIFY2(qAbs(reading.averagePowerDb - c.decibels) < 0.01,
+                     qPrintable(QString::number(reading.averagePowerDb)));
             QCOMPARE(reading.frames, qint64(c.format.sampleRate() / 10));
             QVERIFY(qAbs(reading.peak - c.amplitude) < 0.01);
             QCOMPARE(meter.take().averagePowerDb, LevelMeter::kSilenceDb);
@@ -230,7 +245,8 @@ private Q_SLOTS:
     // listens it follows the volume turned down.
     void thresholdFollowsTheVolume()
     {
-        const std::pair<float, double> cases[] = {{0.0f, -10.0}, {0.5f, -9.5}, {1.0f, -9.0}, {1.7f, -9.0}, {-0.3f, -10.0}};
+        const std::pair<float, double> cases[]
+            = {{0.0f, -10.0}, {0.5f, -9.5}, {1.0f, -9.0}, {1.7f, -9.0}, {-0.3f, -10.0}};
         for (const auto &[volume, threshold] : cases) {
             BlowDetector detector;
             detector.setSystemVolume(volume);

@@ -72,15 +72,16 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QList<Outcome>>("outcomes");
         const int del = AnswerEntry::kDeleteKey;
-        QTest::newRow("20 - 8 - 8: one digit wins") << 4 << QList<int>{4} << QStringList{"4"} << QList<Outcome>{Outcome::Won};
+        QTest::newRow("20 - 8 - 8: one digit wins")
+            << 4 << QList<int>{4} << QStringList{"4"} << QList<Outcome>{Outcome::Won};
         QTest::newRow("57: wrong, full, delete, win")
             << 57 << QList<int>{5, 6, 1, del, 7} << QStringList{"5", "56", "56", "5", "57"}
             << QList<Outcome>{Outcome::Typed, Outcome::Wrong, Outcome::Wrong, Outcome::Typed, Outcome::Won};
         QTest::newRow("deleting the only digit shows ?")
             << 57 << QList<int>{3, del, del, 5} << QStringList{"3", "?", "?", "5"}
             << QList<Outcome>{Outcome::Typed, Outcome::Typed, Outcome::Typed, Outcome::Typed};
-        QTest::newRow("leading zero counts as the value") << 7 << QList<int>{0, 7} << QStringList{"0", "07"}
-                                                          << QList<Outcome>{Outcome::Typed, Outcome::Won};
+        QTest::newRow("leading zero counts as the value")
+            << 7 << QList<int>{0, 7} << QStringList{"0", "07"} << QList<Outcome>{Outcome::Typed, Outcome::Won};
     }
     void answerRules()
     {
@@ -191,7 +192,6 @@ private Q_SLOTS:
         QCOMPARE(bySlot[10].right(), bySlot[5].right());
         screen->dismiss();
     }
-
 };
 
 QTEST_MAIN(TestCalculateGame)

@@ -83,8 +83,8 @@ private Q_SLOTS:
     {
         const QList<Acceleration> shake = load("shake.csv");
         QVERIFY(!shake.isEmpty());
-        const QList<Acceleration> broken{{kNaN, kNaN, kNaN}, {kInf, -kInf, kInf}, {1e300, -1e300, 1e300},
-                                         {-1e9, 1e9, -1e9}, {0, kNaN, 0}};
+        const QList<Acceleration> broken{
+            {kNaN, kNaN, kNaN}, {kInf, -kInf, kInf}, {1e300, -1e300, 1e300}, {-1e9, 1e9, -1e9}, {0, kNaN, 0}};
         QList<Acceleration> onlyBroken, shakeWithBroken;
         for (int i = 0; i < 60; ++i)
             onlyBroken << broken.at(i % broken.size());
@@ -182,7 +182,8 @@ private Q_SLOTS:
             // 20 points one way and back in 0.1 s steps: a reversal of 2 g.
             const QPointF step(20 * std::cos(r), 20 * std::sin(r));
             const Acceleration turned = DragAcceleration::sampleFor(-step / 2, step / 2, -step / 2, 0.1);
-            QVERIFY2(Acceleration::isShaking({}, turned, ShakeGauge::kStartThreshold), qPrintable(QString::number(degrees)));
+            QVERIFY2(Acceleration::isShaking({}, turned, ShakeGauge::kStartThreshold),
+                     qPrintable(QString::number(degrees)));
         }
 
         DragAcceleration drags;

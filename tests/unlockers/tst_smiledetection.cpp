@@ -48,13 +48,14 @@ private Q_SLOTS:
     void everyFormatReadsAsGrey_data()
     {
         QTest::addColumn<Format>("format");
-        for (Format f : {Format::Format_BGRA8888, Format::Format_BGRX8888, Format::Format_RGBA8888,
-                         Format::Format_RGBX8888, Format::Format_ARGB8888, Format::Format_XRGB8888,
-                         Format::Format_ABGR8888, Format::Format_XBGR8888, Format::Format_AYUV, Format::Format_Y8,
-                         Format::Format_NV12, Format::Format_NV21, Format::Format_YUV420P, Format::Format_YV12,
-                         Format::Format_YUV422P, Format::Format_IMC1, Format::Format_IMC2, Format::Format_IMC3,
-                         Format::Format_IMC4, Format::Format_YUYV, Format::Format_UYVY, Format::Format_Y16,
-                         Format::Format_P010, Format::Format_P016, Format::Format_Jpeg})
+        for (Format f :
+             {Format::Format_BGRA8888, Format::Format_BGRX8888, Format::Format_RGBA8888, Format::Format_RGBX8888,
+              Format::Format_ARGB8888, Format::Format_XRGB8888, Format::Format_ABGR8888, Format::Format_XBGR8888,
+              Format::Format_AYUV,     Format::Format_Y8,       Format::Format_NV12,     Format::Format_NV21,
+              Format::Format_YUV420P,  Format::Format_YV12,     Format::Format_YUV422P,  Format::Format_IMC1,
+              Format::Format_IMC2,     Format::Format_IMC3,     Format::Format_IMC4,     Format::Format_YUYV,
+              Format::Format_UYVY,     Format::Format_Y16,      Format::Format_P010,     Format::Format_P016,
+              Format::Format_Jpeg})
             QTest::newRow(qPrintable(QVideoFrameFormat::pixelFormatToString(f))) << f;
     }
     void everyFormatReadsAsGrey()
@@ -82,8 +83,8 @@ private Q_SLOTS:
         // Qt 6.4 lays out its own buffer for this 10-bit format with 8-bit lines.
         QTest::newRow("fewer bytes than the size needs")
             << QVideoFrame(QVideoFrameFormat(QSize(352, 288), Format::Format_YUV420P10));
-        QTest::newRow("texture only")
-            << QVideoFrame(QVideoFrameFormat(QSize(352, 288), Format::Format_SamplerExternalOES));
+        QTest::newRow("texture only") << QVideoFrame(
+            QVideoFrameFormat(QSize(352, 288), Format::Format_SamplerExternalOES));
         QVideoFrame garbage(QVideoFrameFormat(QSize(352, 288), Format::Format_Jpeg));
         garbage.map(QVideoFrame::WriteOnly);
         std::memset(garbage.bits(0), 0x5a, size_t(garbage.mappedBytes(0)));
@@ -105,10 +106,9 @@ private Q_SLOTS:
     // frame is read scaled down, without a full-size copy, and still smiles.
     void analysisSizeAndHugeFrames()
     {
-        const std::pair<QSize, QSize> sizes[] = {{{352, 288}, {352, 288}},   {{704, 576}, {352, 288}},
-                                                 {{640, 480}, {384, 288}},   {{1280, 720}, {512, 288}},
-                                                 {{8000, 8000}, {288, 288}}, {{4000, 300}, {1402, 105}},
-                                                 {{16000, 1}, {16000, 1}}};
+        const std::pair<QSize, QSize> sizes[] = {
+            {{352, 288}, {352, 288}},   {{704, 576}, {352, 288}},   {{640, 480}, {384, 288}}, {{1280, 720}, {512, 288}},
+            {{8000, 8000}, {288, 288}}, {{4000, 300}, {1402, 105}}, {{16000, 1}, {16000, 1}}};
         for (const auto &[frame, analysed] : sizes)
             QCOMPARE(GreyFrame::analysisSize(frame), analysed);
         const QVideoFrame huge = FaceFrames::frame(FaceFrames::smilingFace().scaled(8000, 8000), Format::Format_Y8);
@@ -147,15 +147,15 @@ private Q_SLOTS:
         for (QSize size : {QSize(176, 144), QSize(352, 288), QSize(640, 480), QSize(1280, 720)}) {
             for (int turn : {0, 90, 180, 270}) {
                 const QString name = QStringLiteral("%1x%2 turned %3").arg(size.width()).arg(size.height()).arg(turn);
-                QTest::newRow(qPrintable(name + QStringLiteral(" no face"))) << false << size << turn << false
-                                                                             << Outcome::NoFace;
+                QTest::newRow(qPrintable(name + QStringLiteral(" no face")))
+                    << false << size << turn << false << Outcome::NoFace;
                 if (size.width() < 352)
                     continue;
                 QTest::newRow(qPrintable(name + QStringLiteral(" unreported")))
                     << true << size << turn << false << (turn == 180 ? Outcome::NoFace : Outcome::Smile);
                 if (turn != 0) // reported upright is the same frame as unreported
-                    QTest::newRow(qPrintable(name + QStringLiteral(" reported"))) << true << size << turn << true
-                                                                                << Outcome::Smile;
+                    QTest::newRow(qPrintable(name + QStringLiteral(" reported")))
+                        << true << size << turn << true << Outcome::Smile;
             }
         }
     }

@@ -42,11 +42,13 @@ const QVideoFrame &noFaceFrame()
 // A camera streaming at about 30 frames a second until `done`.
 bool stream(FeedFrameSource *camera, const QVideoFrame &frame, const std::function<bool()> &done, int timeoutMs = 15000)
 {
-    return QTest::qWaitFor([&] {
-        camera->deliver(frame);
-        QTest::qWait(33);
-        return done();
-    }, timeoutMs);
+    return QTest::qWaitFor(
+        [&] {
+            camera->deliver(frame);
+            QTest::qWait(33);
+            return done();
+        },
+        timeoutMs);
 }
 
 struct Game
@@ -227,8 +229,8 @@ private Q_SLOTS:
         QTest::newRow("unplugged") << "unplugged" << Trouble::CameraLost << lost;
         QTest::newRow("never sends a picture") << "silent" << Trouble::CameraRefused << refused;
         QTest::newRow("stops sending pictures") << "falls silent" << Trouble::CameraLost << lost;
-        QTest::newRow("pictures unreadable") << "garbage" << Trouble::Unreadable
-                                             << "The camera's pictures cannot be read.";
+        QTest::newRow("pictures unreadable")
+            << "garbage" << Trouble::Unreadable << "The camera's pictures cannot be read.";
         QTest::newRow("detector missing") << "no detector" << Trouble::NoDetector << "Face detection is not available.";
     }
     void cameraTroubleOffersTheSum()

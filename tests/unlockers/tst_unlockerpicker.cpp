@@ -69,8 +69,8 @@ private Q_SLOTS:
             qreal position;
             int page;
             qreal alpha;
-        } cases[] = {{0.0, 0, 1.0}, {0.25, 0, 0.5}, {0.499, 0, 0.002}, {0.5, 1, 0.0},
-                     {0.75, 1, 0.5}, {4.0, 4, 1.0}, {-0.125, 0, 1.0}, {4.6, 5, 0.2}};
+        } cases[] = {{0.0, 0, 1.0},  {0.25, 0, 0.5}, {0.499, 0, 0.002}, {0.5, 1, 0.0},
+                     {0.75, 1, 0.5}, {4.0, 4, 1.0},  {-0.125, 0, 1.0},  {4.6, 5, 0.2}};
         for (const auto &c : cases) {
             picker->scrolledTo(c.position);
             QCOMPARE(picker->currentPage(), c.page);

@@ -75,8 +75,11 @@ private Q_SLOTS:
         const struct
         {
             QString ringFile, override, expected; // expected "": any real catalogue sound
-        } cases[] = {{"UFO.mp3", "", "UFO.mp3"}, {"UFO.mp3", "Stars.mp3", "Stars.mp3"}, {"RandomSound", "", ""},
-                     {"Gone.mp3", "", first},    {"", "", first}};
+        } cases[] = {{"UFO.mp3", "", "UFO.mp3"},
+                     {"UFO.mp3", "Stars.mp3", "Stars.mp3"},
+                     {"RandomSound", "", ""},
+                     {"Gone.mp3", "", first},
+                     {"", "", first}};
         for (const auto &c : cases) {
             TapGame screen;
             screen.setAlarm(alarm(c.ringFile));

@@ -24,8 +24,10 @@ private Q_SLOTS:
         QTest::newRow("lookup, integers") << lookup.arg("0,0") << "0 0";
         QTest::newRow("lookup, pole and date line") << lookup.arg("-90, 180") << "-90 180";
         QTest::newRow("lookup, extra spaces")
-            << "select  *  from geo.placefinder  where text = \"1.5, 2.5\"  and gflags=\"R\" " << "1.5 2.5";
-        QTest::newRow("forecast") << forecast + "2132574" << "woeid 2132574";
+            << "select  *  from geo.placefinder  where text = \"1.5, 2.5\"  and gflags=\"R\" "
+            << "1.5 2.5";
+        QTest::newRow("forecast") << forecast + "2132574"
+                                  << "woeid 2132574";
         QTest::newRow("latitude out of range") << lookup.arg("90.5, 0") << "bad-coordinates";
         QTest::newRow("longitude out of range") << lookup.arg("0, -180.01") << "bad-coordinates";
         QTest::newRow("exponent") << lookup.arg("1e1, 2") << "bad-coordinates";
@@ -34,10 +36,14 @@ private Q_SLOTS:
         QTest::newRow("three numbers") << lookup.arg("1, 2, 3") << "bad-coordinates";
         QTest::newRow("empty text") << lookup.arg("") << "bad-coordinates";
         QTest::newRow("other flags") << lookup.arg("1, 2").replace("\"R\"", "\"X\"") << "unsupported-query";
-        QTest::newRow("unit requested") << forecast + "1 and u='c'" << "unsupported-query";
-        QTest::newRow("other table") << "select * from weather.bylocation where location=\"x\"" << "unsupported-query";
-        QTest::newRow("upper case") << "SELECT * FROM weather.forecast WHERE woeid=1" << "unsupported-query";
-        QTest::newRow("empty") << "" << "unsupported-query";
+        QTest::newRow("unit requested") << forecast + "1 and u='c'"
+                                        << "unsupported-query";
+        QTest::newRow("other table") << "select * from weather.bylocation where location=\"x\""
+                                     << "unsupported-query";
+        QTest::newRow("upper case") << "SELECT * FROM weather.forecast WHERE woeid=1"
+                                    << "unsupported-query";
+        QTest::newRow("empty") << ""
+                               << "unsupported-query";
         QTest::newRow("too long") << forecast + QString(300, '1') << "query-too-long";
     }
     void queryShapes()
@@ -56,14 +62,21 @@ private Q_SLOTS:
 
     void placeIdsCarryTheirPlaceAndNothingElse()
     {
-        const struct { double latitude, longitude, cellLatitude, cellLongitude; } places[] = {
-            {30.25, 120.16, 30.25, 120.16}, {59.91234, 10.74876, 59.91, 10.75}, {-33.4575, -70.6503, -33.46, -70.65},
-            {0, 0, 0, 0}, {-90, -180, -90, -180}, {90, 180, 90, 180}};
+        const struct
+        {
+            double latitude, longitude, cellLatitude, cellLongitude;
+        } places[] = {{30.25, 120.16, 30.25, 120.16},
+                      {59.91234, 10.74876, 59.91, 10.75},
+                      {-33.4575, -70.6503, -33.46, -70.65},
+                      {0, 0, 0, 0},
+                      {-90, -180, -90, -180},
+                      {90, 180, 90, 180}};
         for (const auto &p : places) {
             const QString woeid = PlaceId::mint(p.latitude, p.longitude);
             const auto cell = PlaceId::decode(woeid);
             QVERIFY2(cell && qAbs(cell->latitude - p.cellLatitude) < 1e-9
-                         && qAbs(cell->longitude - p.cellLongitude) < 1e-9, qPrintable(woeid));
+                         && qAbs(cell->longitude - p.cellLongitude) < 1e-9,
+                     qPrintable(woeid));
             QCOMPARE(PlaceId::mint(cell->latitude, cell->longitude), woeid);
         }
         // One id per 0.01 degree cell.
@@ -78,14 +91,33 @@ private Q_SLOTS:
 
     void conditionsOnTheClockFace()
     {
-        const struct { int wmo; bool day; int code; const char *text; } conditions[] = {
-            {0, true, 32, "Sunny"}, {0, false, 31, "Clear"}, {1, false, 33, "Fair"}, {2, true, 30, "Partly Cloudy"},
-            {2, false, 29, "Partly Cloudy"}, {3, true, 26, "Cloudy"}, {48, true, 20, "Foggy"}, {55, true, 9, "Drizzle"},
-            {57, true, 8, "Freezing Drizzle"}, {65, true, 12, "Rain"}, {66, true, 10, "Freezing Rain"},
-            {71, true, 14, "Light Snow Showers"}, {75, true, 41, "Heavy Snow"}, {77, true, 13, "Snow Flurries"},
-            {80, true, 40, "Scattered Showers"}, {82, true, 12, "Rain"}, {85, true, 46, "Snow Showers"},
-            {95, true, 4, "Thunderstorms"}, {99, true, 3, "Severe Thunderstorms"}, {42, true, 3200, "Not Available"},
-            {-1, true, 3200, "Not Available"}};
+        const struct
+        {
+            int wmo;
+            bool day;
+            int code;
+            const char *text;
+        } conditions[] = {{0, true, 32, "Sunny"},
+                          {0, false, 31, "Clear"},
+                          {1, false, 33, "Fair"},
+                          {2, true, 30, "Partly Cloudy"},
+                          {2, false, 29, "Partly Cloudy"},
+                          {3, true, 26, "Cloudy"},
+                          {48, true, 20, "Foggy"},
+                          {55, true, 9, "Drizzle"},
+                          {57, true, 8, "Freezing Drizzle"},
+                          {65, true, 12, "Rain"},
+                          {66, true, 10, "Freezing Rain"},
+                          {71, true, 14, "Light Snow Showers"},
+                          {75, true, 41, "Heavy Snow"},
+                          {77, true, 13, "Snow Flurries"},
+                          {80, true, 40, "Scattered Showers"},
+                          {82, true, 12, "Rain"},
+                          {85, true, 46, "Snow Showers"},
+                          {95, true, 4, "Thunderstorms"},
+                          {99, true, 3, "Severe Thunderstorms"},
+                          {42, true, 3200, "Not Available"},
+                          {-1, true, 3200, "Not Available"}};
         for (const auto &c : conditions) {
             const Condition got = WeatherConditions::fromWmoCode(c.wmo, c.day);
             QVERIFY2(got.code == c.code && got.text == QLatin1String(c.text),

@@ -65,7 +65,7 @@ const QByteArray NominatimPlace = R"({"name":"Bergen","address":{"city":"Bergen"
 class Client
 {
 public:
-    explicit Client(quint16 port) : base_(QStringLiteral("http://127.0.0.1:%1").arg(port).toLatin1()) {}
+    explicit Client(quint16 port) : base_(QStringLiteral("http://127.0.0.1:%1").arg(port).toLatin1()) { }
 
     QNetworkReply *send(const QByteArray &path, const QByteArray &method = "GET")
     {
@@ -350,13 +350,18 @@ private Q_SLOTS:
             QString query = seeds[random.bounded(2)];
             const int at = random.bounded(query.size());
             switch (random.bounded(4)) {
-            case 0: query = randomText(random.bounded(0, 320)); break; // wholly random
-            case 1: // a few characters changed
+            case 0:
+                query = randomText(random.bounded(0, 320));
+                break; // wholly random
+            case 1:    // a few characters changed
                 for (int n = random.bounded(1, 4); n > 0; --n)
                     query[random.bounded(query.size())] = randomText(1).at(0);
                 break;
-            case 2: query.remove(at, random.bounded(1, 12)); break; // a piece cut out
-            default: query.insert(at, randomText(random.bounded(1, 40))); // something inserted
+            case 2:
+                query.remove(at, random.bounded(1, 12));
+                break; // a piece cut out
+            default:
+                query.insert(at, randomText(random.bounded(1, 40))); // something inserted
             }
             replies.append(client_->send(target(query)));
             if (replies.size() < 40)
@@ -377,9 +382,8 @@ private Q_SLOTS:
         std::vector<std::unique_ptr<RawClient>> quiet;
         for (int i = 0; i < 900; ++i)
             quiet.push_back(std::make_unique<RawClient>(port_));
-        const auto allClosed = [&] {
-            return std::all_of(quiet.cbegin(), quiet.cend(), [](const auto &c) { return c->wasClosed(); });
-        };
+        const auto allClosed
+            = [&] { return std::all_of(quiet.cbegin(), quiet.cend(), [](const auto &c) { return c->wasClosed(); }); };
         QTRY_VERIFY_WITH_TIMEOUT(allClosed(), 10000);
         for (const auto &client : quiet)
             QCOMPARE(client->received(), QByteArray()); // nothing was asked, nothing is answered
@@ -463,7 +467,8 @@ private Q_SLOTS:
     {
         // Four places whose forecasts hang upstream keep all four connections busy.
         const Reply hang{200, {}, true};
-        startOpenMeteoGateway(hang, hang, 1500, {.readTimeoutMsecs = 60000, .idleTimeoutMsecs = 60000, .maxConnections = 4});
+        startOpenMeteoGateway(hang, hang, 1500,
+                              {.readTimeoutMsecs = 60000, .idleTimeoutMsecs = 60000, .maxConnections = 4});
         QSignalSpy fetches(gateway_.get(), &WeatherGateway::upstreamFetchStarted);
         std::vector<std::unique_ptr<RawClient>> busy;
         for (int i = 0; i < 4; ++i) {

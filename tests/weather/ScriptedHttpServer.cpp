@@ -34,8 +34,10 @@ void ScriptedHttpServer::serve(QTcpSocket *socket)
         if (reply.hang)
             continue;
         const qint64 length = reply.declaredLength >= 0 ? reply.declaredLength : reply.body.size();
-        socket->write("HTTP/1.1 " + QByteArray::number(reply.status) + " Scripted\r\nContent-Type: application/json\r\n"
-                      "Content-Length: " + QByteArray::number(length) + "\r\n\r\n" + reply.body);
+        socket->write("HTTP/1.1 " + QByteArray::number(reply.status)
+                      + " Scripted\r\nContent-Type: application/json\r\n"
+                        "Content-Length: "
+                      + QByteArray::number(length) + "\r\n\r\n" + reply.body);
         if (length != reply.body.size())
             socket->disconnectFromHost();
     }

@@ -15,7 +15,7 @@ public:
     {
         int status = 200;
         QByteArray body;
-        bool hang = false;         // never answer
+        bool hang = false;          // never answer
         qint64 declaredLength = -1; // Content-Length to claim; -1 means the body's size
     };
     using Script = std::function<Reply(const QByteArray &target)>;

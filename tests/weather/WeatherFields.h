@@ -8,8 +8,8 @@
 // city, unit, code, text, now, high, low.
 inline QStringList fieldsOf(const Weather &weather)
 {
-    return {weather.city, weather.temperatureUnit, weather.conditionCode, weather.conditionText,
-            weather.nowTemp,    weather.highTemp,        weather.lowTemp};
+    return {weather.city,    weather.temperatureUnit, weather.conditionCode, weather.conditionText,
+            weather.nowTemp, weather.highTemp,        weather.lowTemp};
 }
 
 // A forecast answer as the app reads it; empty fields when it holds no channel.

@@ -14,27 +14,40 @@ private Q_SLOTS:
         QTest::addColumn<bool>("isZone");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("place"); // "LAT LON" to four decimals, "" for none
-        QTest::newRow("minutes") << false << "+3114+12128" << "31.2333 121.4667";
-        QTest::newRow("seconds, south-west") << false << "-332700-0704000" << "-33.4500 -70.6667";
-        QTest::newRow("seconds on one side") << false << "+311400+12128" << "";
-        QTest::newRow("no sign") << false << "3114+12128" << "";
-        QTest::newRow("beyond the pole") << false << "+9500+00000" << "";
-        QTest::newRow("empty") << false << "" << "";
-        QTest::newRow("zone") << true << "Asia/Shanghai" << "31.2333 121.4667";
-        QTest::newRow("linked zone") << true << "Asia/Chongqing" << "31.2333 121.4667";
-        QTest::newRow("renamed zone") << true << "Europe/Kiev" << "50.4333 30.5167";
-        QTest::newRow("southern zone") << true << "America/Santiago" << "-33.4500 -70.6667";
-        QTest::newRow("zone without a city") << true << "UTC" << "";
-        QTest::newRow("unknown zone") << true << "Mars/Olympus" << "";
-        QTest::newRow("no zone") << true << "" << "";
+        QTest::newRow("minutes") << false << "+3114+12128"
+                                 << "31.2333 121.4667";
+        QTest::newRow("seconds, south-west") << false << "-332700-0704000"
+                                             << "-33.4500 -70.6667";
+        QTest::newRow("seconds on one side") << false << "+311400+12128"
+                                             << "";
+        QTest::newRow("no sign") << false << "3114+12128"
+                                 << "";
+        QTest::newRow("beyond the pole") << false << "+9500+00000"
+                                         << "";
+        QTest::newRow("empty") << false << ""
+                               << "";
+        QTest::newRow("zone") << true << "Asia/Shanghai"
+                              << "31.2333 121.4667";
+        QTest::newRow("linked zone") << true << "Asia/Chongqing"
+                                     << "31.2333 121.4667";
+        QTest::newRow("renamed zone") << true << "Europe/Kiev"
+                                      << "50.4333 30.5167";
+        QTest::newRow("southern zone") << true << "America/Santiago"
+                                       << "-33.4500 -70.6667";
+        QTest::newRow("zone without a city") << true << "UTC"
+                                             << "";
+        QTest::newRow("unknown zone") << true << "Mars/Olympus"
+                                      << "";
+        QTest::newRow("no zone") << true << ""
+                                 << "";
     }
     void places()
     {
         QFETCH(bool, isZone);
         QFETCH(QString, text);
         QFETCH(QString, place);
-        const auto coordinate =
-            isZone ? TimeZoneLocation().coordinateOfZone(text.toUtf8()) : TimeZoneLocation::parseIso6709(text);
+        const auto coordinate
+            = isZone ? TimeZoneLocation().coordinateOfZone(text.toUtf8()) : TimeZoneLocation::parseIso6709(text);
         QCOMPARE(coordinate ? QString::asprintf("%.4f %.4f", coordinate->latitude(), coordinate->longitude()) : "",
                  place);
     }

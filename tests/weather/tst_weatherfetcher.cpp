@@ -131,10 +131,10 @@ private Q_SLOTS:
         Q_EMIT fetcher_->locator()->located(QGeoCoordinate(10.5, 20.5));
         QTRY_COMPARE(broadcasts_->completes.size(), 1);
         QVERIFY(!QTest::qWaitFor([&] { return server_->targets().size() > 2; }, 200));
-        QCOMPARE(server_->targets(),
-                 QList<QByteArray>({LookupTarget + "%20where%20text=%2230.250000,%20120.160000%22%20and%20"
-                                                  "gflags=%22R%22&format=json",
-                                    ForecastTarget + "%20where%20woeid=42&format=json"}));
+        QCOMPARE(server_->targets(), QList<QByteArray>({LookupTarget
+                                                            + "%20where%20text=%2230.250000,%20120.160000%22%20and%20"
+                                                              "gflags=%22R%22&format=json",
+                                                        ForecastTarget + "%20where%20woeid=42&format=json"}));
         QCOMPARE(WeatherFetcher::serviceHostAddress(), server_->address());
     }
 
@@ -145,8 +145,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("zone");
         QTest::addColumn<QByteArray>("lookupText"); // empty: no lookup at all
         QTest::newRow("no source") << QString() << QByteArray("Asia/Shanghai") << QByteArray("31.233333,%20121.466667");
-        QTest::newRow("source without a fix") << "no-fix.nmea" << QByteArray("Asia/Shanghai")
-                                              << QByteArray("31.233333,%20121.466667");
+        QTest::newRow("source without a fix")
+            << "no-fix.nmea" << QByteArray("Asia/Shanghai") << QByteArray("31.233333,%20121.466667");
         QTest::newRow("no source, zone without a city") << QString() << QByteArray("UTC") << QByteArray();
     }
     void timeZoneStandsInForAMissingFix()
@@ -231,8 +231,8 @@ private Q_SLOTS:
 
     void channelWithoutItemIsStillARecord()
     {
-        const QByteArray oslo =
-            R"({"query":{"results":{"channel":{"location":{"city":"Oslo"},"units":{"temperature":"F"}}}}})";
+        const QByteArray oslo
+            = R"({"query":{"results":{"channel":{"location":{"city":"Oslo"},"units":{"temperature":"F"}}}}})";
         useScriptedService({200, Woeid42}, {200, oslo});
         holdEarlierRecord();
         fetcher_->fetchWeather();

@@ -84,8 +84,9 @@ private Q_SLOTS:
     void wrongTypesInTheChannel()
     {
         const Weather weather = weatherFromChannel(QJsonDocument::fromJson(
-            R"({"location":"Oslo","units":{"temperature":["C"]},
-                "item":{"condition":{"code":30,"text":null,"temp":-3.5},"forecast":{"high":"1"}}})").object());
+                                                       R"({"location":"Oslo","units":{"temperature":["C"]},
+                "item":{"condition":{"code":30,"text":null,"temp":-3.5},"forecast":{"high":"1"}}})")
+                                                       .object());
         QVERIFY(weather.city.isNull());
         QVERIFY(weather.temperatureUnit.isNull());
         QCOMPARE(weather.conditionCode, "30");
