@@ -16,49 +16,39 @@ class TestTimePicker : public QObject
     const ClockStyle twentyFour{QLocale(QLocale::German, QLocale::Germany)};
 
 private Q_SLOTS:
-    // The editor's times and the home screen's clock agree on the locale's style.
-    void clockStyleFollowsTheLocale_data()
-    {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<bool>("twelveHour");
-        QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << true;
-        QTest::newRow("en_GB") << QLocale(QLocale::English, QLocale::UnitedKingdom) << false;
-        QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany) << false;
-        QTest::newRow("C") << QLocale::c() << false;
-        QTest::newRow("ko_KR, AM/PM first") << QLocale(QLocale::Korean, QLocale::SouthKorea) << true;
-        QTest::newRow("ar_EG") << QLocale(QLocale::Arabic, QLocale::Egypt) << true;
-        QTest::newRow("zh_CN") << QLocale(QLocale::Chinese, QLocale::China) << false;
-    }
+    // The editor's times and the home screen's clock agree on the locale's style
+    // (Korean writes AM/PM first).
     void clockStyleFollowsTheLocale()
     {
-        QFETCH(QLocale, locale);
-        QFETCH(bool, twelveHour);
-        QCOMPARE(ClockStyle::localeUsesTwelveHours(locale), twelveHour);
-        QCOMPARE(ClockStyle(locale).twelveHour(), twelveHour);
-        QCOMPARE(ClockTicker::usesTwentyFourHours(locale), !twelveHour);
+        using L = QLocale;
+        for (const auto &[locale, twelveHour] : {std::pair{L(L::English, L::UnitedStates), true},
+                                                 {L(L::English, L::UnitedKingdom), false},
+                                                 {L(L::German, L::Germany), false},
+                                                 {L::c(), false},
+                                                 {L(L::Korean, L::SouthKorea), true},
+                                                 {L(L::Arabic, L::Egypt), true},
+                                                 {L(L::Chinese, L::China), false}}) {
+            QCOMPARE(ClockStyle::localeUsesTwelveHours(locale), twelveHour);
+            QCOMPARE(ClockStyle(locale).twelveHour(), twelveHour);
+            QCOMPARE(ClockTicker::usesTwentyFourHours(locale), !twelveHour);
+        }
     }
 
-    void timeTexts_data()
-    {
-        QTest::addColumn<QTime>("time");
-        QTest::addColumn<QString>("twelveText");
-        QTest::addColumn<QString>("twentyFourText");
-        QTest::newRow("morning") << QTime(6, 45) << "06:45 AM"
-                                 << "06:45";
-        QTest::newRow("midnight") << QTime(0, 5) << "12:05 AM"
-                                  << "00:05";
-        QTest::newRow("noon") << QTime(12, 0) << "12:00 PM"
-                              << "12:00";
-        QTest::newRow("evening") << QTime(23, 59) << "11:59 PM"
-                                 << "23:59";
-    }
+    // Morning, midnight, noon and evening.
     void timeTexts()
     {
-        QFETCH(QTime, time);
-        QFETCH(QString, twelveText);
-        QFETCH(QString, twentyFourText);
-        QCOMPARE(twelve.text(time), twelveText);
-        QCOMPARE(twentyFour.text(time), twentyFourText);
+        const struct
+        {
+            QTime time;
+            const char *twelve, *twentyFour;
+        } texts[] = {{QTime(6, 45), "06:45 AM", "06:45"},
+                     {QTime(0, 5), "12:05 AM", "00:05"},
+                     {QTime(12, 0), "12:00 PM", "12:00"},
+                     {QTime(23, 59), "11:59 PM", "23:59"}};
+        for (const auto &t : texts) {
+            QCOMPARE(twelve.text(t.time), QLatin1String(t.twelve));
+            QCOMPARE(twentyFour.text(t.time), QLatin1String(t.twentyFour));
+        }
     }
 
     void twelveHourWheels()

@@ -176,16 +176,19 @@ private Q_SLOTS:
         upstream_.reset();
     }
 
-    // One row for each way a request is refused; the query shapes themselves are in tst_gatewayparts.
-    void refusals_data()
+    // One row for each way a request is refused (the query shapes themselves are in
+    // tst_gatewayparts), and the query read as HTML forms and many HTTP clients encode
+    // it: "+" is a space, "%2B" a plus.
+    void requestsAreReadOrRefused_data()
     {
         QTest::addColumn<QByteArray>("path");
         QTest::addColumn<QByteArray>("method");
         QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("code");  // of the refusal
+        QTest::addColumn<QString>("query"); // as the gateway read it; null: not checked
         const auto row = [](const char *name, const QByteArray &path, int status, const char *code,
-                            const QByteArray &method = "GET") {
-            QTest::newRow(name) << path << method << status << QString(code);
+                            const QByteArray &method = "GET", const QString &query = {}) {
+            QTest::newRow(name) << path << method << status << QString(code) << query;
         };
         const QByteArray lookup = target(lookupQuery("1, 2"));
         row("statement after", target(forecastQuery("1; drop table x")), 400, "unsupported-query");
@@ -198,61 +201,38 @@ private Q_SLOTS:
         row("two q", lookup + "&q=x", 400, "bad-request");
         row("other path", "/v1/public/other?q=x&format=json", 404, "not-found");
         row("POST", lookup, 405, "method-not-allowed", "POST");
+        const QString woeid = PlaceId::mint(30.25, 120.16);
+        const auto form = [&](const char *name, const QByteArray &q, const QString &query) {
+            row(name, "/v1/public/yql?q=" + q + "&format=json", query.startsWith("select") ? 200 : 400,
+                query.startsWith("select") ? "" : "unsupported-query", "GET", query);
+        };
+        form("form: forecast", "select+*+from+weather.forecast+where+woeid%3D" + woeid.toLatin1(),
+             forecastQuery(woeid));
+        form("form: encoded plus", "a+b%2Bc", "a b+c");
+        form("form: encoded ampersand", "a%26b", "a&b");
+        form("form: UTF-8", "Troms%C3%B8+sentrum", QString::fromUtf8("Tromsø sentrum"));
     }
-    void refusals()
+    void requestsAreReadOrRefused()
     {
         QFETCH(QByteArray, path);
         QFETCH(QByteArray, method);
         QFETCH(int, status);
         QFETCH(QString, code);
+        QFETCH(QString, query);
         startFixtureGateway();
+        QSignalSpy answered(gateway_.get(), &WeatherGateway::answered);
         const Answer answer = client_->get(path, method);
         QCOMPARE(answer.status, status);
         QCOMPARE(answer.errorCode(), code);
-        QVERIFY(!answer.json["error"].toObject()["description"].toString().isEmpty());
+        QCOMPARE(answer.json["error"].toObject()["description"].toString().isEmpty(), status == 200);
+        if (!query.isNull())
+            QCOMPARE(answered.value(0).value(0).toString(), query);
     }
 
-    // As HTML forms and many HTTP clients encode a query: "+" is a space, "%2B" a plus.
-    void queriesAreReadAsFormsSendThem_data()
-    {
-        QTest::addColumn<QByteArray>("q");
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<int>("status");
-        const QString woeid = PlaceId::mint(30.25, 120.16);
-        QTest::newRow("forecast") << "select+*+from+weather.forecast+where+woeid%3D" + woeid.toLatin1()
-                                  << forecastQuery(woeid) << 200;
-        QTest::newRow("encoded plus") << QByteArray("a+b%2Bc") << "a b+c" << 400;
-        QTest::newRow("encoded ampersand") << QByteArray("a%26b") << "a&b" << 400;
-        QTest::newRow("UTF-8") << QByteArray("Troms%C3%B8+sentrum") << QString::fromUtf8("Tromsø sentrum") << 400;
-    }
-    void queriesAreReadAsFormsSendThem()
-    {
-        QFETCH(QByteArray, q);
-        QFETCH(QString, query);
-        QFETCH(int, status);
-        startFixtureGateway();
-        QSignalSpy answered(gateway_.get(), &WeatherGateway::answered);
-        QCOMPARE(client_->get("/v1/public/yql?q=" + q + "&format=json").status, status);
-        QCOMPARE(answered.size(), 1);
-        QCOMPARE(answered.first().first().toString(), query);
-    }
-
-    void openMeteoForecastMappedOntoTheAnswer()
-    {
-        startOpenMeteoGateway({200, OpenMeteoForecast});
-        const Answer answer = client_->get(forecastAt(60.39, 5.32));
-        QCOMPARE(answer.status, 200);
-        // Rain at night, -0.4 now, 3.5 and -2.5 today: whole degrees, rounded.
-        QCOMPARE(fieldsOfAnswer(answer.body), QStringList({"Bergen", "C", "12", "Rain", "0", "4", "-3"}));
-        // Today's high and low in the place's own time zone; the place's name in English.
-        QCOMPARE(upstream_->targets(),
-                 QList<QByteArray>({"/v1/forecast?latitude=60.39&longitude=5.32&current=temperature_2m,weather_code,"
-                                    "is_day&daily=temperature_2m_max,temperature_2m_min&timezone=auto&forecast_days=1",
-                                    "/reverse?format=jsonv2&lat=60.39&lon=5.32&zoom=10&accept-language=en"}));
-    }
-
-    // Simultaneous asks share one upstream call, and the answer is kept ten minutes.
-    void forecastsAreSharedAndCachedForTenMinutes()
+    // Rain at night, -0.4 now, 3.5 and -2.5 today: whole degrees, rounded; today's high and low in
+    // the place's own time zone; the place's name in English. Simultaneous asks share one upstream
+    // call, and the answer is kept ten minutes.
+    void openMeteoForecastsMappedSharedAndCached()
     {
         startOpenMeteoGateway({200, OpenMeteoForecast});
         const QByteArray bergen = forecastAt(60.39, 5.32);
@@ -263,6 +243,11 @@ private Q_SLOTS:
         for (QNetworkReply *reply : replies.mid(1))
             QCOMPARE(Client::read(reply).json, first.json);
         QCOMPARE(first.status, 200);
+        QCOMPARE(fieldsOfAnswer(first.body), QStringList({"Bergen", "C", "12", "Rain", "0", "4", "-3"}));
+        QCOMPARE(upstream_->targets(),
+                 QList<QByteArray>({"/v1/forecast?latitude=60.39&longitude=5.32&current=temperature_2m,weather_code,"
+                                    "is_day&daily=temperature_2m_max,temperature_2m_min&timezone=auto&forecast_days=1",
+                                    "/reverse?format=jsonv2&lat=60.39&lon=5.32&zoom=10&accept-language=en"}));
         now_ += 10 * 60 * 1000 - 1;
         QCOMPARE(client_->get(bergen).json, first.json);
         QCOMPARE(upstream_->countTargets("/v1/forecast"), 1);

@@ -1,10 +1,13 @@
 // The request format and the answer paths of the weather service, byte for
-// byte. The whole request is checked on the wire in tst_weatherfetcher.
+// byte (the whole request is checked on the wire in tst_weatherfetcher), and
+// the place the time zone stands for.
 #include <QJsonDocument>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "weather/Reachability.h"
+#include "weather/TimeZoneLocation.h"
 #include "weather/WeatherFields.h"
 #include "weather/WeatherQuery.h"
 
@@ -14,21 +17,16 @@ class WeatherQueryTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void escaping_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QByteArray>("escaped");
-        QTest::newRow("space and quotes") << "a \"b\"" << QByteArray("a%20%22b%22");
-        QTest::newRow("delimiters stay") << "http://h:1/p?q=*,;&f=j+$@" << QByteArray("http://h:1/p?q=*,;&f=j+$@");
-        QTest::newRow("unsafe marks") << "%#<>{}|\\^`[]" << QByteArray("%25%23%3C%3E%7B%7D%7C%5C%5E%60%5B%5D");
-        QTest::newRow("control") << "a\nb" << QByteArray("a%0Ab");
-        QTest::newRow("not ascii") << QString::fromUtf8("Zürich") << QByteArray();
-    }
     void escaping()
     {
-        QFETCH(QString, text);
-        QFETCH(QByteArray, escaped);
-        QCOMPARE(percentEscaped(text), escaped);
+        const QList<std::pair<QString, QByteArray>> escapes{
+            {"a \"b\"", "a%20%22b%22"},
+            {"http://h:1/p?q=*,;&f=j+$@", "http://h:1/p?q=*,;&f=j+$@"}, // delimiters stay
+            {"%#<>{}|\\^`[]", "%25%23%3C%3E%7B%7D%7C%5C%5E%60%5B%5D"},
+            {"a\nb", "a%0Ab"},
+            {QString::fromUtf8("Zürich"), QByteArray()}}; // not ASCII: no address at all
+        for (const auto &[text, escaped] : escapes)
+            QCOMPARE(percentEscaped(text), escaped);
     }
 
     void requestAddressIsTheWholeStringEscaped()
@@ -112,6 +110,44 @@ private Q_SLOTS:
         monitor.updateReachability(State::Unknown);
         QVERIFY(monitor.isReachable());
         QCOMPARE(changes.size(), 2);
+    }
+
+    // Coordinates as the database writes them (ISO 6709), and zones looked up in the real
+    // time-zone database: the approximate place when there is no fix ("LAT LON" to four decimals;
+    // none for seconds on one side only, no sign, beyond the pole, links, renames and the unknown).
+    void placesFromTheTimeZone()
+    {
+        const struct
+        {
+            bool isZone;
+            const char *text, *place;
+        } places[] = {{false, "+3114+12128", "31.2333 121.4667"},
+                      {false, "-332700-0704000", "-33.4500 -70.6667"},
+                      {false, "+311400+12128", ""},
+                      {false, "3114+12128", ""},
+                      {false, "+9500+00000", ""},
+                      {false, "", ""},
+                      {true, "Asia/Shanghai", "31.2333 121.4667"},
+                      {true, "Asia/Chongqing", "31.2333 121.4667"},
+                      {true, "Europe/Kiev", "50.4333 30.5167"},
+                      {true, "America/Santiago", "-33.4500 -70.6667"},
+                      {true, "UTC", ""},
+                      {true, "Mars/Olympus", ""},
+                      {true, "", ""}};
+        for (const auto &p : places) {
+            const auto coordinate = p.isZone ? TimeZoneLocation().coordinateOfZone(p.text)
+                                             : TimeZoneLocation::parseIso6709(QString::fromLatin1(p.text));
+            QCOMPARE(coordinate ? QString::asprintf("%.4f %.4f", coordinate->latitude(), coordinate->longitude()) : "",
+                     QString::fromLatin1(p.place));
+        }
+        // A link that leads back to itself, and no database at all.
+        QTemporaryDir dir;
+        QFile zi(dir.filePath("tzdata.zi"));
+        QVERIFY(zi.open(QIODevice::WriteOnly));
+        zi.write("L A/One A/Two\nL A/Two A/One\n");
+        zi.close();
+        QVERIFY(!TimeZoneLocation(dir.path()).coordinateOfZone("A/One").has_value());
+        QVERIFY(!TimeZoneLocation("/nonexistent").coordinateOfZone("Asia/Shanghai").has_value());
     }
 };
 
