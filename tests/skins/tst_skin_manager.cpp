@@ -84,23 +84,13 @@ private Q_SLOTS:
     }
     void cleanup() { closeEverything(); }
 
-    void storedSkinNumbers_data()
-    {
-        QTest::addColumn<QString>("skinFile");
-        QTest::addColumn<int>("number");
-        QTest::newRow("built-in 4") << "skin-4-big" << 4;
-        QTest::newRow("built-in 9") << "skin-9-big" << 9;
-        QTest::newRow("ten is not a skin") << "skin-10-big" << 0;
-        QTest::newRow("custom") << "CustomSkin" << 0;
-        QTest::newRow("empty") << "" << 0;
-        QTest::newRow("two pieces") << "skin-4" << 0;
-        QTest::newRow("not a number") << "skin-x-big" << 0;
-    }
     void storedSkinNumbers()
     {
-        QFETCH(QString, skinFile);
-        QFETCH(int, number);
-        QCOMPARE(SkinManagerScreen::skinNumberOf(skinFile), number);
+        const QList<std::pair<QString, int>> numbers{{"skin-4-big", 4}, {"skin-9-big", 9}, {"skin-10-big", 0},
+                                                     {"CustomSkin", 0}, {"", 0},           {"skin-4", 0},
+                                                     {"skin-x-big", 0}};
+        for (const auto &[skinFile, number] : numbers)
+            QCOMPARE(SkinManagerScreen::skinNumberOf(skinFile), number);
     }
 
     void settingEachSkinStoresItAndEveryBackgroundFollows()
@@ -124,14 +114,13 @@ private Q_SLOTS:
         }
     }
 
+    // Square, portrait, landscape, tiny and a 20:1 panorama.
     void cropGeometryAlwaysCoversTheFrame_data()
     {
         QTest::addColumn<QSize>("photo");
-        QTest::newRow("square") << QSize(1000, 1000);
-        QTest::newRow("portrait") << QSize(1536, 2048);
-        QTest::newRow("landscape") << QSize(2048, 1536);
-        QTest::newRow("tiny") << QSize(40, 60);
-        QTest::newRow("panorama 20:1") << QSize(2048, 102);
+        for (const QSize size :
+             {QSize(1000, 1000), QSize(1536, 2048), QSize(2048, 1536), QSize(40, 60), QSize(2048, 102)})
+            QTest::addRow("%dx%d", size.width(), size.height()) << size;
     }
     void cropGeometryAlwaysCoversTheFrame()
     {
