@@ -123,7 +123,7 @@ private Q_SLOTS:
 
     void cancelLeavesEverythingAsItWas()
     {
-        const AlarmPtr stored = storedAlarm(6, 30, Alarm::kWeekdays);
+        storedAlarm(6, 30, Alarm::kWeekdays);
         const AlarmPtr homeRecord = manager.reload().first(); // the home screen's own record
         const QString before = homeRecord->description();
         const QByteArray fileBefore = fileBytes(AlarmSchedule::alarmFilePath());
@@ -148,7 +148,6 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(AlarmSchedule::alarmFilePath()), fileBefore);
         QCOMPARE(fileBytes(NotificationStore::path()), pendingBefore);
         QCOMPARE(savedBroadcasts(posted), 0);
-        QCOMPARE(stored->identifier, homeRecord->identifier);
     }
 
     void warningAnswers()
@@ -178,13 +177,7 @@ private Q_SLOTS:
         QVERIFY(!home.editorOpen());
         QCOMPARE(manager.reload().size(), 1);
         QVERIFY(!Preferences::shared().boolForKey(kDoNotShow));
-
-        // Turned off ("Do not show again": journey_editor), saving goes straight through.
-        skipWarning();
-        home.open(nullptr)->save();
-        QVERIFY(AlertQueue::shared().current() == nullptr);
-        QCOMPARE(manager.reload().size(), 2);
-        QVERIFY(!home.editorOpen());
+        // "Do not show again" is answered in journey_editor; turned off, the other cases save straight through.
     }
 
     void repeatingAndOneTimeSavesOnce()

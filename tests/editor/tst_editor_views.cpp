@@ -257,6 +257,9 @@ private Q_SLOTS:
     {
         QVERIFY(tap(QStringLiteral("soundButton")));
         QTRY_VERIFY(qobject_cast<SoundPickerScreen *>(window->contentStack()->topScreen()));
+        const QStringList names = qobject_cast<SoundPickerScreen *>(window->contentStack()->topScreen())->soundNames();
+        QCOMPARE(names.size(), 15); // the fourteen sounds, then "Random"
+        QCOMPARE(names.last(), QStringLiteral("Random"));
         QTRY_VERIFY(accessible().contains("Mineral"));
         auto named = accessible();
         QCOMPARE(named.value("Airship")->role(), QAccessible::Button);

@@ -3,10 +3,8 @@
 #include "platform/NotificationBus.h"
 
 #include <QDBusConnectionInterface>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QTest>
-#include <QThread>
 #include <QUuid>
 
 PrivateBus::PrivateBus()
@@ -24,11 +22,8 @@ PrivateBus::PrivateBus()
     file.close();
     daemon_.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
                                                   QStringLiteral("--print-address=1")});
-    if (!daemon_.waitForStarted(5000))
+    if (!daemon_.waitForStarted(5000) || !QTest::qWaitFor([this] { return daemon_.canReadLine(); }, 5000))
         return;
-    QDeadlineTimer deadline(5000);
-    while (!daemon_.canReadLine() && !deadline.hasExpired())
-        daemon_.waitForReadyRead(100);
     address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
     bus_ = newConnection(QStringLiteral("tolvek-test-main"));
 }
@@ -76,13 +71,7 @@ bool PrivateBus::hasOwner(const QString &name) const { return bus_.interface()->
 
 bool PrivateBus::waitForOwner(const QString &name, bool present, int timeoutMs) const
 {
-    QDeadlineTimer deadline(timeoutMs);
-    while (hasOwner(name) != present) {
-        if (deadline.hasExpired())
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
+    return QTest::qWaitFor([&] { return hasOwner(name) == present; }, timeoutMs);
 }
 
 QProcessEnvironment serviceEnvironment(const PrivateBus &bus)
@@ -117,15 +106,10 @@ bool ServiceProcess::start(const QStringList &wrapper)
         process_.start(binary(), {});
     else
         process_.start(wrapper.first(), wrapper.mid(1) + QStringList{binary()});
-    if (!process_.waitForStarted(5000))
-        return false;
-    QDeadlineTimer deadline(10000);
-    while (!bus_.hasOwner(NotificationBus::kServiceName)) {
-        if (deadline.hasExpired() || process_.state() == QProcess::NotRunning)
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
+    const auto ownsOrEnded
+        = [this] { return bus_.hasOwner(NotificationBus::kServiceName) || process_.state() == QProcess::NotRunning; };
+    return process_.waitForStarted(5000) && QTest::qWaitFor(ownsOrEnded, 10000)
+           && bus_.hasOwner(NotificationBus::kServiceName);
 }
 
 void ServiceProcess::killHard()

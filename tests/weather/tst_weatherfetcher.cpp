@@ -22,7 +22,7 @@ const QByteArray ForecastTarget = "/v1/public/yql?q=select%20*%20from%20weather.
 const QByteArray Woeid42 = R"({"query":{"count":1,"results":{"Result":{"woeid":"42"}}}})";
 const QByteArray Channel = R"({"query":{"count":1,"results":{"channel":{"location":{"city":"Hangzhou"},
     "units":{"temperature":"C"},"item":{"condition":{"code":"30","text":"Partly Cloudy","temp":"12"},
-    "forecast":[{"high":"15","low":"6"}]}}}}})";
+    "forecast":[{"high":"15","low":"6"},{"high":"1","low":"0"}]}}}}})";
 const QStringList HangzhouFields{"Hangzhou", "C", "30", "Partly Cloudy", "12", "15", "6"};
 
 // Replays a recorded NMEA log as the position source; no log, no source at all.
@@ -122,7 +122,7 @@ private Q_SLOTS:
         fetcher_.reset(); // before the gateway it talks to
     }
 
-    // Byte for byte; more fixes arriving during the fetch make no second lookup.
+    // Byte for byte; more fixes arriving during the fetch make no second lookup; the record is the first day.
     void requestsOnTheWire()
     {
         useScriptedService();
@@ -130,6 +130,7 @@ private Q_SLOTS:
         Q_EMIT fetcher_->locator()->located(QGeoCoordinate(30.25, 120.16));
         Q_EMIT fetcher_->locator()->located(QGeoCoordinate(10.5, 20.5));
         QTRY_COMPARE(broadcasts_->completes.size(), 1);
+        QCOMPARE(fieldsOf(broadcasts_->completes.at(0).value<Weather>()), HangzhouFields); // today's, of two days
         QVERIFY(!QTest::qWaitFor([&] { return server_->targets().size() > 2; }, 200));
         QCOMPARE(server_->targets(), QList<QByteArray>({LookupTarget
                                                             + "%20where%20text=%2230.250000,%20120.160000%22%20and%20"

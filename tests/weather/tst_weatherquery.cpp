@@ -70,15 +70,6 @@ private Q_SLOTS:
         QCOMPARE(woeidFromResults(response.results), woeid);
     }
 
-    void recordFromChannelTakesTheFirstDay()
-    {
-        const QByteArray channel = R"({"location":{"city":"Hangzhou"},"units":{"temperature":"C"},
-            "item":{"condition":{"code":"30","text":"Partly Cloudy","temp":"12"},
-                    "forecast":[{"high":"15","low":"6"},{"high":"1","low":"0"}]}})";
-        QCOMPARE(fieldsOf(weatherFromChannel(QJsonDocument::fromJson(channel).object())),
-                 QStringList({"Hangzhou", "C", "30", "Partly Cloudy", "12", "15", "6"}));
-    }
-
     void wrongTypesInTheChannel()
     {
         const Weather weather = weatherFromChannel(QJsonDocument::fromJson(
