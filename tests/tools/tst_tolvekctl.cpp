@@ -253,7 +253,7 @@ private Q_SLOTS:
         }
     }
 
-    // Edit, off, on, delete.
+    // Edit and off.
     void editChangesOnlyWhatIsGivenAndMovesTheAlarmToTheEnd()
     {
         ToolHome home;
@@ -305,14 +305,7 @@ private Q_SLOTS:
         QVERIFY(after.at(0).toObject().value("notifications").toArray().isEmpty());
         QCOMPARE(pendingCount(home), 1);
         QVERIFY2(home.ctl({"list"}).out.contains(" off "), "the listing shows the switch");
-
-        // On again: armed for its time; deleted: gone with its notification.
-        QCOMPARE(home.ctl({"on", second}).exitCode, 0);
-        QCOMPARE(keysOf(list(home).at(0).toObject()), QStringList{"0"});
-        QCOMPARE(pendingCount(home), 2);
-        QCOMPARE(home.ctl({"delete", second}).exitCode, 0);
-        QCOMPARE(idsOf(list(home)), QStringList{first});
-        QCOMPARE(pendingCount(home), 1);
+        // On and delete, done whole with their pending rings, are followed by tst_fault_injection's changes.
     }
 
     // With the notification service running, it takes up what the tool changes,

@@ -276,7 +276,6 @@ private Q_SLOTS:
         };
         const QByteArray good = OpenMeteoForecast;
         failed("server error", {500, "{}"});
-        failed("refusal", {400, R"({"error":true,"reason":"Latitude must be in range"})"});
         failed("not JSON", {200, "<html>maintenance</html>"});
         failed("array", {200, "[]"});
         failed("missing fields", {200, R"({"current":{}})"});
