@@ -172,7 +172,8 @@ private Q_SLOTS:
         QVERIFY2(next.out.contains(id), qPrintable(next.out));
     }
 
-    // 64 pending notifications at most (the setting screen's side: tst_schedulemanager).
+    // 64 pending notifications at most (the setting screen's side: tst_alarmsetting); an
+    // alarm's own rings are given back before it is saved again.
     void fullBudgetRefusesAndStoresTheAlarmOff()
     {
         ToolHome home;
