@@ -1,7 +1,5 @@
 #include "ui/ImageEffects.h"
 
-#include <QPainter>
-#include <QPainterPath>
 #include <cmath>
 #include <opencv2/core.hpp>
 #include <opencv2/imgproc.hpp>
@@ -226,27 +224,5 @@ QImage ImageEffects::greyscale(const QImage &image)
             line[x] = qRgba(grey, grey, grey, qAlpha(line[x]));
         }
     }
-    return out;
-}
-
-QImage ImageEffects::resized(const QImage &image, QSize size)
-{
-    QImage out = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    out.setDevicePixelRatio(image.devicePixelRatio());
-    return out;
-}
-
-QImage ImageEffects::withRoundedCorners(const QImage &image, qreal radius)
-{
-    QImage out(image.size(), QImage::Format_ARGB32_Premultiplied);
-    out.fill(Qt::transparent);
-    QPainter painter(&out);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath clip;
-    clip.addRoundedRect(QRectF(QPointF(), QSizeF(image.size())), radius, radius);
-    painter.setClipPath(clip);
-    painter.drawImage(QPointF(), image);
-    painter.end();
-    out.setDevicePixelRatio(image.devicePixelRatio());
     return out;
 }

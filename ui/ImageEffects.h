@@ -37,7 +37,5 @@ QImage applyBlur(const QImage &image, qreal radius, const QColor &tint, qreal sa
 QImage applyLightEffect(const QImage &image, qreal scale);
 
 QImage greyscale(const QImage &image);
-QImage resized(const QImage &image, QSize size);
-QImage withRoundedCorners(const QImage &image, qreal radius);
 
 } // namespace ImageEffects

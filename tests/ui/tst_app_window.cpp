@@ -6,6 +6,7 @@
 #include "ui/AlertView.h"
 #include "assembly/AppAssembly.h"
 #include "assembly/AppWindow.h"
+#include "menu/AboutScreen.h"
 #include "ui/ModalLayer.h"
 #include "ui/NavigationStack.h"
 #include "ui/SideMenu.h"
@@ -13,6 +14,7 @@
 
 #include <QDirIterator>
 #include <QFontInfo>
+#include <QPointer>
 #include <QProcess>
 #include <QQmlComponent>
 #include <QQuickItem>
@@ -48,35 +50,31 @@ private Q_SLOTS:
 
     // Whatever size the window gets, the design space fills as much of it as
     // it can at its own proportions, centred and not cut off.
-    void designSpaceScalesToTheWindow_data()
-    {
-        QTest::addColumn<QSize>("windowSize");
-        QTest::newRow("as designed") << QSize(320, 568);
-        QTest::newRow("phone, full screen") << QSize(360, 760);
-        QTest::newRow("short desktop window") << QSize(800, 500);
-        QTest::newRow("half size") << QSize(160, 284);
-    }
+    // Whatever size the window gets (as designed, a phone's full screen, a
+    // short desktop window, half size), the design space fills as much of it
+    // as it can at its own proportions, centred and not cut off, and the
+    // screens inside take their touches where they are drawn.
     void designSpaceScalesToTheWindow()
     {
-        QFETCH(QSize, windowSize);
-        AppWindow window;
-        QVERIFY(window.load());
-        window.window()->resize(windowSize);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.window()));
-        QTRY_COMPARE(window.window()->size(), windowSize);
-        QQuickItem *designSpace = findItem(window.window()->contentItem(), QStringLiteral("designSpace"));
-        QVERIFY(designSpace);
-        const QRectF shown = sceneRect(designSpace);
-        const QRectF whole{QPointF(), QSizeF(windowSize)};
-        QVERIFY(whole.adjusted(-0.01, -0.01, 0.01, 0.01).contains(shown));
-        QVERIFY(qAbs(shown.width() / shown.height() - 320.0 / 568) < 1e-6);
-        QVERIFY(qFuzzyCompare(shown.width(), whole.width()) || qFuzzyCompare(shown.height(), whole.height()));
-        QVERIFY(qAbs(shown.left() - (whole.right() - shown.right())) < 0.01);
-        QVERIFY(qAbs(shown.top() - (whole.bottom() - shown.bottom())) < 0.01);
-        // The screens inside take their touches where they are drawn.
-        tap(window.window(), findItem(window.window()->contentItem(), QStringLiteral("leftBarButton")));
-        QVERIFY(window.rootScreen()->isMenuVisible());
+        for (const QSize windowSize : {QSize(320, 568), QSize(360, 760), QSize(800, 500), QSize(160, 284)}) {
+            AppWindow window;
+            QVERIFY(window.load());
+            window.window()->resize(windowSize);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(window.window()));
+            QTRY_COMPARE(window.window()->size(), windowSize);
+            QQuickItem *designSpace = findItem(window.window()->contentItem(), QStringLiteral("designSpace"));
+            QVERIFY(designSpace);
+            const QRectF shown = sceneRect(designSpace);
+            const QRectF whole{QPointF(), QSizeF(windowSize)};
+            QVERIFY(whole.adjusted(-0.01, -0.01, 0.01, 0.01).contains(shown));
+            QVERIFY(qAbs(shown.width() / shown.height() - 320.0 / 568) < 1e-6);
+            QVERIFY(qFuzzyCompare(shown.width(), whole.width()) || qFuzzyCompare(shown.height(), whole.height()));
+            QVERIFY(qAbs(shown.left() - (whole.right() - shown.right())) < 0.01);
+            QVERIFY(qAbs(shown.top() - (whole.bottom() - shown.bottom())) < 0.01);
+            tap(window.window(), findItem(window.window()->contentItem(), QStringLiteral("leftBarButton")));
+            QVERIFY(window.rootScreen()->isMenuVisible());
+        }
     }
 
     // The window opens on the home screen inside the side menu. The menu
@@ -126,20 +124,29 @@ private Q_SLOTS:
         QTRY_VERIFY(AlertQueue::shared().current() == nullptr);
     }
 
+    // A modal slides in and out; it closes with the ones above it, and is
+    // freed with its view; what is no screen is refused.
     void modalScreensSlideInAndOut()
     {
         AppWindow window;
         QVERIFY(open(window));
         bool shown = false;
-        auto *screen = qobject_cast<ScreenController *>(
+        QPointer<ScreenController> screen = qobject_cast<ScreenController *>(
             ScreenRegistry::shared().create(QStringLiteral("MoreScreen"), nullptr, false));
         ScreenPresenter::shared()->presentModal(screen, true, [&] { shown = true; });
         QVERIFY(!shown); // the slide is still running
         QTRY_VERIFY(shown);
         QVERIFY(findItem(window.window()->contentItem(), QStringLiteral("rateUsButton")));
+        screen->present(new AboutScreen, false);
+        QCOMPARE(ModalLayer::shared().presentedScreens().size(), 2);
         screen->close(true);
         QTRY_VERIFY(ModalLayer::shared().presentedScreens().isEmpty());
         QTRY_VERIFY(!findItem(window.window()->contentItem(), QStringLiteral("rateUsButton")));
+        QTRY_VERIFY(screen.isNull());
+        QPointer<QObject> stranger = new QObject;
+        ModalLayer::shared().presentModal(stranger, false, {});
+        QVERIFY(stranger.isNull());
+        QVERIFY(ModalLayer::shared().presentedScreens().isEmpty());
     }
 
     void theLightFontIsBundled()

@@ -1,13 +1,21 @@
-#include "app/ScreenPresenter.h"
+// The screens' controllers without a window: the side menu, the screen view,
+// the texts in both languages, the navigation stack and the modal layer; the
+// clock face and the thermometer; the alerts and progress overlays (the
+// core's alerts, tapped on screen: tst_app_window).
+#include "platform/ApplicationLifecycle.h"
+#include "platform/Broadcaster.h"
+#include "platform/Clock.h"
+#include "ui/AlertQueue.h"
+#include "ui/AlertView.h"
 #include "ui/ClockTicker.h"
+#include "ui/ProgressOverlay.h"
+#include "ui/ThermometerShape.h"
 #include "assembly/AppAssembly.h"
 #include "menu/AboutScreen.h"
 #include "menu/MoreScreen.h"
 #include "menu/AppSideMenu.h"
 #include "ui/RatingPrompt.h"
-#include "ui/ModalLayer.h"
 #include "ui/NavigationStack.h"
-#include "ui/ScreenMetrics.h"
 #include "ui/WindowPresence.h"
 
 #include <QPointer>
@@ -84,23 +92,6 @@ private Q_SLOTS:
         QCOMPARE(loaded.count(), 2); // another controller is shown
     }
 
-    // The background's choice by display is tested in tst_image_effects.
-    void rootContainerSetUp()
-    {
-        ScreenMetrics::shared().setDisplayMode(ScreenMetrics::kTallMode);
-        AppSideMenu root;
-        root.build();
-        QCOMPARE(root.backgroundImage(), QStringLiteral("menu-bg-568h.jpg"));
-        QVERIFY(!root.backgroundImageUrl().isEmpty());
-        QCOMPARE(root.aboutStack().first()->className(), QStringLiteral("AboutScreen"));
-        auto *content = qobject_cast<NavigationStack *>(root.contentScreen());
-        QVERIFY(content);
-        QCOMPARE(root.homeStack().size(), 1);
-        QCOMPARE(content->topScreen(), root.homeStack().first());
-        QCOMPARE(content->topScreen()->className(), QStringLiteral("HomeScreen"));
-        QCOMPARE(content->topScreen()->sideMenu(), &root);
-    }
-
     void aboutTextsInBothLanguages()
     {
         AboutScreen about;
@@ -156,27 +147,144 @@ private Q_SLOTS:
         QCOMPARE(kept->parent(), &owner);
     }
 
-    // A modal closes with the ones above it and is freed; what is no screen is refused.
-    void modalLayerPresentsAndDismisses()
+    void pressingAButtonRunsItsHandlerThenDismissesOnce_data()
     {
-        ScreenPresenter::setShared(&ModalLayer::shared());
-        bool shown = false;
-        auto *screen = new AboutScreen;
-        QPointer<ScreenController> watched(screen);
-        ScreenPresenter::shared()->presentModal(screen, true, [&] { shown = true; });
-        QVERIFY(shown);
-        QVERIFY(screen->isOnScreen());
-        screen->present(new MoreScreen, false);
-        QCOMPARE(ModalLayer::shared().presentedScreens().size(), 2);
-        screen->close(true);
-        QVERIFY(ModalLayer::shared().presentedScreens().isEmpty());
-        QTRY_VERIFY(watched.isNull());
-        ScreenPresenter::setShared(nullptr);
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("with a handler") << 0 << QStringList{"ok", "dismissed"};
+        QTest::newRow("without one it only closes") << 1 << QStringList{"dismissed"};
+    }
+    void pressingAButtonRunsItsHandlerThenDismissesOnce()
+    {
+        QFETCH(int, button);
+        QFETCH(QStringList, order);
+        QStringList seen;
+        auto *alert = new AlertView(QStringLiteral("Title"), QStringLiteral("Message"));
+        alert->addButton(QStringLiteral("OK"), AlertView::ButtonType::Default,
+                         [&](AlertView *) { seen << QStringLiteral("ok"); });
+        alert->addButton(QStringLiteral("Cancel"), AlertView::ButtonType::Cancel);
+        alert->setDidDismissHandler([&](AlertView *) { seen << QStringLiteral("dismissed"); });
+        QSignalSpy broadcast(&Broadcaster::shared(), &Broadcaster::posted);
+        QPointer<AlertView> watched(alert);
+        alert->show();
+        QCOMPARE(AlertQueue::shared().current(), alert);
 
-        QPointer<QObject> stranger = new QObject;
-        ModalLayer::shared().presentModal(stranger, false, {});
-        QVERIFY(stranger.isNull());
-        QVERIFY(ModalLayer::shared().presentedScreens().isEmpty());
+        alert->pressButton(button);
+        alert->pressButton(0); // a second tap on a closing alert does nothing
+        QCOMPARE(seen, order);
+        QVERIFY(AlertQueue::shared().current() == nullptr);
+        QCOMPARE(broadcast.count(), 1);
+        QCOMPARE(broadcast.first().first().toString(), AlertView::DidDismissNotification);
+        QTRY_VERIFY(watched.isNull()); // a dismissed alert frees itself
+    }
+
+    void alertsShowOneAtATimeInOrder()
+    {
+        auto *first = new AlertView(QStringLiteral("1"), {});
+        auto *second = new AlertView(QStringLiteral("2"), {});
+        first->show();
+        second->show();
+        QCOMPARE(AlertQueue::shared().current(), first);
+        first->dismissAnimated(false);
+        QCOMPARE(AlertQueue::shared().current(), second);
+        second->dismissAnimated(false);
+        QVERIFY(AlertQueue::shared().current() == nullptr);
+    }
+
+    void progressOverlaysPerView()
+    {
+        QObject view, other;
+        ProgressOverlay *first = ProgressOverlay::showOn(&view, true);
+        ProgressOverlay::showOn(&view, true);
+        ProgressOverlay::showOn(&other, false);
+        QCOMPARE(first->mode(), ProgressOverlay::Mode::Indeterminate);
+        QCOMPARE(ProgressOverlay::hideAllOn(&view, true), 2);
+        QCOMPARE(ProgressOverlay::allOn(&view).size(), 0);
+        QCOMPARE(ProgressOverlay::allOn(&other).size(), 1);
+        QVERIFY(ProgressOverlay::showOn(nullptr, true) == nullptr);
+    }
+
+    // 12 h dials read 12 at noon and midnight; 24 h dials keep the leading zero.
+    void hourOnTheDial()
+    {
+        const struct
+        {
+            int hour;
+            bool is24h;
+            const char *shown;
+        } cases[] = {{13, false, "01"}, {12, false, "12"}, {0, false, "12"},
+                     {23, false, "11"}, {0, true, "00"},   {9, true, "09"}};
+        for (const auto &c : cases)
+            QCOMPARE(ClockTicker::twoDigits(ClockTicker::displayedHour(c.hour, c.is24h)), QLatin1String(c.shown));
+    }
+
+    // The clock shows no seconds: between changes of the minute nothing is
+    // announced, so nothing on screen is redrawn; the date turns at midnight.
+    void announcesOnlyWhenTheMinuteChanges()
+    {
+        const QTimeZone zone("Europe/Berlin");
+        FixedClock clock(QDateTime(QDate(2026, 3, 5), QTime(7, 59, 42, 500), zone), zone); // a Thursday
+        Clock::setCurrent(&clock);
+        ClockTicker view;
+        QCOMPARE(view.hourText(), QStringLiteral("07"));
+        QCOMPARE(view.minuteText(), QStringLiteral("59"));
+        QCOMPARE(view.dateText(), QStringLiteral("05/03   THU"));
+        QSignalSpy hour(&view, &ClockTicker::hourTextChanged), minute(&view, &ClockTicker::minuteTextChanged),
+            date(&view, &ClockTicker::dateTextChanged);
+        for (int i = 0; i < 5; ++i) { // up to 07:59:57.5
+            clock.advanceSecs(3);
+            view.tick();
+        }
+        QCOMPARE(hour.count() + minute.count() + date.count(), 0);
+        clock.advanceSecs(3); // 08:00:00.5
+        view.tick();
+        QCOMPARE(view.hourText(), QStringLiteral("08"));
+        QCOMPARE(view.minuteText(), QStringLiteral("00"));
+        QCOMPARE(hour.count(), 1);
+        QCOMPARE(minute.count(), 1);
+        QCOMPARE(date.count(), 0);
+        clock.setNow(QDateTime(QDate(2026, 3, 8), QTime(0, 0, 1), zone));
+        view.tick();
+        QCOMPARE(date.count(), 1);
+        QCOMPARE(view.dateText(), QStringLiteral("08/03   SUN"));
+        Clock::setCurrent(nullptr);
+    }
+
+    // The next tick comes 20 ms after the minute turns.
+    void nextTickJustAfterTheMinute()
+    {
+        QCOMPARE(ClockTicker::msToNextTick(QTime(7, 59, 42, 500)), 17520);
+        QCOMPARE(ClockTicker::msToNextTick(QTime(8, 0)), 60020);
+        QCOMPARE(ClockTicker::msToNextTick(QTime(8, 0, 59, 999)), 21);
+    }
+
+    void weekdaysOutOfRangeHaveNoName()
+    {
+        QCOMPARE(ClockTicker::weekdayAbbreviation(7), QStringLiteral("SAT"));
+        QCOMPARE(ClockTicker::weekdayAbbreviation(0), QString());
+        QCOMPARE(ClockTicker::weekdayAbbreviation(8), QString());
+    }
+
+    void ticksOnlyWhileActive()
+    {
+        ClockTicker view;
+        QVERIFY(view.isTicking());
+        ApplicationLifecycle::shared().becomeActive();
+        ApplicationLifecycle::shared().enterBackground();
+        QVERIFY(!view.isTicking());
+        ApplicationLifecycle::shared().becomeActive();
+        QVERIFY(view.isTicking());
+    }
+
+    void thermometerOutline()
+    {
+        ThermometerShape view;
+        view.setSize(QSizeF(20, 100));
+        QCOMPARE(view.topCornerRadius(), 10.0);
+        const QPainterPath path = ThermometerShape::thermometerPath(view.size(), view.topCornerRadius());
+        QVERIFY(path.contains(QPointF(10, 1))); // top of the half circle
+        QVERIFY(!path.contains(QPointF(1, 1))); // rounded away
+        QVERIFY(path.contains(QPointF(1, 99))); // square bottom
     }
 };
 

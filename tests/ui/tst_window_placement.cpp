@@ -25,33 +25,32 @@ class TestWindowPlacement : public QObject
 private Q_SLOTS:
     void init() { Preferences::shared().remove(StoredNames::kWindowSizeKey); }
 
-    void opensAtTheLargestPhoneShapedSizeThatFits_data()
-    {
-        QTest::addColumn<QSize>("screen");
-        QTest::addColumn<QRect>("available");
-        QTest::addColumn<QMargins>("frame");
-        QTest::addColumn<int>("expectedHeight");
-        const QMargins none;
-        const QMargins titleBar(1, 30, 1, 1);
-        QTest::newRow("laptop 1366x768, top panel") << QSize(1366, 768) << QRect(0, 27, 1366, 741) << none << 741;
-        QTest::newRow("laptop with a title bar") << QSize(1366, 768) << QRect(0, 27, 1366, 741) << titleBar << 710;
-        QTest::newRow("laptop at scale 2 (683x384 points)") << QSize(683, 384) << QRect(0, 0, 683, 384) << none << 384;
-        QTest::newRow("second monitor to the right") << QSize(1280, 1024) << QRect(1920, 0, 1280, 1024) << none << 1024;
-    }
+    // On a laptop (with a top panel, a title bar, at scale 2) and on a second
+    // monitor: as tall as fits, phone-shaped, centred on the free area.
     void opensAtTheLargestPhoneShapedSizeThatFits()
     {
-        QFETCH(QSize, screen);
-        QFETCH(QRect, available);
-        QFETCH(QMargins, frame);
-        QFETCH(int, expectedHeight);
-        const WindowPlacement p = WindowPlacement::choose(kDesign, screen, available, frame, {}, std::nullopt);
-        QVERIFY(!p.fullScreen);
-        QCOMPARE(p.geometry.height(), expectedHeight);
-        QVERIFY2(qAbs(aspect(p.geometry.size()) - 320.0 / 568.0) < 0.005,
-                 qPrintable(QString::number(aspect(p.geometry.size()))));
-        // The whole window, decorations included, lies on the free area, centred across it.
-        QVERIFY(available.contains(p.geometry.marginsAdded(frame)));
-        QVERIFY(qAbs(p.geometry.center().x() - available.center().x()) <= 1);
+        const QMargins titleBar(1, 30, 1, 1);
+        const struct
+        {
+            QSize screen;
+            QRect available;
+            QMargins frame;
+            int expectedHeight;
+        } cases[] = {{{1366, 768}, {0, 27, 1366, 741}, {}, 741},
+                     {{1366, 768}, {0, 27, 1366, 741}, titleBar, 710},
+                     {{683, 384}, {0, 0, 683, 384}, {}, 384},
+                     {{1280, 1024}, {1920, 0, 1280, 1024}, {}, 1024}};
+        for (const auto &c : cases) {
+            const WindowPlacement p
+                = WindowPlacement::choose(kDesign, c.screen, c.available, c.frame, {}, std::nullopt);
+            QVERIFY(!p.fullScreen);
+            QCOMPARE(p.geometry.height(), c.expectedHeight);
+            QVERIFY2(qAbs(aspect(p.geometry.size()) - 320.0 / 568.0) < 0.005,
+                     qPrintable(QString::number(aspect(p.geometry.size()))));
+            // The whole window, decorations included, lies on the free area, centred across it.
+            QVERIFY(c.available.contains(p.geometry.marginsAdded(c.frame)));
+            QVERIFY(qAbs(p.geometry.center().x() - c.available.center().x()) <= 1);
+        }
     }
 
     void fullScreenOnPhones()
@@ -80,25 +79,15 @@ private Q_SLOTS:
         QCOMPARE(sized(QSize(40, 60)), QSize(160, 284)); // never below half the design
     }
 
-    void storedSizeText_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("plain") << "432x768" << QSize(432, 768);
-        QTest::newRow("spaces around") << " 432x768\n" << QSize(432, 768);
-        QTest::newRow("empty") << "" << QSize();
-        QTest::newRow("zero") << "0x768" << QSize();
-        QTest::newRow("negative") << "-4x768" << QSize();
-        QTest::newRow("huge") << "99999999x1" << QSize();
-        QTest::newRow("words") << "big" << QSize();
-    }
+    // The stored size reads back; anything else stored there is no size.
     void storedSizeText()
     {
-        QFETCH(QString, text);
-        QFETCH(QSize, size);
-        QCOMPARE(WindowPlacement::sizeFromText(text), size);
-        if (size.isValid())
-            QCOMPARE(WindowPlacement::sizeFromText(WindowPlacement::sizeToText(size)), size);
+        const std::pair<QString, QSize> cases[]
+            = {{"432x768", {432, 768}}, {" 432x768\n", {432, 768}}, {"", {}},   {"0x768", {}},
+               {"-4x768", {}},          {"99999999x1", {}},         {"big", {}}};
+        for (const auto &[text, size] : cases)
+            QCOMPARE(WindowPlacement::sizeFromText(text), size);
+        QCOMPARE(WindowPlacement::sizeFromText(WindowPlacement::sizeToText(QSize(432, 768))), QSize(432, 768));
     }
 
     void theWindowFitsALaptopScreenAndRemembersItsSize()

@@ -40,6 +40,7 @@ inline QImage scene(const QImage &picture, QSize size, int turn = 0)
 // The bytes of one pixel in the first plane: r, g, b, l (luma), a (255), c
 // (neutral chroma, 128), z (0; 16-bit luma is little-endian, in the high byte).
 // Formats not listed start with a plane of 8-bit luma.
+inline constexpr char kLayoutLetters[] = "rgblacz";
 inline const char *pixelLayout(Format format)
 {
     static const QHash<Format, const char *> layouts{
@@ -78,31 +79,9 @@ inline QVideoFrame frame(const QImage &picture, Format format)
         for (int x = 0; x < rgb.width(); ++x) {
             const QRgb c = line[x];
             const int luma = qRound(0.299 * qRed(c) + 0.587 * qGreen(c) + 0.114 * qBlue(c));
-            for (size_t i = 0; i < bytesPerPixel; ++i) {
-                switch (layout[i]) {
-                case 'r':
-                    *p++ = uchar(qRed(c));
-                    break;
-                case 'g':
-                    *p++ = uchar(qGreen(c));
-                    break;
-                case 'b':
-                    *p++ = uchar(qBlue(c));
-                    break;
-                case 'l':
-                    *p++ = uchar(luma);
-                    break;
-                case 'a':
-                    *p++ = 255;
-                    break;
-                case 'c':
-                    *p++ = 128;
-                    break;
-                default:
-                    *p++ = 0;
-                    break;
-                }
-            }
+            const int values[] = {qRed(c), qGreen(c), qBlue(c), luma, 255, 128, 0};
+            for (size_t i = 0; i < bytesPerPixel; ++i)
+                *p++ = uchar(values[std::strchr(kLayoutLetters, layout[i]) - kLayoutLetters]);
         }
     }
     frame.unmap();

@@ -3,10 +3,13 @@
 // dispatch does, winning either game, and recording the win sequence from
 // what the rest of the app sees (broadcasts, the alert queue, the modal layer,
 // the sound player, the ring-status file).
+#include "ItemLookup.h"
+
 #include "app/RingStatusFile.h"
 #include "app/ScreenRegistry.h"
 #include "app/AppCore.h"
 #include "assembly/AppAssembly.h"
+#include "assembly/AppWindow.h"
 #include "platform/Broadcaster.h"
 #include "platform/StoredNames.h"
 #include "sound/AudioPlayer.h"
@@ -17,6 +20,7 @@
 #include "unlockers/games/sum/SumGame.h"
 #include "unlockers/games/tap/TapGame.h"
 
+#include <QAccessible>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -45,12 +49,39 @@ constexpr int kWinTimeoutMs = 20000;
 
 inline RingPlayer *sound() { return RingPlayer::shared(); }
 
-inline UnlockScreen *present(const QString &className, const AlarmPtr &alarm, bool previewMode)
+inline AlarmPtr alarmRinging(const QString &soundFile = QStringLiteral("Satellite.mp3"))
 {
-    auto *screen = qobject_cast<UnlockScreen *>(ScreenRegistry::shared().create(className, alarm, previewMode));
+    auto alarm = std::make_shared<Alarm>();
+    alarm->soundFile = soundFile;
+    return alarm;
+}
+
+// `screen` with `alarm`, presented the way the ring dispatch does.
+template<class Screen>
+Screen *present(Screen *screen, const AlarmPtr &alarm, bool previewMode)
+{
+    if (!screen)
+        return nullptr;
+    screen->setAlarm(alarm);
+    screen->setPreviewMode(previewMode);
+    ModalLayer::shared().presentModal(screen, false, {});
+    return screen;
+}
+
+// The screen registered under a stored name, made as the app makes it.
+template<class Screen = UnlockScreen>
+Screen *present(const QString &className, const AlarmPtr &alarm, bool previewMode)
+{
+    auto *screen = qobject_cast<Screen *>(ScreenRegistry::shared().create(className, alarm, previewMode));
     if (screen)
         ModalLayer::shared().presentModal(screen, false, {});
     return screen;
+}
+
+inline void closeAll()
+{
+    for (ScreenController *screen : ModalLayer::shared().presentedScreens())
+        screen->close(false);
 }
 
 inline bool isPresented(const ScreenController *screen)
@@ -58,16 +89,17 @@ inline bool isPresented(const ScreenController *screen)
     return ModalLayer::shared().presentedScreens().contains(const_cast<ScreenController *>(screen));
 }
 
-// Types the answer on the keypad once every key has popped up.
-inline bool typeAnswer(SumGame *screen)
+// Types the answer on a keypad (a game's or a challenge's) once every key has popped up.
+template<class Keypad>
+bool typeAnswer(Keypad *keys)
 {
-    if (!QTest::qWaitFor([&] { return screen->shownKeyCount() == 11; }, 5000))
+    if (!keys || !QTest::qWaitFor([&] { return keys->shownKeyCount() == 11; }, 5000))
         return false;
     for (int i = 0; i < AnswerEntry::kMaxDigits; ++i)
-        screen->pressKey(AnswerEntry::kDeleteKey);
-    for (QChar digit : QString::number(screen->result()))
-        screen->pressKey(digit.digitValue());
-    return screen->isExiting();
+        keys->pressKey(AnswerEntry::kDeleteKey);
+    for (QChar digit : QString::number(keys->result()))
+        keys->pressKey(digit.digitValue());
+    return true;
 }
 
 inline bool win(UnlockScreen *screen)
@@ -77,9 +109,49 @@ inline bool win(UnlockScreen *screen)
         return true;
     }
     if (auto *calculate = qobject_cast<SumGame *>(screen))
-        return typeAnswer(calculate);
+        return typeAnswer(calculate) && calculate->isExiting();
     return false;
 }
+
+// The app's window, shown offscreen.
+struct ShownWindow
+{
+    explicit ShownWindow(AppWindow::Height height = AppWindow::Height::Tall) : app(height)
+    {
+        if (app.load()) {
+            app.show();
+            shown = QTest::qWaitForWindowExposed(app.window());
+        }
+    }
+    QQuickWindow *window() const { return app.window(); }
+    QQuickItem *item(const QString &name) const { return findItem(window()->contentItem(), name); }
+    void tap(QQuickItem *item) const
+    {
+        QTest::mouseClick(window(), Qt::LeftButton, {}, sceneRect(item).center().toPoint());
+    }
+
+    AppWindow app;
+    bool shown = false;
+};
+
+// What an assistive tool reads of an item: role, name, description and value.
+struct Reading
+{
+    explicit Reading(QQuickItem *item)
+    {
+        QAccessibleInterface *accessible = item ? QAccessible::queryAccessibleInterface(item) : nullptr;
+        if (!accessible)
+            return;
+        role = accessible->role();
+        name = accessible->text(QAccessible::Name);
+        description = accessible->text(QAccessible::Description);
+        if (QAccessibleValueInterface *gauge = accessible->valueInterface())
+            value = gauge->currentValue(), minimum = gauge->minimumValue(), maximum = gauge->maximumValue();
+    }
+    QAccessible::Role role = QAccessible::NoRole;
+    QString name, description;
+    QVariant value, minimum, maximum;
+};
 
 // The win sequence as the app sees it, plus anything found out of place.
 class WinRecorder : public QObject

@@ -10,7 +10,6 @@
 // blow game by blowing into a PulseAudio pipe microphone; their gauges are
 // read the way assistive tools read them. Every win is followed through its
 // sequence (silence, alert, jingle, settle, close) as the rest of the app sees it.
-#include "ItemLookup.h"
 #include "PipeMicrophone.h"
 #include "TestSupport.h"
 #include "UnlockHarness.h"
@@ -24,7 +23,6 @@
 #include "unlockers/games/blow/BlowGame.h"
 #include "unlockers/games/shake/ShakeGame.h"
 
-#include <QAccessible>
 #include <QMediaDevices>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -46,14 +44,6 @@ QDateTime nextRingMoment()
     return QDateTime(now.date(), QTime(now.time().hour(), now.time().minute()));
 }
 
-// What an assistive tool reads of an item: role, name and value.
-struct Reading
-{
-    QAccessible::Role role = QAccessible::NoRole;
-    QString name;
-    QVariant value, minimum, maximum;
-};
-
 // The app from its assembly, in-process scheduler, no weather and no bus name
 // (the killed child and this process both run one).
 class RunningApp
@@ -67,8 +57,7 @@ public:
     ~RunningApp()
     {
         ApplicationLifecycle::shared().enterBackground();
-        for (ScreenController *screen : ModalLayer::shared().presentedScreens())
-            screen->close(false);
+        closeAll();
     }
     static AppAssembly::Options options()
     {
@@ -148,22 +137,7 @@ public:
         return true;
     }
 
-    Reading read(const QString &name) const
-    {
-        Reading reading;
-        QQuickItem *item = findItem(window()->contentItem(), name);
-        QAccessibleInterface *accessible = item ? QAccessible::queryAccessibleInterface(item) : nullptr;
-        if (!accessible)
-            return reading;
-        reading.role = accessible->role();
-        reading.name = accessible->text(QAccessible::Name);
-        if (QAccessibleValueInterface *value = accessible->valueInterface()) {
-            reading.value = value->currentValue();
-            reading.minimum = value->minimumValue();
-            reading.maximum = value->maximumValue();
-        }
-        return reading;
-    }
+    Reading read(const QString &name) const { return Reading(findItem(window()->contentItem(), name)); }
 
     AppAssembly assembly;
     AppCore &delegate = assembly.core();
@@ -201,10 +175,9 @@ int sinkInputsOfThisProcess()
 
 AlarmPtr makeAlarm(const QDateTime &ring, quint32 mask, int kind)
 {
-    auto alarm = std::make_shared<Alarm>();
+    const AlarmPtr alarm = alarmRinging();
     alarm->setTimeOfDay(ring.time(), ring.date());
     alarm->repeatMask = mask;
-    alarm->soundFile = QStringLiteral("Satellite.mp3");
     alarm->unlocker = std::make_shared<Unlocker>(kind);
     return alarm;
 }

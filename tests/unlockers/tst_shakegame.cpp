@@ -4,24 +4,58 @@
 // launches the craft, then the screen closes; a sensor that dies
 // mid-game hands over to the drags within 5 s, with the reason; without an
 // accelerometer the drags stand in at once and the background empties the
-// gauge; back stops everything.
+// gauge; back stops everything. And the rules without a window: the
+// two-threshold shake test, the gauge fed with recorded accelerometer
+// sequences (a real shake fills it in 50 steps; walking, knocks on the
+// table, a stuck, broken or dying sensor never do), the watch that notices a
+// sensor gone wrong within 5 s, and the drag stand-in.
 #include "MotionRecording.h"
 #include "TestSupport.h"
 #include "UnlockHarness.h"
 
 #include "platform/ApplicationLifecycle.h"
+#include "unlockers/games/shake/DragAcceleration.h"
 #include "unlockers/games/shake/SensorAcceleration.h"
+#include "unlockers/games/shake/SensorWatch.h"
 #include "unlockers/games/shake/ShakeGame.h"
+#include "unlockers/games/shake/ShakeGauge.h"
 
 #include <QAccelerometer>
 #include <QElapsedTimer>
 #include <QSensorBackend>
 #include <QSensorManager>
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <vector>
 
 using namespace UnlockHarness;
 
 namespace {
 const QByteArray kTestBackend = "test.shake.accelerometer";
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
+
+QList<Acceleration> load(const char *name) { return MotionRecording::load(QLatin1String(name)); }
+
+// A recording played into a gauge of its own, with what the gauge showed.
+struct Run
+{
+    Run(const QList<Acceleration> &samples, int perTick) : source(samples, perTick)
+    {
+        gauge.listenTo(&source);
+        QObject::connect(&gauge.fill(), &FillGauge::levelChanged, &gauge, [this](int level) { levels << level; });
+        QObject::connect(&gauge.fill(), &FillGauge::activeChanged, &gauge, [this](bool on) { shakenCount += on; });
+        QObject::connect(&gauge.fill(), &FillGauge::full, &gauge, [this] { playedAtFull << source.played(); });
+        source.start();
+    }
+    int highest() const { return levels.isEmpty() ? 0 : *std::max_element(levels.cbegin(), levels.cend()); }
+
+    ShakeGauge gauge;
+    ReplaySource source;
+    QList<int> levels, playedAtFull;
+    int shakenCount = 0;
+};
 
 // An accelerometer driver that plays a recording, in m/s², 10 times a second.
 class ReplayBackend : public QSensorBackend
@@ -77,12 +111,7 @@ private:
     QTimer timer_;
 };
 
-ShakeGame *presentShake(bool previewMode)
-{
-    auto alarm = std::make_shared<Alarm>();
-    alarm->soundFile = QStringLiteral("Satellite.mp3");
-    return qobject_cast<ShakeGame *>(present(kShake, alarm, previewMode));
-}
+ShakeGame *presentShake(bool previewMode) { return present<ShakeGame>(kShake, alarmRinging(), previewMode); }
 } // namespace
 
 class TestShakeGame : public QObject
@@ -104,33 +133,26 @@ private Q_SLOTS:
     {
         if (QSensorManager::isBackendRegistered(QAccelerometer::sensorType, kTestBackend))
             QSensorManager::unregisterBackend(QAccelerometer::sensorType, kTestBackend);
-        for (ScreenController *screen : ModalLayer::shared().presentedScreens())
-            screen->close(false);
+        closeAll();
     }
 
-    void readingsArriveInG()
+    // The driver's readings in m/s² arrive as g. A real shake in ringing
+    // mode: the gauge fills while the fuel sound plays; full, the sensor is
+    // let go, the gauge flashes, the craft launches for 1.5 s and the screen closes.
+    void shakenToTheWin()
     {
-        withAccelerometer(MotionRecording::load(QStringLiteral("shake.csv")));
+        withAccelerometer(load("shake.csv"));
         SensorAcceleration sensor;
         QSignalSpy samples(&sensor, &AccelerationSource::sampled);
         QVERIFY(sensor.start());
         QCOMPARE(sensor.backendIdentifier(), kTestBackend);
         QVERIFY(samples.wait());
-        const auto first = samples.first().first().value<Acceleration>();
-        const Acceleration recorded = ReplayBackend::recording.first();
+        const auto first = samples.first().first().value<Acceleration>(), recorded = ReplayBackend::recording.first();
         QVERIFY(qAbs(first.x - recorded.x) + qAbs(first.y - recorded.y) + qAbs(first.z - recorded.z) < 1e-6);
         sensor.stop();
         QVERIFY(!ReplayBackend::current->replay.isRunning());
-    }
 
-    // A real shake in ringing mode: the gauge fills while the fuel sound
-    // plays; full, the sensor is let go, the gauge flashes, the craft
-    // launches for 1.5 s and the screen closes.
-    void shakenToTheWin()
-    {
-        withAccelerometer(MotionRecording::load(QStringLiteral("shake.csv")));
         ShakeGame *screen = presentShake(false);
-        QVERIFY(screen);
         QPointer<ShakeGame> guard(screen);
         QVERIFY(!screen->usesStandIn());
         QCOMPARE(screen->noticeText(), QStringLiteral("Shake to launch"));
@@ -158,7 +180,7 @@ private Q_SLOTS:
     // notice says why, what it had filled drains away, and the drags fill the gauge.
     void sensorDyingMidGame()
     {
-        withAccelerometer(MotionRecording::load(QStringLiteral("shake.csv")).mid(0, 30));
+        withAccelerometer(load("shake.csv").mid(0, 30));
         ShakeGame *screen = presentShake(true);
         QSignalSpy standIn(screen, &ShakeGame::standInChanged);
         QVERIFY(!screen->usesStandIn());
@@ -183,26 +205,24 @@ private Q_SLOTS:
         QCOMPARE(screen->noticeText(), QStringLiteral("Drag fast to shake"));
         QCOMPARE(screen->standInText(), QStringLiteral("There is no motion sensor here. Drag the screen fast back "
                                                        "and forth to fill the gauge."));
-        {
-            Hand hand(screen);
-            QTRY_VERIFY_WITH_TIMEOUT(screen->gaugeLevel() >= 20, 5000);
-            QVERIFY(screen->glowOpacity() > 0);
-            // In the background the gauge stands still; back, it starts again empty.
-            Broadcaster::shared().post(ApplicationLifecycle::WillResignActive);
-            QVERIFY(!screen->isFuelSoundPlaying());
-            QSignalSpy changed(screen, &ShakeGame::gaugeChanged);
-            QVERIFY(!changed.wait(300));
-            Broadcaster::shared().post(ApplicationLifecycle::DidBecomeActive);
-            QCOMPARE(screen->gaugeLevel(), 0);
-            QVERIFY(screen->usesStandIn());
-            QTRY_VERIFY_WITH_TIMEOUT(screen->flashing(), 8000);
-        }
-        QTRY_VERIFY_WITH_TIMEOUT(!isPresented(screen), kWinTimeoutMs);
+        Hand hand(screen);
+        QTRY_VERIFY_WITH_TIMEOUT(screen->gaugeLevel() >= 20, 5000);
+        QVERIFY(screen->glowOpacity() > 0);
+        // In the background the gauge stands still; back, it starts again empty
+        // and the drags fill it (the win itself: the alarm road's shake by drags).
+        Broadcaster::shared().post(ApplicationLifecycle::WillResignActive);
+        QVERIFY(!screen->isFuelSoundPlaying());
+        QSignalSpy changed(screen, &ShakeGame::gaugeChanged);
+        QVERIFY(!changed.wait(300));
+        Broadcaster::shared().post(ApplicationLifecycle::DidBecomeActive);
+        QCOMPARE(screen->gaugeLevel(), 0);
+        QVERIFY(screen->usesStandIn());
+        QTRY_VERIFY_WITH_TIMEOUT(screen->flashing(), 8000);
     }
 
     void backStopsEverything()
     {
-        withAccelerometer(MotionRecording::load(QStringLiteral("shake.csv")));
+        withAccelerometer(load("shake.csv"));
         ShakeGame *screen = presentShake(true);
         QTRY_VERIFY_WITH_TIMEOUT(screen->isFuelSoundPlaying(), 5000);
         QVERIFY(ReplayBackend::current->replay.isRunning());
@@ -212,6 +232,162 @@ private Q_SLOTS:
         QSignalSpy changed(screen, &ShakeGame::gaugeChanged);
         QVERIFY(!changed.wait(300));
         QTRY_VERIFY(!isPresented(screen));
+    }
+
+    // Two axes jumping by more than 0.7 g between samples start the shaking;
+    // it lasts while two axes change by more than 0.2 g. Readings that are
+    // no numbers or beyond any real sensor (16 g) are not plausible.
+    void shakeRules()
+    {
+        const Acceleration rest{0.1, -0.2, -1};
+        const struct
+        {
+            Acceleration change;
+            double threshold;
+            bool shaking;
+        } changes[] = {{{0.8, 0.8, 0}, 0.7, true},    {{0, -0.8, 0.8}, 0.7, true}, {{0.8, 0, 0}, 0.7, false},
+                       {{0.7, 0.7, 0.7}, 0.7, false}, {{0.3, 0, 0.3}, 0.2, true},  {{0.2, 0.2, 0.2}, 0.2, false}};
+        for (const auto &c : changes) {
+            const Acceleration moved{rest.x + c.change.x, rest.y + c.change.y, rest.z + c.change.z};
+            QCOMPARE(Acceleration::isShaking(rest, moved, c.threshold), c.shaking);
+            QCOMPARE(Acceleration::isShaking(moved, rest, c.threshold), c.shaking);
+        }
+        for (const Acceleration &plausible : {Acceleration{0, 0, -1}, Acceleration{16, -16, 16}})
+            QVERIFY(plausible.isPlausible());
+        for (const Acceleration &impossible : {Acceleration{0, kNaN, -1}, Acceleration{kInf, 0, 0},
+                                               Acceleration{0, 0, -kInf}, Acceleration{1e300, 0, 0}})
+            QVERIFY(!impossible.isPlausible());
+    }
+
+    // Recordings played side by side. A real shake fills the gauge 2 by 2 to
+    // exactly 100 before the shaking in it is over, even with broken values
+    // in between; full, it reports once and reads nothing more. Walking, a
+    // stuck value, broken values alone and a sensor that falls silent
+    // mid-shake never fill it; a knock shows as one jump and one back (two
+    // steps), and all of them drain back to 0.
+    void onlyARealShakeFillsTheGauge()
+    {
+        const QList<Acceleration> shake = load("shake.csv");
+        QVERIFY(!shake.isEmpty());
+        const QList<Acceleration> broken{
+            {kNaN, kNaN, kNaN}, {kInf, -kInf, kInf}, {1e300, -1e300, 1e300}, {-1e9, 1e9, -1e9}, {0, kNaN, 0}};
+        QList<Acceleration> onlyBroken, shakeWithBroken;
+        for (int i = 0; i < 60; ++i)
+            onlyBroken << broken.at(i % broken.size());
+        for (int i = 0; i < shake.size(); ++i)
+            shakeWithBroken << shake.at(i) << broken.at(i % broken.size());
+        struct Case
+        {
+            const char *name;
+            QList<Acceleration> samples;
+            int perTick; // samples played each 0.1 s
+            int highest; // 100: fills
+        };
+        const Case cases[] = {{"shake", shake, 1, 100},
+                              {"shake with broken values", shakeWithBroken, 2, 100},
+                              {"walking", load("jitter.csv"), 1, 0},
+                              {"stuck", load("stuck.csv"), 1, 0},
+                              {"knocks", load("spikes.csv"), 1, 6},
+                              {"broken values alone", onlyBroken, 1, 0},
+                              {"silent after 2 s of shaking", shake.mid(0, 30), 1, 48}};
+        std::vector<std::unique_ptr<Run>> runs;
+        for (const Case &c : cases)
+            runs.push_back(std::make_unique<Run>(c.samples, c.perTick));
+        QTRY_VERIFY_WITH_TIMEOUT(std::all_of(runs.cbegin(), runs.cend(), [](auto &r) { return r->source.finished(); }),
+                                 15000);
+        QList<int> filling;
+        for (int level = 2; level <= 100; level += 2)
+            filling << level;
+        for (size_t i = 0; i < std::size(cases); ++i) {
+            const Case &c = cases[i];
+            Run &run = *runs[i];
+            const QByteArray what = QByteArray(c.name) + " reached " + QByteArray::number(run.highest());
+            if (c.highest == 100) {
+                QVERIFY2(run.levels == filling, what.constData());
+                QCOMPARE(run.playedAtFull.size(), 1);
+                QVERIFY2(run.playedAtFull.first() <= 80 * c.perTick, "filled only after the shaking stopped");
+                QCOMPARE(run.gauge.level(), 100);
+                QVERIFY(!run.gauge.fill().isTicking());
+            } else {
+                QVERIFY2(run.highest() <= c.highest, what.constData());
+                QCOMPARE(run.shakenCount > 0, c.highest > 0);
+                QTRY_COMPARE(run.gauge.level(), 0);
+                QVERIFY(!run.gauge.isShaken());
+            }
+        }
+    }
+
+    // A sensor that goes wrong is noticed within 5 s of its last good
+    // sample, with the reason: all four kinds played side by side.
+    void watchNoticesABrokenSensor()
+    {
+        const QString silent = QStringLiteral("The motion sensor stopped answering.");
+        struct Case
+        {
+            QList<Acceleration> samples;
+            qint64 lastGoodMs;
+            QString reason;
+        };
+        const Case cases[] = {{load("shake.csv").mid(0, 20), 2000, silent},
+                              {{}, 0, silent},
+                              {load("stuck.csv"), 0, QStringLiteral("The motion sensor is stuck on one value.")},
+                              {QList<Acceleration>(120, Acceleration{kNaN, 0, 0}), 0,
+                               QStringLiteral("The motion sensor sends readings that make no sense.")}};
+        std::vector<std::unique_ptr<ReplaySource>> sensors;
+        std::vector<std::unique_ptr<SensorWatch>> watches;
+        QList<QStringList> reasons(std::size(cases));
+        QList<qint64> failedAt(std::size(cases), -1);
+        QElapsedTimer clock;
+        clock.start();
+        for (size_t i = 0; i < std::size(cases); ++i) {
+            sensors.push_back(std::make_unique<ReplaySource>(cases[i].samples));
+            watches.push_back(std::make_unique<SensorWatch>(sensors.back().get()));
+            connect(watches.back().get(), &SensorWatch::failed, this, [&, i](const QString &reason) {
+                reasons[i] << reason;
+                failedAt[i] = clock.elapsed();
+            });
+            watches.back()->start();
+            sensors.back()->start();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!failedAt.contains(-1), 8000);
+        for (size_t i = 0; i < std::size(cases); ++i) {
+            QCOMPARE(reasons[i], QStringList{cases[i].reason});
+            QVERIFY2(failedAt[i] - cases[i].lastGoodMs <= 5000, qPrintable(QString::number(failedAt[i])));
+            QVERIFY(watches[i]->hasFailed());
+        }
+    }
+
+    // The stand-in: an even drag never shakes; a turn of the pointer shows
+    // on two axes whatever its direction (fast drags filling the gauge: the
+    // drags standing in above, and the alarm road's shake on the window).
+    void dragsShakeTheGauge()
+    {
+        QCOMPARE(DragAcceleration::sampleFor({0, 0}, {30, 10}, {60, 20}, 0.1), (Acceleration{0, 0, 0}));
+        for (int degrees = 0; degrees < 360; degrees += 15) {
+            const double r = qDegreesToRadians(double(degrees));
+            // 20 points one way and back in 0.1 s steps: a reversal of 2 g.
+            const QPointF step(20 * std::cos(r), 20 * std::sin(r));
+            const Acceleration turned = DragAcceleration::sampleFor(-step / 2, step / 2, -step / 2, 0.1);
+            QVERIFY2(Acceleration::isShaking({}, turned, ShakeGauge::kStartThreshold),
+                     qPrintable(QString::number(degrees)));
+        }
+
+        DragAcceleration drags;
+        ShakeGauge gauge;
+        gauge.listenTo(&drags);
+        drags.start();
+        QSignalSpy samples(&drags, &AccelerationSource::sampled);
+        QSignalSpy shaken(&gauge.fill(), &FillGauge::activeChanged);
+        QElapsedTimer clock;
+        QTimer pointer; // an even drag, 150 points/s across the window (the fast ones: the games' tests)
+        connect(&pointer, &QTimer::timeout, &drags, [&] {
+            drags.pointerMoved({20 + std::fmod(150 * clock.elapsed() / 1000.0, 280), 200});
+        });
+        clock.start();
+        pointer.start(15);
+        QTRY_VERIFY_WITH_TIMEOUT(samples.count() >= 15, 5000);
+        QVERIFY(shaken.isEmpty());
+        QCOMPARE(gauge.level(), 0);
     }
 };
 
