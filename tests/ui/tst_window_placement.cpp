@@ -1,22 +1,31 @@
 // The app's window on a desktop and on a phone: the size it opens at, full
 // screen on phones, and the size it remembers. The rules alone first, then the
-// real window on an offscreen screen of a 1366 x 768 laptop.
+// real window on an offscreen screen of a 1366 x 768 laptop at scale 1
+// (laptop-screen.json).
 #include "assembly/AppAssembly.h"
 #include "assembly/AppWindow.h"
 #include "assembly/WindowPlacement.h"
 #include "platform/Preferences.h"
 #include "platform/StoredNames.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 const QSize kDesign = AppWindow::kTallPoints;
 
 double aspect(QSize s) { return double(s.width()) / s.height(); }
+
+// The app's window fitted to the screen, shown; null if it cannot be.
+std::unique_ptr<AppWindow> fittedWindow()
+{
+    auto window = std::make_unique<AppWindow>(AppWindow::Height::Tall, AppWindow::Sizing::FitScreen);
+    if (!window->load())
+        return nullptr;
+    window->show();
+    return QTest::qWaitForWindowExposed(window->window()) ? std::move(window) : nullptr;
+}
 } // namespace
 
 class TestWindowPlacement : public QObject
@@ -59,8 +68,7 @@ private Q_SLOTS:
         const QRect landscape(0, 0, 1366, 768);
         QVERIFY(WindowPlacement::choose(kDesign, portrait.size(), portrait, {}, {}, std::nullopt).fullScreen);
         QVERIFY(!WindowPlacement::choose(kDesign, landscape.size(), landscape, {}, {}, std::nullopt).fullScreen);
-        // TOLVEK_FULLSCREEN=1 / =0 decide whatever the screen's shape.
-        QVERIFY(WindowPlacement::choose(kDesign, landscape.size(), landscape, {}, {}, true).fullScreen);
+        // TOLVEK_FULLSCREEN=0 (and =1: the real window below) decides whatever the screen's shape.
         const WindowPlacement rotatedMonitor
             = WindowPlacement::choose(kDesign, QSize(1080, 1920), QRect(0, 0, 1080, 1920), {}, {}, false);
         QVERIFY(!rotatedMonitor.fullScreen);
@@ -95,62 +103,39 @@ private Q_SLOTS:
         AppAssembly::registerScreens();
         QScreen *screen = QGuiApplication::primaryScreen();
         QCOMPARE(screen->availableGeometry().size(), QSize(1366, 768));
-        {
-            AppWindow window(AppWindow::Height::Tall, AppWindow::Sizing::FitScreen);
-            QVERIFY(window.load());
-            window.show();
-            QVERIFY(QTest::qWaitForWindowExposed(window.window()));
-            QCOMPARE(window.window()->visibility(), QWindow::Windowed);
-            // As tall as the screen, its decorations included, and no taller.
-            QCOMPARE(window.window()->frameGeometry().height(), 768);
-            QVERIFY(screen->availableGeometry().contains(window.window()->frameGeometry()));
-            QVERIFY(qAbs(aspect(window.window()->size()) - 320.0 / 568.0) < 0.005);
-            QVERIFY(window.window()->minimumSize().width() > 0);
-            // Only the user's own size is kept; back at the fitted size, the window follows the screen again.
-            const QSize fitted = window.window()->size();
-            window.window()->resize(400, 700);
-            QTRY_COMPARE(Preferences::shared().stringForKey(StoredNames::kWindowSizeKey), QStringLiteral("400x700"));
-            window.window()->resize(fitted);
-            QTRY_VERIFY(!Preferences::shared().hasKey(StoredNames::kWindowSizeKey));
-            window.window()->resize(400, 700);
-            QTRY_VERIFY(Preferences::shared().hasKey(StoredNames::kWindowSizeKey));
-        }
-        AppWindow again(AppWindow::Height::Tall, AppWindow::Sizing::FitScreen);
-        QVERIFY(again.load());
-        again.show();
-        QVERIFY(QTest::qWaitForWindowExposed(again.window()));
-        QCOMPARE(again.window()->size(), QSize(400, 700));
+        std::unique_ptr<AppWindow> window = fittedWindow();
+        QVERIFY(window);
+        QQuickWindow *shown = window->window();
+        QCOMPARE(shown->visibility(), QWindow::Windowed);
+        // As tall as the screen, its decorations included, and no taller.
+        QCOMPARE(shown->frameGeometry().height(), 768);
+        QVERIFY(screen->availableGeometry().contains(shown->frameGeometry()));
+        QVERIFY(qAbs(aspect(shown->size()) - 320.0 / 568.0) < 0.005);
+        QVERIFY(shown->minimumSize().width() > 0);
+        // Only the user's own size is kept; back at the fitted size, the window follows the screen again.
+        const QSize fitted = shown->size();
+        shown->resize(400, 700);
+        QTRY_COMPARE(Preferences::shared().stringForKey(StoredNames::kWindowSizeKey), QStringLiteral("400x700"));
+        shown->resize(fitted);
+        QTRY_VERIFY(!Preferences::shared().hasKey(StoredNames::kWindowSizeKey));
+        shown->resize(400, 700);
+        QTRY_VERIFY(Preferences::shared().hasKey(StoredNames::kWindowSizeKey));
+        window.reset();
+        window = fittedWindow();
+        QVERIFY(window);
+        QCOMPARE(window->window()->size(), QSize(400, 700));
     }
 
     void fullScreenWhenAsked()
     {
         qputenv("TOLVEK_FULLSCREEN", "1");
-        AppWindow window(AppWindow::Height::Tall, AppWindow::Sizing::FitScreen);
-        QVERIFY(window.load());
-        window.show();
+        std::unique_ptr<AppWindow> window = fittedWindow();
         qunsetenv("TOLVEK_FULLSCREEN");
-        QVERIFY(QTest::qWaitForWindowExposed(window.window()));
-        QCOMPARE(window.window()->visibility(), QWindow::FullScreen);
-        QCOMPARE(window.window()->size(), QSize(1366, 768));
+        QVERIFY(window);
+        QCOMPARE(window->window()->visibility(), QWindow::FullScreen);
+        QCOMPARE(window->window()->size(), QSize(1366, 768));
     }
 };
 
-int main(int argc, char **argv)
-{
-    // An offscreen screen the size of a common laptop's, at scale 1.
-    QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("screen.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly))
-        return 1;
-    file.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1366, "height": 768,
-                   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    file.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
-    qputenv("QT_SCALE_FACTOR", "1");
-    QGuiApplication app(argc, argv);
-    TestWindowPlacement test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(TestWindowPlacement)
 #include "tst_window_placement.moc"

@@ -222,9 +222,7 @@ private Q_SLOTS:
         QQuickItem *astronaut = window.item(QStringLiteral("astronautIllustrate"));
         QQuickItem *mark = window.item(QStringLiteral("exclamationMarkImageView"));
         QQuickItem *planet = window.item(QStringLiteral("planetIllustrate"));
-        QQuickItem *closeButton = window.item(QStringLiteral("closeButton"));
-        QVERIFY(astronaut && mark && planet && closeButton);
-        QVERIFY(window.window()->contentItem()->boundingRect().contains(sceneRect(closeButton)));
+        QVERIFY(astronaut && mark && planet);
         const QRectF start = sceneRect(astronaut);
         QCOMPARE(mark->opacity(), 0.0);
         QTRY_VERIFY(sceneRect(astronaut).top() < start.top() - 2); // floating up
@@ -430,21 +428,8 @@ private Q_SLOTS:
             QCOMPARE(picker->subtitleText(), unlockers[page]->subtitle);
             QCOMPARE(picker->gameLevel()->level(), unlockers[page]->gameLevel);
         }
-        UnlockerPicker empty;
-        empty.setDelegate(&host);
-        empty.setUnlockers({});
-        QCOMPARE(empty.pageCount(), 0);
-        QCOMPARE(empty.titleText(), QString());
-        empty.scrolledTo(2);
-        empty.useCurrentUnlocker();
-        empty.preview();
-        QVERIFY(host.uses.isEmpty() && host.previews.isEmpty());
-    }
-
-    // The page in view is the nearest one; the texts fade out towards the
-    // middle between two pages and in again, and stay while the strip bounces.
-    void pageArithmetic()
-    {
+        // The page in view is the nearest one; the texts fade out towards the
+        // middle between two pages and in again, and stay while the strip bounces.
         const struct
         {
             qreal position;
@@ -457,6 +442,15 @@ private Q_SLOTS:
             QCOMPARE(picker->currentPage(), c.page);
             QVERIFY2(qAbs(picker->textAlpha() - c.alpha) < 1e-6, qPrintable(QString::number(c.position)));
         }
+        UnlockerPicker empty;
+        empty.setDelegate(&host);
+        empty.setUnlockers({});
+        QCOMPARE(empty.pageCount(), 0);
+        QCOMPARE(empty.titleText(), QString());
+        empty.scrolledTo(2);
+        empty.useCurrentUnlocker();
+        empty.preview();
+        QVERIFY(host.uses.isEmpty() && host.previews.isEmpty());
     }
 
     // "Use" on another page chooses it, once, and tells the host (that the
