@@ -1,6 +1,6 @@
 // The skins behind the screens, and the picture effects they and the screens
-// use: the blur (against its definition), the light effect, grey, colours,
-// shuffles and the pictures for the display.
+// use: the blur (against its definition), the light effect, grey, colours
+// and the pictures for the display.
 #include "platform/Broadcaster.h"
 #include "platform/Paths.h"
 #include "platform/Preferences.h"
@@ -11,7 +11,6 @@
 #include "ui/ImageEffects.h"
 #include "ui/Pictures.h"
 #include "ui/ScreenMetrics.h"
-#include "ui/Shuffle.h"
 
 #include <QDir>
 #include <QFile>
@@ -286,19 +285,6 @@ private Q_SLOTS:
         QCOMPARE(qAlpha(grey.pixel(1, 1)), 255);
         QCOMPARE(qRed(grey.pixel(1, 1)), qBlue(grey.pixel(1, 1)));
         QCOMPARE(colorWithHex(0x2BB4CB, 0.5).rgba(), qRgba(43, 180, 203, 128));
-    }
-
-    void shufflingKeepsEveryElement()
-    {
-        QRandomGenerator random(3);
-        const QList<int> items{1, 2, 3, 4, 5, 6, 7, 8};
-        QList<int> mixed = shuffled(items, random);
-        QVERIFY(mixed != items);
-        std::sort(mixed.begin(), mixed.end());
-        QCOMPARE(mixed, items);
-        QString text = shuffledString(QStringLiteral("abcdefgh"), random);
-        std::sort(text.begin(), text.end());
-        QCOMPARE(text, QStringLiteral("abcdefgh"));
     }
 
     // Only the 640 x 1136 display is tall; there the backgrounds' tall pictures are used.

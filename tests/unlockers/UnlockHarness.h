@@ -1,8 +1,9 @@
 #pragma once
 // Shared by the unlock-screen tests: presenting a screen the way the ring
-// dispatch does, winning either game, and recording the win sequence from
-// what the rest of the app sees (broadcasts, the alert queue, the modal layer,
-// the sound player, the ring-status file).
+// dispatch does, winning either game, showing the app's window and reading
+// its items as assistive tools do, and recording the win sequence from what
+// the rest of the app sees (broadcasts, the alert queue, the modal layer, the
+// sound player, the ring-status file).
 #include "ItemLookup.h"
 
 #include "app/RingStatusFile.h"
