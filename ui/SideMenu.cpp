@@ -49,7 +49,6 @@ void SideMenu::showMenu()
 {
     if (menuVisible_)
         return;
-    Q_EMIT menuWillShow(menu_);
     if (menu_)
         menu_->beginAppearance(true);
     menuVisible_ = true;
@@ -63,7 +62,6 @@ void SideMenu::hideMenu()
 {
     if (!menuVisible_)
         return;
-    Q_EMIT menuWillHide(menu_);
     menuVisible_ = false;
     transitionPending_ = true;
     Q_EMIT menuVisibleChanged();
@@ -76,13 +74,8 @@ void SideMenu::menuTransitionFinished()
     if (!transitionPending_)
         return;
     transitionPending_ = false;
-    if (menuVisible_) {
-        Q_EMIT menuDidShow(menu_);
-    } else {
-        if (menu_)
-            menu_->endDisappearance(true);
-        Q_EMIT menuDidHide(menu_);
-    }
+    if (!menuVisible_ && menu_)
+        menu_->endDisappearance(true);
 }
 
 void SideMenu::willAppear(bool animated)

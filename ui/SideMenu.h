@@ -54,10 +54,6 @@ Q_SIGNALS:
     void menuScreenChanged();
     void backgroundImageChanged();
     void menuVisibleChanged();
-    void menuWillShow(ScreenController *menu);
-    void menuDidShow(ScreenController *menu);
-    void menuWillHide(ScreenController *menu);
-    void menuDidHide(ScreenController *menu);
 
 protected:
     void willAppear(bool animated) override;
