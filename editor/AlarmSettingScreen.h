@@ -1,6 +1,6 @@
 #pragma once
 #include "alarms/Alarm.h"
-#include "editor/ClockStyle.h"
+#include "ui/ClockStyle.h"
 #include "editor/PushedScreen.h"
 #include "unlockers/UnlockerPicker.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "editor/ClockStyle.h"
+#include "ui/ClockStyle.h"
 
 #include <QObject>
 #include <QQmlEngine>

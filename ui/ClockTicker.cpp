@@ -3,6 +3,7 @@
 #include "platform/ApplicationLifecycle.h"
 #include "platform/Clock.h"
 #include "platform/Broadcaster.h"
+#include "ui/ClockStyle.h"
 
 #include <QTime>
 
@@ -19,7 +20,7 @@ ClockTicker::~ClockTicker() { unsubscribe(); }
 
 void ClockTicker::startTicking()
 {
-    is24h_ = usesTwentyFourHours(QLocale());
+    is24h_ = !ClockStyle(QLocale()).twelveHour();
     subscribe();
     restartTimer();
 }
@@ -55,14 +56,6 @@ void ClockTicker::applicationResignActive()
 }
 
 void ClockTicker::applicationEnterForeground() { restartTimer(); }
-
-bool ClockTicker::usesTwentyFourHours(const QLocale &locale)
-{
-    const QString shown = locale.toString(Clock::current().now().time(), QLocale::ShortFormat);
-    const bool hasAm = !locale.amText().isEmpty() && shown.contains(locale.amText());
-    const bool hasPm = !locale.pmText().isEmpty() && shown.contains(locale.pmText());
-    return !hasAm && !hasPm;
-}
 
 int ClockTicker::displayedHour(int hour, bool is24h)
 {

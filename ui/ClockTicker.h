@@ -1,6 +1,5 @@
 #pragma once
 #include <QColor>
-#include <QLocale>
 #include <QQuickItem>
 #include <QTimer>
 
@@ -44,8 +43,6 @@ public:
     void applicationResignActive();
     void applicationEnterForeground();
 
-    // Whether `locale`'s short time format shows neither its AM nor its PM text.
-    static bool usesTwentyFourHours(const QLocale &locale);
     // The hour as shown: modulo 12 on a 12-hour dial, where noon and midnight read 12.
     static int displayedHour(int hour, bool is24h);
     // Two digits: "0N" below 10.

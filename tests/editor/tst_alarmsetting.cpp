@@ -15,7 +15,7 @@
 #include "alarms/AlarmSchedule.h"
 #include "alarms/SoundCatalogue.h"
 #include "app/ScreenRegistry.h"
-#include "editor/ClockStyle.h"
+#include "ui/ClockStyle.h"
 #include "editor/SloganText.h"
 #include "editor/SoundPickerScreen.h"
 #include "editor/TimePicker.h"
@@ -27,7 +27,6 @@
 #include "sound/RingPlayer.h"
 #include "ui/AlertQueue.h"
 #include "ui/AlertView.h"
-#include "ui/ClockTicker.h"
 #include "ui/ModalLayer.h"
 #include "ui/WindowPresence.h"
 #include "unlockers/UnlockScreen.h"
@@ -401,7 +400,6 @@ private Q_SLOTS:
                                                  {L(L::Chinese, L::China), false}}) {
             QCOMPARE(ClockStyle::localeUsesTwelveHours(locale), twelveHour);
             QCOMPARE(ClockStyle(locale).twelveHour(), twelveHour);
-            QCOMPARE(ClockTicker::usesTwentyFourHours(locale), !twelveHour);
         }
     }
 

@@ -1,4 +1,4 @@
-#include "editor/ClockStyle.h"
+#include "ui/ClockStyle.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
