@@ -6,10 +6,11 @@ import Tolvek
 // wide and 568 (or, on the short screen, 480) high, which is scaled evenly to
 // fit whatever size the window has and centred in it; the rest of the window
 // shows its background colour. In the design space: the side-menu container,
-// the modal layer above it and the alert layer above everything.
+// the modal layer above it and the alert layer above everything. The window
+// can be shown before its screens are made: the root comes once they are.
 Window {
     id: window
-    required property SideMenu root
+    property SideMenu root: null
 
     title: "Tolvek Alarm"
     color: "black"
