@@ -13,8 +13,8 @@ Window {
     color: "black"
     onRootChanged: designSpace.setSource("DesignSpace.qml", { "root": window.root })
 
-    // At the window's corner, its size the design space's own: the design space places itself.
     Loader {
         id: designSpace
+        anchors.fill: parent
     }
 }
