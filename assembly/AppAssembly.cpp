@@ -41,7 +41,6 @@ bool AppAssembly::start()
         // A running copy takes the launch over before any window shows.
         if (options_.busEndpoint && handOverToRunningApp())
             return false;
-        registerScreens();
         window_ = new AppWindow(AppWindow::Height::Tall, AppWindow::Sizing::FitScreen, this);
         if (window_->loadWindow()) {
             window_->show();

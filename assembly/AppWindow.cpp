@@ -54,7 +54,6 @@ AppWindow::~AppWindow()
 
 bool AppWindow::loadWindow()
 {
-    UiSetup::initialize();
     // Screens choose their layout and pictures by the display mode, so it is set
     // before any is made: the design space at the pictures' scale. Main.qml
     // scales the design space to the window, whatever its size and pixel ratio.
@@ -77,6 +76,7 @@ bool AppWindow::loadScreens()
 {
     if (!window_)
         return false;
+    UiSetup::initialize();
     root_.reset(qobject_cast<SideMenu *>(ScreenRegistry::shared().create(kRootClass, nullptr, false)));
     if (!root_) {
         qWarning() << "no root container" << kRootClass;
