@@ -55,7 +55,7 @@ AppWindow::~AppWindow()
 bool AppWindow::loadWindow()
 {
     // Screens choose their layout and pictures by the display mode, so it is set
-    // before any is made: the design space at the pictures' scale. Main.qml
+    // before any is made: the design space at the pictures' scale. DesignSpace.qml
     // scales the design space to the window, whatever its size and pixel ratio.
     ScreenMetrics::shared().setDisplayMode(points() * ScreenMetrics::shared().scale());
     alertPresenter_ = std::make_unique<AlertViewPresenter>();
