@@ -63,8 +63,8 @@ bool AppWindow::loadWindow()
     ScreenPresenter::setShared(&ModalLayer::shared());
 
     engine_.addImportPath(QStringLiteral("qrc:/"));
-    engine_.setInitialProperties({{QStringLiteral("width"), points().width()},
-                                  {QStringLiteral("height"), points().height()}});
+    engine_.setInitialProperties(
+        {{QStringLiteral("width"), points().width()}, {QStringLiteral("height"), points().height()}});
     engine_.load(kMainView);
     if (engine_.rootObjects().isEmpty())
         return false;
