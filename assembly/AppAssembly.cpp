@@ -36,6 +36,28 @@ AppAssembly::~AppAssembly()
 
 bool AppAssembly::start()
 {
+#ifdef TOLVEK_HAVE_SCREENS
+    if (options_.window && options_.windowFirst) {
+        // A running copy takes the launch over before any window shows.
+        if (options_.busEndpoint && handOverToRunningApp())
+            return false;
+        window_ = new AppWindow(AppWindow::Height::Tall, AppWindow::Sizing::FitScreen, this);
+        if (window_->loadWindow()) {
+            window_->show();
+            window_->afterNextFrame(this, [this] {
+                if (!launch())
+                    QCoreApplication::quit();
+            });
+            return true;
+        }
+    }
+#endif
+    return launch();
+}
+
+// Everything but the empty window.
+bool AppAssembly::launch()
+{
     if (options_.useNotificationService) {
         scheduler_ = installNotificationScheduler(this);
     } else {
@@ -43,16 +65,15 @@ bool AppAssembly::start()
         scheduler_.state = QStringLiteral("Alarms ring only while the app is open.");
         LocalNotificationScheduler::setShared(scheduler_.scheduler);
     }
+    // The name is taken and the core launched without the event loop running
+    // between them, so a notification the service hands over finds the core listening.
     if (options_.busEndpoint && !endpoint_.registerOn() && handOverToRunningApp())
         return false;
     core_.serviceStatus().follow(scheduler_);
     connect(&endpoint_, &AlarmBusEndpoint::newAlarmRequested, &core_, &AppCore::requestNewAlarm);
-
 #ifdef TOLVEK_HAVE_WEATHER
-    if (options_.fetchWeather) {
+    if (options_.fetchWeather)
         weather_ = new WeatherFetcher(this);
-        core_.fetchWeather = [this] { weather_->fetchWeather(); };
-    }
 #endif
     ApplicationLifecycle &lifecycle = ApplicationLifecycle::shared();
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &lifecycle, &ApplicationLifecycle::terminate,
@@ -65,9 +86,13 @@ bool AppAssembly::start()
         setHomeScreenSources(
             {[this]() -> std::optional<Weather> { return weather_ ? weather_->weather() : std::nullopt; },
              !scheduler_.viaService});
-        window_ = new AppWindow(AppWindow::Height::Tall, AppWindow::Sizing::FitScreen, this);
-        if (window_->load())
-            window_->show();
+        if (window_) {
+            window_->loadScreens();
+        } else {
+            window_ = new AppWindow(AppWindow::Height::Tall, AppWindow::Sizing::FitScreen, this);
+            if (window_->load())
+                window_->show();
+        }
         // A fired alarm (or its desktop notification's "Rock & Roll") brings the window forward.
         connect(&endpoint_, &AlarmBusEndpoint::raiseRequested, this, &AppAssembly::raiseWindow);
         connect(&core_, &AppCore::newAlarmRequested, this, &AppAssembly::raiseWindow);
@@ -79,7 +104,30 @@ bool AppAssembly::start()
         connect(&lifecycle, &ApplicationLifecycle::didBecomeActive, &core_,
                 [] { Broadcaster::shared().post(AppCore::HomeScreenDidLoad); });
     lifecycle.becomeActive();
+    startWeather();
+    Q_EMIT launched();
     return true;
+}
+
+// The first fetch starts once the home screen has drawn: starting the network
+// (its plugins, the proxy set-up) would hold up that first frame.
+void AppAssembly::startWeather()
+{
+#ifdef TOLVEK_HAVE_WEATHER
+    if (!weather_)
+        return;
+    const auto fetch = [this] {
+        core_.fetchWeather = [this] { weather_->fetchWeather(); };
+        core_.fetchWeather();
+    };
+#ifdef TOLVEK_HAVE_SCREENS
+    if (window_ && window_->window()) {
+        window_->afterNextFrame(this, fetch);
+        return;
+    }
+#endif
+    fetch();
+#endif
 }
 
 void AppAssembly::registerScreens()

@@ -25,6 +25,9 @@ public:
         bool busEndpoint = true;
         bool fetchWeather = true;
         bool window = true;
+        // Put the empty window on screen first and build the rest once it has
+        // drawn: start() then returns before launched() (the app's own start).
+        bool windowFirst = false;
     };
 
     explicit AppAssembly(const LaunchArguments &launch, Options options, QObject *parent = nullptr);
@@ -35,7 +38,7 @@ public:
 
     // Builds and launches everything. False when another running copy took the
     // launch over (its window was raised and the notification handed to it):
-    // this process then has nothing to do.
+    // this process then has nothing to do. Emits launched() when done.
     bool start();
 
     AppCore &core() { return core_; }
@@ -46,7 +49,14 @@ public:
     // Makes every screen library's screens known. Repeat calls do nothing.
     static void registerScreens();
 
+Q_SIGNALS:
+    // Everything is built and launched; a copy that handed the launch over
+    // after its window showed quits instead.
+    void launched();
+
 private:
+    bool launch();
+    void startWeather();
     bool handOverToRunningApp() const;
     void raiseWindow();
 

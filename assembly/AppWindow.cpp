@@ -16,6 +16,7 @@
 #include "platform/StoredNames.h"
 
 #include <QDebug>
+#include <utility>
 
 namespace {
 const QString kRootClass = QStringLiteral("AppSideMenu");
@@ -51,38 +52,54 @@ AppWindow::~AppWindow()
     WindowPresence::setAnimatesTransitions(false);
 }
 
-bool AppWindow::load()
+bool AppWindow::loadWindow()
 {
-    UiSetup::initialize();
     // Screens choose their layout and pictures by the display mode, so it is set
-    // before any is made: the design space at the pictures' scale. Main.qml
+    // before any is made: the design space at the pictures' scale. DesignSpace.qml
     // scales the design space to the window, whatever its size and pixel ratio.
     ScreenMetrics::shared().setDisplayMode(points() * ScreenMetrics::shared().scale());
-
-    root_.reset(qobject_cast<SideMenu *>(ScreenRegistry::shared().create(kRootClass, nullptr, false)));
-    if (!root_) {
-        qWarning() << "no root container" << kRootClass;
-        return false;
-    }
     alertPresenter_ = std::make_unique<AlertViewPresenter>();
     AlertPresenter::setShared(alertPresenter_.get());
     ScreenPresenter::setShared(&ModalLayer::shared());
 
     engine_.addImportPath(QStringLiteral("qrc:/"));
-    engine_.setInitialProperties({{QStringLiteral("root"), QVariant::fromValue<QObject *>(root_.get())},
-                                  {QStringLiteral("width"), points().width()},
-                                  {QStringLiteral("height"), points().height()}});
+    engine_.setInitialProperties(
+        {{QStringLiteral("width"), points().width()}, {QStringLiteral("height"), points().height()}});
     engine_.load(kMainView);
     if (engine_.rootObjects().isEmpty())
         return false;
     window_ = qobject_cast<QQuickWindow *>(engine_.rootObjects().first());
+    return window_ != nullptr;
+}
+
+bool AppWindow::loadScreens()
+{
     if (!window_)
         return false;
+    UiSetup::initialize();
+    root_.reset(qobject_cast<SideMenu *>(ScreenRegistry::shared().create(kRootClass, nullptr, false)));
+    if (!root_) {
+        qWarning() << "no root container" << kRootClass;
+        return false;
+    }
+    window_->setProperty("root", QVariant::fromValue<QObject *>(root_.get()));
     AccessibleRanges::install(); // after QtQuick's own accessibility, so it is asked first
     WindowPresence::setAnimatesTransitions(true);
     lifecycle_ = new LifecycleDriver(window_, this);
     root_->beginAppearance(false);
     return true;
+}
+
+void AppWindow::afterNextFrame(QObject *context, const std::function<void()> &then)
+{
+    auto done = std::make_shared<bool>(false);
+    auto once = [done, then] {
+        if (!std::exchange(*done, true))
+            then();
+    };
+    if (window_ && window_->isVisible())
+        connect(window_, &QQuickWindow::frameSwapped, context, once, Qt::SingleShotConnection);
+    QTimer::singleShot(window_ && window_->isVisible() ? kFrameWaitMs : 0, context, once);
 }
 
 void AppWindow::show()

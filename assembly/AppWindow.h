@@ -5,6 +5,7 @@
 #include <QQuickWindow>
 #include <QSize>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "ui/ScreenHost.h"
@@ -32,8 +33,17 @@ public:
     explicit AppWindow(Height height = Height::Tall, Sizing sizing = Sizing::Design, QObject *parent = nullptr);
     ~AppWindow() override;
 
-    // Creates the root container and the window; false when the QML failed to load.
-    bool load();
+    // Creates the window and its screens; false when the QML failed to load.
+    bool load() { return loadWindow() && loadScreens(); }
+    // The two halves of load(), so the window can be on screen while its
+    // screens are built: the empty window first, then the root container.
+    bool loadWindow();
+    bool loadScreens();
+    // Calls `then` (once, on this thread) when the window has drawn its next
+    // frame, or after kFrameWaitMs when it draws none (hidden, or a platform
+    // that never exposes it), so nothing waits on a frame that never comes.
+    void afterNextFrame(QObject *context, const std::function<void()> &then);
+    static constexpr int kFrameWaitMs = 250;
     // Shows the window. FitScreen: full screen on a phone (TOLVEK_FULLSCREEN=1, or a
     // screen narrower than it is tall; TOLVEK_FULLSCREEN=0 never), else fitted to the screen.
     void show();

@@ -15,7 +15,6 @@ using Application = QCoreApplication;
 #endif
 
 #include <QDebug>
-#include <QTimer>
 #include <cstdio>
 #include <cstring>
 
@@ -75,10 +74,12 @@ int main(int argc, char **argv)
     if (!launch.error.isEmpty())
         qWarning().noquote() << "tolvek:" << launch.error;
 
-    AppAssembly assembly(launch);
+    AppAssembly::Options options;
+    options.windowFirst = true;
+    AppAssembly assembly(launch, options);
+    if (launch.once)
+        QObject::connect(&assembly, &AppAssembly::launched, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (!assembly.start())
         return 0;
-    if (launch.once)
-        QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();
 }

@@ -1,41 +1,20 @@
 import QtQuick
 import QtQuick.Window
-import Tolvek
 
-// The app's window. The screens are laid out in the design space, 320 points
-// wide and 568 (or, on the short screen, 480) high, which is scaled evenly to
-// fit whatever size the window has and centred in it; the rest of the window
-// shows its background colour. In the design space: the side-menu container,
-// the modal layer above it and the alert layer above everything.
+// The app's window. It is shown before its screens are made, so it needs no
+// more than QtQuick: once the root container is given, the design space
+// (DesignSpace.qml) is loaded into it; the rest of the window shows its
+// background colour.
 Window {
     id: window
-    required property SideMenu root
+    property QtObject root: null
 
     title: "Tolvek Alarm"
     color: "black"
+    onRootChanged: designSpace.setSource("DesignSpace.qml", { "root": window.root })
 
-    Item {
+    Loader {
         id: designSpace
-        objectName: "designSpace"
-        readonly property real fit: Math.min(window.width / width, window.height / height)
-
-        width: 320
-        height: Kit.tall ? 568 : 480
-        x: (window.width - width * fit) / 2
-        y: (window.height - height * fit) / 2
-        transformOrigin: Item.TopLeft
-        scale: fit
-        clip: true
-
-        ScreenView {
-            anchors.fill: parent
-            controller: window.root
-        }
-        ModalLayerView {
-            anchors.fill: parent
-        }
-        AlertLayer {
-            anchors.fill: parent
-        }
+        anchors.fill: parent
     }
 }

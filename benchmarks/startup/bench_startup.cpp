@@ -5,12 +5,19 @@
 //  - start -> first pixels: the first moment at least half of the window is
 //    painted with at least 16 colours (a window cleared to one colour does not
 //    count), sampled on 32 rows of the window every 2 ms.
+// Beside each of those starts, a ring with the app closed: a one-time tap-game
+// alarm due at the next whole minute, the notification service starting the
+// app at the fire date; from the fire date to the first moment most of the
+// window shows the ring screen (matched against the ring screen as it looks
+// once settled, taken in a warm-up ring).
 // Then both left running: resident memory 60 s after start, CPU over the next
 // 60 s, and the app's frames in that minute (Qt's render loop timing log).
+// --starts: only the start and ring figures, not the two minutes after.
 // The app sees 3 alarms made with tolvekctl through its notification service,
 // and weather from the weather gateway's fixture provider.
 #include "../Figures.h"
 #include "platform/NotificationBus.h"
+#include "platform/Paths.h"
 #include "platform/Preferences.h"
 #include "platform/StoredNames.h"
 #include "ui/UiSetup.h"
@@ -18,9 +25,11 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QRect>
@@ -31,6 +40,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <csignal>
 #include <set>
 #include <unistd.h>
 #include <xcb/xcb.h>
@@ -40,6 +50,15 @@ constexpr int kScreenWidth = 720, kScreenHeight = 1280;
 constexpr int kSampleRows = 32;
 constexpr int kSettleSecs = 60, kIdleSecs = 60;
 constexpr int kStartTimeoutMs = 20000;
+// A ring alarm is set for a whole minute at least this far ahead (tolvekctl runs meanwhile).
+constexpr int kRingLeadMs = 4000;
+// Watching the screen starts this long before the fire date.
+constexpr int kRingWatchBeforeMs = 1000;
+// The ring screen is shown once this share of the sampled pixels matches its settled picture.
+constexpr double kRingScreenMatch = 0.6;
+// Colour channels differing by at most this much count as the same colour.
+constexpr int kColourTolerance = 48;
+constexpr int kSettleCheckMs = 500;
 
 double median(std::vector<double> values)
 {
@@ -66,7 +85,7 @@ public:
     {
         process_.setProcessEnvironment(program.environment);
         process_.setStandardOutputFile(QProcess::nullDevice());
-        process_.setStandardErrorFile(errorFile.isEmpty() ? QProcess::nullDevice() : errorFile);
+        process_.setStandardErrorFile(errorFile.isEmpty() ? QProcess::nullDevice() : errorFile, QIODevice::Append);
         process_.setProgram(program.path);
         process_.setArguments(program.arguments);
     }
@@ -197,6 +216,36 @@ public:
         return {total ? double(lit) / double(total) : 0, int(colours.size())};
     }
 
+    // Share of the sampled rows of `r` whose pixels match `reference` (a grab of the same size).
+    double matching(const QRect &r, const QImage &reference)
+    {
+        if (reference.size() != r.size())
+            return 0;
+        qint64 same = 0, total = 0;
+        for (int i = 0; i < kSampleRows; ++i) {
+            const int y = (2 * i + 1) * r.height() / (2 * kSampleRows);
+            xcb_get_image_reply_t *image
+                = xcb_get_image_reply(connection_,
+                                      xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, root_, int16_t(r.x()),
+                                                    int16_t(r.y() + y), uint16_t(r.width()), 1, ~0u),
+                                      nullptr);
+            if (!image)
+                continue;
+            const auto *pixels = reinterpret_cast<const uint32_t *>(xcb_get_image_data(image));
+            const auto *expected = reinterpret_cast<const uint32_t *>(reference.constScanLine(y));
+            const int count = std::min(xcb_get_image_data_length(image) / 4, r.width());
+            for (int x = 0; x < count; ++x) {
+                const QRgb a = pixels[x], b = expected[x];
+                same += std::abs(qRed(a) - qRed(b)) <= kColourTolerance
+                        && std::abs(qGreen(a) - qGreen(b)) <= kColourTolerance
+                        && std::abs(qBlue(a) - qBlue(b)) <= kColourTolerance;
+            }
+            total += count;
+            free(image);
+        }
+        return total ? double(same) / double(total) : 0;
+    }
+
     QImage grab(const QRect &r)
     {
         xcb_get_image_reply_t *image
@@ -225,11 +274,12 @@ struct StartFigures
 
 // Starts `program`, watches the screen until its first pixels, stops it. The
 // picture at that moment goes to `picturePath` when given.
-StartFigures measureStart(VirtualScreen &screen, const Program &program, const QString &picturePath = {})
+StartFigures measureStart(VirtualScreen &screen, const Program &program, const QString &picturePath = {},
+                          const QString &errorFile = {})
 {
     StartFigures figures;
     screen.forgetEvents();
-    Running app(program);
+    Running app(program, errorFile);
     QElapsedTimer clock;
     clock.start();
     app.start();
@@ -250,6 +300,98 @@ StartFigures measureStart(VirtualScreen &screen, const Program &program, const Q
         QThread::usleep(2000);
     }
     return figures;
+}
+
+QString runCtl(const QStringList &arguments)
+{
+    QProcess ctl;
+    ctl.start(QStringLiteral(TOLVEK_CTL_PATH), arguments);
+    if (!ctl.waitForFinished(20000) || ctl.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(ctl.readAllStandardOutput()).trimmed();
+}
+
+void sleepUntil(const QDateTime &moment)
+{
+    const qint64 ms = QDateTime::currentDateTime().msecsTo(moment);
+    if (ms > 0)
+        QThread::msleep(ulong(ms));
+}
+
+// A one-time tap-game alarm (no snooze) due at the first whole minute at least
+// kRingLeadMs from now; its fire date, or an invalid one when it could not be set.
+std::pair<QDateTime, QString> setRingAlarm()
+{
+    const QDateTime soon = QDateTime::currentDateTime().addMSecs(kRingLeadMs);
+    QDateTime due(soon.date(), QTime(soon.time().hour(), soon.time().minute()));
+    if (due < soon)
+        due = due.addSecs(60);
+    const QString id = runCtl({QStringLiteral("add"), QStringLiteral("--time"), due.toString(QStringLiteral("HH:mm")),
+                               QStringLiteral("--unlocker"), QStringLiteral("0"), QStringLiteral("--no-snooze"),
+                               QStringLiteral("--slogan"), QStringLiteral("Benchmark ring")});
+    if (id.isEmpty() || QDateTime::currentDateTime() >= due)
+        return {};
+    return {due, id};
+}
+
+// Every running copy of the app (the one the notification service started is not ours to wait for).
+std::vector<pid_t> appProcesses()
+{
+    const QString app = QFileInfo(QStringLiteral(TOLVEK_APP_PATH)).canonicalFilePath();
+    std::vector<pid_t> found;
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        bool number = false;
+        const pid_t pid = pid_t(entry.toInt(&number));
+        if (number && QFileInfo(QStringLiteral("/proc/%1/exe").arg(entry)).canonicalFilePath() == app)
+            found.push_back(pid);
+    }
+    return found;
+}
+
+// Stops every copy of the app and removes the ring alarm and the ring state,
+// so the next start shows the home screen.
+void stopRungApp(const QString &alarmId)
+{
+    for (int i = 0; i < 100; ++i) {
+        const std::vector<pid_t> running = appProcesses();
+        if (running.empty())
+            break;
+        for (const pid_t pid : running)
+            ::kill(pid, i < 50 ? SIGTERM : SIGKILL);
+        QThread::msleep(100);
+    }
+    runCtl({QStringLiteral("delete"), alarmId});
+    QFile::remove(Paths::documentPath(StoredNames::kRingStatusFile));
+}
+
+// From the fire date `due` to the moment the ring screen fills most of the
+// window, the app closed until then. Without a `reference`, the warm-up:
+// waits for the ring screen to settle and returns its picture in `settled`.
+double measureRing(VirtualScreen &screen, const QDateTime &due, const QImage &reference, QImage *settled = nullptr)
+{
+    sleepUntil(due.addMSecs(-kRingWatchBeforeMs));
+    screen.forgetEvents();
+    xcb_window_t window = 0;
+    QImage previous;
+    const QDateTime deadline = due.addMSecs(kStartTimeoutMs);
+    while (QDateTime::currentDateTime() < deadline) {
+        if (!window)
+            window = screen.mappedWindow();
+        const QRect area = window ? screen.area(window) : QRect();
+        if (!area.isEmpty() && !reference.isNull() && screen.matching(area, reference) >= kRingScreenMatch)
+            return double(due.msecsTo(QDateTime::currentDateTime()));
+        if (!area.isEmpty() && reference.isNull()) {
+            QThread::msleep(kSettleCheckMs);
+            const QImage now = screen.grab(area);
+            if (!previous.isNull() && screen.painted(area).first >= 0.5 && screen.matching(area, previous) >= 0.95) {
+                *settled = now;
+                return double(due.msecsTo(QDateTime::currentDateTime()));
+            }
+            previous = now;
+        }
+        QThread::usleep(2000);
+    }
+    return -1;
 }
 
 struct ProcessFigures
@@ -321,16 +463,31 @@ int main(int argc, char **argv)
     const QStringList arguments = app.arguments();
     const int runsAt = arguments.indexOf(QStringLiteral("--runs"));
     const int runs = runsAt > 0 && runsAt + 1 < arguments.size() ? arguments[runsAt + 1].toInt() : 5;
+    const bool startsOnly = arguments.contains(QStringLiteral("--starts"));
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
         return fail("no session bus (source scripts/session-services.sh first)");
 
+    const QString pictures = qEnvironmentVariable("BENCH_PICTURES_DIR", QDir::currentPath());
     VirtualScreen screen;
     if (!screen.start())
         return fail("Xvfb did not start");
 
+    QProcessEnvironment base = QProcessEnvironment::systemEnvironment();
+    base.insert(QStringLiteral("DISPLAY"), screen.display());
+    base.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    Program tolvek{"app", QStringLiteral(TOLVEK_APP_PATH), {}, base};
+    tolvek.environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    tolvek.environment.insert(QStringLiteral("TOLVEK_FULLSCREEN"), QStringLiteral("1"));
+
     // The services the app meets at start: notifications and the weather gateway.
+    // The notification service starts the app for a ring, so it passes on the app's display.
     QProcess notifyd;
+    QProcessEnvironment serviceEnvironment = tolvek.environment;
+    serviceEnvironment.insert(QStringLiteral("TOLVEK_ALARM_BINARY"), QStringLiteral(TOLVEK_APP_PATH));
+    notifyd.setProcessEnvironment(serviceEnvironment);
+    // Its messages, and those of the app it starts: ring-service.log.
     notifyd.setStandardOutputFile(QProcess::nullDevice());
+    notifyd.setStandardErrorFile(pictures + QStringLiteral("/ring-service.log"));
     notifyd.start(QStringLiteral(TOLVEK_NOTIFYD_PATH), {});
     if (!waitForBusName(NotificationBus::kServiceName))
         return fail("the notification service did not start");
@@ -355,12 +512,6 @@ int main(int argc, char **argv)
             return fail("tolvekctl could not add the alarms");
     }
 
-    QProcessEnvironment base = QProcessEnvironment::systemEnvironment();
-    base.insert(QStringLiteral("DISPLAY"), screen.display());
-    base.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    Program tolvek{"app", QStringLiteral(TOLVEK_APP_PATH), {}, base};
-    tolvek.environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    tolvek.environment.insert(QStringLiteral("TOLVEK_FULLSCREEN"), QStringLiteral("1"));
     const QString backend = !qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND")
                                 ? QStringLiteral("QT_QUICK_BACKEND=") + qEnvironmentVariable("QT_QUICK_BACKEND")
                             : UiSetup::hasGpu() ? QStringLiteral("OpenGL on the GPU")
@@ -384,19 +535,31 @@ int main(int argc, char **argv)
                 "{'name': <'Alarm 3'>, 'id': <'a3'>, 'hour': <8>, 'minute': <0>, 'days': <@ai [1, 2, 3, 4, 5]>}]\n"
                 "[org/gnome/clocks/state/window]\npanel-id='alarm'\nsize=(360, 640)\nmaximized=false\n");
     }
-    const QString pictures = qEnvironmentVariable("BENCH_PICTURES_DIR", QDir::currentPath());
 
-    std::vector<double> appMapped, appPixels, clocksMapped, clocksPixels;
+    std::vector<double> appMapped, appPixels, clocksMapped, clocksPixels, rings;
     measureStart(screen, tolvek); // warm-up: first-run defaults, caches
+    // Warm-up ring: the ring screen's settled picture, which the measured rings are matched against.
+    QImage ringScreen;
+    if (const auto [due, id] = setRingAlarm(); due.isValid()) {
+        measureRing(screen, due, {}, &ringScreen);
+        stopRungApp(id);
+        ringScreen.save(pictures + QStringLiteral("/ring-settled.png"));
+    }
     const bool clocksRuns = !clocksPath.isEmpty() && measureStart(screen, clocks).firstPixelsMs >= 0;
     for (int run = 0; run < runs; ++run) {
         const bool last = run + 1 == runs;
         const StartFigures a
-            = measureStart(screen, tolvek, last ? pictures + QStringLiteral("/startup-app.png") : QString());
+            = measureStart(screen, tolvek, last ? pictures + QStringLiteral("/startup-app.png") : QString(),
+                           pictures + QStringLiteral("/startup-app.log"));
         appMapped.push_back(a.mappedMs);
         appPixels.push_back(a.firstPixelsMs);
         std::printf("run %d: app mapped %s, first pixels %s", run + 1, ms(a.mappedMs).c_str(),
                     ms(a.firstPixelsMs).c_str());
+        if (const auto [due, id] = setRingAlarm(); due.isValid() && !ringScreen.isNull()) {
+            rings.push_back(measureRing(screen, due, ringScreen));
+            stopRungApp(id);
+            std::printf("; ring with the app closed %s", ms(rings.back()).c_str());
+        }
         if (clocksRuns) {
             const StartFigures c
                 = measureStart(screen, clocks, last ? pictures + QStringLiteral("/startup-clocks.png") : QString());
@@ -410,7 +573,9 @@ int main(int argc, char **argv)
     const double mapped = median(appMapped), pixels = median(appPixels);
     const double clocksFirst = clocksRuns ? median(clocksPixels) : -1;
     const bool allSeen = std::none_of(appPixels.begin(), appPixels.end(), [](double v) { return v < 0; });
-    std::printf("pictures at first pixels: %s/startup-app.png, startup-clocks.png\n", qPrintable(pictures));
+    std::printf("pictures at first pixels: %s/startup-app.png, startup-clocks.png; the settled ring screen: "
+                "ring-settled.png; messages: startup-app.log, ring-service.log\n",
+                qPrintable(pictures));
     reportFigure("Start -> window mapped (median of " + std::to_string(runs) + ")", ms(mapped), "<= 150 ms",
                  allSeen && mapped <= 150);
     if (clocksRuns) {
@@ -424,6 +589,15 @@ int main(int argc, char **argv)
                          + std::string(clocksPath.isEmpty() ? "not installed" : "did not paint under Xvfb") + ")",
                      false);
     }
+
+    const double ring = median(rings);
+    const bool ringsSeen
+        = rings.size() == size_t(runs) && std::none_of(rings.begin(), rings.end(), [](double v) { return v < 0; });
+    reportFigure("Fire date -> ring screen shown, app closed (median of " + std::to_string(rings.size())
+                     + "; plain start " + ms(pixels) + ")",
+                 ringScreen.isNull() ? std::string("no ring seen") : ms(ring), "<= 700 ms", ringsSeen && ring <= 700);
+    if (startsOnly)
+        return 0;
 
     // Both left running: memory once settled, then a quiet minute.
     const QString frameLog = home.filePath(QStringLiteral("frames.log"));

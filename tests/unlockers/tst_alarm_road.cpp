@@ -49,19 +49,24 @@ QDateTime nextRingMoment()
 class RunningApp
 {
 public:
-    explicit RunningApp(const QStringList &arguments) : assembly(LaunchArguments::parse(arguments), options())
+    // `windowFirst`: as the app's own start, the empty window on screen before the rest is built.
+    explicit RunningApp(const QStringList &arguments, bool windowFirst = false)
+        : assembly(LaunchArguments::parse(arguments), options(windowFirst))
     {
         error = LaunchArguments::parse(arguments).error;
-        loaded = assembly.start() && assembly.window() && assembly.window()->window();
+        QSignalSpy launched(&assembly, &AppAssembly::launched);
+        loaded = assembly.start() && (!launched.isEmpty() || launched.wait(10000)) && assembly.window()
+                 && assembly.window()->window();
     }
     ~RunningApp()
     {
         ApplicationLifecycle::shared().enterBackground();
         closeAll();
     }
-    static AppAssembly::Options options()
+    static AppAssembly::Options options(bool windowFirst)
     {
         AppAssembly::Options options;
+        options.windowFirst = windowFirst;
         options.useNotificationService = false;
         options.busEndpoint = false;
         options.fetchWeather = false;
@@ -321,19 +326,22 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("screenName");
-        QTest::newRow("tap") << int(Unlocker::Tap) << kTap;
-        QTest::newRow("shake by drags") << int(Unlocker::ShakeToLaunch) << kShake;
-        QTest::newRow("blow without a microphone") << int(Unlocker::BlowUFO) << kBlow;
+        QTest::addColumn<bool>("windowFirst");
+        QTest::newRow("tap") << int(Unlocker::Tap) << kTap << false;
+        QTest::newRow("tap, the window shown before the rest is built") << int(Unlocker::Tap) << kTap << true;
+        QTest::newRow("shake by drags") << int(Unlocker::ShakeToLaunch) << kShake << false;
+        QTest::newRow("blow without a microphone") << int(Unlocker::BlowUFO) << kBlow << false;
     }
     void weeklyAlarmArrivingAtLaunch()
     {
         QFETCH(int, kind);
         QFETCH(QString, screenName);
+        QFETCH(bool, windowFirst);
         const QDateTime ring = nextRingMoment();
         const auto [alarm, fired] = weeklyAlarmFired(ring, kind);
         QCOMPARE(fired.fireDate, ring);
 
-        RunningApp app(deliverAtLaunch(fired));
+        RunningApp app(deliverAtLaunch(fired), windowFirst);
         QVERIFY(app.error.isEmpty());
         QVERIFY(app.loaded);
         checkRinging(app, alarm, screenName);
