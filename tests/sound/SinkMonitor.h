@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QtEndian>
 #include <QVector>
+#include <QtCore/qtestsupport_core.h>
 #include <cmath>
 
 class SinkMonitor
@@ -27,7 +28,11 @@ public:
         parec_.kill();
         parec_.waitForFinished(2000);
     }
-    bool isRecording() { return parec_.waitForStarted(3000); }
+    // Started, and the first block arrived: what plays from now on is heard.
+    bool isRecording()
+    {
+        return parec_.waitForStarted(3000) && QTest::qWaitFor([this] { return !blocks_.isEmpty(); }, 3000);
+    }
 
     // Highest sample level (0..1) of the blocks that arrived in the last `ms` of this monitor's clock.
     double peakOfLastMs(qint64 ms) const
