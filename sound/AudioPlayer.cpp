@@ -115,8 +115,10 @@ void AudioPlayer::feed()
     qint64 room = sink_->bytesFree() / frameBytes * frameBytes;
     if (room > 0) {
         sinceSinkTook_.restart();
-    } else if (sinceSinkTook_.elapsed() > kStuckMs) {
-        qCDebug(lcSound) << "the output took nothing for" << kStuckMs << "ms; opening it again";
+    } else if (sink_->bytesFree() < 0 || sinceSinkTook_.elapsed() > kStuckMs) {
+        // Its stream is gone (the server dropped it) or takes nothing.
+        qCDebug(lcSound) << "the output is lost or stuck (nothing taken for" << sinceSinkTook_.elapsed()
+                         << "ms); opening it again";
         closeSink();
         return;
     }
@@ -131,7 +133,8 @@ void AudioPlayer::feed()
             }
             cursor_ = 0;
         }
-        const qint64 written = sinkInput_->write(samples.constData() + cursor_, std::min(room, samples.size() - cursor_));
+        const qint64 written
+            = sinkInput_->write(samples.constData() + cursor_, std::min(room, samples.size() - cursor_));
         if (written <= 0)
             return;
         cursor_ += written;

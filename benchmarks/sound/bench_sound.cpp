@@ -167,7 +167,8 @@ int main(int argc, char **argv)
                 percent, double(wall.elapsed()) / 1000.0, sound->playing() ? "yes" : "no");
     reportFigure("CPU while a ring sound loops", withUnit(percent, "% of a core", 2), "< 3 %",
                  percent < 3 && sound->playing());
-    const qint64 bytes = sound->audioPlayer() ? DecodedSound::forSource(sound->audioPlayer()->source())->samples().size() : 0;
+    const qint64 bytes
+        = sound->audioPlayer() ? DecodedSound::forSource(sound->audioPlayer()->source())->samples().size() : 0;
     std::printf("decoded samples of \"Airship.mp3\" (16.9 s): %.2f MB\n", double(bytes) / 1e6);
     reportFigure("Memory of the looping ring's decoded samples (16.9 s)", withUnit(double(bytes) / 1e6, "MB", 2),
                  "<= 6 MB", bytes > 0 && bytes <= 6'000'000);

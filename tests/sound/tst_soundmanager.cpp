@@ -1,6 +1,6 @@
-// The ring player on the real pipeline: files decoded by GStreamer, played
-// through the PulseAudio server the test script starts (null sink), checked
-// at the sink's monitor.
+// The ring player and its sound player on the real pipeline: files decoded
+// to PCM, played through the PulseAudio server the test script starts (null
+// sink), checked at the sink's monitor.
 #include "SinkMonitor.h"
 #include "sound/AudioPlayer.h"
 #include "sound/MediaVolume.h"
@@ -78,6 +78,12 @@ private Q_SLOTS:
         QTest::qSleep(500);
         const qint64 busyEnded = monitor.nowMs();
         QTRY_VERIFY_WITH_TIMEOUT(monitor.firstLouderThan(kAudible, busyEnded + 300) >= 0, 5000);
+        // The server drops the stream (as when it restarts): the ring comes back too.
+        const QStringList inputs = SinkMonitor::playingInputsOfThisProcess();
+        QCOMPARE(inputs.size(), 1);
+        QCOMPARE(QProcess::execute(QStringLiteral("pacmd"), {QStringLiteral("kill-sink-input"), inputs.first()}), 0);
+        const qint64 droppedAt = monitor.nowMs();
+        QTRY_VERIFY_WITH_TIMEOUT(monitor.firstLouderThan(kAudible, droppedAt + 300) >= 0, 5000);
         QVERIFY(sound->playing());
         QCOMPARE(completions_, 0);
         QVERIFY(SinkMonitor::thisProcessIsPlaying());
@@ -205,7 +211,8 @@ private Q_SLOTS:
     {
         SinkMonitor monitor;
         QVERIFY(monitor.isRecording());
-        AudioPlayer click(SoundResources::urlForPath(SoundResources::pathForSoundFile(QStringLiteral("button click.mp3"))));
+        AudioPlayer click(
+            SoundResources::urlForPath(SoundResources::pathForSoundFile(QStringLiteral("button click.mp3"))));
         QSignalSpy finished(&click, &AudioPlayer::finished);
         for (int time = 1; time <= 2; ++time) {
             const qint64 requestedAt = monitor.nowMs();
