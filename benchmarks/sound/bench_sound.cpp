@@ -43,6 +43,18 @@ double cpuSeconds()
            + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
+// Milliseconds from `requestedAt` to the first frame above -50 dBFS; -1 when none came within a second.
+qint64 heardAfter(SinkMonitor &monitor, qint64 requestedAt)
+{
+    for (int i = 0; i < 100; ++i) {
+        wait(10);
+        const qint64 heardAt = monitor.firstLouderThan(0.00316, requestedAt);
+        if (heardAt >= 0)
+            return heardAt - requestedAt;
+    }
+    return -1;
+}
+
 bool waitForSilence(SinkMonitor &monitor)
 {
     for (int i = 0; i < 50; ++i) {
@@ -83,15 +95,11 @@ int main(int argc, char **argv)
             waitForSilence(monitor);
             const qint64 requestedAt = monitor.nowMs();
             sound->play(ring, true);
-            qint64 heardAt = -1;
-            for (int i = 0; i < 100 && heardAt < 0; ++i) {
-                wait(10);
-                heardAt = monitor.firstLouderThan(0.00316, requestedAt); // -50 dBFS
-            }
+            const qint64 latency = heardAfter(monitor, requestedAt);
             sound->stop();
-            if (heardAt >= 0)
-                latencies << heardAt - requestedAt;
-            std::printf("latency %-18s %5lld ms\n", qPrintable(ring), heardAt >= 0 ? heardAt - requestedAt : -1LL);
+            if (latency >= 0)
+                latencies << latency;
+            std::printf("latency %-18s %5lld ms\n", qPrintable(ring), latency);
         }
     }
     QList<qint64> replays;
@@ -99,14 +107,10 @@ int main(int argc, char **argv)
         waitForSilence(monitor);
         const qint64 requestedAt = monitor.nowMs();
         sound->play(rings.last(), true);
-        qint64 heardAt = -1;
-        for (int i = 0; i < 100 && heardAt < 0; ++i) {
-            wait(10);
-            heardAt = monitor.firstLouderThan(0.00316, requestedAt);
-        }
+        const qint64 latency = heardAfter(monitor, requestedAt);
         sound->stop();
-        if (heardAt >= 0)
-            replays << heardAt - requestedAt;
+        if (latency >= 0)
+            replays << latency;
     }
     std::sort(replays.begin(), replays.end());
     reportFigure("Replay of the current ring -> first non-silent frame (median)",
@@ -130,14 +134,10 @@ int main(int argc, char **argv)
         QAudioSink sink(QMediaDevices::defaultAudioOutput(), format);
         const qint64 requestedAt = monitor.nowMs();
         sink.start(&buffer);
-        qint64 heardAt = -1;
-        for (int i = 0; i < 100 && heardAt < 0; ++i) {
-            wait(10);
-            heardAt = monitor.firstLouderThan(0.00316, requestedAt);
-        }
+        const qint64 latency = heardAfter(monitor, requestedAt);
         sink.stop();
-        if (heardAt >= 0)
-            floors << heardAt - requestedAt;
+        if (latency >= 0)
+            floors << latency;
     }
     std::sort(floors.begin(), floors.end());
     if (!floors.isEmpty())
