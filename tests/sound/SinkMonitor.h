@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QtEndian>
 #include <QVector>
+#include <QtCore/qtestsupport_core.h>
 #include <cmath>
 
 class SinkMonitor
@@ -27,7 +28,11 @@ public:
         parec_.kill();
         parec_.waitForFinished(2000);
     }
-    bool isRecording() { return parec_.waitForStarted(3000); }
+    // Started, and the first block arrived: what plays from now on is heard.
+    bool isRecording()
+    {
+        return parec_.waitForStarted(3000) && QTest::qWaitFor([this] { return !blocks_.isEmpty(); }, 3000);
+    }
 
     // Highest sample level (0..1) of the blocks that arrived in the last `ms` of this monitor's clock.
     double peakOfLastMs(qint64 ms) const
@@ -51,20 +56,23 @@ public:
     }
     qint64 nowMs() const { return clock_.elapsed(); }
 
-    // A sink input of this process that is not corked (paused or stopped).
-    static bool thisProcessIsPlaying()
+    // Indexes of this process's sink inputs that are not corked (paused or stopped).
+    static QStringList playingInputsOfThisProcess()
     {
         QProcess pactl;
         pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("sink-inputs")});
         pactl.waitForFinished(5000);
         const QString ownPid
             = QStringLiteral("application.process.id = \"%1\"").arg(QCoreApplication::applicationPid());
-        const QStringList inputs
-            = QString::fromUtf8(pactl.readAllStandardOutput()).split(QStringLiteral("Sink Input #"));
-        return std::any_of(inputs.cbegin(), inputs.cend(), [&](const QString &input) {
-            return input.contains(ownPid) && input.contains(QLatin1String("Corked: no"));
-        });
+        QStringList playing;
+        for (const QString &input :
+             QString::fromUtf8(pactl.readAllStandardOutput()).split(QStringLiteral("Sink Input #"))) {
+            if (input.contains(ownPid) && input.contains(QLatin1String("Corked: no")))
+                playing << input.section(QLatin1Char('\n'), 0, 0).trimmed();
+        }
+        return playing;
     }
+    static bool thisProcessIsPlaying() { return !playingInputsOfThisProcess().isEmpty(); }
 
 private:
     struct Block

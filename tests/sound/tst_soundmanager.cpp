@@ -1,6 +1,6 @@
-// The ring player on the real pipeline: files decoded by GStreamer, played
-// through the PulseAudio server the test script starts (null sink), checked
-// at the sink's monitor.
+// The ring player and its sound player on the real pipeline: files decoded
+// to PCM, played through the PulseAudio server the test script starts (null
+// sink), checked at the sink's monitor.
 #include "SinkMonitor.h"
 #include "sound/AudioPlayer.h"
 #include "sound/MediaVolume.h"
@@ -73,6 +73,17 @@ private Q_SLOTS:
         // Sound after the end of the first pass: the loop went on.
         const qint64 secondPass = startedAt + kAirshipMs + 500;
         QTRY_VERIFY_WITH_TIMEOUT(monitor.firstLouderThan(kAudible, secondPass) >= 0, kAirshipMs + 20000);
+        QVERIFY(sound->playing());
+        // The app too busy to feed the output for longer than it holds: the ring comes back.
+        QTest::qSleep(500);
+        const qint64 busyEnded = monitor.nowMs();
+        QTRY_VERIFY_WITH_TIMEOUT(monitor.firstLouderThan(kAudible, busyEnded + 300) >= 0, 5000);
+        // The server drops the stream (as when it restarts): the ring comes back too.
+        const QStringList inputs = SinkMonitor::playingInputsOfThisProcess();
+        QCOMPARE(inputs.size(), 1);
+        QCOMPARE(QProcess::execute(QStringLiteral("pacmd"), {QStringLiteral("kill-sink-input"), inputs.first()}), 0);
+        const qint64 droppedAt = monitor.nowMs();
+        QTRY_VERIFY_WITH_TIMEOUT(monitor.firstLouderThan(kAudible, droppedAt + 300) >= 0, 5000);
         QVERIFY(sound->playing());
         QCOMPARE(completions_, 0);
         QVERIFY(SinkMonitor::thisProcessIsPlaying());
@@ -193,6 +204,51 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!SinkMonitor::thisProcessIsPlaying(), 2000);
         QVERIFY(!finished.wait(500));
         QCOMPARE(completions_, 0);
+    }
+
+    // Shorter than the output's buffer, and played twice: heard, and finished once each time.
+    void aShortSoundIsHeardAndFinishesOnceEachTime()
+    {
+        SinkMonitor monitor;
+        QVERIFY(monitor.isRecording());
+        AudioPlayer click(
+            SoundResources::urlForPath(SoundResources::pathForSoundFile(QStringLiteral("button click.mp3"))));
+        QSignalSpy finished(&click, &AudioPlayer::finished);
+        for (int time = 1; time <= 2; ++time) {
+            const qint64 requestedAt = monitor.nowMs();
+            click.play();
+            QVERIFY(finished.wait(3000));
+            QCOMPARE(finished.size(), time);
+            QVERIFY(!click.isPlaying());
+            QTRY_VERIFY(monitor.firstLouderThan(kAudible, requestedAt) >= 0);
+        }
+        QVERIFY(!finished.wait(500));
+        QCOMPARE(finished.size(), 2);
+    }
+
+    void anUnplayableFileFailsOnce_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("missing") << extraSounds.filePath(QStringLiteral("Missing.mp3"));
+        QTest::newRow("corrupt") << extraSounds.filePath(QStringLiteral("Corrupt.mp3"));
+        QTest::newRow("empty") << extraSounds.filePath(QStringLiteral("Empty.mp3"));
+    }
+    void anUnplayableFileFailsOnce()
+    {
+        QFETCH(QString, path);
+        AudioPlayer player(QUrl::fromLocalFile(path));
+        QSignalSpy failed(&player, &AudioPlayer::failed);
+        QSignalSpy finished(&player, &AudioPlayer::finished);
+        player.setLooping(true);
+        player.play();
+        QVERIFY(failed.wait(5000));
+        QVERIFY(player.hasFailed());
+        player.play();
+        QVERIFY(!player.isPlaying());
+        QVERIFY(!failed.wait(500));
+        QCOMPARE(failed.size(), 1);
+        QCOMPARE(finished.size(), 0);
+        QVERIFY(!SinkMonitor::thisProcessIsPlaying());
     }
 
     // Names the lookup refuses play nothing at once (see the sound-file

@@ -29,8 +29,7 @@ bool KeySounds::play(const QString &fileName)
     AudioPlayer *player = playerFor(fileName);
     if (!player)
         return false;
-    // From the start again, without stopping first: a stop waits for the
-    // decoder and would hold up every key press.
+    // From the start again: what was left of the last press is cut off.
     player->rewind();
     player->play();
     return true;

@@ -4,8 +4,7 @@
 // The games' short sounds: the calculator's key click and buzzer, the smile
 // game's shutter. A sound played again restarts from the start; different
 // sounds play over each other. Each sound keeps one player for the whole
-// run: a player per press means a new decoding pipeline per press, and Qt's
-// GStreamer player can crash when destroyed shortly after playing.
+// run, so its samples are decoded once and a press only opens an output.
 namespace KeySounds {
 // Plays an app sound file ("button click.mp3") once; false when there is no such sound.
 bool play(const QString &fileName);
