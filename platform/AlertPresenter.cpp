@@ -6,10 +6,7 @@ namespace {
 class LogAlertPresenter : public AlertPresenter
 {
 public:
-    void presentAlert(const AlertRequest &alert) override
-    {
-        qWarning().noquote() << "tolvek alert:" << alert.title << "-" << alert.message;
-    }
+    void presentAlert(const AlertRequest &alert) override { writeToLog(alert); }
 };
 AlertPresenter *installed = nullptr;
 } // namespace
@@ -21,3 +18,8 @@ AlertPresenter &AlertPresenter::shared()
 }
 
 void AlertPresenter::setShared(AlertPresenter *presenter) { installed = presenter; }
+
+void AlertPresenter::writeToLog(const AlertRequest &alert)
+{
+    qWarning().noquote() << "tolvek alert:" << alert.title << "-" << alert.message;
+}

@@ -31,4 +31,7 @@ public:
     static AlertPresenter &shared();
     // Installs `presenter` (ownership stays with the caller); nullptr restores the log presenter.
     static void setShared(AlertPresenter *presenter);
+    // Every alert also goes to the log: one shown for a moment, or to nobody
+    // (the app quit, the screen was off), can still be read back there.
+    static void writeToLog(const AlertRequest &alert);
 };

@@ -19,6 +19,7 @@ AlertView::ButtonType viewType(AlertButton::Type type)
 
 void AlertViewPresenter::presentAlert(const AlertRequest &alert)
 {
+    writeToLog(alert);
     auto *view = new AlertView(alert.title, alert.message);
     for (const AlertButton &button : alert.buttons) {
         const auto handler = button.handler;
