@@ -67,10 +67,7 @@ void Alarm::encodeWithCoder(KeyedArchiver &coder) const
     coder.encodeBool(StoredNames::AlarmKey::kSnooze, snooze);
     coder.encodeBool(StoredNames::AlarmKey::kActive, active);
     coder.encodeBool(StoredNames::AlarmKey::kStop, stop);
-    QJsonObject dictionary;
-    for (auto it = scheduledNotifications->cbegin(); it != scheduledNotifications->cend(); ++it)
-        dictionary.insert(it.key(), it->toJson());
-    coder.encodeValue(StoredNames::AlarmKey::kNotifications, dictionary);
+    coder.encodeDictionary(StoredNames::AlarmKey::kNotifications, *scheduledNotifications);
 }
 
 std::shared_ptr<Alarm> Alarm::fromArchive(const QJsonValue &value)

@@ -161,10 +161,13 @@ bool AlarmSchedule::writeAlarmFile(const AlarmList &alarms, QString *error)
             *error = lock.problem();
         return false;
     }
-    QJsonArray root;
-    for (const AlarmPtr &alarm : alarms)
-        root.append(KeyedArchiver::archivedObject(alarm.get()));
-    return KeyedArchive::writeFile(alarmFilePath(), root, error);
+    const auto writeList = [&](JsonTextWriter &json) {
+        json.beginArray();
+        for (const AlarmPtr &alarm : alarms)
+            KeyedArchiver::write(json, alarm.get());
+        json.endArray();
+    };
+    return KeyedArchive::writeFile(alarmFilePath(), writeList, error);
 }
 
 LocalNotification AlarmSchedule::notificationTemplate(const AlarmPtr &alarm)

@@ -10,42 +10,84 @@ namespace {
 const QString kClassKey = QStringLiteral("$class");
 const QString kDateKey = QStringLiteral("$date");
 const QString kArchiveTag = QStringLiteral("tolvek-keyed-archive");
+const QString kArchiveKey = QStringLiteral("archive");
+const QString kRootKey = QStringLiteral("root");
+const QString kVersionKey = QStringLiteral("version");
 } // namespace
 
-KeyedArchiver::KeyedArchiver(const QString &className) { object_.insert(kClassKey, className); }
+namespace {
+// ISO 8601 with milliseconds, in the offset the date was given in.
+QString dateText(const QDateTime &date) { return date.toOffsetFromUtc(date.offsetFromUtc()).toString(Qt::ISODateWithMs); }
+} // namespace
 
-void KeyedArchiver::encodeInt(const QString &key, qint64 value) { object_.insert(key, value); }
+void KeyedArchiver::write(JsonTextWriter &json, const KeyedCodable *object)
+{
+    if (!object) {
+        json.null();
+        return;
+    }
+    json.beginObject();
+    json.key(kClassKey);
+    json.string(object->archiveClassName());
+    KeyedArchiver coder(json);
+    object->encodeWithCoder(coder);
+    json.endObject();
+}
 
-void KeyedArchiver::encodeBool(const QString &key, bool value) { object_.insert(key, value); }
+void KeyedArchiver::encodeInt(const QString &key, qint64 value)
+{
+    json_.key(key);
+    json_.integer(value);
+}
+
+void KeyedArchiver::encodeBool(const QString &key, bool value)
+{
+    json_.key(key);
+    json_.boolean(value);
+}
 
 void KeyedArchiver::encodeString(const QString &key, const QString &value)
 {
-    object_.insert(key, value.isNull() ? QJsonValue(QJsonValue::Null) : QJsonValue(value));
+    json_.key(key);
+    if (value.isNull())
+        json_.null();
+    else
+        json_.string(value);
 }
 
-void KeyedArchiver::encodeDate(const QString &key, const QDateTime &value) { object_.insert(key, archivedDate(value)); }
+void KeyedArchiver::encodeDate(const QString &key, const QDateTime &value)
+{
+    json_.key(key);
+    if (!value.isValid()) {
+        json_.null();
+        return;
+    }
+    json_.beginObject();
+    json_.key(kDateKey);
+    json_.string(dateText(value));
+    json_.endObject();
+}
 
 void KeyedArchiver::encodeObject(const QString &key, const KeyedCodable *object)
 {
-    object_.insert(key, archivedObject(object));
+    json_.key(key);
+    write(json_, object);
 }
-
-void KeyedArchiver::encodeValue(const QString &key, const QJsonValue &value) { object_.insert(key, value); }
 
 QJsonValue KeyedArchiver::archivedObject(const KeyedCodable *object)
 {
     if (!object)
         return QJsonValue::Null;
-    KeyedArchiver coder(object->archiveClassName());
-    object->encodeWithCoder(coder);
-    return coder.result();
+    JsonTextWriter json;
+    write(json, object);
+    return QJsonDocument::fromJson(json.take()).object();
 }
 
 QJsonValue KeyedArchiver::archivedDate(const QDateTime &date)
 {
     if (!date.isValid())
         return QJsonValue::Null;
-    return QJsonObject{{kDateKey, date.toOffsetFromUtc(date.offsetFromUtc()).toString(Qt::ISODateWithMs)}};
+    return QJsonObject{{kDateKey, dateText(date)}};
 }
 
 QString KeyedUnarchiver::className() const { return object_.value(kClassKey).toString(); }
@@ -78,12 +120,20 @@ QString KeyedUnarchiver::classNameOf(const QJsonValue &value)
     return value.isObject() ? value.toObject().value(kClassKey).toString() : QString();
 }
 
-bool KeyedArchive::writeFile(const QString &path, const QJsonValue &root, QString *error)
+bool KeyedArchive::writeFile(const QString &path, const RootWriter &writeRoot, QString *error)
 {
-    const QJsonObject archive{
-        {QStringLiteral("archive"), kArchiveTag}, {QStringLiteral("version"), 1}, {QStringLiteral("root"), root}};
     // Compact: a third of the indented size, and as quick to write as to read.
-    const QByteArray bytes = QJsonDocument(archive).toJson(QJsonDocument::Compact);
+    // Keys in order, so the writer never has to move the root.
+    JsonTextWriter json;
+    json.beginObject();
+    json.key(kArchiveKey);
+    json.string(kArchiveTag);
+    json.key(kRootKey);
+    writeRoot(json);
+    json.key(kVersionKey);
+    json.integer(1);
+    json.endObject();
+    const QByteArray bytes = json.take();
     // A file the reader would refuse as too large is not written: the one in
     // place, which can still be read, stays.
     if (bytes.size() > kMaxFileBytes) {
@@ -93,6 +143,14 @@ bool KeyedArchive::writeFile(const QString &path, const QJsonValue &root, QStrin
         return false;
     }
     return AtomicFile::write(path, bytes, error);
+}
+
+bool KeyedArchive::writeFile(const QString &path, const QJsonValue &root, QString *error)
+{
+    // Qt writes the tree's text; an array of one holds any kind of value.
+    const QByteArray inArray = QJsonDocument(QJsonArray{root}).toJson(QJsonDocument::Compact);
+    return writeFile(
+        path, [&](JsonTextWriter &json) { json.raw(QByteArrayView(inArray).sliced(1, inArray.size() - 2)); }, error);
 }
 
 KeyedArchive::ReadResult KeyedArchive::readFile(const QString &path, const RootCheck &fits)
@@ -114,11 +172,11 @@ KeyedArchive::ReadResult KeyedArchive::readFile(const QString &path, const RootC
         QJsonParseError parse{};
         const QJsonDocument doc = QJsonDocument::fromJson(file.bytes, &parse);
         const QJsonObject archive = doc.object();
-        const QJsonValue root = archive.value(QStringLiteral("root"));
+        const QJsonValue root = archive.value(kRootKey);
         if (parse.error != QJsonParseError::NoError)
             result.error = parse.errorString();
-        else if (archive.value(QStringLiteral("archive")).toString() != kArchiveTag
-                 || !archive.contains(QStringLiteral("root")))
+        else if (archive.value(kArchiveKey).toString() != kArchiveTag
+                 || !archive.contains(kRootKey))
             result.error = QStringLiteral("not an archive");
         else if (fits && !fits(root))
             result.error = QStringLiteral("the contents have another shape");

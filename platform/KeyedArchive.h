@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/JsonTextWriter.h"
+
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -23,23 +25,38 @@ public:
     virtual void encodeWithCoder(KeyedArchiver &coder) const = 0;
 };
 
+// Writes an object's entries straight into the archive's text.
 class KeyedArchiver
 {
 public:
-    explicit KeyedArchiver(const QString &className);
+    // Writes `object` (null when there is none) as the next value of `json`.
+    static void write(JsonTextWriter &json, const KeyedCodable *object);
+
     void encodeInt(const QString &key, qint64 value);
     void encodeBool(const QString &key, bool value);
     void encodeString(const QString &key, const QString &value);
     void encodeDate(const QString &key, const QDateTime &value);
     void encodeObject(const QString &key, const KeyedCodable *object);
-    void encodeValue(const QString &key, const QJsonValue &value);
-    QJsonObject result() const { return object_; }
+    // A dictionary of archived objects: `objects` maps names to KeyedCodable values.
+    template<typename Map>
+    void encodeDictionary(const QString &key, const Map &objects)
+    {
+        json_.key(key);
+        json_.beginObject();
+        for (auto it = objects.cbegin(); it != objects.cend(); ++it) {
+            json_.key(it.key());
+            write(json_, &it.value());
+        }
+        json_.endObject();
+    }
 
+    // The same as trees, for messages and files put together around them.
     static QJsonValue archivedObject(const KeyedCodable *object);
     static QJsonValue archivedDate(const QDateTime &date);
 
 private:
-    QJsonObject object_;
+    explicit KeyedArchiver(JsonTextWriter &json) : json_(json) { }
+    JsonTextWriter &json_;
 };
 
 class KeyedUnarchiver
@@ -77,8 +94,13 @@ struct ReadResult
 // Whether a root has the shape its file needs; a root that has not is damage like a broken file.
 using RootCheck = std::function<bool(const QJsonValue &root)>;
 
+// Writes the root, as the one value it writes to the writer it is given.
+using RootWriter = std::function<void(JsonTextWriter &json)>;
+
 // Replaces the file whole (see AtomicFile::write). False, with the reason in `error`, when
 // any step failed or the file would exceed kMaxFileBytes; the previous file is then intact.
+bool writeFile(const QString &path, const RootWriter &writeRoot, QString *error = nullptr);
+// The same with a root already built as a tree.
 bool writeFile(const QString &path, const QJsonValue &root, QString *error = nullptr);
 // A damaged or wrong-shaped file (also one too large to be ours) is renamed to
 // "<name>.damaged-<timestamp>" (never deleted) and reads as Damaged, with no root.
