@@ -105,9 +105,14 @@ QList<QString> hostileTexts()
 
 QDateTime someDate(QRandomGenerator &random)
 {
-    static const QList<QTimeZone> zones{QTimeZone::utc(), QTimeZone("Europe/Berlin"), QTimeZone("Asia/Kathmandu"),
-                                        QTimeZone("America/St_Johns"), QTimeZone(-(9 * 3600 + 30 * 60)),
-                                        QTimeZone(14 * 3600)};
+    static const QList<QTimeZone> zones{QTimeZone::utc(),
+                                        QTimeZone("Europe/London"), // 0 in winter, +1 in summer
+                                        QTimeZone("Europe/Berlin"),
+                                        QTimeZone("Asia/Kathmandu"),
+                                        QTimeZone("America/St_Johns"),
+                                        QTimeZone(-(9 * 3600 + 30 * 60)),
+                                        QTimeZone(14 * 3600),
+                                        QTimeZone(0)};
     // From 1970 (zones' local mean times, with offsets in seconds, are long gone) to the last ISO 8601 year.
     const QDate day = QDate(1970, 1, 1).addDays(random.bounded(QDate(1970, 1, 1).daysTo(QDate(9999, 12, 30))));
     const QTime time = QTime(0, 0).addMSecs(random.bounded(86400000));
@@ -126,7 +131,12 @@ AlarmList variedAlarms()
         auto alarm = std::make_shared<Alarm>(Alarm::Blank{});
         alarm->identifier = QStringLiteral("id%1").arg(i) + anyText(); // unique, so none is set aside on load
         alarm->repeatMask = quint32(random.bounded(128));
-        alarm->alarmTime = someDate(random);
+        // The first few at times before 1970, with an offset in seconds, before the year 1000.
+        const QList<QDateTime> rare{QDateTime(QDate(1969, 12, 31), QTime(23, 59, 59, 999), QTimeZone::utc()),
+                                    QDateTime(QDate(1890, 6, 1), QTime(7, 0), QTimeZone("Europe/Berlin")),
+                                    QDateTime(QDate(999, 1, 1), QTime(7, 0), QTimeZone(3600)),
+                                    QDateTime(QDate(1960, 2, 29), QTime(0, 0, 0, 1), QTimeZone(-5 * 3600))};
+        alarm->alarmTime = i < rare.size() ? rare[i] : someDate(random);
         alarm->soundFile = anyText();
         alarm->slogan = anyText();
         alarm->snooze = random.bounded(2);
