@@ -37,6 +37,7 @@ public:
     QString archiveClassName() const override { return className(); }
     void encodeWithCoder(KeyedArchiver &coder) const override;
     // nullptr when `value` is not an archived descriptor.
+    static std::shared_ptr<Unlocker> fromArchive(const KeyedUnarchiver &coder);
     static std::shared_ptr<Unlocker> fromArchive(const QJsonValue &value);
 };
 

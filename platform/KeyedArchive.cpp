@@ -16,6 +16,13 @@ const QString kVersionKey = QStringLiteral("version");
 } // namespace
 
 namespace {
+// Qt's compact text of a tree; an array of one holds any kind of value.
+QByteArray compactText(const QJsonValue &value)
+{
+    const QByteArray inArray = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return inArray.sliced(1, inArray.size() - 2);
+}
+
 // Writes `value` as `width` digits at `out`; returns the position after them.
 char16_t *digits(char16_t *out, int value, int width)
 {
@@ -135,35 +142,65 @@ QJsonValue KeyedArchiver::archivedDate(const QDateTime &date)
     return QJsonObject{{kDateKey, dateText(date)}};
 }
 
-QString KeyedUnarchiver::className() const { return object_.value(kClassKey).toString(); }
+KeyedUnarchiver::KeyedUnarchiver(QByteArray json) : index_(std::make_shared<const JsonTextIndex>(std::move(json)))
+{
+    node_ = index_->isEmpty() ? -1 : 0;
+}
+
+KeyedUnarchiver::KeyedUnarchiver(const QJsonValue &value) : KeyedUnarchiver(compactText(value)) { }
+
+QString KeyedUnarchiver::className() const { return decodeString(kClassKey); }
+
+qint32 KeyedUnarchiver::find(const QString &key) const
+{
+    qint32 found = -1;
+    for (qint32 child = isObject() ? firstChild() : -1; child >= 0; child = index_->node(child).next)
+        if (index_->keyIs(index_->node(child), key))
+            found = child;
+    return found;
+}
+
+bool KeyedUnarchiver::isShadowed(qint32 member) const
+{
+    const QString key = index_->key(index_->node(member));
+    for (qint32 later = index_->node(member).next; later >= 0; later = index_->node(later).next)
+        if (index_->keyIs(index_->node(later), key))
+            return true;
+    return false;
+}
 
 qint64 KeyedUnarchiver::decodeInt(const QString &key) const
 {
-    const QJsonValue v = object_.value(key);
-    return v.isDouble() ? qint64(v.toDouble()) : 0;
+    const qint32 member = find(key);
+    if (member < 0 || index_->node(member).kind != JsonTextIndex::Kind::Number)
+        return 0;
+    return qint64(index_->number(index_->node(member)));
 }
 
-bool KeyedUnarchiver::decodeBool(const QString &key) const { return object_.value(key).toBool(false); }
+bool KeyedUnarchiver::decodeBool(const QString &key) const
+{
+    const qint32 member = find(key);
+    return member >= 0 && index_->node(member).kind == JsonTextIndex::Kind::True;
+}
 
 QString KeyedUnarchiver::decodeString(const QString &key) const
 {
-    const QJsonValue v = object_.value(key);
-    return v.isString() ? v.toString() : QString();
-}
-
-QDateTime KeyedUnarchiver::decodeDate(const QString &key) const { return dateFromValue(object_.value(key)); }
-
-QDateTime KeyedUnarchiver::dateFromValue(const QJsonValue &value)
-{
-    if (!value.isObject())
+    const qint32 member = find(key);
+    if (member < 0 || index_->node(member).kind != JsonTextIndex::Kind::String)
         return {};
-    return QDateTime::fromString(value.toObject().value(kDateKey).toString(), Qt::ISODateWithMs);
+    return index_->string(index_->node(member));
 }
 
-QString KeyedUnarchiver::classNameOf(const QJsonValue &value)
+QDateTime KeyedUnarchiver::decodeDate(const QString &key) const { return decodeValue(key).date(); }
+
+QDateTime KeyedUnarchiver::date() const
 {
-    return value.isObject() ? value.toObject().value(kClassKey).toString() : QString();
+    if (!isObject())
+        return {};
+    return QDateTime::fromString(decodeString(kDateKey), Qt::ISODateWithMs);
 }
+
+QDateTime KeyedUnarchiver::dateFromValue(const QJsonValue &value) { return KeyedUnarchiver(value).date(); }
 
 bool KeyedArchive::writeFile(const QString &path, const RootWriter &writeRoot, QString *error)
 {
@@ -192,16 +229,19 @@ bool KeyedArchive::writeFile(const QString &path, const RootWriter &writeRoot, Q
 
 bool KeyedArchive::writeFile(const QString &path, const QJsonValue &root, QString *error)
 {
-    // Qt writes the tree's text; an array of one holds any kind of value.
-    const QByteArray inArray = QJsonDocument(QJsonArray{root}).toJson(QJsonDocument::Compact);
-    return writeFile(
-        path, [&](JsonTextWriter &json) { json.raw(QByteArrayView(inArray).sliced(1, inArray.size() - 2)); }, error);
+    const QByteArray text = compactText(root);
+    return writeFile(path, [&](JsonTextWriter &json) { json.raw(text); }, error);
 }
 
-KeyedArchive::ReadResult KeyedArchive::readFile(const QString &path, const RootCheck &fits)
+namespace {
+// Reads the file and gives its text to `parse`, which fills in the result and
+// says what is wrong with the text ("" when nothing is); damage is kept aside.
+KeyedArchive::ReadResult readArchive(const QString &path,
+                                     const std::function<QString(const QByteArray &, KeyedArchive::ReadResult &)> &parse)
 {
-    ReadResult result;
-    const AtomicFile::Read file = AtomicFile::read(path, kMaxFileBytes);
+    using KeyedArchive::ReadStatus;
+    KeyedArchive::ReadResult result;
+    const AtomicFile::Read file = AtomicFile::read(path, KeyedArchive::kMaxFileBytes);
     switch (file.status) {
     case AtomicFile::Read::Status::Missing:
         return result;
@@ -213,25 +253,13 @@ KeyedArchive::ReadResult KeyedArchive::readFile(const QString &path, const RootC
     case AtomicFile::Read::Status::TooLarge:
         result.error = file.error;
         break;
-    case AtomicFile::Read::Status::Ok: {
-        QJsonParseError parse{};
-        const QJsonDocument doc = QJsonDocument::fromJson(file.bytes, &parse);
-        const QJsonObject archive = doc.object();
-        const QJsonValue root = archive.value(kRootKey);
-        if (parse.error != QJsonParseError::NoError)
-            result.error = parse.errorString();
-        else if (archive.value(kArchiveKey).toString() != kArchiveTag
-                 || !archive.contains(kRootKey))
-            result.error = QStringLiteral("not an archive");
-        else if (fits && !fits(root))
-            result.error = QStringLiteral("the contents have another shape");
+    case AtomicFile::Read::Status::Ok:
+        result.error = parse(file.bytes, result);
         if (result.error.isEmpty()) {
             result.status = ReadStatus::Ok;
-            result.root = root;
             return result;
         }
         break;
-    }
     }
     // Keep the damaged file for the user or support to inspect; start afresh.
     result.status = ReadStatus::Damaged;
@@ -247,4 +275,37 @@ KeyedArchive::ReadResult KeyedArchive::readFile(const QString &path, const RootC
     }
     qWarning().noquote() << "tolvek: damaged file" << path << "(" + result.error + ") kept as" << result.movedAsidePath;
     return result;
+}
+
+const QString kOtherShape = QStringLiteral("the contents have another shape");
+
+// Qt's reader: the root as a tree, or what is wrong with the text.
+QString parseTree(const QByteArray &text, const KeyedArchive::RootCheck &fits, QJsonValue &root)
+{
+    QJsonParseError parse{};
+    const QJsonObject archive = QJsonDocument::fromJson(text, &parse).object();
+    if (parse.error != QJsonParseError::NoError)
+        return parse.errorString();
+    if (archive.value(kArchiveKey).toString() != kArchiveTag || !archive.contains(kRootKey))
+        return QStringLiteral("not an archive");
+    root = archive.value(kRootKey);
+    return fits && !fits(root) ? kOtherShape : QString();
+}
+} // namespace
+
+KeyedArchive::ReadResult KeyedArchive::readFile(const QString &path, const RootCheck &fits)
+{
+    return readArchive(path, [&](const QByteArray &text, ReadResult &result) { return parseTree(text, fits, result.root); });
+}
+
+KeyedArchive::ReadResult KeyedArchive::readFile(const QString &path, const RootTaker &take)
+{
+    return readArchive(path, [&](const QByteArray &text, ReadResult &) {
+        const KeyedUnarchiver archive(text);
+        if (archive.decodeString(kArchiveKey) == kArchiveTag && archive.containsKey(kRootKey))
+            return take(archive.decodeValue(kRootKey)) ? QString() : kOtherShape;
+        // Text this reader does not take: Qt's reader says what is wrong with it, or reads it.
+        QJsonValue root;
+        return parseTree(text, [&](const QJsonValue &tree) { return take(KeyedUnarchiver(tree)); }, root);
+    });
 }

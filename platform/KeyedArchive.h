@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/JsonTextIndex.h"
 #include "platform/JsonTextWriter.h"
 
 #include <QDateTime>
@@ -59,23 +60,56 @@ private:
     JsonTextWriter &json_;
 };
 
+// Reads one archived value (an object, to hold entries) straight from its
+// JSON text, without building a tree. Copies share the text.
 class KeyedUnarchiver
 {
 public:
-    explicit KeyedUnarchiver(const QJsonObject &object) : object_(object) { }
+    explicit KeyedUnarchiver(QByteArray json);
+    // Over a tree (written as text first).
+    explicit KeyedUnarchiver(const QJsonValue &value);
+
+    // False when the text is not well formed JSON of the kinds this reader takes.
+    bool isWellFormed() const { return node_ >= 0; }
+    bool isObject() const { return is(JsonTextIndex::Kind::Object); }
+    bool isArray() const { return is(JsonTextIndex::Kind::Array); }
     QString className() const;
-    bool containsKey(const QString &key) const { return object_.contains(key); }
+    bool containsKey(const QString &key) const { return find(key) >= 0; }
     qint64 decodeInt(const QString &key) const;
     bool decodeBool(const QString &key) const;
     QString decodeString(const QString &key) const;
     QDateTime decodeDate(const QString &key) const;
-    QJsonValue decodeValue(const QString &key) const { return object_.value(key); }
+    // The value under `key` (not well formed when there is none).
+    KeyedUnarchiver decodeValue(const QString &key) const { return {index_, find(key)}; }
+    // Calls `visit(name, value)` for every entry of an object (the last of entries with the same name).
+    template<typename Visit>
+    void forEachEntry(Visit visit) const
+    {
+        for (qint32 child = firstChild(); child >= 0; child = index_->node(child).next)
+            if (!isShadowed(child))
+                visit(index_->key(index_->node(child)), KeyedUnarchiver(index_, child));
+    }
+    // Calls `visit(value)` for every element of an array.
+    template<typename Visit>
+    void forEachElement(Visit visit) const
+    {
+        for (qint32 child = isArray() ? firstChild() : -1; child >= 0; child = index_->node(child).next)
+            visit(KeyedUnarchiver(index_, child));
+    }
 
     static QDateTime dateFromValue(const QJsonValue &value);
-    static QString classNameOf(const QJsonValue &value);
 
 private:
-    QJsonObject object_;
+    KeyedUnarchiver(std::shared_ptr<const JsonTextIndex> index, qint32 node) : index_(std::move(index)), node_(node) { }
+    bool is(JsonTextIndex::Kind kind) const { return node_ >= 0 && index_->node(node_).kind == kind; }
+    qint32 firstChild() const { return node_ >= 0 ? index_->node(node_).firstChild : -1; }
+    // The member named `key` (the last one, as in Qt's reader), or -1.
+    qint32 find(const QString &key) const;
+    bool isShadowed(qint32 member) const;
+    QDateTime date() const;
+
+    std::shared_ptr<const JsonTextIndex> index_;
+    qint32 node_ = -1;
 };
 
 // Whole archive files: {"archive": "tolvek-keyed-archive", "version": 1, "root": ...}
@@ -93,6 +127,9 @@ struct ReadResult
 };
 // Whether a root has the shape its file needs; a root that has not is damage like a broken file.
 using RootCheck = std::function<bool(const QJsonValue &root)>;
+// Takes the root straight from the file's text (no tree is built); false when it
+// has not the shape its file needs, which is damage like a broken file.
+using RootTaker = std::function<bool(const KeyedUnarchiver &root)>;
 
 // Writes the root, as the one value it writes to the writer it is given.
 using RootWriter = std::function<void(JsonTextWriter &json)>;
@@ -107,4 +144,6 @@ bool writeFile(const QString &path, const QJsonValue &root, QString *error = nul
 // A file that exists but cannot be read (a folder in its place, no permission)
 // reads as Unreadable and is left where it is: callers must not replace it.
 ReadResult readFile(const QString &path, const RootCheck &fits = {});
+// The same for a root taken by `take`: the result then has no root.
+ReadResult readFile(const QString &path, const RootTaker &take);
 } // namespace KeyedArchive
