@@ -44,15 +44,24 @@ qsizetype utf8Length(QByteArrayView text, qsizetype at)
 char unescaped(char letter)
 {
     switch (letter) {
-    case '"': return '"';
-    case '\\': return '\\';
-    case '/': return '/';
-    case 'b': return '\b';
-    case 'f': return '\f';
-    case 'n': return '\n';
-    case 'r': return '\r';
-    case 't': return '\t';
-    default: return 0;
+    case '"':
+        return '"';
+    case '\\':
+        return '\\';
+    case '/':
+        return '/';
+    case 'b':
+        return '\b';
+    case 'f':
+        return '\f';
+    case 'n':
+        return '\n';
+    case 'r':
+        return '\r';
+    case 't':
+        return '\t';
+    default:
+        return 0;
     }
 }
 } // namespace
@@ -86,8 +95,12 @@ qsizetype JsonTextIndex::value(qsizetype at, int depth)
         return rest.startsWith(word) ? at + qsizetype(qstrlen(word)) : -1;
     };
     switch (text_[at]) {
-    case '{': node.kind = Kind::Object; return container(self, at, depth);
-    case '[': node.kind = Kind::Array; return container(self, at, depth);
+    case '{':
+        node.kind = Kind::Object;
+        return container(self, at, depth);
+    case '[':
+        node.kind = Kind::Array;
+        return container(self, at, depth);
     case '"': {
         node.kind = Kind::String;
         node.start = at + 1;
@@ -95,9 +108,12 @@ qsizetype JsonTextIndex::value(qsizetype at, int depth)
         nodes_[self].end = end - 1;
         return end;
     }
-    case 't': return literal(Kind::True, "true");
-    case 'f': return literal(Kind::False, "false");
-    case 'n': return literal(Kind::Null, "null");
+    case 't':
+        return literal(Kind::True, "true");
+    case 'f':
+        return literal(Kind::False, "false");
+    case 'n':
+        return literal(Kind::Null, "null");
     default: {
         node.kind = Kind::Number;
         const qsizetype end = number(at);

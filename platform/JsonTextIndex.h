@@ -14,8 +14,8 @@ public:
     struct Node
     {
         Kind kind = Kind::Null;
-        qint32 firstChild = -1; // members of an object, elements of an array
-        qint32 next = -1;       // the next member or element of the same container
+        qint32 firstChild = -1;             // members of an object, elements of an array
+        qint32 next = -1;                   // the next member or element of the same container
         qsizetype keyStart = 0, keyEnd = 0; // a member's key, between its quotes
         qsizetype start = 0, end = 0;       // the value; a string's contents between its quotes
     };

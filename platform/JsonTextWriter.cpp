@@ -19,14 +19,22 @@ char *unicodeEscape(char *out, char16_t unit)
 char shortEscape(char16_t unit)
 {
     switch (unit) {
-    case '"': return '"';
-    case '\\': return '\\';
-    case '\b': return 'b';
-    case '\f': return 'f';
-    case '\n': return 'n';
-    case '\r': return 'r';
-    case '\t': return 't';
-    default: return 0;
+    case '"':
+        return '"';
+    case '\\':
+        return '\\';
+    case '\b':
+        return 'b';
+    case '\f':
+        return 'f';
+    case '\n':
+        return 'n';
+    case '\r':
+        return 'r';
+    case '\t':
+        return 't';
+    default:
+        return 0;
     }
 }
 } // namespace
@@ -175,7 +183,8 @@ void JsonTextWriter::putMembersInOrder(const Container &object)
     order_.resize(count);
     for (qsizetype i = 0; i < count; ++i)
         order_[i] = first + i;
-    std::sort(order_.begin(), order_.end(), [&](qsizetype a, qsizetype b) { return members_[a].key < members_[b].key; });
+    std::sort(order_.begin(), order_.end(),
+              [&](qsizetype a, qsizetype b) { return members_[a].key < members_[b].key; });
     text_.truncate(start);
     for (qsizetype i = 0; i < count; ++i) {
         const qsizetype m = order_[i];

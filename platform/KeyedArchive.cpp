@@ -230,14 +230,15 @@ bool KeyedArchive::writeFile(const QString &path, const RootWriter &writeRoot, Q
 bool KeyedArchive::writeFile(const QString &path, const QJsonValue &root, QString *error)
 {
     const QByteArray text = compactText(root);
-    return writeFile(path, [&](JsonTextWriter &json) { json.raw(text); }, error);
+    return writeFile(
+        path, [&](JsonTextWriter &json) { json.raw(text); }, error);
 }
 
 namespace {
 // Reads the file and gives its text to `parse`, which fills in the result and
 // says what is wrong with the text ("" when nothing is); damage is kept aside.
-KeyedArchive::ReadResult readArchive(const QString &path,
-                                     const std::function<QString(const QByteArray &, KeyedArchive::ReadResult &)> &parse)
+KeyedArchive::ReadResult
+readArchive(const QString &path, const std::function<QString(const QByteArray &, KeyedArchive::ReadResult &)> &parse)
 {
     using KeyedArchive::ReadStatus;
     KeyedArchive::ReadResult result;
@@ -295,7 +296,8 @@ QString parseTree(const QByteArray &text, const KeyedArchive::RootCheck &fits, Q
 
 KeyedArchive::ReadResult KeyedArchive::readFile(const QString &path, const RootCheck &fits)
 {
-    return readArchive(path, [&](const QByteArray &text, ReadResult &result) { return parseTree(text, fits, result.root); });
+    return readArchive(path,
+                       [&](const QByteArray &text, ReadResult &result) { return parseTree(text, fits, result.root); });
 }
 
 KeyedArchive::ReadResult KeyedArchive::readFile(const QString &path, const RootTaker &take)
@@ -306,6 +308,7 @@ KeyedArchive::ReadResult KeyedArchive::readFile(const QString &path, const RootT
             return take(archive.decodeValue(kRootKey)) ? QString() : kOtherShape;
         // Text this reader does not take: Qt's reader says what is wrong with it, or reads it.
         QJsonValue root;
-        return parseTree(text, [&](const QJsonValue &tree) { return take(KeyedUnarchiver(tree)); }, root);
+        return parseTree(
+            text, [&](const QJsonValue &tree) { return take(KeyedUnarchiver(tree)); }, root);
     });
 }

@@ -65,12 +65,12 @@ private:
 class KeyedUnarchiver
 {
 public:
+    // Text that is not one well formed value (of the kinds JsonTextIndex takes)
+    // reads as no value: neither object nor array, every key missing.
     explicit KeyedUnarchiver(QByteArray json);
     // Over a tree (written as text first).
     explicit KeyedUnarchiver(const QJsonValue &value);
 
-    // False when the text is not well formed JSON of the kinds this reader takes.
-    bool isWellFormed() const { return node_ >= 0; }
     bool isObject() const { return is(JsonTextIndex::Kind::Object); }
     bool isArray() const { return is(JsonTextIndex::Kind::Array); }
     QString className() const;
@@ -79,13 +79,13 @@ public:
     bool decodeBool(const QString &key) const;
     QString decodeString(const QString &key) const;
     QDateTime decodeDate(const QString &key) const;
-    // The value under `key` (not well formed when there is none).
+    // The value under `key` (neither object nor array when there is none).
     KeyedUnarchiver decodeValue(const QString &key) const { return {index_, find(key)}; }
     // Calls `visit(name, value)` for every entry of an object (the last of entries with the same name).
     template<typename Visit>
     void forEachEntry(Visit visit) const
     {
-        for (qint32 child = firstChild(); child >= 0; child = index_->node(child).next)
+        for (qint32 child = isObject() ? firstChild() : -1; child >= 0; child = index_->node(child).next)
             if (!isShadowed(child))
                 visit(index_->key(index_->node(child)), KeyedUnarchiver(index_, child));
     }

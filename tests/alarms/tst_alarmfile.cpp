@@ -4,6 +4,7 @@
 #include "alarms/AlarmSchedule.h"
 #include "TestSupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -24,9 +25,9 @@ QJsonValue oldDate(const QDateTime &date)
 
 QJsonObject oldNotification(const LocalNotification &n)
 {
-    return {{"$class", "LocalNotification"},     {"fireDate", oldDate(n.fireDate)},
-            {"timeZone", oldString(n.timeZone)}, {"repeatCalendar", oldString(n.repeatCalendar)},
-            {"repeatInterval", n.repeatInterval}, {"alertAction", oldString(n.alertAction)},
+    return {{"$class", "LocalNotification"},       {"fireDate", oldDate(n.fireDate)},
+            {"timeZone", oldString(n.timeZone)},   {"repeatCalendar", oldString(n.repeatCalendar)},
+            {"repeatInterval", n.repeatInterval},  {"alertAction", oldString(n.alertAction)},
             {"alertBody", oldString(n.alertBody)}, {"soundName", oldString(n.soundName)}};
 }
 
@@ -82,7 +83,10 @@ QByteArray fixture(const char *name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString text(std::initializer_list<char16_t> units) { return QString(reinterpret_cast<const QChar *>(units.begin()), units.size()); }
+QString text(std::initializer_list<char16_t> units)
+{
+    return QString(reinterpret_cast<const QChar *>(units.begin()), units.size());
+}
 
 // Text a user, a translation or a damaged file could put in a field.
 QList<QString> hostileTexts()
@@ -96,9 +100,9 @@ QList<QString> hostileTexts()
             controls,
             QStringLiteral("Aufstehen – 起床 – Вставай – قم – 🌅🚀"),
             text({u'a', 0x2028, u'b', 0x2029, 0x7f, 0x80, 0xff, 0x7ff, 0x800, 0xfffd, 0xffff}),
-            text({0xd83d}),                      // a high surrogate alone
-            text({0xde00, u'x'}),                // a low one alone
-            text({0xd83d, 0xd83d, 0xde00}),      // a lone high one before a pair
+            text({0xd83d}),                       // a high surrogate alone
+            text({0xde00, u'x'}),                 // a low one alone
+            text({0xd83d, 0xd83d, 0xde00}),       // a lone high one before a pair
             text({u'z', 0xdbff, 0xdfff, 0xdc00}), // the last code point, then a lone low one
             QString(4096, QChar(u'é')) + QString(4096, QChar(u'"'))};
 }
@@ -146,7 +150,8 @@ AlarmList variedAlarms()
             alarm->unlocker = std::make_shared<Unlocker>(i % 7 - 1);
             alarm->unlocker->title = anyText();
             alarm->unlocker->subtitle = anyText();
-            alarm->unlocker->gameLevel = i % 5 == 0 ? std::numeric_limits<qint32>::min() : std::numeric_limits<qint32>::max();
+            alarm->unlocker->gameLevel
+                = i % 5 == 0 ? std::numeric_limits<qint32>::min() : std::numeric_limits<qint32>::max();
         }
         for (unsigned bit = 1; bit <= 64; bit <<= 1) {
             if (!(alarm->repeatMask & bit) && !(alarm->repeatMask == 0 && bit == 1))
@@ -217,6 +222,77 @@ private Q_SLOTS:
             // Read back, each alarm writes its record again unchanged (texts with half a surrogate pair included).
             QCOMPARE(oldAlarm(*back[i]), records[i].toObject());
             QCOMPARE(*back[i]->scheduledNotifications, *alarms[i]->scheduledNotifications);
+        }
+    }
+
+    // Files as a person or another program could leave them: this build loads
+    // what Qt's reader finds in them, and keeps aside what Qt's reader refuses.
+    void readAsQtReadsIt_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        const QByteArray record = R"({"$class":"ZEBAlarmClock","Identifier":"AbCdEfGh","DateChoosingMask":62,)"
+                                  R"("AlarmTime":{"$date":"2026-12-07T07:00:00.000+01:00"},"Snooze":true,)";
+        const auto file = [](const QByteArray &root) {
+            return R"({"archive":"tolvek-keyed-archive","version":1,"root":)" + root + "}";
+        };
+        const auto list = [&](const QByteArray &rest) { return file("[" + record + rest + "}]"); };
+        QTest::newRow("spaced") << file(" \n[\r\n\t" + record + R"("WakeupSlogan" : "Up" } ] )") + "\n";
+        QTest::newRow("a key twice") << list(R"("WakeupSlogan":"first","Snooze":false,"WakeupSlogan":"last")");
+        QTest::newRow("escapes") << list(R"("Wakeup\u0053logan":"\/\u00e9\ud83d\ude80\ud800 \"\\\b\f\n\r\t")");
+        QTest::newRow("numbers written otherwise") << file(R"([{"$class":"ZEBAlarmClock","Identifier":"x",)"
+                                                           R"("AlarmTime":{"$date":"2026-12-07T07:00:00Z"},)"
+                                                           R"("DateChoosingMask":6.2e1,"Snooze":1}])");
+        QTest::newRow("raw control characters") << list("\"WakeupSlogan\":\"a\tb\x01\"");
+        QTest::newRow("unknown keys") << list(R"("Extra":{"a":[1,-2.5e-3,{"b":null}],"c":[]},"WakeupSlogan":"")");
+        QTest::newRow("two records") << file("[" + record + R"("WakeupSlogan":"one"},)"
+                                             + QByteArray(record).replace("AbCd", "WxYz")
+                                             + R"("WakeupSlogan":"two"}])");
+        const QByteArray notification = R"({"$class":"LocalNotification","fireDate":{"$date":"2026-12-08T07:00:00Z"},)";
+        QTest::newRow("notifications, one key twice")
+            << list(R"("ReferenceNotification":{"4":)" + notification + R"("alertBody":"first"},"2":)" + notification
+                    + R"("alertBody":"two"},"4":)" + notification + R"("alertBody":"last"}})");
+        QTest::newRow("notifications as a list")
+            << list(R"("ReferenceNotification":[)" + notification + R"("alertBody":"listed"}])");
+        QTest::newRow("byte order mark") << "\xef\xbb\xbf" + list(R"("WakeupSlogan":"Up")");
+        QTest::newRow("invalid UTF-8") << list("\"WakeupSlogan\":\"\xc3\x28\"");
+        QTest::newRow("surrogate in UTF-8") << list("\"WakeupSlogan\":\"\xed\xa0\x80\"");
+        QTest::newRow("overlong UTF-8") << list("\"WakeupSlogan\":\"\xc0\xaf\"");
+        QTest::newRow("leading zero") << file(R"([{"$class":"ZEBAlarmClock","DateChoosingMask":062}])");
+        QTest::newRow("bad escape") << list(R"("WakeupSlogan":"\x41")");
+        QTest::newRow("something after") << list(R"("WakeupSlogan":"Up")") + "x";
+        QTest::newRow("cut short") << list(R"("WakeupSlogan":"Up")").chopped(2);
+    }
+    void readAsQtReadsIt()
+    {
+        QFETCH(QByteArray, text);
+        QFile file(AlarmSchedule::alarmFilePath());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+        file.close();
+        QJsonParseError error{};
+        const QJsonArray records = QJsonDocument::fromJson(text, &error).object().value("root").toArray();
+        const AlarmList loaded = AlarmSchedule::shared().reload();
+        const QStringList aside
+            = QDir(Paths::documentsDirectory()).entryList({QStringLiteral("accache.damaged-*")}, QDir::Files);
+        if (error.error != QJsonParseError::NoError) {
+            QVERIFY(loaded.isEmpty());
+            QCOMPARE(aside.size(), 1);
+            return;
+        }
+        QVERIFY(aside.isEmpty());
+        QCOMPARE(loaded.size(), records.size());
+        for (qsizetype i = 0; i < loaded.size(); ++i) {
+            const QJsonObject record = records[i].toObject();
+            QCOMPARE(loaded[i]->identifier, record.value("Identifier").toString());
+            QCOMPARE(loaded[i]->slogan, record.value("WakeupSlogan").toString());
+            QCOMPARE(loaded[i]->repeatMask, quint32(record.value("DateChoosingMask").toDouble()));
+            QCOMPARE(loaded[i]->snooze, record.value("Snooze").toBool());
+            const QString date = record.value("AlarmTime").toObject().value("$date").toString();
+            QCOMPARE(loaded[i]->alarmTime, QDateTime::fromString(date, Qt::ISODateWithMs));
+            const QJsonObject notifications = record.value("ReferenceNotification").toObject();
+            QCOMPARE(loaded[i]->scheduledNotifications->keys(), notifications.keys());
+            for (const QString &key : notifications.keys())
+                QCOMPARE(loaded[i]->scheduledNotifications->value(key).alertBody,
+                         notifications.value(key).toObject().value("alertBody").toString());
         }
     }
 
