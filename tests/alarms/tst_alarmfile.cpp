@@ -238,7 +238,8 @@ private Q_SLOTS:
         const auto list = [&](const QByteArray &rest) { return file("[" + record + rest + "}]"); };
         QTest::newRow("spaced") << file(" \n[\r\n\t" + record + R"("WakeupSlogan" : "Up" } ] )") + "\n";
         QTest::newRow("a key twice") << list(R"("WakeupSlogan":"first","Snooze":false,"WakeupSlogan":"last")");
-        QTest::newRow("escapes") << list(R"("Wakeup\u0053logan":"\/\u00e9\ud83d\ude80\ud800 \"\\\b\f\n\r\t")");
+        QTest::newRow("escapes") << list(
+            "\"Wakeup\\u0053logan\":\"\\/\\u00e9\\ud83d\\ude80\\ud800 \\\"\\\\\\b\\f\\n\\r\\t\"");
         QTest::newRow("numbers written otherwise") << file(R"([{"$class":"ZEBAlarmClock","Identifier":"x",)"
                                                            R"("AlarmTime":{"$date":"2026-12-07T07:00:00Z"},)"
                                                            R"("DateChoosingMask":6.2e1,"Snooze":1}])");
@@ -258,7 +259,7 @@ private Q_SLOTS:
         QTest::newRow("surrogate in UTF-8") << list("\"WakeupSlogan\":\"\xed\xa0\x80\"");
         QTest::newRow("overlong UTF-8") << list("\"WakeupSlogan\":\"\xc0\xaf\"");
         QTest::newRow("leading zero") << file(R"([{"$class":"ZEBAlarmClock","DateChoosingMask":062}])");
-        QTest::newRow("bad escape") << list(R"("WakeupSlogan":"\x41")");
+        QTest::newRow("bad escape") << list("\"WakeupSlogan\":\"\\x41\"");
         QTest::newRow("something after") << list(R"("WakeupSlogan":"Up")") + "x";
         QTest::newRow("cut short") << list(R"("WakeupSlogan":"Up")").chopped(2);
     }
