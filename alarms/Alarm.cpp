@@ -7,7 +7,6 @@
 #include "platform/Clock.h"
 
 #include <QCoreApplication>
-#include <QJsonObject>
 
 Alarm::Alarm()
 {
@@ -67,17 +66,15 @@ void Alarm::encodeWithCoder(KeyedArchiver &coder) const
     coder.encodeBool(StoredNames::AlarmKey::kSnooze, snooze);
     coder.encodeBool(StoredNames::AlarmKey::kActive, active);
     coder.encodeBool(StoredNames::AlarmKey::kStop, stop);
-    QJsonObject dictionary;
-    for (auto it = scheduledNotifications->cbegin(); it != scheduledNotifications->cend(); ++it)
-        dictionary.insert(it.key(), it->toJson());
-    coder.encodeValue(StoredNames::AlarmKey::kNotifications, dictionary);
+    coder.encodeDictionary(StoredNames::AlarmKey::kNotifications, *scheduledNotifications);
 }
 
-std::shared_ptr<Alarm> Alarm::fromArchive(const QJsonValue &value)
+std::shared_ptr<Alarm> Alarm::fromArchive(const QJsonValue &value) { return fromArchive(KeyedUnarchiver(value)); }
+
+std::shared_ptr<Alarm> Alarm::fromArchive(const KeyedUnarchiver &coder)
 {
-    if (KeyedUnarchiver::classNameOf(value) != className())
+    if (coder.className() != className())
         return nullptr;
-    const KeyedUnarchiver coder(value.toObject());
     auto alarm = std::make_shared<Alarm>(Blank{});
     alarm->repeatMask = quint32(coder.decodeInt(StoredNames::AlarmKey::kRepeatMask)) & kEveryDay;
     alarm->alarmTime = coder.decodeDate(StoredNames::AlarmKey::kTime);
@@ -91,13 +88,13 @@ std::shared_ptr<Alarm> Alarm::fromArchive(const QJsonValue &value)
     // Without these nobody could address it or know when it rings.
     if (alarm->identifier.isEmpty() || !alarm->alarmTime.isValid())
         return nullptr;
-    const QJsonObject dictionary = coder.decodeValue(StoredNames::AlarmKey::kNotifications).toObject();
-    for (auto it = dictionary.constBegin(); it != dictionary.constEnd(); ++it) {
-        bool ok = false;
-        const LocalNotification n = LocalNotification::fromArchive(it.value(), &ok);
-        if (ok)
-            alarm->scheduledNotifications->insert(it.key(), n);
-    }
+    coder.decodeValue(StoredNames::AlarmKey::kNotifications)
+        .forEachEntry([&](const QString &key, const KeyedUnarchiver &entry) {
+            bool ok = false;
+            const LocalNotification n = LocalNotification::fromArchive(entry, &ok);
+            if (ok)
+                alarm->scheduledNotifications->insert(key, n);
+        });
     return alarm;
 }
 

@@ -52,8 +52,9 @@ public:
     static QString className() { return StoredNames::kAlarmClass; }
     QString archiveClassName() const override { return className(); }
     void encodeWithCoder(KeyedArchiver &coder) const override;
-    // nullptr when `value` is not an archived alarm or has no identifier or no
+    // nullptr when the value is not an archived alarm or has no identifier or no
     // valid time. Other missing keys read as 0/empty/NO.
+    static std::shared_ptr<Alarm> fromArchive(const KeyedUnarchiver &coder);
     static std::shared_ptr<Alarm> fromArchive(const QJsonValue &value);
 
     // Mask bit of a calendar weekday (Qt's dayOfWeek: 1 = Monday ... 7 = Sunday).

@@ -16,7 +16,6 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
-#include <QJsonArray>
 #include <QSet>
 #include <bit>
 
@@ -101,28 +100,32 @@ void AlarmSchedule::loadFromFile()
 {
     alarms_.clear();
     fileProblem_.clear();
-    const KeyedArchive::ReadResult read
-        = KeyedArchive::readFile(alarmFilePath(), [](const QJsonValue &root) { return root.isArray(); });
+    int bad = 0;
+    AlarmList loaded;
+    const auto takeList = [&](const KeyedUnarchiver &records) {
+        if (!records.isArray())
+            return false;
+        QSet<QString> identifiers; // a lookup per record would make loading quadratic
+        records.forEachElement([&](const KeyedUnarchiver &record) {
+            const AlarmPtr alarm = Alarm::fromArchive(record);
+            // Not an alarm, or one nobody could address: never loaded as a blank one.
+            if (!alarm || identifiers.contains(alarm->identifier)) {
+                ++bad;
+                return;
+            }
+            identifiers.insert(alarm->identifier);
+            loaded.append(alarm);
+        });
+        return true;
+    };
+    const KeyedArchive::ReadResult read = KeyedArchive::readFile(alarmFilePath(), takeList);
     if (read.status == KeyedArchive::ReadStatus::Unreadable) {
         fileProblem_ = read.error;
         return;
     }
     if (read.status != KeyedArchive::ReadStatus::Ok)
         return;
-    int bad = 0;
-    const QJsonArray records = read.root.toArray();
-    QSet<QString> identifiers; // a lookup per record would make loading quadratic
-    identifiers.reserve(records.size());
-    for (const QJsonValue &value : records) {
-        const AlarmPtr alarm = Alarm::fromArchive(value);
-        // Not an alarm, or one nobody could address: never loaded as a blank one.
-        if (!alarm || identifiers.contains(alarm->identifier)) {
-            ++bad;
-            continue;
-        }
-        identifiers.insert(alarm->identifier);
-        alarms_.append(alarm);
-    }
+    alarms_ = loaded;
     if (bad > 0)
         keepBadRecordsAside(bad);
 }
@@ -161,10 +164,13 @@ bool AlarmSchedule::writeAlarmFile(const AlarmList &alarms, QString *error)
             *error = lock.problem();
         return false;
     }
-    QJsonArray root;
-    for (const AlarmPtr &alarm : alarms)
-        root.append(KeyedArchiver::archivedObject(alarm.get()));
-    return KeyedArchive::writeFile(alarmFilePath(), root, error);
+    const auto writeList = [&](JsonTextWriter &json) {
+        json.beginArray();
+        for (const AlarmPtr &alarm : alarms)
+            KeyedArchiver::write(json, alarm.get());
+        json.endArray();
+    };
+    return KeyedArchive::writeFile(alarmFilePath(), writeList, error);
 }
 
 LocalNotification AlarmSchedule::notificationTemplate(const AlarmPtr &alarm)

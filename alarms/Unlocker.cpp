@@ -62,11 +62,12 @@ void Unlocker::encodeWithCoder(KeyedArchiver &coder) const
     coder.encodeInt(StoredNames::UnlockerKey::kLevel, gameLevel);
 }
 
-std::shared_ptr<Unlocker> Unlocker::fromArchive(const QJsonValue &value)
+std::shared_ptr<Unlocker> Unlocker::fromArchive(const QJsonValue &value) { return fromArchive(KeyedUnarchiver(value)); }
+
+std::shared_ptr<Unlocker> Unlocker::fromArchive(const KeyedUnarchiver &coder)
 {
-    if (KeyedUnarchiver::classNameOf(value) != className())
+    if (coder.className() != className())
         return nullptr;
-    const KeyedUnarchiver coder(value.toObject());
     auto u = std::make_shared<Unlocker>(Blank{});
     u->kind = qint32(coder.decodeInt(StoredNames::UnlockerKey::kKind));
     u->illustration = coder.decodeString(StoredNames::UnlockerKey::kIllustration);

@@ -36,7 +36,8 @@ public:
     static QString className() { return StoredNames::kUnlockerClass; }
     QString archiveClassName() const override { return className(); }
     void encodeWithCoder(KeyedArchiver &coder) const override;
-    // nullptr when `value` is not an archived descriptor.
+    // nullptr when the value is not an archived descriptor.
+    static std::shared_ptr<Unlocker> fromArchive(const KeyedUnarchiver &coder);
     static std::shared_ptr<Unlocker> fromArchive(const QJsonValue &value);
 };
 

@@ -22,13 +22,17 @@ void LocalNotification::encodeWithCoder(KeyedArchiver &coder) const
 
 LocalNotification LocalNotification::fromArchive(const QJsonValue &value, bool *ok)
 {
+    return fromArchive(KeyedUnarchiver(value), ok);
+}
+
+LocalNotification LocalNotification::fromArchive(const KeyedUnarchiver &coder, bool *ok)
+{
     LocalNotification n;
-    const bool isNotification = KeyedUnarchiver::classNameOf(value) == className();
+    const bool isNotification = coder.className() == className();
     if (ok)
         *ok = isNotification;
     if (!isNotification)
         return n;
-    const KeyedUnarchiver coder(value.toObject());
     n.fireDate = coder.decodeDate(StoredNames::NotificationKey::kFireDate);
     n.timeZone = coder.decodeString(StoredNames::NotificationKey::kTimeZone);
     n.repeatCalendar = coder.decodeString(StoredNames::NotificationKey::kRepeatCalendar);

@@ -33,6 +33,7 @@ public:
     static QString className() { return StoredNames::kNotificationClass; }
     QString archiveClassName() const override { return className(); }
     void encodeWithCoder(KeyedArchiver &coder) const override;
+    static LocalNotification fromArchive(const KeyedUnarchiver &coder, bool *ok = nullptr);
     static LocalNotification fromArchive(const QJsonValue &value, bool *ok = nullptr);
 
     QJsonValue toJson() const { return KeyedArchiver::archivedObject(this); }
