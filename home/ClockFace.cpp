@@ -33,13 +33,9 @@ ClockFace::ClockFace(std::function<std::optional<Weather>()> lastWeather, QObjec
     connect(&MediaVolume::shared(), &MediaVolume::volumeChanged, this, &ClockFace::mediaVolumeChanged);
     loadingTimeout_.setSingleShot(true);
     loadingTimeout_.setInterval(kLoadingTimeoutMs);
-    connect(&loadingTimeout_, &QTimer::timeout, this, [this] {
-        // The fetch never answered: the last record if there is one, else say why there is none.
-        if (weather_)
-            layoutWeather(*weather_);
-        else
-            showNote(weatherText(kNeedsInternet));
-    });
+    center.addObserver(this, StoredNames::Broadcast::kWeatherFetchFailed,
+                       [this](const QVariant &) { fetchEndedEmpty(); });
+    connect(&loadingTimeout_, &QTimer::timeout, this, &ClockFace::fetchEndedEmpty);
     refresh();
 }
 
@@ -95,6 +91,16 @@ void ClockFace::fetchBegan()
     }
     showNote(weatherText(kLoading));
     loadingTimeout_.start();
+}
+
+void ClockFace::fetchEndedEmpty()
+{
+    // The fetch failed or never answered: the last record if there is one, else say why there is none.
+    loadingTimeout_.stop();
+    if (weather_)
+        layoutWeather(*weather_);
+    else
+        showNote(weatherText(kNeedsInternet));
 }
 
 void ClockFace::fetchCompleted(const QVariant &record)

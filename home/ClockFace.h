@@ -80,6 +80,7 @@ Q_SIGNALS:
 private:
     void fetchBegan();
     void fetchCompleted(const QVariant &record);
+    void fetchEndedEmpty();
     void showNote(const QString &text);
     void showVolume(qreal volume);
     void mediaVolumeChanged(float volume);

@@ -83,6 +83,8 @@ inline const QString kAlarmStatusChanged = QStringLiteral("ZEBAlarmClockStatusCh
 inline const QString kAlarmSaved = QStringLiteral("AlarmClockAddToSystemScheduleSuccessfullyNotification");
 inline const QString kWeatherFetchBegin = QStringLiteral("ZEBWeatherFetchBeginNotification");
 inline const QString kWeatherFetchComplete = QStringLiteral("ZEBWeatherFetchCompleteNotification");
+// Ours alone (no earlier release posted it): a fetch that had a location ended without a record.
+inline const QString kWeatherFetchFailed = QStringLiteral("TolvekWeatherFetchFailedNotification");
 inline const QString kSkinChanged = QStringLiteral("ZEBSkinManagerDidChangedSkinNotification");
 inline const QString kAlertDidDismiss = QStringLiteral("SIAlertViewDidDismissNotification");
 inline const QString kDidBecomeActive = QStringLiteral("UIApplicationDidBecomeActiveNotification");

@@ -59,6 +59,8 @@ void WeatherFetcher::lookUpPlace()
     const double longitude = coordinate_.isValid() ? coordinate_.longitude() : 0;
     woeidConnection_ = sendQuery(WeatherQuery::placeLookupQuery(latitude, longitude));
     weatherFetching_ = woeidConnection_ != nullptr;
+    if (!weatherFetching_)
+        fetchFailed();
 }
 
 void WeatherFetcher::fetchForecast(const QString &woeid)
@@ -68,6 +70,8 @@ void WeatherFetcher::fetchForecast(const QString &woeid)
         old->abort();
     }
     weatherConnection_ = sendQuery(WeatherQuery::forecastQuery(woeid));
+    if (!weatherConnection_)
+        fetchFailed();
 }
 
 QNetworkReply *WeatherFetcher::sendQuery(const QString &query)
@@ -113,14 +117,20 @@ void WeatherFetcher::replyFinished(QNetworkReply *reply)
         scheduleRetry();
         return;
     }
-    if (response.kind == WeatherQuery::Response::NoResults)
+    if (response.kind == WeatherQuery::Response::NoResults) {
+        fetchFailed();
         return;
+    }
     if (placeLookup) {
         const QString woeid = WeatherQuery::woeidFromResults(response.results);
-        if (!woeid.isEmpty())
+        if (woeid.isEmpty())
+            fetchFailed();
+        else
             fetchForecast(woeid);
     } else if (const auto channel = WeatherQuery::channelFromResults(response.results)) {
         forecastReceived(*channel);
+    } else {
+        fetchFailed();
     }
 }
 
@@ -129,13 +139,16 @@ void WeatherFetcher::requestFailed(bool placeLookup)
     // A failed lookup must not block the next fetch; a failed forecast changes nothing.
     if (placeLookup)
         weatherFetching_ = false;
+    fetchFailed();
 }
 
 void WeatherFetcher::scheduleRetry()
 {
     // A garbled answer is retried a few times with growing pauses, never in a tight loop.
-    if (retriesMade_ >= MaxRetries)
+    if (retriesMade_ >= MaxRetries) {
+        fetchFailed();
         return;
+    }
     retryTimer_.start(retryBaseDelayMsecs_ << retriesMade_);
     ++retriesMade_;
 }
@@ -146,9 +159,17 @@ void WeatherFetcher::forecastReceived(const QJsonObject &channel)
     const QString fields[] = {weather.city,    weather.conditionText, weather.conditionCode, weather.temperatureUnit,
                               weather.nowTemp, weather.highTemp,      weather.lowTemp};
     // A channel with none of the fields is no forecast; the last good record stays.
-    if (std::all_of(std::begin(fields), std::end(fields), [](const QString &f) { return f.isNull(); }))
+    if (std::all_of(std::begin(fields), std::end(fields), [](const QString &f) { return f.isNull(); })) {
+        fetchFailed();
         return;
+    }
     weather_ = weather;
     retriesMade_ = 0;
     Broadcaster::shared().post(FetchCompleteNotification, QVariant::fromValue(weather));
+}
+
+void WeatherFetcher::fetchFailed()
+{
+    // Says so at once, so the clock face need not wait out its "Loading" timeout.
+    Broadcaster::shared().post(FetchFailedNotification);
 }

@@ -16,8 +16,8 @@ class QNetworkReply;
 // Fetches the weather at the device's location: one location fix, a place lookup
 // that turns it into a place identifier (woeid), a forecast query for that
 // identifier, then the record. Posts the fetch-begin broadcast when a
-// fetch starts and the fetch-complete broadcast with the new Weather
-// when a forecast has been read. Keeps the last record in memory.
+// fetch starts, the fetch-complete broadcast with the new Weather
+// when a forecast has been read, and the fetch-failed one when it cannot be. Keeps the last record in memory.
 class WeatherFetcher : public QObject
 {
     Q_OBJECT
@@ -28,6 +28,8 @@ public:
     static inline const QString DefaultBaseAddress = QStringLiteral("http://127.0.0.1:8787");
     static inline const QString FetchBeginNotification = StoredNames::Broadcast::kWeatherFetchBegin;
     static inline const QString FetchCompleteNotification = StoredNames::Broadcast::kWeatherFetchComplete;
+    // Posted when a fetch with a place ends without a record: no answer, no place, a bad forecast.
+    static inline const QString FetchFailedNotification = StoredNames::Broadcast::kWeatherFetchFailed;
     // Answers above this size are dropped unread; real ones are a few hundred bytes.
     static constexpr qint64 MaxResponseBytes = 1 << 20;
     // Unparsable answers are retried this many times per fetch, after 1, 2, 4 ... base delays.
@@ -60,6 +62,7 @@ private:
     void replyFinished(QNetworkReply *reply);
     void requestFailed(bool placeLookup);
     void scheduleRetry();
+    void fetchFailed();
     void forecastReceived(const QJsonObject &channel);
 
     WeatherLocator locator_;

@@ -317,6 +317,9 @@ private Q_SLOTS:
         Broadcaster::shared().post(StoredNames::Broadcast::kWeatherFetchBegin);
         QVERIFY(face.noteShown());
         QCOMPARE(face.noteText(), QStringLiteral("Loading"));
+        // A failed fetch ends "Loading" at once.
+        Broadcaster::shared().post(StoredNames::Broadcast::kWeatherFetchFailed);
+        QCOMPARE(face.noteText(), QStringLiteral("Fetching weather information needs internet connection."));
         Weather weather;
         weather.conditionText = QStringLiteral("Fair");
         weather.conditionCode = QStringLiteral("34");
@@ -330,6 +333,11 @@ private Q_SLOTS:
         face.toggleUnit();
         QCOMPARE(face.temperatureText(), QStringLiteral("68"));
         QCOMPARE(face.unitText(), QStringLiteral("°F"));
+        // With a record, a failed fetch keeps showing it.
+        Broadcaster::shared().post(StoredNames::Broadcast::kWeatherFetchBegin);
+        Broadcaster::shared().post(StoredNames::Broadcast::kWeatherFetchFailed);
+        QVERIFY(!face.noteShown());
+        QCOMPARE(face.temperatureText(), QStringLiteral("68"));
         // A fetch that ends without a record found no place.
         Broadcaster::shared().post(StoredNames::Broadcast::kWeatherFetchComplete);
         QCOMPARE(face.noteText(), QStringLiteral("Fetching weather information needs location service."));

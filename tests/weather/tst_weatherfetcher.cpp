@@ -44,8 +44,10 @@ public:
         center.addObserver(this, WeatherFetcher::FetchBeginNotification, [this](const QVariant &) { ++begins; });
         center.addObserver(this, WeatherFetcher::FetchCompleteNotification,
                            [this](const QVariant &object) { completes.append(object); });
+        center.addObserver(this, WeatherFetcher::FetchFailedNotification, [this](const QVariant &) { ++failures; });
     }
     int begins = 0;
+    int failures = 0;
     QList<QVariant> completes;
 };
 
@@ -175,7 +177,7 @@ private Q_SLOTS:
     }
 
     // A lookup that finds no place, a service not listening or a host name that cannot go into a
-    // request: the fetch ends without a record, and the next one asks again.
+    // request: the fetch ends without a record, says so at once, and the next one asks again.
     void fetchesThatFindNothingEndAndAskAgain_data()
     {
         QTest::addColumn<QByteArray>("lookup"); // the scripted service's answer; empty: `address` instead
@@ -201,6 +203,7 @@ private Q_SLOTS:
             QTRY_VERIFY(!fetcher_->weatherFetching());
             if (server_)
                 QTRY_COMPARE(server_->countTargets(LookupTarget), fetch);
+            QTRY_COMPARE(broadcasts_->failures, fetch);
         }
         QVERIFY(broadcasts_->completes.isEmpty());
         QVERIFY(!server_ || server_->countTargets(ForecastTarget) == 0);
@@ -213,6 +216,7 @@ private Q_SLOTS:
         fetcher_->fetchWeather();
         QTRY_COMPARE(server_->countTargets(LookupTarget), 1 + WeatherFetcher::MaxRetries);
         QTRY_VERIFY(!fetcher_->weatherFetching()); // gave up
+        QTRY_COMPARE(broadcasts_->failures, 1);
         QCOMPARE(server_->countTargets(LookupTarget), 1 + WeatherFetcher::MaxRetries);
 
         // A new fetch has a new allowance.
