@@ -1,10 +1,9 @@
 #include "sound/AudioPlayer.h"
 
 #include "sound/MediaVolume.h"
+#include "sound/OutputSink.h"
 #include "sound/SoundLog.h"
 
-#include <QAudioSink>
-#include <QMediaDevices>
 #include <algorithm>
 
 namespace {
@@ -164,8 +163,7 @@ bool AudioPlayer::openSink()
 {
     QAudioFormat format = DecodedSound::format();
     format.setSampleRate(qRound(float(format.sampleRate()) * rate_));
-    // No parent: Qt gives the sink's backend the same parent, which would delete it under the sink.
-    auto *sink = new QAudioSink(QMediaDevices::defaultAudioOutput(), format);
+    QAudioSink *sink = OutputSink::open(format);
     sink->setBufferSize(format.bytesForDuration(qint64(kSinkBufferMs) * 1000));
     sink_ = sink;
     applyVolume();
@@ -185,10 +183,7 @@ void AudioPlayer::closeSink()
 {
     if (!sink_)
         return;
-    sink_->disconnect(this);
-    sink_->stop();
-    // Deleted from the event loop: a sink's destructor runs pending events.
-    sink_->deleteLater();
+    OutputSink::close(sink_);
     sink_ = nullptr;
     sinkInput_ = nullptr;
     sinkWritten_ = 0;

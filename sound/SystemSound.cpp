@@ -1,9 +1,7 @@
 #include "sound/SystemSound.h"
 
 #include "sound/MediaVolume.h"
-
-#include <QAudioSink>
-#include <QMediaDevices>
+#include "sound/OutputSink.h"
 
 #include <algorithm>
 
@@ -30,7 +28,7 @@ void SystemSound::play(std::function<void()> completion)
     buffer_.close();
     buffer_.setData(aiff_.samples());
     buffer_.open(QIODevice::ReadOnly);
-    sink_ = new QAudioSink(QMediaDevices::defaultAudioOutput(), aiff_.format(), this);
+    sink_ = OutputSink::open(aiff_.format());
     connect(sink_, &QAudioSink::stateChanged, this, &SystemSound::sinkStateChanged);
     started_.start();
     sink_->start(&buffer_);
@@ -59,8 +57,6 @@ void SystemSound::releaseSink()
 {
     if (!sink_)
         return;
-    sink_->disconnect(this);
-    sink_->stop();
-    sink_->deleteLater();
+    OutputSink::close(sink_);
     sink_ = nullptr;
 }
