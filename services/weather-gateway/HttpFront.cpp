@@ -1,5 +1,7 @@
 #include "HttpFront.h"
 
+#include <malloc.h>
+
 namespace {
 QByteArray busyAnswer(const HttpFront::ErrorBody &errorBody)
 {
@@ -16,6 +18,11 @@ HttpFront::HttpFront(const HttpLimits &limits, ErrorBody errorBody, QObject *par
       acceptor_(busyAnswer(errorBody_))
 {
     connect(&acceptor_, &ConnectionAcceptor::accepted, this, &HttpFront::admit);
+    releaseMemory_.setSingleShot(true);
+    releaseMemory_.setInterval(kReleaseMemoryAfterMsecs);
+    // A burst of clients leaves the heap at its peak; the allocator keeps freed
+    // pages unless asked, and a long-running service should not.
+    connect(&releaseMemory_, &QTimer::timeout, this, [] { ::malloc_trim(0); });
 }
 
 quint16 HttpFront::listen(const QHostAddress &address, quint16 port) { return acceptor_.listen(address, port); }
@@ -36,6 +43,8 @@ void HttpFront::admit(qintptr descriptor)
     connect(connection, &HttpConnection::closed, this, [this, connection] {
         connections_.removeOne(connection);
         connection->deleteLater();
+        if (connections_.isEmpty())
+            releaseMemory_.start();
     });
 }
 

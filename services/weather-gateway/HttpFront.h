@@ -1,6 +1,7 @@
 #pragma once
 #include <QHostAddress>
 #include <QObject>
+#include <QTimer>
 #include <functional>
 
 #include "ConnectionAcceptor.h"
@@ -36,9 +37,12 @@ private:
 
     // A new client's request may take a moment to arrive; it is not closed for being quiet before this.
     static constexpr qint64 kQuietBeforeMakingRoomMsecs = 1000;
+    // Once the last connection has closed (and been deleted), freed memory goes back to the system.
+    static constexpr int kReleaseMemoryAfterMsecs = 100;
 
     HttpLimits limits_;
     ErrorBody errorBody_;
     ConnectionAcceptor acceptor_;
     QList<HttpConnection *> connections_;
+    QTimer releaseMemory_;
 };
