@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Regenerates assets/pictures/games (fixed seeds: re-running changes nothing).
+# Built in the project's build folder (BUILD_DIR, default build/), which is
+# configured first if it is not yet.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
-build=${BUILD_DIR:-/tmp/tolvek-game-pictures-build}
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" | grep -v "^\[" || true
-QT_QPA_PLATFORM=offscreen "$build/tolvek-game-pictures" "$root/assets/pictures/games"
+build=${BUILD_DIR:-$root/build}
+[ -f "$build/CMakeCache.txt" ] || cmake -S "$root" -B "$build" -G Ninja >/dev/null
+cmake --build "$build" --target tolvek-game-pictures
+QT_QPA_PLATFORM=offscreen "$build/tools/game-pictures/tolvek-game-pictures" "$root/assets/pictures/games"

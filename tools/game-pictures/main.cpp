@@ -2,26 +2,15 @@
 // folder given as the only argument:
 //   unlock-scene1/2/3/4/5-bg (@2x.jpg 640 x 960, -568h@2x.jpg 640 x 1136),
 //   clock-setting-unlocker-illustrate1..5@2x.jpg (640 x 400) and the sprites and icons (@2x.png).
+#include "PictureOutput.h"
 #include "SpaceScene.h"
 #include "Sprites.h"
 
-#include <QCommandLineParser>
-#include <QDir>
 #include <QGuiApplication>
-#include <QTextStream>
 
 namespace {
 constexpr int kJpegQuality = 88;
 constexpr QSize kIllustration(640, 400);
-
-bool save(const QImage &image, const QDir &dir, const QString &name)
-{
-    const bool jpeg = name.endsWith(QLatin1String(".jpg"));
-    if (image.save(dir.filePath(name), nullptr, jpeg ? kJpegQuality : -1))
-        return true;
-    QTextStream(stderr) << "cannot write " << dir.filePath(name) << '\n';
-    return false;
-}
 
 using C = QColor;
 
@@ -140,22 +129,9 @@ QImage illustration(int number)
 
 int main(int argc, char **argv)
 {
-    // The pictures are drawn off screen; no display is needed, even for --help.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PictureOutput::drawOffscreen();
     QGuiApplication app(argc, argv); // fonts for the symbols
-    QCoreApplication::setApplicationVersion(QStringLiteral(TOLVEK_VERSION));
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Draws the pictures of the unlock games into OUTPUT_DIR."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("OUTPUT_DIR"), QStringLiteral("where the pictures are written"));
-    parser.process(app);
-    if (parser.positionalArguments().size() != 1)
-        parser.showHelp(2);
-    QDir out(parser.positionalArguments().first());
-    out.mkpath(QStringLiteral("."));
-    bool ok = true;
+    PictureOutput out(app, QStringLiteral("Draws the pictures of the unlock games into OUTPUT_DIR."), kJpegQuality);
     const QList<std::pair<QString, SceneSpec>> scenes{{QStringLiteral("unlock-scene5-bg"), tapScene()},
                                                       {QStringLiteral("unlock-scene1-bg"), calculateScene()},
                                                       {QStringLiteral("unlock-scene2-bg"), shakeScene()},
@@ -163,35 +139,35 @@ int main(int argc, char **argv)
                                                       {QStringLiteral("unlock-scene4-bg"), smileScene()}};
     for (const auto &[name, spec] : scenes) {
         const QImage tall = SpaceScene::render(spec);
-        ok &= save(SpaceScene::normalCrop(tall), out, name + QStringLiteral("@2x.jpg"));
-        ok &= save(tall, out, name + QStringLiteral("-568h@2x.jpg"));
+        out.save(SpaceScene::normalCrop(tall), name + QStringLiteral("@2x.jpg"));
+        out.save(tall, name + QStringLiteral("-568h@2x.jpg"));
     }
     for (int n = 1; n <= 5; ++n)
-        ok &= save(illustration(n), out, QStringLiteral("clock-setting-unlocker-illustrate%1@2x.jpg").arg(n));
-    ok &= save(Sprites::planet(), out, QStringLiteral("unlock-scene5-planet@2x.png"));
-    ok &= save(Sprites::astronaut(), out, QStringLiteral("unlock-scene5-astronaut@2x.png"));
-    ok &= save(Sprites::speechExclamation(), out, QStringLiteral("unlock-scene5-exclamation@2x.png"));
-    ok &= save(Sprites::centreIllustration(), out, QStringLiteral("unlock-scene1-center-illustate@2x.png"));
-    ok &= save(Sprites::visorAstronaut(0), out, QStringLiteral("unlock-scene4-astronaut@2x.png"));
-    ok &= save(Sprites::visorAstronaut(80), out, QStringLiteral("unlock-scene4-astronaut-568h@2x.png"));
-    ok &= save(Sprites::visorMouth(), out, QStringLiteral("unlock-scene4-astronaut-mouth@2x.png"));
-    ok &= save(Sprites::ufo(), out, QStringLiteral("unlock-scene4-ufo@2x.png"));
-    ok &= save(Sprites::launchCraft(), out, QStringLiteral("unlock-scene2-tolvek@2x.png"));
-    ok &= save(Sprites::launchFlame(), out, QStringLiteral("unlock-scene2-fire@2x.png"));
-    ok &= save(Sprites::launchPad(), out, QStringLiteral("unlock-scene2-pad@2x.png"));
-    ok &= save(Sprites::gaugeGlass(), out, QStringLiteral("unlock-scene2-thermometer@2x.png"));
-    ok &= save(Sprites::gaugeMarker(), out, QStringLiteral("unlock-scene2-slider@2x.png"));
-    ok &= save(Sprites::greenPlanet(), out, QStringLiteral("unlock-scene3-planet@2x.png"));
-    ok &= save(Sprites::pushedUfo(), out, QStringLiteral("unlock-scene3-ufo@2x.png"));
-    ok &= save(Sprites::noticeMark(), out, QStringLiteral("unlock-notice-excalmation-mark@2x.png"));
-    ok &= save(Sprites::backArrow(), out, QStringLiteral("unlock-back-arrow@2x.png"));
-    ok &= save(Sprites::levelMark(true), out, QStringLiteral("unlock-level-start-green@2x.png"));
-    ok &= save(Sprites::levelMark(false), out, QStringLiteral("unlock-level-start-gray@2x.png"));
-    ok &= save(Sprites::useButton(true), out, QStringLiteral("clock-setting-use@2x.png"));
-    ok &= save(Sprites::useButton(false), out, QStringLiteral("clock-setting-not-use@2x.png"));
+        out.save(illustration(n), QStringLiteral("clock-setting-unlocker-illustrate%1@2x.jpg").arg(n));
+    out.save(Sprites::planet(), QStringLiteral("unlock-scene5-planet@2x.png"));
+    out.save(Sprites::astronaut(), QStringLiteral("unlock-scene5-astronaut@2x.png"));
+    out.save(Sprites::speechExclamation(), QStringLiteral("unlock-scene5-exclamation@2x.png"));
+    out.save(Sprites::centreIllustration(), QStringLiteral("unlock-scene1-center-illustate@2x.png"));
+    out.save(Sprites::visorAstronaut(0), QStringLiteral("unlock-scene4-astronaut@2x.png"));
+    out.save(Sprites::visorAstronaut(80), QStringLiteral("unlock-scene4-astronaut-568h@2x.png"));
+    out.save(Sprites::visorMouth(), QStringLiteral("unlock-scene4-astronaut-mouth@2x.png"));
+    out.save(Sprites::ufo(), QStringLiteral("unlock-scene4-ufo@2x.png"));
+    out.save(Sprites::launchCraft(), QStringLiteral("unlock-scene2-tolvek@2x.png"));
+    out.save(Sprites::launchFlame(), QStringLiteral("unlock-scene2-fire@2x.png"));
+    out.save(Sprites::launchPad(), QStringLiteral("unlock-scene2-pad@2x.png"));
+    out.save(Sprites::gaugeGlass(), QStringLiteral("unlock-scene2-thermometer@2x.png"));
+    out.save(Sprites::gaugeMarker(), QStringLiteral("unlock-scene2-slider@2x.png"));
+    out.save(Sprites::greenPlanet(), QStringLiteral("unlock-scene3-planet@2x.png"));
+    out.save(Sprites::pushedUfo(), QStringLiteral("unlock-scene3-ufo@2x.png"));
+    out.save(Sprites::noticeMark(), QStringLiteral("unlock-notice-excalmation-mark@2x.png"));
+    out.save(Sprites::backArrow(), QStringLiteral("unlock-back-arrow@2x.png"));
+    out.save(Sprites::levelMark(true), QStringLiteral("unlock-level-start-green@2x.png"));
+    out.save(Sprites::levelMark(false), QStringLiteral("unlock-level-start-gray@2x.png"));
+    out.save(Sprites::useButton(true), QStringLiteral("clock-setting-use@2x.png"));
+    out.save(Sprites::useButton(false), QStringLiteral("clock-setting-not-use@2x.png"));
     const QStringList cells{QStringLiteral("planet"), QStringLiteral("calculator"), QStringLiteral("tolvek"),
                             QStringLiteral("ufo"), QStringLiteral("astronaut")};
     for (int kind = 0; kind < cells.size(); ++kind)
-        ok &= save(Sprites::cellIcon(kind), out, QStringLiteral("clock-cell-unlocker-%1@2x.png").arg(cells[kind]));
-    return ok ? 0 : 1;
+        out.save(Sprites::cellIcon(kind), QStringLiteral("clock-cell-unlocker-%1@2x.png").arg(cells[kind]));
+    return out.exitCode();
 }

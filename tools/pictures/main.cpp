@@ -3,12 +3,10 @@
 //   for N = 1..9, menu-bg@2x.jpg, menu-bg-568h@2x.jpg and the small icons (menu and home screen).
 #include "HomeIcons.h"
 #include "Icons.h"
+#include "PictureOutput.h"
 #include "SpaceScene.h"
 
-#include <QCommandLineParser>
-#include <QDir>
 #include <QGuiApplication>
-#include <QTextStream>
 
 namespace {
 constexpr int kJpegQuality = 85;
@@ -104,34 +102,13 @@ QImage soften(const QImage &image, int factor)
         .scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-bool save(const QImage &image, const QDir &dir, const QString &name)
-{
-    const bool jpeg = name.endsWith(QLatin1String(".jpg"));
-    if (image.save(dir.filePath(name), nullptr, jpeg ? kJpegQuality : -1))
-        return true;
-    QTextStream(stderr) << "cannot write " << dir.filePath(name) << '\n';
-    return false;
-}
 } // namespace
 
 int main(int argc, char **argv)
 {
-    // The pictures are drawn off screen; no display is needed, even for --help.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PictureOutput::drawOffscreen();
     QGuiApplication app(argc, argv); // fonts for the logo
-    QCoreApplication::setApplicationVersion(QStringLiteral(TOLVEK_VERSION));
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Draws the skins, backgrounds and icons into OUTPUT_DIR."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("OUTPUT_DIR"), QStringLiteral("where the pictures are written"));
-    parser.process(app);
-    if (parser.positionalArguments().size() != 1)
-        parser.showHelp(2);
-    QDir out(parser.positionalArguments().first());
-    out.mkpath(QStringLiteral("."));
-    bool ok = true;
+    PictureOutput out(app, QStringLiteral("Draws the skins, backgrounds and icons into OUTPUT_DIR."), kJpegQuality);
     const QList<SceneSpec> specs = skins();
     QImage firstSkin;
     for (int n = 1; n <= specs.size(); ++n) {
@@ -139,23 +116,23 @@ int main(int argc, char **argv)
         const QImage normal = SpaceScene::normalCrop(tall);
         if (n == 1)
             firstSkin = tall;
-        ok &= save(normal, out, QStringLiteral("skin-%1-big.jpg").arg(n));
-        ok &= save(tall, out, QStringLiteral("skin-%1-big-568h@2x.jpg").arg(n));
-        ok &= save(normal.scaled(kThumbnail, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), out,
-                   QStringLiteral("skin-%1@2x.jpg").arg(n));
+        out.save(normal, QStringLiteral("skin-%1-big.jpg").arg(n));
+        out.save(tall, QStringLiteral("skin-%1-big-568h@2x.jpg").arg(n));
+        out.save(normal.scaled(kThumbnail, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+                 QStringLiteral("skin-%1@2x.jpg").arg(n));
     }
     const QImage menuTall = soften(SpaceScene::render(menuBackground()), 3);
-    ok &= save(SpaceScene::normalCrop(menuTall), out, QStringLiteral("menu-bg@2x.jpg"));
-    ok &= save(menuTall, out, QStringLiteral("menu-bg-568h@2x.jpg"));
-    ok &= save(Icons::menuButton(), out, QStringLiteral("home-menu@2x.png"));
-    ok &= save(Icons::menuLogo(), out, QStringLiteral("menu-logo@2x.png"));
-    ok &= save(Icons::feedback(), out, QStringLiteral("menu-feedback@2x.png"));
-    ok &= save(Icons::currentMarker(), out, QStringLiteral("skin-current@2x.png"));
-    ok &= save(Icons::shareIcon(firstSkin), out, QStringLiteral("share-icon.jpg"));
-    ok &= save(HomeIcons::addButton(), out, QStringLiteral("home-add@2x.png"));
-    ok &= save(HomeIcons::sliderKnob(true), out, QStringLiteral("clock-slider-on@2x.png"));
-    ok &= save(HomeIcons::sliderKnob(false), out, QStringLiteral("clock-slider-off@2x.png"));
+    out.save(SpaceScene::normalCrop(menuTall), QStringLiteral("menu-bg@2x.jpg"));
+    out.save(menuTall, QStringLiteral("menu-bg-568h@2x.jpg"));
+    out.save(Icons::menuButton(), QStringLiteral("home-menu@2x.png"));
+    out.save(Icons::menuLogo(), QStringLiteral("menu-logo@2x.png"));
+    out.save(Icons::feedback(), QStringLiteral("menu-feedback@2x.png"));
+    out.save(Icons::currentMarker(), QStringLiteral("skin-current@2x.png"));
+    out.save(Icons::shareIcon(firstSkin), QStringLiteral("share-icon.jpg"));
+    out.save(HomeIcons::addButton(), QStringLiteral("home-add@2x.png"));
+    out.save(HomeIcons::sliderKnob(true), QStringLiteral("clock-slider-on@2x.png"));
+    out.save(HomeIcons::sliderKnob(false), QStringLiteral("clock-slider-off@2x.png"));
     for (const auto &[name, icon] : HomeIcons::weatherIcons())
-        ok &= save(icon, out, name + QStringLiteral("@2x.png"));
-    return ok ? 0 : 1;
+        out.save(icon, name + QStringLiteral("@2x.png"));
+    return out.exitCode();
 }
