@@ -233,8 +233,8 @@ private Q_SLOTS:
         const QByteArray given = qgetenv("TOLVEK_FAULT_SEED");
         seed_ = given.isEmpty() ? QRandomGenerator::system()->generate() : given.toUInt();
         random_.seed(seed_);
+        std::setvbuf(stdout, nullptr, _IOLBF, 0); // each figure printed as it comes, not at the end
         std::printf("fault injection: seed %u (set TOLVEK_FAULT_SEED to repeat)\n", seed_);
-        std::fflush(stdout);
         QVERIFY(base_.app({"--once"}).exitCode == 0);
         QVERIFY(base_.ctl({"delete", listingOf(base_).firstKey()}).exitCode == 0);
         weekly_ = base_.ctl({"add", "--time", "06:45", "--days", "mon,tue,wed,thu,fri"}).out.trimmed();
@@ -325,7 +325,6 @@ private Q_SLOTS:
                     "%d completed, %d left between the two files, %d starts repaired, losses %d\n",
                     kTries, killed, typicalUs / 3, typicalUs * 13 / 12, typicalUs, completed, halfway, repairedStarts,
                     losses);
-        std::fflush(stdout);
         QCOMPARE(losses, 0);
         QVERIFY(killed > kTries / 4);
     }
@@ -378,7 +377,6 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(home.alarmFile() + QStringLiteral(".saving")));
         std::printf("full disk, %s: %d limits from 1 to %lld bytes, %d done, %d refused whole, losses %d\n",
                     QTest::currentDataTag(), tries, largest, done, refused, losses);
-        std::fflush(stdout);
         QCOMPARE(losses, 0);
         QVERIFY(refused > 0 && done > 0);
     }
@@ -435,7 +433,6 @@ private Q_SLOTS:
         std::printf("lock: a change past a stale empty lock file took %lld ms; %d writers at once: %d succeeded, "
                     "%d stored, losses %d\n",
                     staleMs, kWriters, succeeded, stored, succeeded - stored);
-        std::fflush(stdout);
         QCOMPARE(succeeded, kWriters);
         QCOMPARE(stored, kWriters);
         QCOMPARE(armingProblem(home), QString());
@@ -463,7 +460,6 @@ private Q_SLOTS:
         QVERIFY(home.ctl({"add", "--time", "05:00"}).exitCode == 0);
         QCOMPARE(listingOf(home).size(), 4);
         std::printf("stuck holder: 2 changes refused with a message, 0 made without the lock\n");
-        std::fflush(stdout);
     }
 
     // Each file of the data folder and the preferences replaced by something
