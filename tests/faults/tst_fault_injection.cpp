@@ -482,7 +482,9 @@ private Q_SLOTS:
         ToolHome home;
         addBaseAlarms(home);
         const Listing base = listingOf(home);
-        const QString path = file == QLatin1String("preferences.conf") ? home.preferencesFile() : home.dataFile(file);
+        const auto kindIs = [&](const char *name) { return kind == QLatin1String(name); };
+        const bool isPreferences = file == QLatin1String("preferences.conf");
+        const QString path = isPreferences ? home.preferencesFile() : home.dataFile(file);
         const bool isAlarmFile = file == QLatin1String("accache");
         if (file == QLatin1String("acstatus")) // as written while an alarm rings, but not ringing now
             writeBytes(path, QJsonDocument(
@@ -496,32 +498,31 @@ private Q_SLOTS:
 
         QTemporaryDir elsewhere;
         const QString victim = elsewhere.filePath(QStringLiteral("victim"));
-        const QByteArray victimBytes = file == QLatin1String("preferences.conf")
-                                           ? QByteArray("[General]\nDefaultWeatherUnit=F\n")
-                                           : QByteArray("someone else's file\n");
+        const QByteArray victimBytes
+            = isPreferences ? QByteArray("[General]\nDefaultWeatherUnit=F\n") : QByteArray("someone else's file\n");
         QFile::remove(path);
         QByteArray hostile;
-        if (kind == QLatin1String("truncated")) {
+        if (kindIs("truncated")) {
             hostile = valid.left(valid.size() / 2);
-        } else if (kind == QLatin1String("random")) {
+        } else if (kindIs("random")) {
             hostile.resize(4096);
             for (char &c : hostile)
                 c = char(random_.bounded(256));
-        } else if (kind == QLatin1String("deep nesting")) {
+        } else if (kindIs("deep nesting")) {
             hostile = QByteArray(100000, '[');
-        } else if (kind == QLatin1String("wrong shape")) {
-            hostile = file == QLatin1String("preferences.conf") ? QByteArray("{\"DefaultWeatherUnit\": \"F\"}\n")
+        } else if (kindIs("wrong shape")) {
+            hostile = isPreferences ? QByteArray("{\"DefaultWeatherUnit\": \"F\"}\n")
                       : file == QLatin1String("notifications")
                           ? QByteArray("{\"archive\": \"tolvek-keyed-archive\", \"version\": 1, \"root\": [1, 2]}")
                           : QByteArray(
                               "{\"archive\": \"tolvek-keyed-archive\", \"version\": 1, \"root\": {\"pending\": []}}");
         }
-        if (kind == QLatin1String("symlink")) {
+        if (kindIs("symlink")) {
             writeBytes(victim, victimBytes);
             QVERIFY(QFile::link(victim, path));
-        } else if (kind == QLatin1String("directory")) {
+        } else if (kindIs("directory")) {
             QVERIFY(QDir().mkpath(path));
-        } else if (kind == QLatin1String("200 MB")) {
+        } else if (kindIs("200 MB")) {
             QFile big(path);
             QVERIFY(big.open(QIODevice::WriteOnly));
             QVERIFY(big.resize(qint64(200) << 20)); // sparse: reads as zeros
@@ -537,33 +538,31 @@ private Q_SLOTS:
             QVERIFY2(!crashed(r) && (r.exitCode == 0 || r.exitCode == 3), qPrintable(r.describe()));
 
         // Kept: in place, aside, or (a link) its target untouched.
-        if (kind == QLatin1String("directory")) {
+        if (kindIs("directory")) {
             QVERIFY(QFileInfo(path).isDir());
-        } else if (kind == QLatin1String("symlink")) {
+        } else if (kindIs("symlink")) {
             QCOMPARE(bytesOf(victim), victimBytes);
             QVERIFY(!QFileInfo(path).isSymLink() || bytesOf(path) == victimBytes);
         } else {
             const QStringList aside = asideCopies(path);
             bool kept = bytesOf(path) == hostile && QFileInfo(path).size() == hostileSize;
             for (const QString &copy : aside)
-                kept = kept
-                       || (QFileInfo(copy).size() == hostileSize
-                           && (kind == QLatin1String("200 MB") || bytesOf(copy) == hostile));
+                kept
+                    = kept || (QFileInfo(copy).size() == hostileSize && (kindIs("200 MB") || bytesOf(copy) == hostile));
             // An empty or truncated file is still text a program can read: what it held is kept in it.
-            if (kind == QLatin1String("empty")
-                || (kind == QLatin1String("truncated") && file == QLatin1String("preferences.conf")))
+            if (kindIs("empty") || (kindIs("truncated") && isPreferences))
                 kept = true;
             QVERIFY2(kept, qPrintable(aside.join(' ')));
         }
 
-        if (isAlarmFile && kind == QLatin1String("directory")) {
+        if (isAlarmFile && kindIs("directory")) {
             // Unreadable is not empty: every change refused, with the reason.
             QCOMPARE(list.exitCode, 3);
             QCOMPARE(add.exitCode, 3);
             QVERIFY2(add.err.contains(QLatin1String("folder")), qPrintable(add.describe()));
             return;
         }
-        if (file == QLatin1String("notifications") && kind == QLatin1String("directory")) {
+        if (file == QLatin1String("notifications") && kindIs("directory")) {
             QCOMPARE(add.exitCode, 3); // its notifications could not be stored: the alarm is not added
             QCOMPARE(listingOf(home), base);
             return;
