@@ -124,38 +124,6 @@ private Q_SLOTS:
         pinned.reset();
     }
 
-    void notifiedAlarmRingsAndSettles()
-    {
-        const AlarmPtr alarm = addAlarm(7, 30, 8 | 16, 1);
-        const LocalNotification fired = stored(alarm, "8");
-        pinned->clock().setNow(at("Europe/Berlin", 2026, 12, 9, 7, 30));
-        ApplicationLifecycle::shared().enterBackground();
-        delegate->notificationReceived(fired);
-        QVERIFY(delegate->needsUnlockScreen());
-        QVERIFY(presenter->screens.isEmpty()); // in the background nothing is shown yet
-
-        QSignalSpy presented(delegate.get(), &AppCore::unlockScreenPresented);
-        becomeActive();
-        QCOMPARE(presented.size(), 1);
-        QCOMPARE(presenter->screens.size(), 1);
-        QCOMPARE(presenter->screens[0]->objectName(), QString::fromLatin1(kCalc));
-        QCOMPARE(shownAlarm(0), alarm->identifier);
-        QVERIFY(!presenter->screens[0]->property("previewMode").toBool());
-        QVERIFY(delegate->alarmRinging());
-        QVERIFY(!delegate->needsUnlockScreen() && !delegate->checkingForUnlockScreen());
-        // Written as soon as the screen is up, before any trip to the background.
-        QCOMPARE(RingStatusFile::read()->identifier, alarm->identifier);
-
-        pinned->clock().setNow(at("Europe/Berlin", 2026, 12, 9, 7, 32));
-        QSignalSpy settled(delegate.get(), &AppCore::alarmSettled);
-        winGame();
-        QCOMPARE(settled.size(), 1);
-        QVERIFY(!delegate->alarmRinging());
-        QCOMPARE(stored(alarm, "8").fireDate, at("Europe/Berlin", 2026, 12, 16, 7, 30));
-        QCOMPARE(stored(alarm, "16").fireDate, at("Europe/Berlin", 2026, 12, 10, 7, 30));
-        QVERIFY(!store->scheduler().scheduledLocalNotifications().contains(fired));
-    }
-
     void sameTimeAlarmsLaterWinsAndBothSettle()
     {
         const AlarmPtr first = addAlarm(7, 30, 0);
@@ -198,18 +166,13 @@ private Q_SLOTS:
         QVERIFY(!delegate->alarmRinging() && !delegate->checkingForUnlockScreen());
     }
 
-    void secondDecisionDuringPresentationDoesNothing()
+    // A snooze repeat of the ringing alarm while its screen is up changes nothing
+    // (a second decision while a screen slides in: the table below).
+    void snoozeRepeatWhileItsScreenIsUpDoesNothing()
     {
-        presenter->completeAtOnce = false;
         const AlarmPtr alarm = addAlarm(7, 30, 0);
         delegate->notificationReceived(stored(alarm, "0"));
         becomeActive();
-        QVERIFY(delegate->checkingForUnlockScreen());
-        becomeActive();
-        QCOMPARE(presenter->screens.size(), 1);
-        presenter->finish();
-        QVERIFY(!delegate->checkingForUnlockScreen());
-        // A snooze repeat of the same alarm while its screen is up changes nothing.
         delegate->notificationReceived(stored(alarm, "0"));
         becomeActive();
         QCOMPARE(presenter->screens.size(), 1);
@@ -237,7 +200,7 @@ private Q_SLOTS:
         if (firstScreen > 0) {
             becomeActive();
             QCOMPARE(presenter->screens.size(), 1);
-            QVERIFY(presenter->pending); // still sliding in
+            QVERIFY(presenter->pending && delegate->checkingForUnlockScreen()); // still sliding in
         }
         if (firstScreen > 1)
             presenter->finish();
@@ -261,7 +224,7 @@ private Q_SLOTS:
         presenter->finish();
         winGame();
         QCOMPARE(settled.size(), 2);
-        QVERIFY(!delegate->needsUnlockScreen() && !delegate->alarmRinging());
+        QVERIFY(!delegate->needsUnlockScreen() && !delegate->alarmRinging() && !delegate->checkingForUnlockScreen());
         QCOMPARE(stored(second, "8").fireDate, at("Europe/Berlin", 2026, 12, 16, 7, 31));
         QCOMPARE(store->scheduler().scheduledLocalNotifications(), LocalNotificationList{stored(second, "8")});
     }
@@ -269,20 +232,18 @@ private Q_SLOTS:
     void unknownOrMissingUnlockerRingsWithTheTapGame()
     {
         const AlarmPtr blow = addAlarm(7, 30, 0, 3); // no blow screen registered here
-        delegate->notificationReceived(stored(blow, "0"));
-        becomeActive();
-        QCOMPARE(presenter->screens.size(), 1);
-        QCOMPARE(presenter->screens[0]->objectName(), QString::fromLatin1(kTap));
-        winGame();
-        presenter->close(0);
-
-        auto none = addAlarm(7, 40, 0);
+        const AlarmPtr none = addAlarm(7, 40, 0);
         none->unlocker.reset();
-        manager.addOneTime(none);
-        delegate->notificationReceived(stored(none, "0"));
-        becomeActive();
+        QVERIFY(manager.addOneTime(none));
+        for (const AlarmPtr &alarm : {blow, none}) {
+            delegate->notificationReceived(stored(alarm, "0"));
+            becomeActive();
+            QCOMPARE(presenter->screens.last()->objectName(), QString::fromLatin1(kTap));
+            QCOMPARE(presenter->screens.last()->property("alarmIdentifier").toString(), alarm->identifier);
+            winGame();
+            presenter->close(int(presenter->screens.size()) - 1);
+        }
         QCOMPARE(presenter->screens.size(), 2);
-        QCOMPARE(presenter->screens[1]->objectName(), QString::fromLatin1(kTap));
     }
 
     void withoutAWindowTheOutcomeIsVisibleAndNothingSticks()
@@ -301,6 +262,9 @@ private Q_SLOTS:
         QCOMPARE(presenter->screens.size(), 1);
     }
 
+    // A ring arriving in the background shows its screen once the app is in
+    // front; its status is written as soon as the screen is up, and again when
+    // the app goes to the background or is short of memory.
     void ringStatusWrittenOnlyWhileRinging()
     {
         const AlarmPtr alarm = addAlarm(7, 30, 0);
@@ -308,7 +272,10 @@ private Q_SLOTS:
         ApplicationLifecycle::shared().enterBackground();
         QVERIFY(!RingStatusFile::exists());
         delegate->notificationReceived(stored(alarm, "0"));
+        QVERIFY(presenter->screens.isEmpty());
         becomeActive();
+        QCOMPARE(shownAlarm(0), alarm->identifier);
+        QCOMPARE(RingStatusFile::read()->identifier, alarm->identifier);
         RingStatusFile::remove();
         ApplicationLifecycle::shared().enterBackground();
         QVERIFY(RingStatusFile::exists());

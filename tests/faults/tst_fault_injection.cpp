@@ -233,8 +233,8 @@ private Q_SLOTS:
         const QByteArray given = qgetenv("TOLVEK_FAULT_SEED");
         seed_ = given.isEmpty() ? QRandomGenerator::system()->generate() : given.toUInt();
         random_.seed(seed_);
+        std::setvbuf(stdout, nullptr, _IOLBF, 0); // each figure printed as it comes, not at the end
         std::printf("fault injection: seed %u (set TOLVEK_FAULT_SEED to repeat)\n", seed_);
-        std::fflush(stdout);
         QVERIFY(base_.app({"--once"}).exitCode == 0);
         QVERIFY(base_.ctl({"delete", listingOf(base_).firstKey()}).exitCode == 0);
         weekly_ = base_.ctl({"add", "--time", "06:45", "--days", "mon,tue,wed,thu,fri"}).out.trimmed();
@@ -325,7 +325,6 @@ private Q_SLOTS:
                     "%d completed, %d left between the two files, %d starts repaired, losses %d\n",
                     kTries, killed, typicalUs / 3, typicalUs * 13 / 12, typicalUs, completed, halfway, repairedStarts,
                     losses);
-        std::fflush(stdout);
         QCOMPARE(losses, 0);
         QVERIFY(killed > kTries / 4);
     }
@@ -378,7 +377,6 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(home.alarmFile() + QStringLiteral(".saving")));
         std::printf("full disk, %s: %d limits from 1 to %lld bytes, %d done, %d refused whole, losses %d\n",
                     QTest::currentDataTag(), tries, largest, done, refused, losses);
-        std::fflush(stdout);
         QCOMPARE(losses, 0);
         QVERIFY(refused > 0 && done > 0);
     }
@@ -435,7 +433,6 @@ private Q_SLOTS:
         std::printf("lock: a change past a stale empty lock file took %lld ms; %d writers at once: %d succeeded, "
                     "%d stored, losses %d\n",
                     staleMs, kWriters, succeeded, stored, succeeded - stored);
-        std::fflush(stdout);
         QCOMPARE(succeeded, kWriters);
         QCOMPARE(stored, kWriters);
         QCOMPARE(armingProblem(home), QString());
@@ -463,7 +460,6 @@ private Q_SLOTS:
         QVERIFY(home.ctl({"add", "--time", "05:00"}).exitCode == 0);
         QCOMPARE(listingOf(home).size(), 4);
         std::printf("stuck holder: 2 changes refused with a message, 0 made without the lock\n");
-        std::fflush(stdout);
     }
 
     // Each file of the data folder and the preferences replaced by something
@@ -486,7 +482,9 @@ private Q_SLOTS:
         ToolHome home;
         addBaseAlarms(home);
         const Listing base = listingOf(home);
-        const QString path = file == QLatin1String("preferences.conf") ? home.preferencesFile() : home.dataFile(file);
+        const auto kindIs = [&](const char *name) { return kind == QLatin1String(name); };
+        const bool isPreferences = file == QLatin1String("preferences.conf");
+        const QString path = isPreferences ? home.preferencesFile() : home.dataFile(file);
         const bool isAlarmFile = file == QLatin1String("accache");
         if (file == QLatin1String("acstatus")) // as written while an alarm rings, but not ringing now
             writeBytes(path, QJsonDocument(
@@ -500,32 +498,31 @@ private Q_SLOTS:
 
         QTemporaryDir elsewhere;
         const QString victim = elsewhere.filePath(QStringLiteral("victim"));
-        const QByteArray victimBytes = file == QLatin1String("preferences.conf")
-                                           ? QByteArray("[General]\nDefaultWeatherUnit=F\n")
-                                           : QByteArray("someone else's file\n");
+        const QByteArray victimBytes
+            = isPreferences ? QByteArray("[General]\nDefaultWeatherUnit=F\n") : QByteArray("someone else's file\n");
         QFile::remove(path);
         QByteArray hostile;
-        if (kind == QLatin1String("truncated")) {
+        if (kindIs("truncated")) {
             hostile = valid.left(valid.size() / 2);
-        } else if (kind == QLatin1String("random")) {
+        } else if (kindIs("random")) {
             hostile.resize(4096);
             for (char &c : hostile)
                 c = char(random_.bounded(256));
-        } else if (kind == QLatin1String("deep nesting")) {
+        } else if (kindIs("deep nesting")) {
             hostile = QByteArray(100000, '[');
-        } else if (kind == QLatin1String("wrong shape")) {
-            hostile = file == QLatin1String("preferences.conf") ? QByteArray("{\"DefaultWeatherUnit\": \"F\"}\n")
+        } else if (kindIs("wrong shape")) {
+            hostile = isPreferences ? QByteArray("{\"DefaultWeatherUnit\": \"F\"}\n")
                       : file == QLatin1String("notifications")
                           ? QByteArray("{\"archive\": \"tolvek-keyed-archive\", \"version\": 1, \"root\": [1, 2]}")
                           : QByteArray(
                               "{\"archive\": \"tolvek-keyed-archive\", \"version\": 1, \"root\": {\"pending\": []}}");
         }
-        if (kind == QLatin1String("symlink")) {
+        if (kindIs("symlink")) {
             writeBytes(victim, victimBytes);
             QVERIFY(QFile::link(victim, path));
-        } else if (kind == QLatin1String("directory")) {
+        } else if (kindIs("directory")) {
             QVERIFY(QDir().mkpath(path));
-        } else if (kind == QLatin1String("200 MB")) {
+        } else if (kindIs("200 MB")) {
             QFile big(path);
             QVERIFY(big.open(QIODevice::WriteOnly));
             QVERIFY(big.resize(qint64(200) << 20)); // sparse: reads as zeros
@@ -541,33 +538,31 @@ private Q_SLOTS:
             QVERIFY2(!crashed(r) && (r.exitCode == 0 || r.exitCode == 3), qPrintable(r.describe()));
 
         // Kept: in place, aside, or (a link) its target untouched.
-        if (kind == QLatin1String("directory")) {
+        if (kindIs("directory")) {
             QVERIFY(QFileInfo(path).isDir());
-        } else if (kind == QLatin1String("symlink")) {
+        } else if (kindIs("symlink")) {
             QCOMPARE(bytesOf(victim), victimBytes);
             QVERIFY(!QFileInfo(path).isSymLink() || bytesOf(path) == victimBytes);
         } else {
             const QStringList aside = asideCopies(path);
             bool kept = bytesOf(path) == hostile && QFileInfo(path).size() == hostileSize;
             for (const QString &copy : aside)
-                kept = kept
-                       || (QFileInfo(copy).size() == hostileSize
-                           && (kind == QLatin1String("200 MB") || bytesOf(copy) == hostile));
+                kept
+                    = kept || (QFileInfo(copy).size() == hostileSize && (kindIs("200 MB") || bytesOf(copy) == hostile));
             // An empty or truncated file is still text a program can read: what it held is kept in it.
-            if (kind == QLatin1String("empty")
-                || (kind == QLatin1String("truncated") && file == QLatin1String("preferences.conf")))
+            if (kindIs("empty") || (kindIs("truncated") && isPreferences))
                 kept = true;
             QVERIFY2(kept, qPrintable(aside.join(' ')));
         }
 
-        if (isAlarmFile && kind == QLatin1String("directory")) {
+        if (isAlarmFile && kindIs("directory")) {
             // Unreadable is not empty: every change refused, with the reason.
             QCOMPARE(list.exitCode, 3);
             QCOMPARE(add.exitCode, 3);
             QVERIFY2(add.err.contains(QLatin1String("folder")), qPrintable(add.describe()));
             return;
         }
-        if (file == QLatin1String("notifications") && kind == QLatin1String("directory")) {
+        if (file == QLatin1String("notifications") && kindIs("directory")) {
             QCOMPARE(add.exitCode, 3); // its notifications could not be stored: the alarm is not added
             QCOMPARE(listingOf(home), base);
             return;

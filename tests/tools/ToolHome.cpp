@@ -13,8 +13,6 @@ QString ToolHome::Result::describe() const
 
 QJsonArray ToolHome::Result::jsonArray() const { return QJsonDocument::fromJson(out.toUtf8()).array(); }
 
-ToolHome::ToolHome() = default;
-
 ToolHome::Result ToolHome::ctl(const QStringList &arguments) const
 {
     return run(QStringLiteral(TOLVEKCTL_PATH), arguments);

@@ -25,8 +25,6 @@ public:
         QJsonArray jsonArray() const;
     };
 
-    ToolHome();
-    bool isValid() const { return dir_.isValid(); }
     // From now on children start at `localTime` ("2025-01-08 08:00:00" in kZone); empty: the real clock.
     void setFakeTime(const QString &localTime) { fakeTime_ = localTime; }
     // From now on children are on this session bus; by default they have none.

@@ -267,15 +267,13 @@ private Q_SLOTS:
         QVERIFY2(edit.exitCode == 0, qPrintable(edit.describe()));
         const QJsonArray alarms = list(home);
         QCOMPARE(idsOf(alarms), (QStringList{second, first}));
-        const QJsonObject edited = alarms.at(1).toObject();
-        QCOMPARE(edited.value("time").toString(), QStringLiteral("06:15"));
-        QCOMPARE(edited.value("mask").toInt(), 2);
-        QCOMPARE(edited.value("days").toArray(), QJsonArray{"mon"});
-        QCOMPARE(edited.value("slogan").toString(), QStringLiteral("Up, astronaut!"));
-        QCOMPARE(edited.value("sound").toString(), QStringLiteral("Stars.mp3"));
-        QCOMPARE(edited.value("unlocker").toInt(), 2);
-        QCOMPARE(edited.value("snooze").toBool(), false);
+        QJsonObject edited = alarms.at(1).toObject();
         QCOMPARE(keysOf(edited), QStringList{"2"});
+        edited.remove("notifications");
+        QCOMPARE(QJsonDocument(edited).toJson(QJsonDocument::Compact),
+                 R"({"active":true,"days":["mon"],"id":")" + first.toUtf8()
+                     + R"(","mask":2,"slogan":"Up, astronaut!","snooze":false,"sound":"Stars.mp3","time":"06:15",)"
+                     + R"("unlocker":2})");
 
         // Its old notification is gone: one for each alarm, the edited one at 06:15 and not repeating.
         const QJsonArray pending = home.ctl({"pending", "--json"}).jsonArray();
