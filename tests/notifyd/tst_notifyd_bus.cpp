@@ -1,14 +1,24 @@
 // The notification service as users meet it: a real tolvek-notifyd process on a
 // private session bus, the app's client and bus endpoint, and a stand-in app
-// binary the service starts when the app is not running.
+// binary the service starts when the app is not running. Last, with the app's
+// own session bus on a second private bus: which scheduler the app installs,
+// and what its status line says about how alarms reach the sleeper (in-process
+// and a plain sentence when there is no service; the service's client and
+// nothing to say while it runs and can wake the machine from suspend; a plain
+// sentence when it cannot or is gone; the service started by the bus when it
+// is installed). The service is run once with and once without CAP_WAKE_ALARM
+// (setpriv drops it) where this process has it.
 #include "NotifydHarness.h"
 #include "app/AlarmBusEndpoint.h"
+#include "app/ServiceStatus.h"
 #include "platform/DBusNotificationScheduler.h"
 #include "platform/KeyedArchive.h"
+#include "platform/LocalNotificationScheduler.h"
 #include "platform/NotificationBus.h"
 #include "platform/NotificationStore.h"
 #include "platform/Paths.h"
 
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QDir>
@@ -17,7 +27,10 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimeZone>
+#include <csignal>
 #include <limits>
+#include <sys/timerfd.h>
+#include <unistd.h>
 
 namespace {
 LocalNotification notificationIn(qint64 msecs, const QString &body = QStringLiteral("Rise and shine"))
@@ -82,6 +95,36 @@ public Q_SLOTS:
         return 41;
     }
 };
+
+// Whether this process (and so the service it starts) may arm a timer that wakes the machine.
+bool mayWakeTheMachine()
+{
+    const int fd = timerfd_create(CLOCK_REALTIME_ALARM, TFD_CLOEXEC);
+    if (fd < 0)
+        return false;
+    close(fd);
+    return true;
+}
+
+const QStringList kWithoutWakeCapability{"setpriv", "--bounding-set", "-wake_alarm", "--inh-caps", "-wake_alarm"};
+
+// The scheduler the app installs on its session bus, and the status following it.
+struct InstalledApp
+{
+    NotificationSchedulerSetup setup;
+    QObject owner;
+    ServiceStatus status;
+    InstalledApp()
+    {
+        setup = installNotificationScheduler(&owner);
+        status.follow(setup);
+    }
+    ~InstalledApp() { LocalNotificationScheduler::setShared(nullptr); }
+    bool usesTheService() const
+    {
+        return qobject_cast<DBusNotificationScheduler *>(&LocalNotificationScheduler::shared());
+    }
+};
 } // namespace
 
 class TestNotifydBus : public QObject
@@ -89,19 +132,22 @@ class TestNotifydBus : public QObject
     Q_OBJECT
 private:
     std::unique_ptr<PrivateBus> bus_;
+    std::unique_ptr<PrivateBus> appSessionBus_; // QDBusConnection::sessionBus(), for the whole run
     std::unique_ptr<ServiceProcess> service_;
 
-    QProcessEnvironment environment() const
+    QProcessEnvironment environment(const PrivateBus &bus) const
     {
-        QProcessEnvironment env = serviceEnvironment(*bus_);
+        QProcessEnvironment env = serviceEnvironment(bus);
         env.insert(QStringLiteral("TOLVEK_ALARM_BINARY"), QStringLiteral(TOLVEK_TEST_APP_BINARY));
         env.insert(QStringLiteral("TOLVEK_TEST_APP_RECORD"), recordPath());
         return env;
     }
-    bool startService()
+    // On the test's own bus, or on `bus`.
+    bool startService(const PrivateBus *bus = nullptr, const QStringList &wrapper = {})
     {
-        service_ = std::make_unique<ServiceProcess>(*bus_, environment());
-        return service_->start();
+        bus = bus ? bus : bus_.get();
+        service_ = std::make_unique<ServiceProcess>(*bus, environment(*bus));
+        return service_->start(wrapper);
     }
     QDBusMessage callService(const QString &method, const QVariantList &args)
     {
@@ -112,6 +158,21 @@ private:
     }
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        appSessionBus_ = std::make_unique<PrivateBus>();
+        QVERIFY(appSessionBus_->isValid());
+        qputenv("DBUS_SESSION_BUS_ADDRESS", appSessionBus_->address().toUtf8());
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent");
+    }
+    void cleanupTestCase()
+    {
+        // The service the bus started is not this test's child.
+        const uint pid = appSessionBus_->connection().interface()->servicePid(NotificationBus::kServiceName);
+        if (pid > 0)
+            ::kill(pid_t(pid), SIGTERM);
+        appSessionBus_.reset();
+    }
     void init()
     {
         QDir(Paths::documentsDirectory()).removeRecursively();
@@ -404,13 +465,64 @@ private Q_SLOTS:
     void twoServicesNeverRunAtOnce()
     {
         QVERIFY(startService());
-        ServiceProcess second(*bus_, environment());
+        ServiceProcess second(*bus_, environment(*bus_));
         second.process().start(ServiceProcess::binary(), {});
         QVERIFY(second.process().waitForFinished(10000));
         QCOMPARE(second.process().exitCode(), 2);
         second.readOutput();
         QVERIFY(second.output().contains("another notification service already runs"));
         QCOMPARE(callService(QStringLiteral("Pending"), {}).type(), QDBusMessage::ReplyMessage);
+    }
+
+    void withoutTheServiceAlarmsRingOnlyWhileTheAppIsOpen()
+    {
+        InstalledApp app;
+        QVERIFY(!app.setup.viaService);
+        QCOMPARE(&LocalNotificationScheduler::shared(), app.setup.scheduler);
+        QVERIFY(!app.usesTheService());
+        QVERIFY2(app.status.statusLine().contains("not installed"), qPrintable(app.status.statusLine()));
+        QVERIFY(app.status.statusLine().contains("only while the app is open"));
+        QVERIFY(!app.status.wakesFromSuspend());
+    }
+
+    void theServiceSaysWhetherItWakesTheMachine()
+    {
+        const bool mayWake = mayWakeTheMachine();
+        qInfo("this test process %s CAP_WAKE_ALARM", mayWake ? "has" : "lacks");
+        QVERIFY(startService(appSessionBus_.get()));
+        InstalledApp app;
+        QVERIFY(app.setup.viaService && app.usesTheService());
+        QCOMPARE(app.setup.state, QStringLiteral("The notification service is running."));
+        QTRY_COMPARE(app.status.wakesFromSuspend(), mayWake);
+        if (mayWake)
+            QCOMPARE(app.status.statusLine(), QString());
+        else
+            QTRY_VERIFY(app.status.statusLine().contains("cannot wake it from suspend"));
+
+        // The service goes away: the line says so; it comes back without the
+        // capability: the app asks again and says it cannot wake the machine.
+        QSignalSpy changed(&app.status, &ServiceStatus::changed);
+        service_.reset();
+        QTRY_VERIFY(app.status.statusLine().contains("not running"));
+        QVERIFY(startService(appSessionBus_.get(), mayWake ? kWithoutWakeCapability : QStringList()));
+        QTRY_VERIFY2(app.status.statusLine().contains("cannot wake it from suspend"),
+                     qPrintable(app.status.statusLine()));
+        QVERIFY(!app.status.wakesFromSuspend());
+        QVERIFY(changed.size() >= 2);
+    }
+
+    // Installed but not running: the app has the bus start it, and schedules through it.
+    void activatesAnInstalledService()
+    {
+        QVERIFY(appSessionBus_->installActivationFile(ServiceProcess::binary(), serviceEnvironment(*appSessionBus_)));
+        QVERIFY(!appSessionBus_->hasOwner(NotificationBus::kServiceName));
+        InstalledApp app;
+        QVERIFY(app.setup.viaService && app.usesTheService());
+        QCOMPARE(app.setup.state, QStringLiteral("The notification service was started."));
+        QVERIFY(appSessionBus_->hasOwner(NotificationBus::kServiceName));
+        const LocalNotification n = notificationIn(3600 * 1000);
+        QVERIFY(LocalNotificationScheduler::shared().scheduleLocalNotification(n));
+        QCOMPARE(LocalNotificationScheduler::shared().scheduledLocalNotifications(), LocalNotificationList{n});
     }
 };
 
