@@ -7,19 +7,24 @@
 #include <QTest>
 #include <QUuid>
 
+namespace {
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+} // namespace
+
 PrivateBus::PrivateBus()
 {
     QDir().mkpath(serviceDirectory());
     const QString config = dir_.path() + QStringLiteral("/session.conf");
-    QFile file(config);
-    file.open(QIODevice::WriteOnly);
-    file.write(QStringLiteral("<busconfig><type>session</type><listen>unix:tmpdir=%1</listen>"
-                              "<servicedir>%2</servicedir>"
-                              "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
-                              "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>")
-                   .arg(dir_.path(), serviceDirectory())
-                   .toUtf8());
-    file.close();
+    writeFile(config, QStringLiteral("<busconfig><type>session</type><listen>unix:tmpdir=%1</listen>"
+                                     "<servicedir>%2</servicedir>"
+                                     "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
+                                     "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>")
+                          .arg(dir_.path(), serviceDirectory())
+                          .toUtf8());
     daemon_.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
                                                   QStringLiteral("--print-address=1")});
     if (!daemon_.waitForStarted(5000) || !QTest::qWaitFor([this] { return daemon_.canReadLine(); }, 5000))
@@ -44,23 +49,18 @@ bool PrivateBus::installActivationFile(const QString &serviceBinary, const QProc
 {
     // dbus-daemon starts services with its own environment; pass the test's through a wrapper.
     const QString wrapper = serviceDirectory() + QStringLiteral("/start-notifyd.sh");
-    QFile script(wrapper);
-    if (!script.open(QIODevice::WriteOnly))
-        return false;
     QByteArray text = "#!/bin/sh\n";
     for (const QString &key : env.keys())
         text += "export " + key.toUtf8() + "='" + env.value(key).toUtf8() + "'\n";
     text += "exec '" + serviceBinary.toUtf8() + "' \"$@\"\n";
-    script.write(text);
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-
-    QFile service(serviceDirectory() + QLatin1Char('/') + NotificationBus::kServiceName + QStringLiteral(".service"));
-    if (!service.open(QIODevice::WriteOnly))
+    const QString service
+        = serviceDirectory() + QLatin1Char('/') + NotificationBus::kServiceName + QStringLiteral(".service");
+    if (!writeFile(wrapper, text)
+        || !QFile::setPermissions(wrapper, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)
+        || !writeFile(
+            service,
+            QStringLiteral("[D-BUS Service]\nName=%1\nExec=%2\n").arg(NotificationBus::kServiceName, wrapper).toUtf8()))
         return false;
-    service.write(
-        QStringLiteral("[D-BUS Service]\nName=%1\nExec=%2\n").arg(NotificationBus::kServiceName, wrapper).toUtf8());
-    service.close();
     const QDBusMessage reload = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("ReloadConfig"));

@@ -197,7 +197,6 @@ private Q_SLOTS:
             QTest::newRow(name) << path << method << status << QString(code) << query;
         };
         const QByteArray lookup = target(lookupQuery("1, 2"));
-        row("words for coordinates", target(lookupQuery("$(reboot), 1")), 400, "bad-coordinates");
         row("foreign woeid", target(forecastQuery("2132574999")), 400, "bad-woeid");
         row("over-long request", lookup + "&pad=" + QByteArray(3000, 'x'), 400, "request-too-long");
         row("no format", QByteArray(lookup).replace("&format=json", ""), 400, "bad-request");
@@ -393,19 +392,14 @@ private Q_SLOTS:
         };
         const QByteArray request = getRequest(forecastQuery(PlaceId::mint(30.25, 120.16)));
         const QByteArray post = "POST /v1/public/yql HTTP/1.1\r\n";
-        const QByteArray post100 = post + "Content-Length: 100\r\n\r\n";
         row("head never finished", request.left(request.size() - 2), 408, "request-timeout");
-        row("request line only", "GET /v1/public/yql", 408, "request-timeout");
-        row("announced body never sent", post100, 408, "request-timeout");
-        row("body half sent", post100 + QByteArray(50, 'x'), 408, "request-timeout");
+        row("body half sent", post + "Content-Length: 100\r\n\r\n" + QByteArray(50, 'x'), 408, "request-timeout");
         row("one byte at a time", "GET /v1/public/yql?q=", 408, "request-timeout", 0, true);
-        row("100 MB body announced", post + "Content-Length: 100000000\r\n\r\n", 413, "request-too-large");
         row("body flood", post + "Content-Length: 300000000\r\n\r\n", 413, "request-too-large", 8 << 20);
         row("20 KB of headers", "GET / HTTP/1.1\r\nX-Pad: " + QByteArray(20 * 1024, 'p') + "\r\n\r\n", 431,
             "request-too-large");
         row("endless head", "GET / HTTP/1.1\r\n", 431, "request-too-large", 1 << 20);
         row("chunked body", post + "Transfer-Encoding: chunked\r\n\r\n", 411, "length-required");
-        row("not HTTP", "HELO gateway\r\n\r\n", 400, "bad-request");
         row("TLS hello", QByteArray("\x16\x03\x01\x00\xa5\x01\x00\x00\xa1\x03\x03\r\n\r\n", 15), 400, "bad-request");
     }
     void hostileRequests()
