@@ -1,3 +1,4 @@
+#include "ProcessStats.h"
 #include "TestSupport.h"
 #include "assembly/AppAssembly.h"
 #include "skins/CropScreen.h"
@@ -11,6 +12,7 @@
 #include "ui/ScreenMetrics.h"
 
 #include <QImageWriter>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,15 +37,7 @@ void closeEverything()
 }
 
 // Peak resident memory since the last reset, in MiB.
-qint64 peakMemoryMib()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong() / 1024;
-    return -1;
-}
+qint64 peakMemoryMib() { return ProcessStats::statusKb(QCoreApplication::applicationPid(), "VmHWM") / 1024; }
 
 void resetPeakMemory()
 {
@@ -56,9 +50,7 @@ QImage halves(QSize size)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::blue);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width() / 2; ++x)
-            image.setPixel(x, y, qRgb(255, 0, 0));
+    QPainter(&image).fillRect(0, 0, size.width() / 2, size.height(), Qt::red);
     return image;
 }
 } // namespace
@@ -167,13 +159,13 @@ private Q_SLOTS:
         // Red left half, blue right half; the frame is narrower than the photo.
         CropScreen crop(halves(QSize(2000, 1000)));
         QCOMPARE(crop.croppedPicture().size(), QSize(640, 1136));
-        const QImage centred = crop.croppedPicture();
-        QCOMPARE(centred.pixelColor(5, 500), QColor(Qt::red));
-        QCOMPARE(centred.pixelColor(634, 500), QColor(Qt::blue));
+        const auto edges = [&] {
+            const QImage picture = crop.croppedPicture();
+            return QList<QColor>{picture.pixelColor(5, 500), picture.pixelColor(634, 500)};
+        };
+        QCOMPARE(edges(), (QList<QColor>{Qt::red, Qt::blue}));
         crop.pan(1e6, 0); // the photo's left edge at the frame's
-        const QImage left = crop.croppedPicture();
-        QCOMPARE(left.pixelColor(5, 500), QColor(Qt::red));
-        QCOMPARE(left.pixelColor(634, 500), QColor(Qt::red));
+        QCOMPARE(edges(), (QList<QColor>{Qt::red, Qt::red}));
     }
 
     // "Done" stores the photo as the custom skin and makes it current; on a

@@ -288,28 +288,21 @@ private Q_SLOTS:
     }
 
     // Only the 640 x 1136 display is tall; there the backgrounds' tall pictures are used.
-    void backgroundPictureForTheDisplay()
+    // Pictures are found like the platform's loader finds them.
+    void picturesForTheDisplay()
     {
-        const struct
-        {
-            QSize mode;
-            const char *name, *expected;
-        } cases[] = {{{640, 1136}, "menu-bg.jpg", "menu-bg-568h.jpg"},
-                     {{640, 1136}, "home-menu", "home-menu-568h"},
-                     {{640, 1136}, "foo.png", "foo.png-568h"},
-                     {{640, 960}, "menu-bg.jpg", "menu-bg.jpg"},
-                     {{1136, 640}, "menu-bg.jpg", "menu-bg.jpg"},
-                     {{750, 1334}, "menu-bg.jpg", "menu-bg.jpg"},
-                     {{}, "menu-bg.jpg", "menu-bg.jpg"}};
-        for (const auto &c : cases) {
-            ScreenMetrics::shared().setDisplayMode(c.mode);
-            QCOMPARE(Pictures::backgroundName(QLatin1String(c.name), ScreenMetrics::shared().isTall()),
-                     QLatin1String(c.expected));
+        const std::tuple<QSize, const char *, const char *> cases[] = {{{640, 1136}, "menu-bg.jpg", "menu-bg-568h.jpg"},
+                                                                       {{640, 1136}, "home-menu", "home-menu-568h"},
+                                                                       {{640, 1136}, "foo.png", "foo.png-568h"},
+                                                                       {{640, 960}, "menu-bg.jpg", "menu-bg.jpg"},
+                                                                       {{1136, 640}, "menu-bg.jpg", "menu-bg.jpg"},
+                                                                       {{750, 1334}, "menu-bg.jpg", "menu-bg.jpg"},
+                                                                       {{}, "menu-bg.jpg", "menu-bg.jpg"}};
+        for (const auto &[mode, name, expected] : cases) {
+            ScreenMetrics::shared().setDisplayMode(mode);
+            QCOMPARE(Pictures::backgroundName(QLatin1String(name), ScreenMetrics::shared().isTall()),
+                     QLatin1String(expected));
         }
-    }
-
-    void picturesAreFoundLikeThePlatformLoader()
-    {
         QCOMPARE(Pictures::path(QStringLiteral("menu-bg-568h.jpg")), QStringLiteral(":/pictures/menu-bg-568h@2x.jpg"));
         QCOMPARE(Pictures::path(QStringLiteral("home-menu")), QStringLiteral(":/pictures/home-menu@2x.png"));
         QCOMPARE(Pictures::path(QStringLiteral("skin-3-big.jpg")), QStringLiteral(":/pictures/skin-3-big.jpg"));
