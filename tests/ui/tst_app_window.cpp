@@ -12,11 +12,9 @@
 #include "ui/SideMenu.h"
 #include "ui/UiSetup.h"
 
-#include <QDirIterator>
 #include <QFontInfo>
 #include <QPointer>
 #include <QProcess>
-#include <QQmlComponent>
 #include <QQuickItem>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,24 +69,21 @@ private Q_SLOTS:
             QVERIFY(whole.adjusted(-0.01, -0.01, 0.01, 0.01).contains(shown));
             QVERIFY(qAbs(shown.width() / shown.height() - 320.0 / 568) < 1e-6);
             QVERIFY(qFuzzyCompare(shown.width(), whole.width()) || qFuzzyCompare(shown.height(), whole.height()));
-            QVERIFY(qAbs(shown.left() - (whole.right() - shown.right())) < 0.01);
-            QVERIFY(qAbs(shown.top() - (whole.bottom() - shown.bottom())) < 0.01);
+            QVERIFY((shown.center() - whole.center()).manhattanLength() < 0.02);
             tap(window.window(), findItem(window.window()->contentItem(), QStringLiteral("leftBarButton")));
             QVERIFY(window.rootScreen()->isMenuVisible());
         }
     }
 
-    // The window opens on the home screen inside the side menu. The menu
-    // opens from its button (journey_menu.py checks its name and state), even
-    // tapped on its edge side, and from a swipe off the left edge.
+    // The menu opens from its button (journey_menu.py checks its name and state,
+    // and that the window opens on the home screen), even tapped on its edge
+    // side, and from a swipe off the left edge.
     void startsOnHomeWithTheMenuAtHand()
     {
         AppWindow window;
         QVERIFY(open(window));
         QQuickWindow *w = window.window();
         SideMenu *menu = window.rootScreen();
-        QVERIFY(menu->isOnScreen());
-        QCOMPARE(window.contentStack()->topScreen()->className(), QStringLiteral("HomeScreen"));
         QTRY_VERIFY(findItem(w->contentItem(), QStringLiteral("alarmList")));
         QQuickItem *button = findItem(w->contentItem(), QStringLiteral("leftBarButton"));
         tap(w, button, sceneRect(button).topLeft().toPoint() + QPoint(4, 22));
@@ -155,23 +150,6 @@ private Q_SLOTS:
         UiSetup::initialize();
         const QFontInfo light(QFont(QString::fromLatin1(UiSetup::kLightFontFamily)));
         QVERIFY2(light.family().startsWith(QStringLiteral("Open Sans")), qPrintable(light.family()));
-    }
-
-    void everyQmlFileLoads()
-    {
-        AppWindow window;
-        QVERIFY(window.load());
-        int files = 0;
-        for (const QString &folder : {QStringLiteral(":/Tolvek"), QStringLiteral(":/screens")}) {
-            QDirIterator it(folder, {QStringLiteral("*.qml")}, QDir::Files, QDirIterator::Subdirectories);
-            while (it.hasNext()) {
-                const QString path = it.next();
-                QQmlComponent component(&window.qmlEngine(), QUrl(QLatin1String("qrc") + path));
-                QVERIFY2(component.isReady(), qPrintable(path + component.errorString()));
-                ++files;
-            }
-        }
-        QVERIFY(files >= 15);
     }
 
     // The app's own screenshots of screens and recipes, in both heights, into

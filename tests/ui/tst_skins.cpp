@@ -57,13 +57,6 @@ private:
         Preferences::shared().setString(SkinCatalogue::kPreferenceKey, value);
         Preferences::shared().synchronize();
     }
-    static void writeCustomSkin(const QString &name, QColor colour)
-    {
-        QDir().mkpath(Paths::documentsDirectory());
-        QImage picture(64, 96, QImage::Format_RGB32);
-        picture.fill(colour);
-        QVERIFY(picture.save(Paths::documentPath(name), "JPEG"));
-    }
 
 private Q_SLOTS:
     void init()
@@ -109,7 +102,10 @@ private Q_SLOTS:
     void customSkinFollowsTheScreenHeight()
     {
         setPreference(SkinCatalogue::kCustomSkin);
-        writeCustomSkin(QStringLiteral("CustomSkin@2x.jpg"), Qt::red); // saved on a normal screen
+        QDir().mkpath(Paths::documentsDirectory());
+        QImage picture(64, 96, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(Paths::documentPath(QStringLiteral("CustomSkin@2x.jpg")))); // saved on a normal screen
         ThemedBackground tallView;
         QCOMPARE(tallView.skinFile(), QStringLiteral("skin-1-big"));
 
@@ -119,23 +115,17 @@ private Q_SLOTS:
         QVERIFY(normalView.patternImage().pixelColor(10, 10).red() > 200);
     }
 
-    void changeBroadcastReachesEveryView()
+    // The blurred views follow a change of skin with the new skin's blur (the plain
+    // ones: tst_skin_manager).
+    void changeBroadcastReachesTheBlurredViews()
     {
-        ThemedBackground plain;
         BlurredBackground blurred;
-        QCOMPARE(plain.skinFile(), QStringLiteral("skin-1-big"));
         setPreference(QStringLiteral("skin-7-big"));
         Broadcaster::shared().post(SkinCatalogue::kChangeNotification);
-        QCOMPARE(plain.skinFile(), QStringLiteral("skin-7-big"));
         QCOMPARE(blurred.skinFile(), QStringLiteral("skin-7-big"));
         QTRY_VERIFY_WITH_TIMEOUT(!blurred.isBlurring(), 20000);
-        const QImage expected
-            = ImageEffects::applyLightEffect(SkinCatalogue::load(QStringLiteral("skin-7-big"), true).picture, 2.0);
-        const QImage shown = blurred.blurredBackgroundImage();
-        QCOMPARE(shown.size(), expected.size());
-        for (int y = 0; y < shown.height(); y += 37)
-            for (int x = 0; x < shown.width(); x += 23)
-                QCOMPARE(shown.pixel(x, y), expected.pixel(x, y));
+        QCOMPARE(blurred.blurredBackgroundImage(),
+                 ImageEffects::applyLightEffect(SkinCatalogue::load(QStringLiteral("skin-7-big"), true).picture, 2.0));
     }
 
     void blurredViewEndsOnTheNewestSkin()
@@ -171,16 +161,6 @@ private Q_SLOTS:
         QCOMPARE(view.backgroundImageFrame(), QRectF(0, 0, 320, 568));
         ScreenMetrics::shared().setDisplayMode(ScreenMetrics::kNormalMode);
         QCOMPARE(view.backgroundImageFrame(), QRectF(0, 0, 320, 700));
-    }
-
-    // The box width for a blur radius at a display scale: odd, so the box has a middle.
-    void boxWidth()
-    {
-        QCOMPARE(ImageEffects::boxBlurWidth(30, 2), 113); // the light effect at 2x: floor(112.8 + 0.5) is odd already
-        QCOMPARE(ImageEffects::boxBlurWidth(30, 1), 57);
-        QCOMPARE(ImageEffects::boxBlurWidth(10, 2), 39); // floor(37.6 + 0.5) = 38, raised by one
-        QCOMPARE(ImageEffects::boxBlurWidth(1, 1), 3);   // floor(1.88 + 0.5) = 2
-        QCOMPARE(ImageEffects::boxBlurWidth(0, 2), 0);   // no blur
     }
 
     void boxBlurIsWithinALevelOfTheDefinition_data()
