@@ -4,6 +4,7 @@
 // blur following the rows, and every control reachable by its accessible
 // name, role, state and value, as assistive tools see them.
 #include "EditorTestSupport.h"
+#include "ItemLookup.h"
 #include "TestSupport.h"
 #include "assembly/AppWindow.h"
 #include "editor/SoundPickerScreen.h"
@@ -43,20 +44,8 @@ class TestEditorViews : public QObject
     std::unique_ptr<TestSupport::StoreOnlyScheduler> store;
     QPointer<AlarmSettingScreen> screen;
 
-    QQuickItem *root() const { return window->window()->contentItem(); }
-    // The last item of that name: the front screen's.
-    QQuickItem *item(const QString &name) const
-    {
-        QQuickItem *found = nullptr;
-        std::function<void(QQuickItem *)> walk = [&](QQuickItem *node) {
-            if (node->objectName() == name && node->isVisible())
-                found = node;
-            for (QQuickItem *child : node->childItems())
-                walk(child);
-        };
-        walk(root());
-        return found;
-    }
+    // The last item of that name shown: the front screen's.
+    QQuickItem *item(const QString &name) const { return findItem(window->window()->contentItem(), name, true); }
     bool tapAt(QQuickItem *target, QPointF at)
     {
         if (!target)

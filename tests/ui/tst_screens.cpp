@@ -1,4 +1,4 @@
-// The screens' controllers without a window: the side menu, the screen view,
+// The screens' controllers without a window: the screen view,
 // the texts in both languages, the navigation stack and the modal layer; the
 // clock face and the thermometer; the alerts and progress overlays (the
 // core's alerts, tapped on screen: tst_app_window).
@@ -13,7 +13,6 @@
 #include "assembly/AppAssembly.h"
 #include "menu/AboutScreen.h"
 #include "menu/MoreScreen.h"
-#include "menu/AppSideMenu.h"
 #include "ui/NavigationStack.h"
 #include "ui/WindowPresence.h"
 
@@ -32,20 +31,6 @@ private Q_SLOTS:
     {
         AppAssembly::registerScreens();
         WindowPresence::setAnimatesTransitions(false);
-    }
-
-    // In a navigation stack the menu button sits in the bar, not in the corner
-    // (it opens the menu: tst_app_window, journey_menu).
-    void menuButton()
-    {
-        AppSideMenu container;
-        auto *navigation = new NavigationStack;
-        container.setContentScreen(navigation);
-        auto *screen = new MoreScreen;
-        navigation->setScreens({screen}, false);
-        screen->loadIfNeeded();
-        QCOMPARE(screen->leftBarButtonPicture(), QStringLiteral("home-menu"));
-        QVERIFY(!screen->hasMenuCornerButton());
     }
 
     // A view made with its controller loads the screen once: twice would load
