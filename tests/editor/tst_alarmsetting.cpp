@@ -1,13 +1,13 @@
-// The alarm setting screen against the real alarm file and pending list: a
-// new alarm's defaults, the copy it edits, the warning's answers, both save
+// The alarm setting screen against the real alarm file and pending list: the
+// copy it edits, the warning's answers, both save
 // paths, refusals that change nothing, a change made meanwhile by the
 // command-line tool, a double tap on "Save", previews on a copy, the
 // slogan's limits and a sound choice outside the list. The time picker panel's
 // rules and the clock style: 12 or 24 hours from the locale, the wheels' hours
 // in both, one report per confirm (also during the slide-in), none when its
 // host closes it, and the wheels keeping their time. The sound picker (its list
-// and the alarm's sound marked: tst_editor_views): a tap plays (looping, fading
-// in) through the ring player on the real audio pipeline, a second tap
+// and the alarm's sound marked: tst_editor_views): a tap plays (looping)
+// through the ring player on the real audio pipeline, a second tap
 // confirms, leaving fades the sound out and reports the marked sound once, the
 // random entry plays nothing, and a ring that took the player over is left alone.
 #include "EditorTestSupport.h"

@@ -19,7 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// Starts the window offscreen, loads every QML file of the app and grabs screens.
+// Starts the window offscreen, taps through it and grabs screens (every screen's QML: self_test).
 class TestAppWindow : public QObject
 {
     Q_OBJECT
