@@ -284,6 +284,14 @@ private Q_SLOTS:
         QCOMPARE(quiet->nextRingText(), QStringLiteral("No alarm is set to ring"));
         auto served = loadedScreen({{}, false});
         QVERIFY(served->serviceNotice().isEmpty());
+        // The time left to the next ring.
+        const QList<std::pair<qint64, QString>> texts{{7 * 3600 + 25 * 60, "in 7 h 25 min"},
+                                                      {7 * 3600 + 24 * 60 + 50, "in 7 h 25 min"}, // rounded up
+                                                      {25 * 60, "in 25 min"},
+                                                      {2 * 86400 + 3 * 3600, "in 2 d 3 h"},
+                                                      {20, "in less than a minute"}};
+        for (const auto &[seconds, text] : texts)
+            QCOMPARE(NextRing::timeLeftText(seconds), text);
     }
 
     void clockFaceWeather()
@@ -429,7 +437,7 @@ private Q_SLOTS:
     }
 
     // Whole degrees cut, not rounded; what is no believable reading shows "--".
-    void temperatureInThePreferredUnit()
+    void weatherShownInThePreferredUnitWithItsPicture()
     {
         const struct
         {
@@ -442,12 +450,8 @@ private Q_SLOTS:
             QCOMPARE(TemperatureText::shown(QLatin1String(t.reading), QLatin1String(t.recordUnit),
                                             QLatin1String(t.preferred)),
                      QLatin1String(t.shown));
-    }
-
-    // Every condition code has a picture the app draws; what is not a known
-    // code shows clouds.
-    void conditionIcons()
-    {
+        // Every condition code has a picture the app draws; what is not a known
+        // code shows clouds.
         for (int code = 0; code <= 47; ++code) {
             const QString icon = TemperatureText::iconForConditionCode(QString::number(code));
             QVERIFY2(!Pictures::path(icon).isEmpty(), qPrintable(QString::number(code) + QLatin1Char(' ') + icon));
@@ -463,17 +467,6 @@ private Q_SLOTS:
     {
         for (const auto &[x, volume] : QList<std::pair<double, double>>{{0, 0}, {500, 1}, {120, 0.5}})
             QVERIFY(std::abs(VolumeArc::volumeForX(x, 120) - volume) < 1e-9);
-    }
-
-    void timeLeftToTheNextRing()
-    {
-        const QList<std::pair<qint64, QString>> texts{{7 * 3600 + 25 * 60, "in 7 h 25 min"},
-                                                      {7 * 3600 + 24 * 60 + 50, "in 7 h 25 min"}, // rounded up
-                                                      {25 * 60, "in 25 min"},
-                                                      {2 * 86400 + 3 * 3600, "in 2 d 3 h"},
-                                                      {20, "in less than a minute"}};
-        for (const auto &[seconds, text] : texts)
-            QCOMPARE(NextRing::timeLeftText(seconds), text);
     }
 };
 

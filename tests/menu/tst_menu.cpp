@@ -153,10 +153,8 @@ private Q_SLOTS:
         QCOMPARE(link(QStringLiteral("ThinkPad X1 Carbon")),
                  QByteArray(expected).replace("MODEL", "ThinkPad%20X1%20Carbon"));
         QCOMPARE(link(QString()), QByteArray(expected).replace("MODEL", "Unknown"));
-    }
 
-    void theDeviceModelIsOnePrintableLine()
-    {
+        // The device model it names is one printable line.
         QTemporaryDir root;
         QCOMPARE(DeviceModel::name(root.path()), QString());
         writeFile(root.filePath(QStringLiteral("sys/class/dmi/id/product_name")), "\x1b[31mEvil\nModel\t\r\n");

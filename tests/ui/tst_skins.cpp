@@ -240,8 +240,8 @@ private Q_SLOTS:
     }
 
     // A see-through picture stays see-through under the tint, its colours
-    // never above its alpha: 128 becomes 128 (1 - 0.302) + 77 = 166.
-    void lightEffectOfASeeThroughPicture()
+    // never above its alpha: 128 becomes 128 (1 - 0.302) + 77 = 166; and in grey.
+    void seeThroughPicturesStaySeeThrough()
     {
         QImage glass(48, 64, QImage::Format_ARGB32);
         glass.fill(qRgba(200, 40, 40, 128));
@@ -251,10 +251,7 @@ private Q_SLOTS:
         QVERIFY2(qAbs(qAlpha(pixel) - 166) <= 1, qPrintable(QString::number(qAlpha(pixel))));
         QVERIFY(qRed(pixel) <= qAlpha(pixel) && qGreen(pixel) <= qAlpha(pixel) && qBlue(pixel) <= qAlpha(pixel));
         QVERIFY(qRed(pixel) > qGreen(pixel) + 40);
-    }
 
-    void otherEffects()
-    {
         // A picture's transparent corners stay transparent in grey.
         QImage seeThrough(4, 4, QImage::Format_ARGB32);
         seeThrough.fill(qRgba(200, 40, 40, 0));
