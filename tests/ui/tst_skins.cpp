@@ -80,7 +80,7 @@ private Q_SLOTS:
     }
 
     // A missing, empty, unknown or fileless choice shows the first skin, and
-    // never rewrites the preference.
+    // never rewrites the preference; a custom skin only for the screen height it was made for.
     void fallbackRules()
     {
         const std::pair<QString, QString> cases[] = {{QString(), "skin-1-big"},
@@ -97,18 +97,15 @@ private Q_SLOTS:
             QVERIFY(!view.patternImage().isNull());
             QCOMPARE(Preferences::shared().stringForKey(SkinCatalogue::kPreferenceKey), preference);
         }
-    }
 
-    void customSkinFollowsTheScreenHeight()
-    {
-        setPreference(SkinCatalogue::kCustomSkin);
+        // The custom skin chosen (the last case), its picture saved on a normal screen:
+        // the first skin on a tall one, itself on a normal one.
         QDir().mkpath(Paths::documentsDirectory());
         QImage picture(64, 96, QImage::Format_RGB32);
         picture.fill(Qt::red);
-        QVERIFY(picture.save(Paths::documentPath(QStringLiteral("CustomSkin@2x.jpg")))); // saved on a normal screen
+        QVERIFY(picture.save(Paths::documentPath(QStringLiteral("CustomSkin@2x.jpg"))));
         ThemedBackground tallView;
         QCOMPARE(tallView.skinFile(), QStringLiteral("skin-1-big"));
-
         ScreenMetrics::shared().setDisplayMode(ScreenMetrics::kNormalMode);
         ThemedBackground normalView;
         QCOMPARE(normalView.skinFile(), SkinCatalogue::kCustomSkin);

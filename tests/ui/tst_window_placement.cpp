@@ -76,11 +76,8 @@ private Q_SLOTS:
         QCOMPARE(sized(QSize(500, 600)), QSize(500, 600));
         QCOMPARE(sized(QSize(500, 2000)), QSize(500, 768));
         QCOMPARE(sized(QSize(40, 60)), QSize(160, 284)); // never below half the design
-    }
 
-    // The stored size reads back; anything else stored there is no size.
-    void storedSizeText()
-    {
+        // The stored size reads back; anything else stored there is no size.
         const std::pair<QString, QSize> cases[]
             = {{"432x768", {432, 768}}, {" 432x768\n", {432, 768}}, {"", {}},   {"0x768", {}},
                {"-4x768", {}},          {"99999999x1", {}},         {"big", {}}};
