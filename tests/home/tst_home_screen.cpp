@@ -181,7 +181,9 @@ private Q_SLOTS:
         }
     }
 
-    void aSaveMovesTheRowToTheTopAndANewAlarmComesInAtTheTop()
+    // The list follows saves: an edited row moves to the top, a new alarm comes in
+    // at the top; and it follows the file when another program changes it.
+    void theListFollowsSavesAndTheFile()
     {
         storeAlarm(6, 0, Alarm::kWeekdays, QStringLiteral("a"));
         const AlarmPtr b = storeAlarm(7, 0, Alarm::kWeekdays, QStringLiteral("b"));
@@ -201,6 +203,16 @@ private Q_SLOTS:
         QCOMPARE(shownSlogans(*screen->alarms()), (QStringList{"new", "b edited", "c", "a"}));
         QCOMPARE(inserted.count(), 1);
         QCOMPARE(inserted.first().at(1).toInt(), 0);
+
+        // Another program rewrites the file (as tolvekctl does, by a rename).
+        QJsonArray root;
+        auto other = std::make_shared<Alarm>();
+        other->setTimeOfDay(QTime(5, 5));
+        other->slogan = QStringLiteral("from the shell");
+        root.append(KeyedArchiver::archivedObject(AlarmSchedule::shared().reload().first().get()));
+        root.append(KeyedArchiver::archivedObject(other.get()));
+        QVERIFY(KeyedArchive::writeFile(AlarmSchedule::alarmFilePath(), root));
+        QTRY_COMPARE_WITH_TIMEOUT(shownSlogans(*screen->alarms()), (QStringList{"from the shell", "a"}), 1000);
     }
 
     void aRungOneTimeAlarmShowsOffAndNothingElseChanges()
@@ -221,21 +233,6 @@ private Q_SLOTS:
         QVERIFY(model.data(model.index(weeklyRow), AlarmListModel::ActiveRole).toBool());
         QCOMPARE(model.data(model.index(weeklyRow), AlarmListModel::SloganRole).toString(), QStringLiteral("weekly"));
         QCOMPARE(pendingCount(), 5);
-    }
-
-    void followsTheAlarmFileWhenAnotherProgramChangesIt()
-    {
-        storeAlarm(7, 0, Alarm::kWeekdays, QStringLiteral("a"));
-        auto screen = loadedScreen();
-        // Another program rewrites the file (as tolvekctl does, by a rename).
-        QJsonArray root;
-        auto other = std::make_shared<Alarm>();
-        other->setTimeOfDay(QTime(5, 5));
-        other->slogan = QStringLiteral("from the shell");
-        root.append(KeyedArchiver::archivedObject(AlarmSchedule::shared().reload().first().get()));
-        root.append(KeyedArchiver::archivedObject(other.get()));
-        QVERIFY(KeyedArchive::writeFile(AlarmSchedule::alarmFilePath(), root));
-        QTRY_COMPARE_WITH_TIMEOUT(shownSlogans(*screen->alarms()), (QStringList{"from the shell", "a"}), 1000);
     }
 
     void previewPlaysTheAlarmsGameInPreviewMode()

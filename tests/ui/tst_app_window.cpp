@@ -101,7 +101,7 @@ private Q_SLOTS:
     }
 
     // The core's alerts drop into the window, take a tap on their button and fall out.
-    void alertsInTheWindow()
+    void alertsAndModalsInTheWindow()
     {
         AppWindow window;
         QVERIFY(open(window));
@@ -118,14 +118,9 @@ private Q_SLOTS:
         QVERIFY(pressed);
         QVERIFY(AlertQueue::shared().current()); // still falling out
         QTRY_VERIFY(AlertQueue::shared().current() == nullptr);
-    }
 
-    // A modal slides in and out; it closes with the ones above it, and is
-    // freed with its view; what is no screen is refused.
-    void modalScreensSlideInAndOut()
-    {
-        AppWindow window;
-        QVERIFY(open(window));
+        // A modal slides in and out; it closes with the ones above it, and is
+        // freed with its view; what is no screen is refused.
         bool shown = false;
         QPointer<ScreenController> screen = qobject_cast<ScreenController *>(
             ScreenRegistry::shared().create(QStringLiteral("MoreScreen"), nullptr, false));
