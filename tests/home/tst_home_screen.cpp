@@ -112,6 +112,20 @@ private Q_SLOTS:
         QCOMPARE(model.data(model.index(0), AlarmListModel::AccessibleNameRole).toString(),
                  QStringLiteral("09:30, Once, second, on"));
         QVERIFY(screen->nextRingText().startsWith(QStringLiteral("Next alarm in ")));
+
+        // Its weekday strip: all seven days always shown, Sunday first; bits above the week are no days.
+        const std::tuple<quint32, const char *, const char *> strips[]
+            = {{62, "MO TU WE TH FR", "Mon Tue Wed Thu Fri"},
+               {65, "SU SA", "Sun Sat"},
+               {127, "SU MO TU WE TH FR SA", "Sun Mon Tue Wed Thu Fri Sat"},
+               {0, "", "Once"},
+               {62 | 128 | 1024, "MO TU WE TH FR", "Mon Tue Wed Thu Fri"}};
+        for (const auto &[mask, lit, spoken] : strips) {
+            QCOMPARE(WeekdayStrip::days(mask).size(), 7);
+            QCOMPARE(WeekdayStrip::days(mask).first().text, QStringLiteral("SUN"));
+            QCOMPARE(litDays(mask), QLatin1String(lit));
+            QCOMPARE(WeekdayStrip::spoken(mask), QLatin1String(spoken));
+        }
     }
 
     void switchingOffAndOnKeepsThePlace()
@@ -326,6 +340,9 @@ private Q_SLOTS:
     // the ring ends where the sink ends, and a drag of the user's own wins meanwhile.
     void theRingFollowsTheRealMediaVolume()
     {
+        // A drag released at the far left sets 0, at the far right 1, in the middle 0.5.
+        for (const auto &[x, volume] : QList<std::pair<double, double>>{{0, 0}, {500, 1}, {120, 0.5}})
+            QVERIFY(std::abs(VolumeArc::volumeForX(x, 120) - volume) < 1e-9);
         if (!MediaVolume::shared().hasAudioServer())
             QSKIP("no PulseAudio server (scripts/session-services.sh starts one)");
         auto screen = loadedScreen();
@@ -416,23 +433,6 @@ private Q_SLOTS:
         QCOMPARE(screen->overlayState(), HomeScreen::OverlayState::Closed);  // a drag is no tap
     }
 
-    // All seven days always shown, Sunday first; bits above the week are no days.
-    void weekdayStrip()
-    {
-        const std::tuple<quint32, const char *, const char *> strips[]
-            = {{62, "MO TU WE TH FR", "Mon Tue Wed Thu Fri"},
-               {65, "SU SA", "Sun Sat"},
-               {127, "SU MO TU WE TH FR SA", "Sun Mon Tue Wed Thu Fri Sat"},
-               {0, "", "Once"},
-               {62 | 128 | 1024, "MO TU WE TH FR", "Mon Tue Wed Thu Fri"}};
-        for (const auto &[mask, lit, spoken] : strips) {
-            QCOMPARE(WeekdayStrip::days(mask).size(), 7);
-            QCOMPARE(WeekdayStrip::days(mask).first().text, QStringLiteral("SUN"));
-            QCOMPARE(litDays(mask), QLatin1String(lit));
-            QCOMPARE(WeekdayStrip::spoken(mask), QLatin1String(spoken));
-        }
-    }
-
     // Whole degrees cut, not rounded; what is no believable reading shows "--".
     void weatherShownInThePreferredUnitWithItsPicture()
     {
@@ -457,13 +457,6 @@ private Q_SLOTS:
         QCOMPARE(TemperatureText::iconForConditionCode(QStringLiteral(" 36")), QStringLiteral("weather-sunny"));
         for (const char *unknown : {"3200", "-3", "", "48", "sunny"})
             QCOMPARE(TemperatureText::iconForConditionCode(QLatin1String(unknown)), QStringLiteral("weather-cloudy"));
-    }
-
-    // A drag released at the far left sets 0, at the far right 1, in the middle 0.5.
-    void aDragSetsTheVolumeByWhereItEnds()
-    {
-        for (const auto &[x, volume] : QList<std::pair<double, double>>{{0, 0}, {500, 1}, {120, 0.5}})
-            QVERIFY(std::abs(VolumeArc::volumeForX(x, 120) - volume) < 1e-9);
     }
 };
 

@@ -138,21 +138,6 @@ private Q_SLOTS:
         QVERIFY(ProgressOverlay::showOn(nullptr, true) == nullptr);
     }
 
-    // 12 h dials read 12 at noon and midnight; 24 h dials keep the leading zero.
-    // The next tick comes 20 ms after the minute turns. Out of range no weekday.
-    void clockFigures()
-    {
-        const std::tuple<int, bool, const char *> dials[] = {{13, false, "01"}, {12, false, "12"}, {0, false, "12"},
-                                                             {23, false, "11"}, {0, true, "00"},   {9, true, "09"}};
-        for (const auto &[hour, is24h, shown] : dials)
-            QCOMPARE(ClockTicker::twoDigits(ClockTicker::displayedHour(hour, is24h)), QLatin1String(shown));
-        QCOMPARE(ClockTicker::msToNextTick(QTime(7, 59, 42, 500)), 17520);
-        QCOMPARE(ClockTicker::msToNextTick(QTime(8, 0)), 60020);
-        QCOMPARE(ClockTicker::msToNextTick(QTime(8, 0, 59, 999)), 21);
-        QCOMPARE(ClockTicker::weekdayAbbreviation(0), QString());
-        QCOMPARE(ClockTicker::weekdayAbbreviation(8), QString());
-    }
-
     // The clock shows no seconds: between changes of the minute nothing is
     // announced, so nothing on screen is redrawn; the date turns at midnight.
     void announcesOnlyWhenTheMinuteChanges()
@@ -188,6 +173,18 @@ private Q_SLOTS:
         QVERIFY(!view.isTicking());
         ApplicationLifecycle::shared().becomeActive();
         QVERIFY(view.isTicking());
+
+        // 12 h dials read 12 at noon and midnight; 24 h dials keep the leading zero.
+        // The next tick comes 20 ms after the minute turns. Out of range no weekday.
+        const std::tuple<int, bool, const char *> dials[] = {{13, false, "01"}, {12, false, "12"}, {0, false, "12"},
+                                                             {23, false, "11"}, {0, true, "00"},   {9, true, "09"}};
+        for (const auto &[hour, is24h, shown] : dials)
+            QCOMPARE(ClockTicker::twoDigits(ClockTicker::displayedHour(hour, is24h)), QLatin1String(shown));
+        QCOMPARE(ClockTicker::msToNextTick(QTime(7, 59, 42, 500)), 17520);
+        QCOMPARE(ClockTicker::msToNextTick(QTime(8, 0)), 60020);
+        QCOMPARE(ClockTicker::msToNextTick(QTime(8, 0, 59, 999)), 21);
+        QCOMPARE(ClockTicker::weekdayAbbreviation(0), QString());
+        QCOMPARE(ClockTicker::weekdayAbbreviation(8), QString());
     }
 
     void thermometerOutline()

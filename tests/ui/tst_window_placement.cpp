@@ -32,6 +32,7 @@ class TestWindowPlacement : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { AppAssembly::registerScreens(); }
     void init() { Preferences::shared().remove(StoredNames::kWindowSizeKey); }
 
     // On a laptop (with a top panel, a title bar, at scale 2) and on a second
@@ -55,15 +56,23 @@ private Q_SLOTS:
         }
     }
 
-    void fullScreenOnPhones()
+    void fullScreenOnPhonesOrWhenAsked()
     {
         const QRect portrait(0, 0, 360, 720); // a laptop's landscape screen: above
         QVERIFY(WindowPlacement::choose(kDesign, portrait.size(), portrait, {}, {}, std::nullopt).fullScreen);
-        // TOLVEK_FULLSCREEN=0 (and =1: the real window below) decides whatever the screen's shape.
+        // TOLVEK_FULLSCREEN=0 (and =1: the real window) decides whatever the screen's shape.
         const WindowPlacement rotatedMonitor
             = WindowPlacement::choose(kDesign, QSize(1080, 1920), QRect(0, 0, 1080, 1920), {}, {}, false);
         QVERIFY(!rotatedMonitor.fullScreen);
         QCOMPARE(rotatedMonitor.geometry.width(), 1080); // width-bound on a tall screen
+
+        // TOLVEK_FULLSCREEN=1 on the real window.
+        qputenv("TOLVEK_FULLSCREEN", "1");
+        std::unique_ptr<AppWindow> window = fittedWindow();
+        qunsetenv("TOLVEK_FULLSCREEN");
+        QVERIFY(window);
+        QCOMPARE(window->window()->visibility(), QWindow::FullScreen);
+        QCOMPARE(window->window()->size(), QSize(1366, 768));
     }
 
     void aRememberedSizeIsKeptButNeverLargerThanTheScreen()
@@ -88,7 +97,6 @@ private Q_SLOTS:
 
     void theWindowFitsALaptopScreenAndRemembersItsSize()
     {
-        AppAssembly::registerScreens();
         QScreen *screen = QGuiApplication::primaryScreen();
         QCOMPARE(screen->availableGeometry().size(), QSize(1366, 768));
         std::unique_ptr<AppWindow> window = fittedWindow();
@@ -112,16 +120,6 @@ private Q_SLOTS:
         window = fittedWindow();
         QVERIFY(window);
         QCOMPARE(window->window()->size(), QSize(400, 700));
-    }
-
-    void fullScreenWhenAsked()
-    {
-        qputenv("TOLVEK_FULLSCREEN", "1");
-        std::unique_ptr<AppWindow> window = fittedWindow();
-        qunsetenv("TOLVEK_FULLSCREEN");
-        QVERIFY(window);
-        QCOMPARE(window->window()->visibility(), QWindow::FullScreen);
-        QCOMPARE(window->window()->size(), QSize(1366, 768));
     }
 };
 
