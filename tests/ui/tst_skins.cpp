@@ -67,8 +67,11 @@ private Q_SLOTS:
             QFile::remove(Paths::documentPath(SkinCatalogue::customSkinStoredName(tall)));
     }
 
-    void everyBuiltInSkinHasItsPictures()
+    // A missing, empty, unknown or fileless choice shows the first skin, and
+    // never rewrites the preference; a custom skin only for the screen height it was made for.
+    void whatEachChoiceShows()
     {
+        // Every built-in skin has its pictures for both heights.
         for (int n = 1; n <= SkinCatalogue::kBuiltInCount; ++n) {
             for (const bool tall : {true, false}) {
                 const auto skin = SkinCatalogue::load(SkinCatalogue::skinFileName(n), tall);
@@ -77,12 +80,7 @@ private Q_SLOTS:
             }
             QVERIFY(QFile::exists(QStringLiteral(":/pictures/skin-%1@2x.jpg").arg(n)));
         }
-    }
 
-    // A missing, empty, unknown or fileless choice shows the first skin, and
-    // never rewrites the preference; a custom skin only for the screen height it was made for.
-    void fallbackRules()
-    {
         const std::pair<QString, QString> cases[] = {{QString(), "skin-1-big"},
                                                      {"", "skin-1-big"},
                                                      {"skin-4-big", "skin-4-big"},

@@ -37,7 +37,7 @@ private Q_SLOTS:
 
     // On a laptop (with a top panel, a title bar, at scale 2) and on a second
     // monitor: as tall as fits, phone-shaped, centred on the free area.
-    void opensAtTheLargestPhoneShapedSizeThatFits()
+    void opensAtTheLargestPhoneShapedSizeThatFitsOrTheRememberedOne()
     {
         const QMargins titleBar(1, 30, 1, 1);
         const std::tuple<QSize, QRect, QMargins, int> cases[] = {{{1366, 768}, {0, 27, 1366, 741}, {}, 741},
@@ -54,6 +54,24 @@ private Q_SLOTS:
             QVERIFY(available.contains(p.geometry.marginsAdded(frame)));
             QVERIFY(qAbs(p.geometry.center().x() - available.center().x()) <= 1);
         }
+
+        // A remembered size is kept, but never larger than the screen.
+        const QRect laptop(0, 0, 1366, 768);
+        auto sized = [&](QSize remembered) {
+            return WindowPlacement::choose(kDesign, laptop.size(), laptop, {}, remembered, std::nullopt)
+                .geometry.size();
+        };
+        QCOMPARE(sized(QSize(500, 600)), QSize(500, 600));
+        QCOMPARE(sized(QSize(500, 2000)), QSize(500, 768));
+        QCOMPARE(sized(QSize(40, 60)), QSize(160, 284)); // never below half the design
+
+        // The stored size reads back; anything else stored there is no size.
+        const std::pair<QString, QSize> texts[]
+            = {{"432x768", {432, 768}}, {" 432x768\n", {432, 768}}, {"", {}},   {"0x768", {}},
+               {"-4x768", {}},          {"99999999x1", {}},         {"big", {}}};
+        for (const auto &[text, size] : texts)
+            QCOMPARE(WindowPlacement::sizeFromText(text), size);
+        QCOMPARE(WindowPlacement::sizeFromText(WindowPlacement::sizeToText(QSize(432, 768))), QSize(432, 768));
     }
 
     void fullScreenOnPhonesOrWhenAsked()
@@ -73,26 +91,6 @@ private Q_SLOTS:
         QVERIFY(window);
         QCOMPARE(window->window()->visibility(), QWindow::FullScreen);
         QCOMPARE(window->window()->size(), QSize(1366, 768));
-    }
-
-    void aRememberedSizeIsKeptButNeverLargerThanTheScreen()
-    {
-        const QRect laptop(0, 0, 1366, 768);
-        auto sized = [&](QSize remembered) {
-            return WindowPlacement::choose(kDesign, laptop.size(), laptop, {}, remembered, std::nullopt)
-                .geometry.size();
-        };
-        QCOMPARE(sized(QSize(500, 600)), QSize(500, 600));
-        QCOMPARE(sized(QSize(500, 2000)), QSize(500, 768));
-        QCOMPARE(sized(QSize(40, 60)), QSize(160, 284)); // never below half the design
-
-        // The stored size reads back; anything else stored there is no size.
-        const std::pair<QString, QSize> cases[]
-            = {{"432x768", {432, 768}}, {" 432x768\n", {432, 768}}, {"", {}},   {"0x768", {}},
-               {"-4x768", {}},          {"99999999x1", {}},         {"big", {}}};
-        for (const auto &[text, size] : cases)
-            QCOMPARE(WindowPlacement::sizeFromText(text), size);
-        QCOMPARE(WindowPlacement::sizeFromText(WindowPlacement::sizeToText(QSize(432, 768))), QSize(432, 768));
     }
 
     void theWindowFitsALaptopScreenAndRemembersItsSize()
