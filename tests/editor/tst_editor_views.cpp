@@ -223,8 +223,9 @@ private Q_SLOTS:
         QCOMPARE(screen->blurAlpha(), 0.5);
     }
 
-    void unlockerPageChosenThroughItsName()
+    void gameAndSoundChosenOnTheView()
     {
+        // The game chosen through its page's name and "Use".
         QTRY_COMPARE(screen->picker()->currentPage(), 0);
         QVERIFY(press(QStringLiteral("Unlocker: Mass Calculator")));
         QTRY_COMPARE(screen->picker()->currentPage(), 1);
@@ -233,10 +234,7 @@ private Q_SLOTS:
         QCOMPARE(screen->picker()->chosenUnlockerIndex(), 1);
         QVERIFY(accessible().value("Use")->state().checked);
         QVERIFY(accessible().value("Unlocker: Mass Calculator")->state().selected);
-    }
 
-    void soundPickerOnTheView()
-    {
         QVERIFY(tap(QStringLiteral("soundButton")));
         QTRY_VERIFY(qobject_cast<SoundPickerScreen *>(window->contentStack()->topScreen()));
         const QStringList names = qobject_cast<SoundPickerScreen *>(window->contentStack()->topScreen())->soundNames();

@@ -30,12 +30,6 @@ Screen *front()
     return nullptr;
 }
 
-void closeEverything()
-{
-    for (ScreenController *screen : ModalLayer::shared().presentedScreens())
-        screen->close(false);
-}
-
 // Peak resident memory since the last reset, in MiB.
 qint64 peakMemoryMib() { return ProcessStats::statusKb(QCoreApplication::applicationPid(), "VmHWM") / 1024; }
 
@@ -74,7 +68,11 @@ private Q_SLOTS:
         TestSupport::wipeUserData();
         alerts.shown.clear();
     }
-    void cleanup() { closeEverything(); }
+    void cleanup()
+    {
+        for (ScreenController *screen : ModalLayer::shared().presentedScreens())
+            screen->close(false);
+    }
 
     void settingEachSkinStoresItAndEveryBackgroundFollows()
     {
