@@ -48,13 +48,15 @@ public:
     Q_INVOKABLE void chooseMoreEntry(int entry);
     Q_INVOKABLE void feedback();
 
+    // Tells the user which program is missing when nothing opened a link.
+    static void sayWhatIsMissing(const QString &message);
+
 Q_SIGNALS:
     void showingMoreChanged();
 
 private:
     void setShowingMore(bool more);
     void showContent(int topLevel);
-    static void sayWhatIsMissing(const QString &message);
 
     QLocale locale_;
     bool showingMore_ = false;

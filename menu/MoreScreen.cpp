@@ -1,6 +1,7 @@
 #include "menu/MoreScreen.h"
 
 #include "menu/AboutScreen.h"
+#include "menu/MenuScreen.h"
 #include "ui/RatingPrompt.h"
 #include "ui/NavigationStack.h"
 
@@ -32,5 +33,6 @@ void MoreScreen::rateUs()
 {
     RatingPrompt &rate = RatingPrompt::shared();
     rate.appStoreID = kAppStoreID;
-    rate.openRatingsPage();
+    if (!rate.openRatingsPage())
+        MenuScreen::sayWhatIsMissing(MenuScreen::tr("Please make sure a web browser is set up."));
 }

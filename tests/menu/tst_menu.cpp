@@ -6,6 +6,7 @@
 #include "menu/FeedbackMail.h"
 #include "menu/LinkOpener.h"
 #include "menu/MenuScreen.h"
+#include "menu/MoreScreen.h"
 #include "menu/ShareSheet.h"
 #include "ui/ModalLayer.h"
 #include "ui/WindowPresence.h"
@@ -98,7 +99,7 @@ private Q_SLOTS:
     // Where nothing opens the link, the user is told what to set up; where it opens, nothing is said.
     void aMissingHandlerIsSaidNotSilent_data()
     {
-        QTest::addColumn<int>("shareEntry"); // -1: the menu's feedback, -2: its rating
+        QTest::addColumn<int>("shareEntry"); // -1: the menu's feedback, -2: its rating, -3: the More screen's
         QTest::addColumn<QString>("scheme");
         QTest::addColumn<QString>("message");
         const QString browser = QStringLiteral("Please make sure a web browser is set up.");
@@ -109,6 +110,7 @@ private Q_SLOTS:
                                           << "Please make sure a messaging program is set up.";
         QTest::newRow("feedback") << -1 << "mailto" << mail;
         QTest::newRow("rate") << -2 << "https" << browser;
+        QTest::newRow("rate from the More screen") << -3 << "https" << browser;
         QTest::newRow("share with a browser") << 0 << "https" << QString();
     }
     void aMissingHandlerIsSaidNotSilent()
@@ -122,6 +124,8 @@ private Q_SLOTS:
             menu.feedback();
         else if (shareEntry == -2)
             menu.chooseMoreEntry(MenuScreen::Rate);
+        else if (shareEntry == -3)
+            MoreScreen().rateUs();
         else
             ShareSheet(QLocale(QStringLiteral("en_US"))).choose(shareEntry);
         QCOMPARE(opener.opened.size(), 1);
