@@ -243,7 +243,6 @@ private Q_SLOTS:
         QVERIFY(!screen->isTimerRunning());
 
         QTRY_VERIFY_WITH_TIMEOUT(planet->scale() < 0.5, 5000); // spinning away
-        QCOMPARE(sceneRect(astronaut), stopped);
         QCOMPARE(phases.count(), 1);
         QVERIFY(phases.wait(5000));
         QCOMPARE(screen->phase(), TapGame::Phase::AstronautFalling);
@@ -251,7 +250,6 @@ private Q_SLOTS:
         QCOMPARE(sceneRect(astronaut), stopped);
         QVERIFY(!planet->isVisible());
         QCOMPARE(mark->opacity(), 0.0);
-        QVERIFY(!screen->isExiting());
         QTRY_VERIFY_WITH_TIMEOUT(screen->isExiting(), 5000);
         QVERIFY(clock.elapsed() >= TapGame::kPlanetExitMs + TapGame::kAstronautDropMs - 20);
         screen->unlock();
