@@ -119,12 +119,6 @@ private:
     QQuickItem *item(const char *name) const { return window->item(QLatin1String(name)); }
     QString accessibleName(const char *name) const { return Reading(item(name)).name; }
 
-    static void close(SmileGame *screen)
-    {
-        screen->close(false);
-        QTRY_VERIFY(!isPresented(screen));
-    }
-
 private Q_SLOTS:
     void init()
     {
@@ -277,38 +271,27 @@ private Q_SLOTS:
         QVERIFY(solveSum(screen)); // the whole win after the sum: noCameraWonByTaps
     }
 
-    // A preview goes on looking for a face as long as the user likes; back
-    // lets go of the camera at once.
-    void previewHasNoFaceDeadlineAndBackReleasesTheCamera()
+    // A preview in either height of window: the camera picture in the visor,
+    // the status read as assistive tools read it. It goes on looking for a
+    // face as long as the user likes; back lets go of the camera at once.
+    void previewInTheWindow()
     {
         SmileWatch::Options options;
         options.noFaceDeadlineMs = 800;
-        auto [screen, camera] = presentGame(true, options);
-        stream(camera, noFaceFrame(),
-               [&] { return screen->fallbackActive() || screen->watch().analyser().analysedCount() >= 3; });
-        QVERIFY(!screen->fallbackActive());
-        QCOMPARE(screen->cameraStatus(), QStringLiteral("looking for a face"));
-        QVERIFY(!screen->isExiting());
-        QVERIFY(screen->isCameraRunning());
-        screen->dismiss();
-        QVERIFY(!camera->isActive());
-        QVERIFY(!screen->isUfoDriftRunning());
-        QTRY_VERIFY(!isPresented(screen));
-    }
-
-    // In either height of window: the camera picture in the visor, the status read as assistive tools read it.
-    void cameraPictureInTheVisor()
-    {
         for (const AppWindow::Height height : {AppWindow::Height::Tall, AppWindow::Height::Short}) {
             window = std::make_unique<ShownWindow>(height);
             QVERIFY(window->shown);
-            auto [screen, camera] = presentGame(true);
+            auto [screen, camera] = presentGame(true, options);
             QTRY_VERIFY(screen->previewSink()); // the visor's video output takes the picture
             QQuickItem *visor = item("helmetPlaceholder");
             QVERIFY(visor && item("ufo1") && item("ufo2"));
             QCOMPARE(accessibleName("noticeLabel"), QStringLiteral("Smile into the camera to wake up"));
             QCOMPARE(accessibleName("cameraStatus"), QStringLiteral("Camera"));
             QCOMPARE(Reading(item("cameraStatus")).description, QStringLiteral("starting the camera"));
+            stream(camera, noFaceFrame(),
+                   [&] { return screen->fallbackActive() || screen->watch().analyser().analysedCount() >= 3; });
+            QVERIFY(!screen->fallbackActive());
+            QCOMPARE(screen->cameraStatus(), QStringLiteral("looking for a face"));
             QVERIFY(stream(camera, smileFrame(), [&] { return screen->watch().count().smiles() == 1; }));
             QTRY_COMPARE(Reading(item("cameraStatus")).description, QStringLiteral("smile 1 of 2"));
             QCOMPARE(item("cameraStatus")->property("text").toString(), QStringLiteral("smile 1 of 2"));
@@ -317,7 +300,10 @@ private Q_SLOTS:
             const QRectF area = sceneRect(visor);
             const QRect pixels((area.topLeft() * scale).toPoint(), (area.size() * scale).toSize());
             QVERIFY2(variation(shot, pixels) > 200, "the visor shows the camera picture");
-            close(screen);
+            screen->dismiss();
+            QVERIFY(!camera->isActive());
+            QVERIFY(!screen->isUfoDriftRunning());
+            QTRY_VERIFY(!isPresented(screen));
         }
     }
 
