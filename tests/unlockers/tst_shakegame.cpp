@@ -1,14 +1,14 @@
 // The shake game's screen, its accelerometer a backend registered with Qt
 // Sensors (the path a phone's driver takes): readings in m/s² arrive as g; a
 // real shake fills the gauge while the fuelling sound plays, full flashes and
-// launches the craft, then the screen closes; a sensor that dies
-// mid-game hands over to the drags within 5 s, with the reason; without an
-// accelerometer the drags stand in at once and the background empties the
-// gauge; back stops everything. And the rules without a window: the
-// two-threshold shake test, the gauge fed with recorded accelerometer
-// sequences (a real shake fills it in 50 steps; walking, knocks on the
-// table, a stuck, broken or dying sensor never do), the watch that notices a
-// sensor gone wrong within 5 s, and the drag stand-in.
+// launches the craft, then the screen closes; a sensor that falls silent,
+// never answers, sticks or sends nonsense mid-game hands over to the drags
+// within 5 s, with the reason; without an accelerometer the drags stand in at
+// once and the background empties the gauge; back stops everything. And the
+// rules without a window: the two-threshold shake test, the gauge fed with
+// recorded accelerometer sequences (a real shake fills it in 50 steps;
+// walking, knocks on the table, a stuck, broken or dying sensor never do),
+// and the drag stand-in.
 #include "MotionRecording.h"
 #include "TestSupport.h"
 #include "UnlockHarness.h"

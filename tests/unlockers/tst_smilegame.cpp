@@ -4,13 +4,13 @@
 // cannot help (none, refused, unplugged, silent, unreadable, no detector, no
 // face for a minute while ringing) the sum is offered and stops the alarm;
 // the background and the back button release the camera at once. On the app's
-// window: the camera picture in the visor, the status and notice as
-// assistive technology reads them, and the sum won by taps on its keys.
+// window: a preview with the camera picture in the visor and no deadline, the
+// status and notice as assistive technology reads them, and the sum won by
+// taps on its keys.
 // Its eyes, without a window or a camera: camera frames of every pixel
 // format made grey and small, unusable frames refused, frames turned
 // upright, the face and smile detector on the committed photos at several
-// sizes and turns, the win rule, and the analysis paced to one frame a
-// second on a worker that outlives its games.
+// sizes and turns, the win rule, and the worker that outlives its games.
 #include "FaceFrames.h"
 #include "FeedFrameSource.h"
 #include "TestSupport.h"
