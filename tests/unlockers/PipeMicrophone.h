@@ -97,13 +97,7 @@ public:
         unplug();
     }
     bool isReady() const { return !module_.isEmpty() && fd_ >= 0; }
-    // Queues sound after what is still playing; the new sound starts now at
-    // the earliest (what was due meanwhile went to the old one).
-    void play(const QByteArray &pcm)
-    {
-        feed();
-        queue_ += pcm;
-    }
+    // Plays `pcm` from now on, in place of what was still playing.
     void playInstead(const QByteArray &pcm)
     {
         feed();

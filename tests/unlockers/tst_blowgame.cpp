@@ -4,9 +4,9 @@
 // the challenge: a blow at the threshold wins in 34 steps, just under it or
 // speech never do, and the threshold follows the media volume; the screen:
 // the background keeps the push, which then drifts back, and a preview on a
-// muted output stays quiet; a silent, unplugged or missing microphone falls
-// back to the tap challenge within 5 s, with the reason. The win by blowing
-// is the alarm road's.
+// muted output stays quiet; a silent or unplugged microphone falls back to
+// the tap challenge within 5 s, with the reason. The win by blowing, and the
+// fallback without any microphone, are the alarm road's.
 #include "PipeMicrophone.h"
 #include "TestSupport.h"
 #include "UnlockHarness.h"
@@ -114,40 +114,40 @@ private Q_SLOTS:
         for (int i = 0; i < 4410; ++i)
             clipped.append(i % 3 ? "\x00\x80" : "\xff\x7f", 2);
         const QAudioFormat mono16 = formatOf(QAudioFormat::Int16, 44100, 1);
-        const QAudioFormat stereoFloat = formatOf(QAudioFormat::Float, 48000, 2);
-        const auto wave = [](const QAudioFormat &format, double a, int loud) {
-            return square(format, a, format.sampleRate() / 10, loud);
+        // A tenth of a second of square wave, amplitude `a` on channel `loud`.
+        const auto wave = [](QAudioFormat::SampleFormat sampleFormat, int rate, int channels, double a, int loud) {
+            const QAudioFormat format = formatOf(sampleFormat, rate, channels);
+            return std::pair{format, square(format, a, rate / 10, loud)};
         };
         const struct
         {
-            QAudioFormat format;
-            QByteArray pcm;
+            std::pair<QAudioFormat, QByteArray> input;
             double decibels, peak;
-        } cases[] = {{mono16, wave(mono16, 1.0, 0), 0.0, 1.0},
-                     {mono16, wave(mono16, 0.1, 0), -20.0, 0.1},
-                     {formatOf(QAudioFormat::UInt8, 8000, 1), wave(formatOf(QAudioFormat::UInt8, 8000, 1), 0.5, 0),
-                      -6.0206, 0.5},
-                     {formatOf(QAudioFormat::Int32, 16000, 1), wave(formatOf(QAudioFormat::Int32, 16000, 1), 0.01, 0),
-                      -40.0, 0.01},
-                     {stereoFloat, wave(stereoFloat, 0.3548, 0), -9.0, 0.3548},
+        } cases[] = {{wave(QAudioFormat::Int16, 44100, 1, 1.0, 0), 0.0, 1.0},
+                     {wave(QAudioFormat::Int16, 44100, 1, 0.1, 0), -20.0, 0.1},
+                     {wave(QAudioFormat::UInt8, 8000, 1, 0.5, 0), -6.0206, 0.5},
+                     {wave(QAudioFormat::Int32, 16000, 1, 0.01, 0), -40.0, 0.01},
+                     {wave(QAudioFormat::Float, 48000, 2, 0.3548, 0), -9.0, 0.3548},
                      // The louder channel counts: a device whose first channel is dead still hears a blow.
-                     {stereoFloat, wave(stereoFloat, 0.3548, 1), -9.0, 0.3548},
-                     {formatOf(QAudioFormat::Int16, 48000, 2), wave(formatOf(QAudioFormat::Int16, 48000, 2), 0.1, 1),
-                      -20.0, 0.1},
-                     {formatOf(QAudioFormat::Float, 48000, 1),
-                      QByteArray(reinterpret_cast<const char *>(strange), sizeof strange), -6.0206, 0.5},
-                     {mono16, QByteArray(8820, '\0'), LevelMeter::kSilenceDb, 0.0},
-                     {mono16, clipped, 0.0, 1.0},
-                     {QAudioFormat(), clipped, LevelMeter::kSilenceDb, 0.0}};
+                     {wave(QAudioFormat::Float, 48000, 2, 0.3548, 1), -9.0, 0.3548},
+                     {wave(QAudioFormat::Int16, 48000, 2, 0.1, 1), -20.0, 0.1},
+                     {{formatOf(QAudioFormat::Float, 48000, 1),
+                       QByteArray(reinterpret_cast<const char *>(strange), sizeof strange)},
+                      -6.0206,
+                      0.5},
+                     {{mono16, QByteArray(8820, '\0')}, LevelMeter::kSilenceDb, 0.0},
+                     {{mono16, clipped}, 0.0, 1.0},
+                     {{QAudioFormat(), clipped}, LevelMeter::kSilenceDb, 0.0}};
         for (const auto &c : cases) {
+            const auto &[format, pcm] = c.input;
             LevelMeter meter;
-            meter.setFormat(c.format);
-            for (qsizetype at = 0; at < c.pcm.size(); at += 333)
-                meter.add(c.pcm.mid(at, 333));
+            meter.setFormat(format);
+            for (qsizetype at = 0; at < pcm.size(); at += 333)
+                meter.add(pcm.mid(at, 333));
             const LevelMeter::Reading reading = meter.take();
             QVERIFY2(qAbs(reading.averagePowerDb - c.decibels) < 0.01,
                      qPrintable(QString::number(reading.averagePowerDb)));
-            QCOMPARE(reading.frames, c.format.isValid() ? c.pcm.size() / c.format.bytesPerFrame() : 0);
+            QCOMPARE(reading.frames, format.isValid() ? pcm.size() / format.bytesPerFrame() : 0);
             QVERIFY(qAbs(reading.peak - c.peak) < 0.01);
             QCOMPARE(meter.take().averagePowerDb, LevelMeter::kSilenceDb);
         }
@@ -202,23 +202,18 @@ private Q_SLOTS:
             QVERIFY(!challenge.isListening()); // the microphone closes at once
     }
 
-    // The threshold is 10 dB below full scale at volume 0, 9 dB at full
-    // volume (and above: a sound server can go past 100 %); while the game
-    // listens it follows the volume turned down.
+    // While the game listens, the threshold follows the volume as another
+    // program sets it: 10 dB below full scale at volume 0, 9 dB at full
+    // volume and above (a sound server can go past 100 %).
     void thresholdFollowsTheVolume()
     {
-        const std::pair<float, double> cases[]
-            = {{0.0f, -10.0}, {0.5f, -9.5}, {1.0f, -9.0}, {1.7f, -9.0}, {-0.3f, -10.0}};
-        for (const auto &[volume, threshold] : cases) {
-            BlowDetector detector;
-            detector.setSystemVolume(volume);
-            QCOMPARE(detector.threshold(), threshold);
-        }
         BlowChallenge challenge;
         challenge.start();
-        QCOMPARE(challenge.detector().threshold(), -9.0);
-        setSinkVolumePercent(0);
-        QTRY_COMPARE(challenge.detector().threshold(), -10.0);
+        for (const auto &[percent, threshold] : {std::pair{100, -9.0}, {50, -9.5}, {150, -9.0}, {0, -10.0}}) {
+            setSinkVolumePercent(percent);
+            QTRY_COMPARE(qRound(MediaVolume::shared().volume() * 100), qMin(percent, 100));
+            QTRY_COMPARE(challenge.detector().threshold(), threshold);
+        }
         challenge.stop();
     }
 
@@ -278,7 +273,6 @@ private Q_SLOTS:
     void silentMicrophoneFallsBackToTheTap()
     {
         BlowGame *screen = presentBlow(false);
-        QPointer<BlowGame> guard(screen);
         screen->closeTapped(); // no effect while the microphone serves
         QVERIFY(!screen->ufoLeaving());
         microphone->playInstead(Sox::digitalSilence(10));
@@ -293,15 +287,14 @@ private Q_SLOTS:
         QCOMPARE(screen->fallbackText(),
                  QStringLiteral("The microphone is muted or hears nothing. Tap Close to stop the alarm."));
         QVERIFY(sound()->playing()); // the alarm goes on ringing meanwhile
-        screen->closeTapped();
+        screen->closeTapped();       // the whole win after it: the alarm road's blow without a microphone
         QVERIFY(screen->ufoLeaving());
-        QTRY_VERIFY_WITH_TIMEOUT(!guard, kWinTimeoutMs); // the whole win: the alarm road's blow without a microphone
     }
 
     // Last: the microphone is pulled out mid-game while the alarm rings (the
     // sound server moves the recording to the output's monitor, which hears
-    // the ring), then there is none at all.
-    void unpluggedAndMissingMicrophone()
+    // the ring, not the room).
+    void unpluggedMicrophone()
     {
         QProcess ring;
         ring.start(QStringLiteral("paplay"), {"--raw", "--format=s16le", "--rate=44100", "--channels=1"});
@@ -321,15 +314,7 @@ private Q_SLOTS:
         QVERIFY(fallback.wait(6000));
         QVERIFY(clock.elapsed() <= 5000);
         QCOMPARE(challenge.fallbackReason(), QStringLiteral("The microphone stopped working."));
-        QVERIFY(challenge.isFallback());
-
-        // Only the output's monitor is left: it hears the ring, not the room.
-        QTRY_VERIFY(QMediaDevices::defaultAudioInput().id() != "tolvek_test_mic");
-        BlowChallenge none;
-        QSignalSpy noneFallback(&none, &BlowChallenge::fallbackStarted);
-        none.start();
-        QCOMPARE(noneFallback.count(), 1);
-        QCOMPARE(none.fallbackReason(), QStringLiteral("There is no microphone here."));
+        QVERIFY(challenge.isFallback()); // with none left at all: the alarm road's blow without a microphone
     }
 };
 

@@ -192,22 +192,8 @@ private Q_SLOTS:
         QCOMPARE(RingStatusFile::exists(), previewMode);
     }
 
-    // The tap game's planet turns and its astronaut floats up at once; the
-    // background stops them, the return starts a new turn at once.
-    void tapSceneRestsInTheBackground()
-    {
-        auto *screen = present<TapGame>(kTap, alarmRinging(), false);
-        QVERIFY(screen->isTimerRunning());
-        QCOMPARE(screen->planetTurnCount(), 1);
-        QVERIFY(screen->floatingUp());
-        post({ApplicationLifecycle::WillResignActive});
-        QVERIFY(!screen->isTimerRunning());
-        post({ApplicationLifecycle::DidBecomeActive});
-        QVERIFY(screen->isTimerRunning());
-        QCOMPARE(screen->planetTurnCount(), 2);
-        finish(screen);
-    }
-
+    // The planet turns and the astronaut floats up at once; the background
+    // stops them, the return starts a new turn and float at once.
     // In the window: the astronaut floats, stops where it is when tapped with
     // the exclamation mark on its head, and stays there while the planet
     // spins away (a stay in the background meanwhile brings nothing back);
@@ -223,6 +209,17 @@ private Q_SLOTS:
         QQuickItem *mark = window.item(QStringLiteral("exclamationMarkImageView"));
         QQuickItem *planet = window.item(QStringLiteral("planetIllustrate"));
         QVERIFY(astronaut && mark && planet);
+        QVERIFY(screen->isTimerRunning());
+        QCOMPARE(screen->planetTurnCount(), 1);
+        QVERIFY(screen->floatingUp());
+        for (int turn = 2; turn <= 3; ++turn) { // each return: a new turn, the float the other way
+            post({ApplicationLifecycle::WillResignActive});
+            QVERIFY(!screen->isTimerRunning());
+            post({ApplicationLifecycle::DidBecomeActive});
+            QVERIFY(screen->isTimerRunning());
+            QCOMPARE(screen->planetTurnCount(), turn);
+            QCOMPARE(screen->floatingUp(), turn == 3);
+        }
         const QRectF start = sceneRect(astronaut);
         QCOMPARE(mark->opacity(), 0.0);
         QTRY_VERIFY(sceneRect(astronaut).top() < start.top() - 2); // floating up
@@ -246,7 +243,6 @@ private Q_SLOTS:
         QVERIFY(!screen->isTimerRunning());
 
         QTRY_VERIFY_WITH_TIMEOUT(planet->scale() < 0.5, 5000); // spinning away
-        QCOMPARE(sceneRect(astronaut), stopped);
         QCOMPARE(phases.count(), 1);
         QVERIFY(phases.wait(5000));
         QCOMPARE(screen->phase(), TapGame::Phase::AstronautFalling);
@@ -254,7 +250,6 @@ private Q_SLOTS:
         QCOMPARE(sceneRect(astronaut), stopped);
         QVERIFY(!planet->isVisible());
         QCOMPARE(mark->opacity(), 0.0);
-        QVERIFY(!screen->isExiting());
         QTRY_VERIFY_WITH_TIMEOUT(screen->isExiting(), 5000);
         QVERIFY(clock.elapsed() >= TapGame::kPlanetExitMs + TapGame::kAstronautDropMs - 20);
         screen->unlock();
@@ -351,12 +346,14 @@ private Q_SLOTS:
         auto *screen = presentSeeded(3, true);
         QCOMPARE(screen->shownKeyCount(), 0);
         QSignalSpy popped(screen->sumChallenge(), &SumChallenge::shownKeyCountChanged);
-        for (int tag : {9, -1, 11, 12})
-            screen->pressKey(tag);
+        screen->pressKey(9); // not shown yet
         QCOMPARE(screen->resultText(), QStringLiteral("?"));
         QTRY_COMPARE(screen->shownKeyCount(), 11);
         QCOMPARE(popped.count(), 11);
         QVERIFY(!popped.wait(3 * SumChallenge::kKeyPopIntervalMs)); // and no more
+        for (int tag : {-1, 11, 12})                                // no such key
+            screen->pressKey(tag);
+        QCOMPARE(screen->resultText(), QStringLiteral("?"));
 
         const int wrong = screen->result() == 99 ? 98 : 99;
         screen->pressKey(wrong / 10);
@@ -366,14 +363,8 @@ private Q_SLOTS:
         QCOMPARE(screen->lastKeySound(), SumChallenge::kWrongAnswerSound);
         QVERIFY(screen->userInteractionEnabled() && !screen->isExiting());
         const QString problem = screen->arithmeticString();
-        screen->pressKey(AnswerEntry::kDeleteKey);
-        screen->pressKey(AnswerEntry::kDeleteKey);
-        QCOMPARE(screen->resultText(), QStringLiteral("?"));
+        QVERIFY(typeAnswer(screen) && screen->isExiting()); // deletes the wrong answer, then types the right one
         QCOMPARE(screen->arithmeticString(), problem);
-        for (int tag : {-1, 11, 12})
-            screen->pressKey(tag);
-        QCOMPARE(screen->resultText(), QStringLiteral("?"));
-        QVERIFY(typeAnswer(screen) && screen->isExiting());
         QVERIFY(!screen->userInteractionEnabled());
         QVERIFY(!screen->dismissButtonEnabled());
         const QString answer = screen->resultText();
@@ -413,14 +404,10 @@ private Q_SLOTS:
         screen->dismiss();
     }
 
-    // Each page shows its game's texts and rating; an empty list shows nothing and ignores every command.
+    // Each page shows its game's texts and rating (the list is always the whole catalogue).
     void pagesFromTheCatalogue()
     {
         QCOMPARE(picker->pageCount(), 5);
-        QCOMPARE(picker->titleText(), QStringLiteral("Peaceful Universe"));
-        QCOMPARE(picker->subtitleText(), QStringLiteral("Just tap."));
-        for (const QString &url : picker->illustrationUrls())
-            QVERIFY2(url.startsWith("qrc:/pictures/clock-setting-unlocker-illustrate"), qPrintable(url));
         const auto unlockers = UnlockerCatalogue::shared().all();
         for (int page = 0; page < 5; ++page) {
             picker->scrolledTo(page);
@@ -442,15 +429,6 @@ private Q_SLOTS:
             QCOMPARE(picker->currentPage(), c.page);
             QVERIFY2(qAbs(picker->textAlpha() - c.alpha) < 1e-6, qPrintable(QString::number(c.position)));
         }
-        UnlockerPicker empty;
-        empty.setDelegate(&host);
-        empty.setUnlockers({});
-        QCOMPARE(empty.pageCount(), 0);
-        QCOMPARE(empty.titleText(), QString());
-        empty.scrolledTo(2);
-        empty.useCurrentUnlocker();
-        empty.preview();
-        QVERIFY(host.uses.isEmpty() && host.previews.isEmpty());
     }
 
     // "Use" on another page chooses it, once, and tells the host (that the
@@ -463,7 +441,6 @@ private Q_SLOTS:
         picker->setChosenUnlockerIndex(1);
         picker->scrolledTo(1);
         QCOMPARE(picker->useButtonPicture(), QStringLiteral("clock-setting-use"));
-        QCOMPARE(picker->useLabelText(), QStringLiteral("Use"));
         picker->useCurrentUnlocker(); // already chosen: nothing
         picker->scrolledTo(3);
         QCOMPARE(picker->useButtonPicture(), QStringLiteral("clock-setting-not-use"));
@@ -496,20 +473,16 @@ private Q_SLOTS:
     // picture before the first level, and levels above five are ignored.
     void levelRules()
     {
-        const struct
-        {
-            QList<int> levels;
-            int level;
-            int green; // -1: no pictures yet
-        } cases[] = {{{}, 0, -1}, {{0}, 0, -1}, {{3}, 3, 3}, {{3, 6}, 3, 3}, {{4, 1}, 1, 1}, {{3, 0}, 0, 0}};
-        for (const auto &c : cases) {
-            LevelMarks view;
-            for (int n : c.levels)
-                view.setLevel(n);
-            QCOMPARE(view.level(), c.level);
-            QStringList marks(5, QString());
-            for (int i = 0; c.green >= 0 && i < 5; ++i)
-                marks[i] = i < c.green ? LevelMarks::kGreenMark : LevelMarks::kGrayMark;
+        const QString green = LevelMarks::kGreenMark, grey = LevelMarks::kGrayMark;
+        LevelMarks view;
+        view.setLevel(0);
+        QCOMPARE(view.marks(), QStringList(5));
+        const std::pair<int, QStringList> steps[] = {{3, {green, green, green, grey, grey}},
+                                                     {6, {green, green, green, grey, grey}},
+                                                     {1, {green, grey, grey, grey, grey}},
+                                                     {0, QStringList(5, grey)}};
+        for (const auto &[level, marks] : steps) {
+            view.setLevel(level);
             QCOMPARE(view.marks(), marks);
         }
     }
