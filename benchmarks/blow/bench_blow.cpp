@@ -85,7 +85,7 @@ int main(int argc, char **argv)
         return 1;
     }
     const QByteArray room = Sox::quietRoom(40);
-    microphone.play(room);
+    microphone.playInstead(room);
     wait(1000);
     const double feeding = cpuPercentOver(10000);
     std::printf("feeding the microphone, nobody listening: %.2f %% of one core\n", feeding);
