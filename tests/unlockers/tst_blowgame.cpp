@@ -175,7 +175,9 @@ private Q_SLOTS:
         QFETCH(bool, wins);
         setSinkVolumePercent(volumePercent);
         QTRY_COMPARE(qRound(MediaVolume::shared().volume() * 100), volumePercent);
-        const QByteArray sound = speech ? Sox::speech(4.5, rmsDb) : Sox::blow(4.5, rmsDb);
+        // A win takes 34 samplings of the microphone, 3.4 s; the blow lasts long enough for them even when a busy
+        // machine samples at half the pace.
+        const QByteArray sound = speech ? Sox::speech(4.5, rmsDb) : Sox::blow(8, rmsDb);
         QVERIFY2(qAbs(Sox::rmsDb(sound) - rmsDb) < 0.2, qPrintable(QString::number(Sox::rmsDb(sound))));
 
         BlowChallenge challenge;
